@@ -1,0 +1,52 @@
+// The main window: the card table with its pile pictures, labels and status
+// bar. The window's controls exist whether or not it is on the screen, so
+// the engine and the tests work the same without a display.
+#pragma once
+
+#include "platform/controls.h"
+
+namespace grisk {
+
+class FrmGrisk : public vb::Form {
+public:
+    FrmGrisk();
+
+    // Pile pictures: the human's slots 1..10 (0 a hidden template), seats
+    // 2, 3 and 4 (Picture1(0) is the card that flies from the stock), and
+    // the stock (0) and centre piles (1..4).
+    vb::ControlArray& Picture7;
+    vb::ControlArray& Picture1;
+    vb::ControlArray& Picture2;
+    vb::ControlArray& Picture3;
+    vb::ControlArray& PicCenter;
+    // Text lines of the table: 0 banner, 1 message line, 2 remark line,
+    // 3 the human's name, 4..6 the names of seats 2..4.
+    vb::ControlArray& Label9;
+    vb::ControlArray& LblWild;
+    vb::ControlArray& Label3;
+    vb::Control& StatusBar1;
+    vb::Control& ImgAvatar;
+    vb::Control& ImgTurn1;
+    vb::Control& ImgTurn2;
+    vb::Control& ImgHold;
+    vb::Control& cmdDeal;
+    vb::Control& lblRules;
+    vb::Control& lblLevel;
+    vb::Control& LabelPeek;
+
+    // The pile-picture array of a seat: 1 the human, 2..4 the others.
+    vb::ControlArray& seatPictures(int seat);
+
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+};
+
+// The main window; made on first use, as the run time's global instance.
+FrmGrisk& frmGrisk();
+bool FrmGriskExists();
+// Drops the instance (after shut-down, and between tests).
+void ReleaseFrmGrisk();
+
+}  // namespace grisk

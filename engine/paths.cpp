@@ -1,0 +1,67 @@
+#include "engine/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "engine/state.h"
+#include "platform/vb.h"
+
+namespace grisk {
+
+QString GetAppDataFolder() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty()) return QString();
+    return base + "/Quenmoor/Grisk and Varnok";
+}
+
+QString GetSpecialFolder(long folderId) {
+    QString path;
+    if (folderId == kFolderPersonal)
+        path = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    else if (folderId == kFolderAppData)
+        path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (path.isEmpty()) return eng.AppFolder;
+    return path;
+}
+
+QString ProgramFolder() {
+    return StripTrailingSlash(QCoreApplication::applicationDirPath());
+}
+
+void SetFolders() {
+    eng.AppFolder = ProgramFolder();
+    const QString base = GetAppDataFolder();
+    eng.DataFolder = base + "/Data/";
+    eng.UserFolder = base + "/User/";
+    eng.DocumentsFolder = GetSpecialFolder(kFolderPersonal);
+}
+
+bool FileExists(const QString& path) {
+    if (path.isEmpty()) return false;
+    if (path.contains('*') || path.contains('?')) {
+        const QFileInfo fi(path);
+        const QDir dir = fi.dir();
+        if (!dir.exists()) return false;
+        return !dir.entryList({fi.fileName()}, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                                   QDir::System)
+                    .isEmpty();
+    }
+    return QFileInfo::exists(path);
+}
+
+QString StripTrailingSlash(const QString& path) {
+    QString p = vb::Trim(path);
+    if (p.size() > 1 && (p.endsWith('/') || p.endsWith('\\'))) p.chop(1);
+    return p;
+}
+
+bool FolderExists(QString& path) {
+    path = StripTrailingSlash(path);
+    if (path.isEmpty()) return false;
+    const QFileInfo fi(path);
+    return fi.exists() && fi.isDir();
+}
+
+}  // namespace grisk

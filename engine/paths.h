@@ -1,0 +1,32 @@
+// The program's folders and the file and folder tests.
+#pragma once
+
+#include <QString>
+
+namespace grisk {
+
+// Shell folder identifiers the program asks for.
+constexpr long kFolderPersonal = 5;
+constexpr long kFolderAppData = 26;
+
+// The per-user application-data folder followed by "/Quenmoor/Grisk and
+// Varnok"; "" when the system cannot give it.
+QString GetAppDataFolder();
+// The path of a special folder (kFolderPersonal: the documents folder), or
+// AppFolder when the system cannot give it.
+QString GetSpecialFolder(long folderId);
+// The folder of the running program, without a trailing separator.
+QString ProgramFolder();
+// Sets AppFolder, DataFolder, UserFolder and DocumentsFolder.
+void SetFolders();
+
+// True when the file system has an entry for path (a file or a folder); a
+// pattern with * or ? counts when something matches it.
+bool FileExists(const QString& path);
+// Strips one trailing separator (and surrounding blanks) from the caller's
+// variable, then True when it names a folder.
+bool FolderExists(QString& path);
+// path without leading and trailing blanks and without one trailing separator.
+QString StripTrailingSlash(const QString& path);
+
+}  // namespace grisk

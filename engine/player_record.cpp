@@ -1,0 +1,129 @@
+#include "engine/player_record.h"
+
+#include "engine/frm_grisk.h"
+#include "net/state.h"
+#include "platform/vb.h"
+#include "records/state.h"
+#include "shell/state.h"
+#include "table/display.h"
+
+namespace grisk {
+
+namespace {
+
+// The piles and counters that a record and the loaded seat share, copied in
+// the direction toRecord asks for. Position 0 of every array is left alone.
+void exchangePiles(PlayerRecord& rec, bool toRecord) {
+    auto copy = [toRecord](int& recValue, int& seatValue) {
+        if (toRecord)
+            recValue = seatValue;
+        else
+            seatValue = recValue;
+    };
+    copy(rec.RecSideShape, eng.OppSideShape);
+    copy(rec.RecSideCount, eng.OppSideCount);
+    for (int f = 0; f <= 1; ++f) {
+        for (int i = 1; i <= 26; ++i) copy(rec.Side(f, i), eng.OppSide(f, i));
+        for (int s = 1; s <= 10; ++s) copy(rec.Slots(f, s), eng.OppSlots(f, s));
+    }
+    for (int p = 1; p <= 4; ++p) {
+        for (int f = 0; f <= 1; ++f)
+            for (int d = 1; d <= 30; ++d) copy(rec.Hold(f, p, d), eng.OppHold(f, p, d));
+        // Columns 0 and 3 are the planner's own working values.
+        copy(rec.HoldTable(p, 1), eng.OppHoldTable(p, 1));
+        copy(rec.HoldTable(p, 2), eng.OppHoldTable(p, 2));
+    }
+    copy(rec.WildHand, eng.OppWildHand);
+    copy(rec.WildSide, eng.OppWildSide);
+    for (int c = 0; c <= 5; ++c) copy(rec.RecBestRun(1, c), recs.BestRun(4, c));
+}
+
+void loadSeatExtras(const PlayerRecord& rec) {
+    if (eng.Pturn != 1) {
+        if (!rec.Avatar.isEmpty()) ShowAvatar(rec.Avatar);
+    } else if (!eng.PlayerAvatar.isEmpty() && eng.NumPlayers >= 3) {
+        ShowAvatar(eng.PlayerAvatar);
+    } else if (!rec.Avatar.isEmpty()) {
+        ShowAvatar(rec.Avatar);
+    }
+
+    if (inet.NetPeers != 0) {
+        // At the host the level field carries the seat's connection.
+        eng.OppLevel = 0;
+        if (inet.IsHost == 1) {
+            for (int i = 1; i <= 3; ++i)
+                if (inet.NetSlots(i).Seat == eng.Pturn - 1) {
+                    eng.OppLevel = inet.NetSlots(i).SocketIndex;
+                    break;
+                }
+        }
+        return;
+    }
+
+    eng.OppLevel = rec.Level;
+    for (int i = 0; i <= 16; ++i) eng.SoundFiles(i) = rec.Sounds(i);
+    if (rec.CommentFile != QLatin1String("No Comments")) {
+        eng.NoComments = false;
+        for (int i = 1; i <= 33; ++i) eng.Comments(i) = rec.RecComments(i);
+    } else {
+        eng.NoComments = true;
+    }
+}
+
+}  // namespace
+
+void ExchangePlayerRecord(PlayerRecord& rec, bool toRecord) {
+    if (!toRecord) eng.TurnName = rec.Name;
+    exchangePiles(rec, toRecord);
+    if (!toRecord) loadSeatExtras(rec);
+}
+
+void ClearPlayerRecord(PlayerRecord& rec) {
+    rec.Hold.clear();
+    rec.HoldTable.clear();
+    rec.Slots.clear();
+    if (!cmd.KeyRestartTurn && !cmd.UndoRequested && !cmd.ReplayMode) {
+        rec.RecBestRun.clear();
+        rec.WildHand = 0;
+        rec.WildSide = 0;
+    }
+}
+
+void ShowPlayerStatus(const PlayerRecord& rec) {
+    QString counts;
+    int total = 0;
+    for (int c = 0; c <= 2; ++c) {
+        counts += vb::Str(rec.RecBestRun(1, c)) + "-";
+        total += rec.RecBestRun(1, c);
+    }
+    counts += " [" + vb::Str(total) + " ]";
+
+    QString wild;
+    if (eng.ScreenWidthTw >= 9601) wild = QStringLiteral("Wild: ");
+    wild += vb::Str(rec.WildSide) + "/" + vb::Str(rec.WildHand);
+
+    vb::Control& bar = frmGrisk().StatusBar1;
+    bar.Panels(7).Text = counts;
+    bar.Panels(6).Text.clear();
+    bar.Panels(5).Text = rec.Name;
+    if (inet.NetPeers == 0)
+        bar.Panels(5).ToolTipText =
+            eng.LevelNames.inRange({rec.Level}) ? eng.LevelNames(rec.Level) : QString();
+    bar.Panels(8).Text = wild;
+    bar.Panels(8).ToolTipText = rec.Name + ": Side/Hand";
+}
+
+QString GetSeatPlayerName(int rank) {
+    if (eng.PlayerSlots(1, 1) == rank) return eng.PlayerName;
+    if (eng.NumPlayers >= 3) {
+        for (const PlayerRecord* r : {&eng.Player2, &eng.Player3}) {
+            if (r->Name != eng.TurnName && r->Slots(1, 1) == rank) return r->Name;
+        }
+        if (eng.NumPlayers >= 4 && eng.Player4.Name != eng.TurnName &&
+            eng.Player4.Slots(1, 1) == rank)
+            return eng.Player4.Name;
+    }
+    return QString();
+}
+
+}  // namespace grisk

@@ -1,0 +1,25 @@
+// A seat's player record and its exchange with the loaded-seat variables.
+#pragma once
+
+#include <QString>
+
+#include "engine/state.h"
+
+namespace grisk {
+
+// toRecord False: loads rec into the loaded-seat variables and shows the
+// seat's avatar. True: stores the loaded seat's piles and counters back.
+// Name, level, avatar, sounds and remarks are never written by the exchange.
+void ExchangePlayerRecord(PlayerRecord& rec, bool toRecord);
+
+// Empties the seat's piles before a new deal (keeps its counters during a
+// restart, an undo or a replay).
+void ClearPlayerRecord(PlayerRecord& rec);
+
+// The seat's summary on the status bar.
+void ShowPlayerStatus(const PlayerRecord& rec);
+
+// The name of a player whose side-pile top has this rank, "" when none.
+QString GetSeatPlayerName(int rank);
+
+}  // namespace grisk

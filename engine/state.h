@@ -1,0 +1,133 @@
+// The engine's shared game state: cards, piles, seats, house rules, the
+// loaded seat and the three player records. One instance for the whole run;
+// every part of the program reads and writes it directly.
+#pragma once
+
+#include <QString>
+
+#include "platform/vbarray.h"
+
+namespace grisk {
+
+using vb::Array;
+
+// Everything of one seat 2..4. The human has no record: the human's piles
+// live in their own variables below.
+struct PlayerRecord {
+    int RecSideShape = 0;  // next shape of the seat's drawn side-pile stack
+    int RecSideCount = 0;  // cards left on the side pile; 0 = the seat has won
+    Array<int, 2> Side{{0, 1}, {0, 26}};
+    Array<int, 2> Slots{{0, 1}, {0, 10}};
+    Array<int, 2> HoldTable{{0, 4}, {0, 3}};
+    Array<int, 3> Hold{{0, 1}, {0, 4}, {0, 30}};
+    int WildHand = 0;
+    int WildSide = 0;
+    int Level = 0;  // 0 Average, 1 Clever, 2 Ruthless
+    QString Avatar;
+    QString Name;
+    Array<QString, 1> Sounds{{0, 16}};
+    int SoundColumn = 0;
+    QString CommentFile;
+    Array<QString, 1> RecComments{{0, 35}};
+    Array<int, 2> RecBestRun{{0, 1}, {0, 5}};
+};
+
+struct EngineState {
+    // Cards and piles. Field 0 of a pile is the card number, field 1 the rank.
+    int TotalCards = 104;
+    Array<int, 2> Deck{{0, 2}, {0, 104}};  // field 2 is indexed by card number: dealt
+    int StockCount = 0;
+    Array<int, 2> Used{{0, 1}, {0, 104}};
+    int UsedCount = 0;
+    Array<int, 3> CenterPile{{0, 1}, {0, 3}, {0, 12}};
+    Array<int, 1> CenterCount{{0, 3}};
+    Array<int, 1> MoveCard{{0, 1}};
+    Array<int, 2> PlayerSlots{{0, 1}, {0, 10}};
+    Array<int, 2> OppSlots{{0, 1}, {0, 10}};
+    Array<int, 2> PlayerSide{{0, 1}, {0, 26}};
+    Array<int, 2> OppSide{{0, 1}, {0, 26}};
+    Array<int, 3> PlayerHold{{0, 1}, {0, 4}, {0, 30}};  // without the top cards
+    Array<int, 1> PlayerHoldCount{{0, 4}};
+    Array<int, 3> OppHold{{0, 1}, {0, 4}, {0, 30}};     // with the top cards
+    Array<int, 2> OppHoldTable{{0, 4}, {0, 3}};
+
+    // Seats and turns.
+    int NumPlayers = 2;
+    int Pturn = 0;
+    int HandCount = 0;
+    bool CardMoving = false;
+
+    // House rules.
+    int SideOption = 19;
+    int ForcedCards = 0;
+    bool NoWildAce = false;
+    bool DecksSeparate = false;
+    int NumCenters = 3;
+    bool RulesChanged = false;
+
+    // The human's piles.
+    int SideCount = 0;
+    int SideShape = 0;
+    int PlayerWildHand = 0;
+    int PlayerWildSide = 0;
+    QString PlayerName;
+    QString PlayerAvatar;
+
+    // The three player records (seats 2, 3, 4).
+    PlayerRecord Player2;
+    PlayerRecord Player3;
+    PlayerRecord Player4;
+
+    // The loaded seat.
+    QString TurnName;
+    int OppSideShape = 0;
+    int OppSideCount = 0;
+    int OppWildHand = 0;
+    int OppWildSide = 0;
+    int OppLevel = 0;
+    Array<QString, 1> SoundFiles{{0, 16}};
+    Array<QString, 1> Comments{{0, 35}};
+    bool NoComments = false;
+
+    // Flags of the run.
+    bool Peeking = false;
+    bool Flipping = false;
+    bool Quitting = false;
+    bool GameBusy = false;
+    bool SkipGameSave = false;
+    double CompDelay = 0.4;  // seconds: the pacing unit of computer moves
+
+    // Folders, set once at start-up.
+    QString AppFolder;        // no trailing separator
+    QString DataFolder;       // ends with a separator
+    QString UserFolder;       // ends with a separator
+    QString DocumentsFolder;
+
+    // Screen and machine.
+    double ScreenWidthTw = 0;
+    double ScreenHeightTw = 0;
+    int ColorDepth = 0;
+    long CpuSpeed = 0;
+    bool LargeFonts = false;
+    Array<QString, 1> LevelNames{{0, 2}};
+    int MainFormWidth = 0;
+    int MainFormHeight = 0;
+
+    // Shared scratch values.
+    QString MsgText;
+    int LoopIndex = 0;
+    int LoopIndex2 = 0;
+    long RetVal = 0;
+    int TextFileNum = 0;
+};
+
+extern EngineState eng;
+
+// Puts the engine's state back to its start values.
+void ResetEngineState();
+
+// Puts every subsystem's shared state back to its start values (tests, the
+// simulator).
+void ResetAllState();
+
+}  // namespace grisk

@@ -1,0 +1,384 @@
+#include "platform/controls.h"
+
+#include <algorithm>
+
+#include "platform/formwindow.h"
+#include "platform/twips.h"
+#include "platform/vberror.h"
+
+namespace vb {
+
+namespace {
+std::vector<Form*>& loadedForms() {
+    static std::vector<Form*> f;
+    return f;
+}
+bool& screenWindowsFlag() {
+    static bool on = true;
+    return on;
+}
+std::function<void(Form*)>& unloadHook() {
+    static std::function<void(Form*)> hook;
+    return hook;
+}
+double unitTw(ScaleMode m) { return m == ScaleMode::Pixels ? screen::kTwipsPerPixel : 1.0; }
+}  // namespace
+
+namespace forms {
+const std::vector<Form*>& loaded() { return loadedForms(); }
+void setScreenWindows(bool on) { screenWindowsFlag() = on; }
+bool screenWindows() { return screenWindowsFlag(); }
+void setUnloadHook(std::function<void(Form*)> hook) { unloadHook() = std::move(hook); }
+}  // namespace forms
+
+double FrameWidthTw() { return screen::PixelsToTwips(8); }
+double FrameHeightTw() { return screen::PixelsToTwips(8 + screen::Current().captionHeightPx); }
+
+QColor toQColor(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// ---------------------------------------------------------------- Control
+
+Control::Control(Form* form, Kind kind, QString name, int index)
+    : form_(form), kind_(kind), name_(std::move(name)), index_(index) {
+    if (kind_ == Kind::Label) {
+        BackColor_ = 0x8000;
+        BackStyle_ = 0;
+        ForeColor_ = 0xFFFFFF;
+    }
+    if (kind_ == Kind::Shape) BackStyle_ = 0;
+    if (kind_ == Kind::PictureBox) BorderStyle_ = 1;
+}
+
+bool Control::windowless() const {
+    return kind_ == Kind::Image || kind_ == Kind::Label || kind_ == Kind::Shape ||
+           kind_ == Kind::Line;
+}
+
+double Control::toTw(double v) const { return v * unitTw(form_->scaleMode()); }
+double Control::fromTw(double v) const { return v / unitTw(form_->scaleMode()); }
+
+double Control::Left() const { return fromTw(leftTw_); }
+double Control::Top() const { return fromTw(topTw_); }
+double Control::Width() const { return fromTw(widthTw_); }
+double Control::Height() const { return fromTw(heightTw_); }
+void Control::setLeft(double v) { setGeometryTw(toTw(v), topTw_, widthTw_, heightTw_); }
+void Control::setTop(double v) { setGeometryTw(leftTw_, toTw(v), widthTw_, heightTw_); }
+void Control::setWidth(double v) {
+    if (v < 0) raise(ErrInvalidCall);
+    setGeometryTw(leftTw_, topTw_, toTw(v), heightTw_);
+}
+void Control::setHeight(double v) {
+    if (v < 0) raise(ErrInvalidCall);
+    setGeometryTw(leftTw_, topTw_, widthTw_, toTw(v));
+}
+void Control::Move(double left, double top) {
+    setGeometryTw(toTw(left), toTw(top), widthTw_, heightTw_);
+}
+void Control::Move(double left, double top, double width, double height) {
+    if (width < 0 || height < 0) raise(ErrInvalidCall);
+    setGeometryTw(toTw(left), toTw(top), toTw(width), toTw(height));
+}
+void Control::setGeometryTw(double left, double top, double width, double height) {
+    if (left == leftTw_ && top == topTw_ && width == widthTw_ && height == heightTw_) return;
+    leftTw_ = left;
+    topTw_ = top;
+    widthTw_ = width;
+    heightTw_ = height;
+    changed();
+}
+
+double Control::X1() const { return fromTw(x1Tw_); }
+double Control::Y1() const { return fromTw(y1Tw_); }
+double Control::X2() const { return fromTw(x2Tw_); }
+double Control::Y2() const { return fromTw(y2Tw_); }
+void Control::setLineEnds(double x1, double y1, double x2, double y2) {
+    x1Tw_ = toTw(x1);
+    y1Tw_ = toTw(y1);
+    x2Tw_ = toTw(x2);
+    y2Tw_ = toTw(y2);
+    changed();
+}
+
+void Control::ZOrder(int position) {
+    if (position == 0)
+        form_->bringToFront(this);
+    else
+        form_->sendToBack(this);
+}
+
+Panel& Control::Panels(int index) {
+    if (index < 1 || index > PanelCount()) raise(ErrSubscript);
+    changed();
+    return panels_[static_cast<std::size_t>(index - 1)];
+}
+
+void Control::setPanelCount(int n) {
+    panels_.resize(static_cast<std::size_t>(std::max(0, n)));
+    changed();
+}
+
+void Control::copyPropertiesFrom(const Control& o) {
+    Drawn_ = o.Drawn_;
+    Visible_ = o.Visible_;
+    Enabled_ = o.Enabled_;
+    BorderStyle_ = o.BorderStyle_;
+    BorderWidth_ = o.BorderWidth_;
+    BackColor_ = o.BackColor_;
+    ForeColor_ = o.ForeColor_;
+    BorderColor_ = o.BorderColor_;
+    FillColor_ = o.FillColor_;
+    FillStyle_ = o.FillStyle_;
+    BackStyle_ = o.BackStyle_;
+    Shape_ = o.Shape_;
+    ToolTipText_ = o.ToolTipText_;
+    Tag_ = o.Tag_;
+    Caption_ = o.Caption_;
+    FontName_ = o.FontName_;
+    FontSize_ = o.FontSize_;
+    FontBold_ = o.FontBold_;
+    Alignment_ = o.Alignment_;
+    Stretch_ = o.Stretch_;
+    WordWrap_ = o.WordWrap_;
+    Picture_ = o.Picture_;
+    OwnScaleMode_ = o.OwnScaleMode_;
+    leftTw_ = o.leftTw_;
+    topTw_ = o.topTw_;
+    widthTw_ = o.widthTw_;
+    heightTw_ = o.heightTw_;
+    x1Tw_ = o.x1Tw_;
+    y1Tw_ = o.y1Tw_;
+    x2Tw_ = o.x2Tw_;
+    y2Tw_ = o.y2Tw_;
+    changed();
+}
+
+void Control::changed() {
+    if (form_) form_->changed();
+}
+
+// ----------------------------------------------------------- ControlArray
+
+ControlArray::ControlArray(Form* form, Kind kind, QString name)
+    : form_(form), kind_(kind), name_(std::move(name)) {}
+
+Control& ControlArray::operator()(int index) {
+    auto it = items_.find(index);
+    if (it == items_.end())
+        raise(ErrControlArrayElement,
+              "Control array element '" + std::to_string(index) + "' doesn't exist");
+    return *it->second;
+}
+
+const Control& ControlArray::operator()(int index) const {
+    return const_cast<ControlArray*>(this)->operator()(index);
+}
+
+bool ControlArray::exists(int index) const { return items_.count(index) != 0; }
+
+Control& ControlArray::Load(int index) {
+    if (exists(index)) raise(360, "Object already loaded");
+    auto c = std::make_unique<Control>(form_, kind_, name_, index);
+    if (!items_.empty()) {
+        c->copyPropertiesFrom(*items_.begin()->second);
+        c->setVisible(false);
+    }
+    Control* raw = c.get();
+    items_.emplace(index, std::move(c));
+    form_->registerControl(raw);
+    return *raw;
+}
+
+Control& ControlArray::ensure(int index) { return exists(index) ? (*this)(index) : Load(index); }
+
+void ControlArray::Unload(int index) {
+    auto it = items_.find(index);
+    if (it == items_.end())
+        raise(ErrControlArrayElement,
+              "Control array element '" + std::to_string(index) + "' doesn't exist");
+    form_->forgetControl(it->second.get());
+    items_.erase(it);
+}
+
+int ControlArray::LBound() const { return items_.empty() ? 0 : items_.begin()->first; }
+int ControlArray::UBound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
+
+std::vector<int> ControlArray::indexes() const {
+    std::vector<int> out;
+    for (const auto& [i, c] : items_) out.push_back(i);
+    return out;
+}
+
+// ------------------------------------------------------------------- Form
+
+Form::Form(QString name) : name_(std::move(name)), caption_(name_) {}
+
+Form::~Form() {
+    auto& list = loadedForms();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    delete window_;
+    window_ = nullptr;
+}
+
+double Form::Left() const { return leftTw_; }
+double Form::Top() const { return topTw_; }
+double Form::Width() const { return widthTw_; }
+double Form::Height() const { return heightTw_; }
+void Form::setLeft(double v) { Move(v, topTw_, widthTw_, heightTw_); }
+void Form::setTop(double v) { Move(leftTw_, v, widthTw_, heightTw_); }
+void Form::setWidth(double v) { Move(leftTw_, topTw_, v, heightTw_); }
+void Form::setHeight(double v) { Move(leftTw_, topTw_, widthTw_, v); }
+
+void Form::Move(double left, double top, double width, double height) {
+    if (width < 0 || height < 0) raise(ErrInvalidCall);
+    // A minimized or maximized window cannot be moved or sized.
+    if (windowState_ != 0) raise(384, "A form can't be moved or sized while minimized or maximized");
+    const bool resized = width != widthTw_ || height != heightTw_;
+    leftTw_ = left;
+    topTw_ = top;
+    widthTw_ = width;
+    heightTw_ = height;
+    if (window_) window_->applyGeometry();
+    if (resized && loaded_) Form_Resize();
+}
+
+double Form::ScaleWidth() const {
+    return std::max(0.0, widthTw_ - FrameWidthTw()) / unitTw(scaleMode_);
+}
+double Form::ScaleHeight() const {
+    return std::max(0.0, heightTw_ - FrameHeightTw()) / unitTw(scaleMode_);
+}
+
+void Form::setWindowState(int s) {
+    if (s == windowState_) return;
+    windowState_ = s;
+    if (window_) window_->applyGeometry();
+    if (loaded_) Form_Resize();
+}
+
+void Form::setStayOnTop(bool on) {
+    stayOnTop_ = on;
+    if (window_) window_->applyGeometry();
+}
+
+void Form::setCaption(const QString& c) {
+    caption_ = c;
+    changed();
+}
+void Form::setBackColor(int32_t c) {
+    backColor_ = c;
+    changed();
+}
+void Form::setPicture(const QImage& p) {
+    picture_ = p;
+    changed();
+}
+
+Control& Form::addControl(Kind kind, const QString& name) {
+    singles_.push_back(std::make_unique<Control>(this, kind, name));
+    registerControl(singles_.back().get());
+    return *singles_.back();
+}
+
+ControlArray& Form::addArray(Kind kind, const QString& name, int firstIndex) {
+    arrays_.push_back(std::make_unique<ControlArray>(this, kind, name));
+    arrays_.back()->Load(firstIndex);
+    return *arrays_.back();
+}
+
+void Form::registerControl(Control* c) {
+    order_.push_back(c);
+    changed();
+}
+
+void Form::forgetControl(Control* c) {
+    order_.erase(std::remove(order_.begin(), order_.end(), c), order_.end());
+    if (window_) window_->controlGone(c);
+    changed();
+}
+
+std::vector<Control*> Form::paintOrder() const {
+    std::vector<Control*> out;
+    for (Control* c : order_)
+        if (c->windowless()) out.push_back(c);
+    for (Control* c : order_)
+        if (!c->windowless()) out.push_back(c);
+    return out;
+}
+
+void Form::bringToFront(Control* c) {
+    order_.erase(std::remove(order_.begin(), order_.end(), c), order_.end());
+    order_.push_back(c);
+    changed();
+}
+
+void Form::sendToBack(Control* c) {
+    order_.erase(std::remove(order_.begin(), order_.end(), c), order_.end());
+    order_.insert(order_.begin(), c);
+    changed();
+}
+
+void Form::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    loadedForms().push_back(this);
+    Form_Load();
+}
+
+void Form::Show(bool modal) {
+    Load();
+    if (!loaded_) return;  // the load event unloaded the window again
+    visible_ = true;
+    if (forms::screenWindows()) {
+        if (!window_) window_ = new FormWindow(this);
+        window_->applyGeometry();
+        window_->showAsForm(modal);
+    }
+}
+
+void Form::Hide() {
+    visible_ = false;
+    if (window_) window_->hide();
+}
+
+bool Form::Unload(int unloadMode) {
+    if (!loaded_) return true;
+    int cancel = 0;
+    Form_QueryUnload(cancel, unloadMode);
+    if (cancel) return false;
+    Form_Unload(cancel);
+    if (cancel) return false;
+    loaded_ = false;
+    visible_ = false;
+    auto& list = loadedForms();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    if (window_) {
+        FormWindow* w = window_;
+        window_ = nullptr;
+        w->detach();
+    }
+    if (unloadHook()) unloadHook()(this);
+    return true;
+}
+
+void Form::changed() {
+    if (window_) window_->scheduleRepaint();
+}
+
+void Form::MouseDown(Control&, int, int, double, double) {}
+void Form::MouseMove(Control&, int, int, double, double) {}
+void Form::MouseUp(Control&, int, int, double, double) {}
+void Form::FormMouseDown(int, int, double, double) {}
+
+void Form::windowClosed() { Unload(0); }
+
+void Form::windowResized(double widthTw, double heightTw, int state) {
+    const bool changedSize = widthTw != widthTw_ || heightTw != heightTw_ || state != windowState_;
+    if (state != 1) {
+        widthTw_ = widthTw;
+        heightTw_ = heightTw;
+    }
+    windowState_ = state;
+    if (changedSize && loaded_) Form_Resize();
+}
+
+}  // namespace vb

@@ -1,0 +1,317 @@
+// A small model of the form run time's windows and controls. Positions and
+// sizes are kept in twips as doubles (values such as 344.25 survive) and are
+// read and set in the container's scale mode, as the run time does. Layout
+// code and tests read exact values; a FormWindow shows them on the screen.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace vb {
+
+class Form;
+class ControlArray;
+
+enum class ScaleMode : int { Twips = 1, Pixels = 3 };
+
+enum class Kind {
+    PictureBox,     // a window of its own: drawn above windowless controls
+    CommandButton,  // a window
+    StatusBar,      // a window
+    Image,          // windowless
+    Label,          // windowless
+    Shape,          // windowless
+    Line,           // windowless
+};
+
+// Shape styles of the run time.
+enum ShapeStyle : int { ShapeRectangle = 0, ShapeSquare = 1, ShapeOval = 2, ShapeCircle = 3,
+                        ShapeRoundedRectangle = 4, ShapeRoundedSquare = 5 };
+
+struct Panel {
+    QString Text;
+    QString ToolTipText;
+    int MinWidth = 0;  // twips
+    bool Visible = true;
+};
+
+// Declares a property with a getter named as the run time names it and a
+// setter that tells the form to repaint.
+#define VB_PROPERTY(Type, Name, Init)                              \
+public:                                                            \
+    const Type& Name() const { return Name##_; }                   \
+    void set##Name(const Type& v) {                                \
+        if (!(Name##_ == v)) {                                     \
+            Name##_ = v;                                           \
+            changed();                                             \
+        }                                                          \
+    }                                                              \
+                                                                   \
+private:                                                           \
+    Type Name##_ = Init;
+
+class Control {
+public:
+    Control(Form* form, Kind kind, QString name, int index = -1);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Kind kind() const { return kind_; }
+    const QString& Name() const { return name_; }
+    int Index() const { return index_; }  // -1 when not in a control array
+    Form* form() const { return form_; }
+    bool windowless() const;
+
+    // Geometry in the container's scale units.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void setLeft(double v);
+    void setTop(double v);
+    void setWidth(double v);
+    void setHeight(double v);
+    void Move(double left, double top);
+    void Move(double left, double top, double width, double height);
+    // Geometry in twips, whatever the scale mode.
+    double leftTw() const { return leftTw_; }
+    double topTw() const { return topTw_; }
+    double widthTw() const { return widthTw_; }
+    double heightTw() const { return heightTw_; }
+    void setGeometryTw(double left, double top, double width, double height);
+
+    // ZOrder 0 brings the control to the front of its layer, 1 sends it to the
+    // back. Windowless controls always stay under the controls with windows.
+    void ZOrder(int position = 0);
+
+    // What was drawn in the control last (a card face, a back, the empty
+    // mark): a short text that tests and the simulator read.
+    VB_PROPERTY(QString, Drawn, QString())
+    VB_PROPERTY(bool, Visible, true)
+    VB_PROPERTY(bool, Enabled, true)
+    VB_PROPERTY(int, BorderStyle, 0)
+    VB_PROPERTY(int, BorderWidth, 1)
+    VB_PROPERTY(int32_t, BackColor, 0xFFFFFF)
+    VB_PROPERTY(int32_t, ForeColor, 0)
+    VB_PROPERTY(int32_t, BorderColor, 0)
+    VB_PROPERTY(int32_t, FillColor, 0)
+    VB_PROPERTY(int, FillStyle, 1)   // 0 solid, 1 transparent
+    VB_PROPERTY(int, BackStyle, 1)   // 0 transparent, 1 opaque
+    VB_PROPERTY(int, Shape, ShapeRectangle)
+    VB_PROPERTY(QString, ToolTipText, QString())
+    VB_PROPERTY(QString, Tag, QString())
+    VB_PROPERTY(QString, Caption, QString())
+    VB_PROPERTY(QString, FontName, QStringLiteral("DejaVu Sans"))
+    VB_PROPERTY(double, FontSize, 8.25)
+    VB_PROPERTY(bool, FontBold, false)
+    VB_PROPERTY(int, Alignment, 0)   // 0 left, 1 right, 2 centre
+    VB_PROPERTY(bool, Stretch, false)
+    VB_PROPERTY(bool, WordWrap, false)
+    // The picture of a picture box or image control.
+    VB_PROPERTY(QImage, Picture, QImage())
+    // A picture box's own scale mode, for what is drawn inside it and for
+    // the mouse coordinates it reports.
+    VB_PROPERTY(ScaleMode, OwnScaleMode, ScaleMode::Twips)
+
+public:
+    // Line ends, in the container's scale units.
+    double X1() const;
+    double Y1() const;
+    double X2() const;
+    double Y2() const;
+    void setLineEnds(double x1, double y1, double x2, double y2);
+    double x1Tw() const { return x1Tw_; }
+    double y1Tw() const { return y1Tw_; }
+    double x2Tw() const { return x2Tw_; }
+    double y2Tw() const { return y2Tw_; }
+
+    // Status bar panels, numbered from 1.
+    Panel& Panels(int index);
+    int PanelCount() const { return static_cast<int>(panels_.size()); }
+    void setPanelCount(int n);
+
+    // Copies every property but name, index and panels (a new element of a
+    // control array starts as a copy of the first one).
+    void copyPropertiesFrom(const Control& other);
+
+protected:
+    void changed();
+
+private:
+    double toTw(double v) const;
+    double fromTw(double v) const;
+
+    Form* form_;
+    Kind kind_;
+    QString name_;
+    int index_;
+    double leftTw_ = 0, topTw_ = 0, widthTw_ = 0, heightTw_ = 0;
+    double x1Tw_ = 0, y1Tw_ = 0, x2Tw_ = 0, y2Tw_ = 0;
+    std::vector<Panel> panels_;
+};
+
+// A control array: elements are loaded and unloaded by index. Looking up an
+// element that is not loaded raises error 340 rather than handing out a
+// null control.
+class ControlArray {
+public:
+    ControlArray(Form* form, Kind kind, QString name);
+
+    Control& operator()(int index);
+    const Control& operator()(int index) const;
+    bool exists(int index) const;
+    // Load: the new element copies the lowest element's properties and
+    // starts hidden. Loading an element that exists raises error 360.
+    Control& Load(int index);
+    // Loads the element when it is not loaded yet.
+    Control& ensure(int index);
+    void Unload(int index);
+    int LBound() const;
+    int UBound() const;
+    int Count() const { return static_cast<int>(items_.size()); }
+    std::vector<int> indexes() const;
+    const QString& Name() const { return name_; }
+    Kind kind() const { return kind_; }
+
+private:
+    Form* form_;
+    Kind kind_;
+    QString name_;
+    std::map<int, std::unique_ptr<Control>> items_;
+};
+
+class FormWindow;
+
+// A window of the program: its controls, its size and place in twips, its
+// scale mode, and the events the run time raises. Subclasses override the
+// events they handle.
+class Form {
+public:
+    explicit Form(QString name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& Name() const { return name_; }
+
+    // Outer size and place of the window, in twips.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void setLeft(double v);
+    void setTop(double v);
+    void setWidth(double v);
+    void setHeight(double v);
+    void Move(double left, double top, double width, double height);
+    // The inner area in the form's scale units.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    ScaleMode scaleMode() const { return scaleMode_; }
+    void setScaleMode(ScaleMode m) { scaleMode_ = m; }
+
+    int WindowState() const { return windowState_; }  // 0 normal, 1 minimized, 2 maximized
+    void setWindowState(int s);
+    bool Visible() const { return visible_; }
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& c);
+    int32_t BackColor() const { return backColor_; }
+    void setBackColor(int32_t c);
+    QImage Picture() const { return picture_; }
+    void setPicture(const QImage& p);
+    bool KeyPreview = false;
+    // Keeps the window above the others (the keep-on-top choice).
+    bool StayOnTop() const { return stayOnTop_; }
+    void setStayOnTop(bool on);
+
+    // Controls. The form owns them.
+    Control& addControl(Kind kind, const QString& name);
+    ControlArray& addArray(Kind kind, const QString& name, int firstIndex = 0);
+    // Paint order: windowless controls first, then the ones with windows.
+    std::vector<Control*> paintOrder() const;
+    void bringToFront(Control* c);
+    void sendToBack(Control* c);
+
+    // Life cycle. Load raises Form_Load once; Show loads when needed and
+    // opens the window; Unload asks Form_QueryUnload and Form_Unload and
+    // closes the window unless one of them cancels. The screen window is
+    // made only when a display is wanted (see setHeadless).
+    void Load();
+    bool isLoaded() const { return loaded_; }
+    void Show(bool modal = false);
+    void Hide();
+    // unloadMode: 0 closed from the window's menu or frame, 1 by code.
+    bool Unload(int unloadMode = 1);
+    FormWindow* window() const { return window_; }
+
+    // Repaint request from a control or the form itself.
+    void changed();
+
+    // Event handlers, raised by the run time.
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(int& cancel, int unloadMode) { (void)cancel; (void)unloadMode; }
+    virtual void Form_Unload(int& cancel) { (void)cancel; }
+    virtual void Form_Resize() {}
+    virtual void Form_KeyDown(int& keyCode, int shift) { (void)keyCode; (void)shift; }
+    virtual void MouseDown(Control& c, int button, int shift, double x, double y);
+    virtual void MouseMove(Control& c, int button, int shift, double x, double y);
+    virtual void MouseUp(Control& c, int button, int shift, double x, double y);
+    virtual void Click(Control& c) { (void)c; }
+    virtual void DblClick(Control& c) { (void)c; }
+    virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }
+    // A press on the form itself, outside every control.
+    virtual void FormMouseDown(int button, int shift, double x, double y);
+
+    // Called by the window.
+    void windowClosed();
+    void windowResized(double widthTw, double heightTw, int state);
+
+private:
+    friend class FormWindow;
+    QString name_;
+    QString caption_;
+    double leftTw_ = 0, topTw_ = 0, widthTw_ = 12000, heightTw_ = 9000;
+    ScaleMode scaleMode_ = ScaleMode::Twips;
+    int windowState_ = 0;
+    bool visible_ = false;
+    bool loaded_ = false;
+    bool stayOnTop_ = false;
+    int32_t backColor_ = 0x8000;  // table green
+    QImage picture_;
+    std::vector<std::unique_ptr<Control>> singles_;
+    std::vector<std::unique_ptr<ControlArray>> arrays_;
+    std::vector<Control*> order_;  // z-order, back to front
+    FormWindow* window_ = nullptr;
+
+    friend class Control;
+    friend class ControlArray;
+    void registerControl(Control* c);
+    void forgetControl(Control* c);
+};
+
+// The run time's Forms collection: every loaded window.
+namespace forms {
+const std::vector<Form*>& loaded();
+// False: forms never open a screen window (tests, the simulator).
+void setScreenWindows(bool on);
+bool screenWindows();
+// Called after a window has been unloaded (the program ends with its main window).
+void setUnloadHook(std::function<void(Form*)> hook);
+}  // namespace forms
+
+// Twips of the frame around a form's inner area (both sides together) and of
+// its title bar plus frame.
+double FrameWidthTw();
+double FrameHeightTw();
+
+// A colour of the run time (&HBBGGRR) as a QColor.
+QColor toQColor(int32_t c);
+
+}  // namespace vb

@@ -1,0 +1,77 @@
+#include "platform/eventwait.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTime>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+namespace waits {
+namespace {
+int depth = 0;
+double scale = 1.0;
+std::vector<QEventLoop*> loops;
+std::function<void()> pending;
+std::function<double()> testClock;
+
+void postPending() {
+    if (!pending || !QCoreApplication::instance()) return;
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        // Something may have started waiting again meanwhile.
+        if (depth > 0 || !pending) return;
+        auto action = std::move(pending);
+        pending = nullptr;
+        action();
+    });
+}
+}  // namespace
+
+int BusyDepth() { return depth; }
+
+BusyScope::BusyScope() { ++depth; }
+BusyScope::~BusyScope() {
+    if (--depth == 0) postPending();
+}
+
+void WaitEvents(int ms) {
+    if (ms <= 0 || !QCoreApplication::instance()) return;
+    BusyScope busy;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(ms);
+    loops.push_back(&loop);
+    loop.exec();
+    loops.erase(std::remove(loops.begin(), loops.end(), &loop), loops.end());
+}
+
+void SleepNoEvents(int ms) {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void WakeAll() {
+    for (QEventLoop* l : loops) l->quit();
+}
+
+void WhenIdle(std::function<void()> action) {
+    pending = std::move(action);
+    if (depth == 0) postPending();
+}
+
+void CancelWhenIdle() { pending = nullptr; }
+
+double PauseScale() { return scale; }
+void SetPauseScale(double factor) { scale = factor < 0 ? 0 : factor; }
+
+double SecondsSinceMidnight() {
+    if (testClock) return testClock();
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void SetClockForTests(std::function<double()> clock) { testClock = std::move(clock); }
+
+}  // namespace waits

@@ -1,0 +1,45 @@
+// The program's waits. Every wait that lets events through sleeps between
+// them (a waiting game uses no CPU) and counts a busy depth, so that a close
+// request arriving inside a wait can be put off until the outermost handler
+// has unwound.
+#pragma once
+
+#include <functional>
+
+namespace waits {
+
+// How many waits (and modal boxes) are running, one inside the other.
+int BusyDepth();
+
+// Counts one level of busy depth for its lifetime.
+class BusyScope {
+public:
+    BusyScope();
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+};
+
+// Sleeps up to ms milliseconds, running events as they arrive. Returns early
+// when WakeAll is called.
+void WaitEvents(int ms);
+// Sleeps up to ms milliseconds without running any event.
+void SleepNoEvents(int ms);
+// Ends the sleep of every running WaitEvents.
+void WakeAll();
+
+// Runs action from the main event loop once no wait is running any more
+// (at once, when none runs now). A pending action is dropped by
+// CancelWhenIdle.
+void WhenIdle(std::function<void()> action);
+void CancelWhenIdle();
+
+// One factor for every pause of the program: tests and the simulator set 0.
+double PauseScale();
+void SetPauseScale(double factor);
+
+// The clock the pauses read: seconds since midnight. Tests may replace it.
+double SecondsSinceMidnight();
+void SetClockForTests(std::function<double()> clock);
+
+}  // namespace waits

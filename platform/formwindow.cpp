@@ -1,0 +1,335 @@
+#include "platform/formwindow.h"
+
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+
+#include "platform/controls.h"
+#include "platform/keys.h"
+#include "platform/twips.h"
+
+namespace vb {
+
+namespace {
+double px(double tw) { return screen::TwipsToPixels(tw); }
+
+QRectF rectOf(const Control& c) {
+    return QRectF(px(c.leftTw()), px(c.topTw()), px(c.widthTw()), px(c.heightTw()));
+}
+
+int buttonOf(Qt::MouseButtons b) {
+    int out = 0;
+    if (b & Qt::LeftButton) out |= 1;
+    if (b & Qt::RightButton) out |= 2;
+    if (b & Qt::MiddleButton) out |= 4;
+    return out;
+}
+
+int shiftOf(Qt::KeyboardModifiers m) {
+    int s = 0;
+    if (m & Qt::ShiftModifier) s |= vbShiftMask;
+    if (m & Qt::ControlModifier) s |= vbCtrlMask;
+    if (m & Qt::AltModifier) s |= vbAltMask;
+    return s;
+}
+
+QFont fontOf(const Control& c) {
+    QFont f(c.FontName());
+    f.setPointSizeF(c.FontSize());
+    f.setBold(c.FontBold());
+    return f;
+}
+
+void paintShape(QPainter& p, const Control& c) {
+    const QRectF r = rectOf(c);
+    QRectF box = r;
+    if (c.Shape() == ShapeSquare || c.Shape() == ShapeCircle || c.Shape() == ShapeRoundedSquare) {
+        const double side = std::min(r.width(), r.height());
+        box = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    }
+    QPainterPath path;
+    switch (c.Shape()) {
+    case ShapeOval:
+    case ShapeCircle: path.addEllipse(box); break;
+    case ShapeRoundedRectangle:
+    case ShapeRoundedSquare: {
+        const double radius = std::min(box.width(), box.height()) / 8;
+        path.addRoundedRect(box, radius, radius);
+        break;
+    }
+    default: path.addRect(box); break;
+    }
+    if (c.BackStyle() == 1) p.fillPath(path, toQColor(c.BackColor()));
+    if (c.FillStyle() == 0) p.fillPath(path, toQColor(c.FillColor()));
+    if (c.BorderStyle() != 0) {
+        QPen pen(toQColor(c.BorderColor()), std::max(1, c.BorderWidth()));
+        if (c.BorderStyle() == 2) pen.setStyle(Qt::DashLine);
+        if (c.BorderStyle() == 3) pen.setStyle(Qt::DotLine);
+        p.strokePath(path, pen);
+    }
+}
+
+void paintControl(QPainter& p, const Control& c) {
+    const QRectF r = rectOf(c);
+    switch (c.kind()) {
+    case Kind::PictureBox:
+        p.fillRect(r, toQColor(c.BackColor()));
+        if (!c.Picture().isNull()) {
+            p.save();
+            p.setClipRect(r);
+            p.drawImage(r.topLeft(), c.Picture());
+            p.restore();
+        }
+        if (c.BorderStyle() != 0) {
+            p.setPen(QColor(64, 64, 64));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        }
+        break;
+    case Kind::Image:
+        if (!c.Picture().isNull()) {
+            if (c.Stretch())
+                p.drawImage(r, c.Picture());
+            else
+                p.drawImage(r.topLeft(), c.Picture());
+        }
+        break;
+    case Kind::Label: {
+        if (c.BackStyle() == 1) p.fillRect(r, toQColor(c.BackColor()));
+        p.setPen(toQColor(c.ForeColor()));
+        p.setFont(fontOf(c));
+        int flags = c.Alignment() == 1 ? Qt::AlignRight : c.Alignment() == 2 ? Qt::AlignHCenter
+                                                                               : Qt::AlignLeft;
+        flags |= Qt::AlignTop | Qt::TextWordWrap;
+        p.drawText(r, flags, c.Caption());
+        if (c.BorderStyle() != 0) {
+            p.setPen(Qt::black);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        }
+        break;
+    }
+    case Kind::Shape: paintShape(p, c); break;
+    case Kind::Line:
+        p.setPen(QPen(toQColor(c.BorderColor()), std::max(1, c.BorderWidth())));
+        p.drawLine(QPointF(px(c.x1Tw()), px(c.y1Tw())), QPointF(px(c.x2Tw()), px(c.y2Tw())));
+        break;
+    case Kind::CommandButton: {
+        p.setBrush(toQColor(c.BackColor()));
+        p.setPen(QColor(80, 80, 80));
+        p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        p.setPen(c.Enabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
+        p.setFont(fontOf(c));
+        p.drawText(r, Qt::AlignCenter, QString(c.Caption()).remove('&'));
+        p.setBrush(Qt::NoBrush);
+        break;
+    }
+    case Kind::StatusBar: {
+        p.fillRect(r, QColor(212, 208, 200));
+        p.setFont(fontOf(c));
+        const int n = c.PanelCount();
+        double x = r.left();
+        for (int i = 1; i <= n; ++i) {
+            const Panel& panel = const_cast<Control&>(c).Panels(i);
+            if (!panel.Visible) continue;
+            const double w = std::max(px(panel.MinWidth), r.width() / std::max(1, n));
+            const QRectF cell(x, r.top(), w, r.height());
+            p.setPen(QColor(128, 128, 128));
+            p.drawRect(cell.adjusted(1, 1, -2, -2));
+            p.setPen(Qt::black);
+            p.drawText(cell.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, panel.Text);
+            x += w;
+        }
+        break;
+    }
+    }
+}
+}  // namespace
+
+FormWindow::FormWindow(Form* form) : QWidget(nullptr), form_(form) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+FormWindow::~FormWindow() {
+    if (modalLoop_) modalLoop_->quit();
+}
+
+void FormWindow::applyGeometry() {
+    if (!form_) return;
+    applying_ = true;
+    setWindowTitle(form_->Caption());
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != form_->StayOnTop()) {
+        const bool shown = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, form_->StayOnTop());
+        if (shown) show();
+    }
+    const int state = form_->WindowState();
+    if (state == 1) {
+        showMinimized();
+    } else if (state == 2) {
+        if (isVisible()) showMaximized();
+    } else {
+        if (isMaximized() || isMinimized()) showNormal();
+        const QSize inner(static_cast<int>(px(form_->Width() - FrameWidthTw()) + 0.5),
+                          static_cast<int>(px(form_->Height() - FrameHeightTw()) + 0.5));
+        resize(inner);
+        move(static_cast<int>(px(form_->Left())), static_cast<int>(px(form_->Top())));
+    }
+    applying_ = false;
+}
+
+void FormWindow::showAsForm(bool modal) {
+    if (modal) setWindowModality(Qt::ApplicationModal);
+    if (form_ && form_->WindowState() == 2)
+        showMaximized();
+    else
+        show();
+    if (!modal) return;
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    loop.exec();
+}
+
+void FormWindow::scheduleRepaint() { update(); }
+
+void FormWindow::detach() {
+    form_ = nullptr;
+    pressed_ = nullptr;
+    if (modalLoop_) modalLoop_->quit();
+    hide();
+    deleteLater();
+}
+
+void FormWindow::controlGone(Control* c) {
+    if (pressed_ == c) pressed_ = nullptr;
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!form_) {
+        p.fillRect(rect(), Qt::black);
+        return;
+    }
+    p.fillRect(rect(), toQColor(form_->BackColor()));
+    if (!form_->Picture().isNull()) p.drawImage(QPointF(0, 0), form_->Picture());
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (Control* c : form_->paintOrder())
+        if (c->Visible()) paintControl(p, *c);
+}
+
+Control* FormWindow::controlAt(QPointF pos) const {
+    if (!form_) return nullptr;
+    const std::vector<Control*> order = form_->paintOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        Control* c = *it;
+        if (!c->Visible() || c->kind() == Kind::Shape || c->kind() == Kind::Line) continue;
+        if (rectOf(*c).contains(pos)) return c;
+    }
+    return nullptr;
+}
+
+// what: 0 down, 1 move, 2 up
+void FormWindow::mouseEvent(QMouseEvent* e, int what) {
+    if (!form_) return;
+    const QPointF pos = e->position();
+    Control* c = (what == 0 || !pressed_) ? controlAt(pos) : pressed_;
+    const int button = what == 1 ? buttonOf(e->buttons()) : buttonOf(e->button());
+    const int shift = shiftOf(e->modifiers());
+    if (!c) {
+        if (what == 0) {
+            const double unit = form_->scaleMode() == ScaleMode::Pixels ? 1.0 : screen::kTwipsPerPixel;
+            form_->FormMouseDown(button, shift, pos.x() * unit, pos.y() * unit);
+        }
+        return;
+    }
+    if (!c->Enabled()) return;
+    // A picture box reports positions in its own scale; windowless controls
+    // report the position inside them in the form's scale.
+    const QRectF r = rectOf(*c);
+    const ScaleMode mode = c->kind() == Kind::PictureBox ? c->OwnScaleMode() : form_->scaleMode();
+    const double unit = mode == ScaleMode::Pixels ? 1.0 : screen::kTwipsPerPixel;
+    const double x = (pos.x() - r.left()) * unit;
+    const double y = (pos.y() - r.top()) * unit;
+    Form* form = form_;
+    if (what == 0) {
+        pressed_ = c;
+        form->MouseDown(*c, button, shift, x, y);
+    } else if (what == 1) {
+        form->MouseMove(*c, button, shift, x, y);
+    } else {
+        const bool inside = r.contains(pos);
+        pressed_ = nullptr;
+        form->MouseUp(*c, button, shift, x, y);
+        // The control may be gone after its own handler ran.
+        if (inside && form_ && controlAt(pos) == c) form->Click(*c);
+    }
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* e) { mouseEvent(e, 0); }
+void FormWindow::mouseMoveEvent(QMouseEvent* e) { mouseEvent(e, 1); }
+void FormWindow::mouseReleaseEvent(QMouseEvent* e) { mouseEvent(e, 2); }
+
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (!form_) return;
+    Control* c = controlAt(e->position());
+    if (c && c->Enabled()) form_->DblClick(*c);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+    if (!form_) return;
+    int code = keyCodeOf(*e);
+    if (code == 0) return;
+    form_->Form_KeyDown(code, vb::shiftOf(*e));
+}
+
+void FormWindow::closeEvent(QCloseEvent* e) {
+    if (!form_) {
+        e->accept();
+        return;
+    }
+    // The form decides; when it unloads, detach() hides and deletes us.
+    e->ignore();
+    form_->windowClosed();
+}
+
+int FormWindow::windowStateCode() const {
+    if (isMinimized()) return 1;
+    if (isMaximized()) return 2;
+    return 0;
+}
+
+void FormWindow::resizeEvent(QResizeEvent*) {
+    if (!form_ || applying_) return;
+    form_->windowResized(screen::PixelsToTwips(width()) + FrameWidthTw(),
+                         screen::PixelsToTwips(height()) + FrameHeightTw(), windowStateCode());
+}
+
+void FormWindow::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && form_ && !applying_)
+        form_->windowResized(screen::PixelsToTwips(width()) + FrameWidthTw(),
+                             screen::PixelsToTwips(height()) + FrameHeightTw(), windowStateCode());
+}
+
+bool FormWindow::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip && form_) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        Control* c = controlAt(help->pos());
+        if (c && !c->ToolTipText().isEmpty())
+            QToolTip::showText(help->globalPos(), c->ToolTipText(), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    if (e->type() == QEvent::Move && form_ && !applying_ && windowStateCode() == 0) {
+        form_->leftTw_ = screen::PixelsToTwips(x());
+        form_->topTw_ = screen::PixelsToTwips(y());
+    }
+    return QWidget::event(e);
+}
+
+}  // namespace vb

@@ -1,0 +1,50 @@
+// The screen window of a Form: paints the form's controls in their z-order
+// and turns mouse, key, resize and close events into the form's events.
+#pragma once
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QWidget>
+
+namespace vb {
+
+class Form;
+class Control;
+
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWindow(Form* form);
+    ~FormWindow() override;
+
+    void applyGeometry();
+    void showAsForm(bool modal);
+    void scheduleRepaint();
+    // The form was unloaded: close and go away once control is back in the loop.
+    void detach();
+    void controlGone(Control* c);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent*) override;
+    bool event(QEvent*) override;
+
+private:
+    Control* controlAt(QPointF posPx) const;
+    void mouseEvent(QMouseEvent* e, int what);
+    int windowStateCode() const;
+
+    Form* form_;
+    Control* pressed_ = nullptr;
+    bool applying_ = false;
+    QPointer<QEventLoop> modalLoop_;
+};
+
+}  // namespace vb

@@ -1,0 +1,147 @@
+#include "platform/msgbox.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <deque>
+
+namespace vb {
+namespace {
+
+struct Script {
+    bool on = false;
+    std::deque<int> answers;
+    std::deque<QString> inputs;
+    std::vector<ShownBox> shown;
+};
+
+Script& script() {
+    static Script s;
+    return s;
+}
+
+// The answers of each button set, first button first.
+std::vector<int> answersOf(int buttons) {
+    switch (buttons) {
+    case vbOKCancel: return {vbOK, vbCancel};
+    case vbAbortRetryIgnore: return {vbAbort, vbRetry, vbIgnore};
+    case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
+    case vbYesNo: return {vbYes, vbNo};
+    case vbRetryCancel: return {vbRetry, vbCancel};
+    default: return {vbOK};
+    }
+}
+
+int defaultAnswer(int style) {
+    const std::vector<int> answers = answersOf(style & 0x0F);
+    const std::size_t index = static_cast<std::size_t>((style & 0xF00) / vbDefaultButton2);
+    return answers[index < answers.size() ? index : 0];
+}
+
+QMessageBox::StandardButton buttonOf(int answer) {
+    switch (answer) {
+    case vbCancel: return QMessageBox::Cancel;
+    case vbAbort: return QMessageBox::Abort;
+    case vbRetry: return QMessageBox::Retry;
+    case vbIgnore: return QMessageBox::Ignore;
+    case vbYes: return QMessageBox::Yes;
+    case vbNo: return QMessageBox::No;
+    default: return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0xF0) {
+    case vbCritical: return QMessageBox::Critical;
+    case vbQuestion: return QMessageBox::Question;
+    case vbExclamation: return QMessageBox::Warning;
+    case vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+int showReal(const QString& prompt, int style, const QString& title) {
+    QMessageBox box(iconOf(style), title, prompt, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    const std::vector<int> answers = answersOf(style & 0x0F);
+    for (int a : answers) box.addButton(buttonOf(a));
+    box.setDefaultButton(buttonOf(defaultAnswer(style)));
+    const int cancelAnswer = (style & 0x0F) == vbOKOnly ? vbOK
+                             : std::find(answers.begin(), answers.end(), vbCancel) != answers.end()
+                                 ? vbCancel
+                                 : 0;
+    if (cancelAnswer) box.setEscapeButton(buttonOf(cancelAnswer));
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    for (int a : answers)
+        if (clicked == box.button(buttonOf(a))) return a;
+    return cancelAnswer ? cancelAnswer : defaultAnswer(style);
+}
+
+}  // namespace
+
+QString defaultTitle() { return QStringLiteral("Grisk and Varnok"); }
+
+int MsgBox(const QString& prompt, int style, const QString& title) {
+    ShownBox box;
+    box.prompt = prompt;
+    box.title = title.isEmpty() ? defaultTitle() : title;
+    box.style = style;
+    Script& s = script();
+    if (s.on) {
+        if (!s.answers.empty()) {
+            box.answer = s.answers.front();
+            s.answers.pop_front();
+        } else {
+            box.answer = defaultAnswer(style);
+        }
+    } else {
+        box.answer = showReal(prompt, style, box.title);
+    }
+    s.shown.push_back(box);
+    if (s.shown.size() > 1000) s.shown.erase(s.shown.begin());
+    return box.answer;
+}
+
+QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    ShownBox box;
+    box.input = true;
+    box.prompt = prompt;
+    box.title = title.isEmpty() ? defaultTitle() : title;
+    Script& s = script();
+    if (s.on) {
+        if (!s.inputs.empty()) {
+            box.text = s.inputs.front();
+            s.inputs.pop_front();
+        } else {
+            box.text = defaultText;
+        }
+    } else {
+        bool ok = false;
+        box.text = QInputDialog::getText(QApplication::activeWindow(), box.title, prompt,
+                                         QLineEdit::Normal, defaultText, &ok);
+        if (!ok) box.text.clear();
+    }
+    s.shown.push_back(box);
+    if (s.shown.size() > 1000) s.shown.erase(s.shown.begin());
+    return box.text;
+}
+
+namespace msgbox_script {
+void enable() {
+    Script& s = script();
+    s.on = true;
+    s.answers.clear();
+    s.inputs.clear();
+    s.shown.clear();
+}
+void disable() { script().on = false; }
+bool enabled() { return script().on; }
+void pushAnswer(int answer) { script().answers.push_back(answer); }
+void pushInput(const QString& text) { script().inputs.push_back(text); }
+const std::vector<ShownBox>& shown() { return script().shown; }
+void clearShown() { script().shown.clear(); }
+}  // namespace msgbox_script
+
+}  // namespace vb

@@ -1,0 +1,71 @@
+// Message boxes and input boxes with the form run time's buttons, icons and
+// answers. Tests switch on scripting: nothing is shown, every box is recorded
+// and answered from a queue (or with its default button when the queue is
+// empty), so refusals and questions can be tested without a screen.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace vb {
+
+// Buttons, icons and default-button flags, combined by adding them.
+enum MsgBoxStyle : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbAbortRetryIgnore = 2,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbRetryCancel = 5,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+    vbDefaultButton1 = 0,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
+};
+
+// Answers.
+enum MsgBoxResult : int {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7,
+};
+
+// The title a box gets when its caller names none.
+QString defaultTitle();
+
+int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
+// The text typed, or "" when the box was cancelled.
+QString InputBox(const QString& prompt, const QString& title = QString(),
+                 const QString& defaultText = QString());
+
+struct ShownBox {
+    bool input = false;   // an input box rather than a message box
+    QString prompt;
+    QString title;        // as shown (the default title filled in)
+    int style = 0;        // buttons + icon + default button
+    int buttons() const { return style & 0x0F; }
+    int icon() const { return style & 0xF0; }
+    int defaultButton() const { return style & 0xF00; }
+    int answer = 0;       // message box answer
+    QString text;         // input box answer
+};
+
+// Test scripting of the boxes.
+namespace msgbox_script {
+void enable();                       // also clears queue and record
+void disable();
+bool enabled();
+void pushAnswer(int answer);         // next message box answer
+void pushInput(const QString& text); // next input box answer
+const std::vector<ShownBox>& shown();
+void clearShown();
+}  // namespace msgbox_script
+
+}  // namespace vb

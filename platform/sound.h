@@ -1,0 +1,29 @@
+// Sounds: WAV files played by name and the intro music. Without an audio
+// device (a build machine) every call fails quietly and reports false.
+#pragma once
+
+#include <QString>
+
+namespace sound {
+
+// Starts playing a WAV file and returns at once; a new request replaces the
+// one playing. False when the file cannot be played.
+bool PlayAsync(const QString& wavPath);
+// Plays a WAV file and returns when it has ended, or after capMs at most.
+bool PlaySync(const QString& wavPath, int capMs = 5000);
+// Stops the WAV sound playing, if any.
+void StopWav();
+
+// The music player (MP3).
+bool MusicPlay(const QString& mp3Path);
+void MusicStop();
+bool MusicIsPlaying();
+
+// True when an audio output device exists.
+bool AudioAvailable();
+
+// What was asked of the player last (for tests): the path of the last WAV
+// request, accepted or not.
+QString LastRequested();
+
+}  // namespace sound

@@ -1,0 +1,176 @@
+// The sound calls must fail quietly without an audio device (the build
+// machines have none) and must refuse files that are not WAVs before Qt
+// sees them. Every test holds with or without a device.
+#include "platform/sound.h"
+
+#include <gtest/gtest.h>
+
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+// The files live as long as the whole suite: Qt reads a sound in the
+// background after the call that asked for it has returned.
+class SoundTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { dir_ = new QTemporaryDir; }
+    static void TearDownTestSuite() {
+        delete dir_;
+        dir_ = nullptr;
+    }
+
+    void TearDown() override {
+        sound::StopWav();
+        sound::MusicStop();
+    }
+
+    QString path(const QString& name) const { return dir_->filePath(name); }
+    QString folder() const { return dir_->path(); }
+
+    QString writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    // A mono 16-bit PCM WAV of a quiet square wave, 10 ms long by default.
+    QString writeTinyWav(const QString& name, quint32 ms = 10) const {
+        const quint32 rate = 8000;
+        const quint32 samples = rate * ms / 1000;
+        const quint32 dataSize = samples * 2;
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out.writeRawData("RIFF", 4);
+        out << quint32(36 + dataSize);
+        out.writeRawData("WAVEfmt ", 8);
+        out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * 2)
+            << quint16(2) << quint16(16);
+        out.writeRawData("data", 4);
+        out << dataSize;
+        for (quint32 i = 0; i < samples; ++i)
+            out << qint16((i / 8) % 2 ? 1000 : -1000);
+        EXPECT_EQ(bytes.size(), 44 + int(dataSize));
+        return writeFile(name, bytes);
+    }
+
+private:
+    static QTemporaryDir* dir_;
+};
+
+QTemporaryDir* SoundTest::dir_ = nullptr;
+
+struct BadWav {
+    const char* label;
+    const char* name;
+    QByteArray bytes;  // null: no file is written
+};
+
+TEST_F(SoundTest, RefusesWhatIsNotAReadableWav) {
+    const BadWav cases[] = {
+        {"missing file", "missing.wav", QByteArray()},
+        {"empty file", "empty.wav", QByteArray("")},
+        {"text", "text.wav", QByteArray("just some words, not a sound at all")},
+        {"header cut short", "short.wav", QByteArray("RIFF\x10\0\0\0WAV", 11)},
+        {"RIFF of another kind", "movie.wav", QByteArray("RIFF\x10\0\0\0AVI LIST", 16)},
+        {"WAVE without RIFF", "bare.wav", QByteArray("RIFX\x10\0\0\0WAVEfmt ", 16)},
+    };
+    const QString good = writeTinyWav("good.wav");
+    for (const BadWav& c : cases) {
+        SCOPED_TRACE(c.label);
+        const QString file =
+            c.bytes.isNull() ? path(c.name) : writeFile(c.name, c.bytes);
+
+        // A rejected request is still the last one asked for, even right
+        // after one that may have been accepted.
+        sound::PlayAsync(good);
+        EXPECT_FALSE(sound::PlayAsync(file));
+        EXPECT_EQ(sound::LastRequested(), file);
+
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_FALSE(sound::PlaySync(file, 5000));
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_EQ(sound::LastRequested(), file);
+    }
+}
+
+TEST_F(SoundTest, RefusesAFolder) {
+    EXPECT_FALSE(sound::PlayAsync(folder()));
+    EXPECT_EQ(sound::LastRequested(), folder());
+    EXPECT_FALSE(sound::MusicPlay(folder()));
+}
+
+TEST_F(SoundTest, ValidWavIsPlayedOnlyWithADevice) {
+    const QString wav = writeTinyWav("tiny.wav");
+    EXPECT_EQ(sound::PlayAsync(wav), sound::AudioAvailable());
+    EXPECT_EQ(sound::LastRequested(), wav);
+    sound::StopWav();
+
+    QElapsedTimer clock;
+    clock.start();
+    const bool played = sound::PlaySync(wav, 3000);
+    const qint64 took = clock.elapsed();
+    EXPECT_EQ(played, sound::AudioAvailable());
+    EXPECT_EQ(sound::LastRequested(), wav);
+    // Without a device nothing may wait; with one, a 10 ms sound ends well
+    // before the cap and the cap bounds the wait anyway.
+    EXPECT_LT(took, sound::AudioAvailable() ? 4000 : 1000);
+}
+
+TEST_F(SoundTest, AFileThatVanishesDoesNotSpoilTheNextSound) {
+    const QString gone = writeTinyWav("gone.wav");
+    sound::PlayAsync(gone);
+    ASSERT_TRUE(QFile::remove(gone));
+    // Qt reads the file in the background: give it time to fail, but process
+    // no events, so the failure is still waiting when the next sound starts.
+    QThread::msleep(200);
+    EXPECT_EQ(sound::PlaySync(writeTinyWav("next.wav"), 3000), sound::AudioAvailable());
+}
+
+TEST_F(SoundTest, ANewSoundEndsTheWaitForTheOnePlaying) {
+    const QString longWav = writeTinyWav("long.wav", 2000);
+    const QString next = writeTinyWav("next.wav");
+    QTimer interrupt;
+    interrupt.setSingleShot(true);
+    QObject::connect(&interrupt, &QTimer::timeout, [&] { sound::PlayAsync(next); });
+    interrupt.start(100);
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(sound::PlaySync(longWav, 5000), sound::AudioAvailable());
+    EXPECT_LT(clock.elapsed(), 1500);
+}
+
+TEST_F(SoundTest, SyncPlayStopsWaitingAtTheCap) {
+    const QString longWav = writeTinyWav("long.wav", 2000);
+    for (int capMs : {0, 300}) {
+        SCOPED_TRACE(capMs);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(sound::PlaySync(longWav, capMs), sound::AudioAvailable());
+        EXPECT_LT(clock.elapsed(), capMs + 700);
+    }
+}
+
+TEST_F(SoundTest, MusicRefusesMissingFileAndStops) {
+    EXPECT_FALSE(sound::MusicPlay(path("missing.mp3")));
+    EXPECT_FALSE(sound::MusicIsPlaying());
+
+    const QString mp3 = writeFile("intro.mp3", QByteArray(64, '\0'));
+    const bool started = sound::MusicPlay(mp3);
+    if (!sound::AudioAvailable()) {
+        EXPECT_FALSE(started);
+        EXPECT_FALSE(sound::MusicIsPlaying());
+    }
+    sound::MusicStop();
+    EXPECT_FALSE(sound::MusicIsPlaying());
+}
+
+}  // namespace

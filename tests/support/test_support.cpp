@@ -1,0 +1,32 @@
+#include "support/test_support.h"
+
+#include "engine/frm_grisk.h"
+#include "engine/state.h"
+#include "platform/controls.h"
+#include "platform/eventwait.h"
+#include "platform/msgbox.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+
+namespace grisk_test {
+
+void HeadlessEnvironment::SetUp() { ResetAll(); }
+
+void ResetAll() {
+    grisk::ReleaseFrmGrisk();
+    grisk::ResetAllState();
+    vb::msgbox_script::enable();
+    vb::forms::setScreenWindows(false);
+    waits::SetPauseScale(0);
+    waits::SetClockForTests(nullptr);
+    waits::CancelWhenIdle();
+    screen::ClearInjection();
+    vb::Randomize(20261210);
+}
+
+void GriskTest::SetUp() {
+    ResetAll();
+    ASSERT_TRUE(dir_.isValid());
+}
+
+}  // namespace grisk_test

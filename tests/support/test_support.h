@@ -1,0 +1,51 @@
+// Shared set-up of the tests: a fresh state for every test and small helpers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <ostream>
+
+#include "platform/vberror.h"
+
+// Readable QStrings in failure messages.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace grisk_test {
+
+// Runs f and returns the run-time error number it raised, 0 when none.
+template <typename F>
+int errorOf(F f) {
+    try {
+        f();
+    } catch (const vb::Error& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// Once per test program.
+class HeadlessEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override;
+};
+
+// Puts every subsystem's shared state back to its start values, scripts the
+// message boxes and seeds the random generator.
+void ResetAll();
+
+// The fixture most tests use: a reset state and a temporary folder.
+class GriskTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    QString tempPath(const QString& name) const { return dir_.filePath(name); }
+    QString tempFolder() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace grisk_test

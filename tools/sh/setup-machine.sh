@@ -1,0 +1,21 @@
+# Sourced by ./run and ./test: installs the Debian packages the build needs
+# when any is missing (apt-get, through sudo when not root).
+need_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev \
+libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache"
+
+install_missing_packages() {
+    local missing=""
+    for p in $need_packages; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq || return 1
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing || return 1
+}
+
+jobs() {
+    nproc 2>/dev/null || echo 2
+}
