@@ -7,7 +7,9 @@
 #include "engine/state.h"
 #include "platform/random.h"
 #include "shell/state.h"
-#include "table/display.h"
+#include "table/animation.h"
+#include "table/card_counter.h"
+#include "table/card_drawing.h"
 
 namespace grisk {
 

@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "engine/paths.h"
 #include "engine/state.h"
-#include "platform/eventwait.h"
 #include "platform/vb.h"
 
 namespace grisk {
@@ -86,30 +84,6 @@ vb::ControlArray& FrmGrisk::seatPictures(int seat) {
     default: vb::raise(vb::ErrSubscript);
     }
 }
-
-void FrmGrisk::Form_Load() { SetFolders(); }
-
-void FrmGrisk::Form_QueryUnload(int& cancel, int) {
-    // A close that arrives while a deal, a turn or a wait is running only
-    // raises the quit flags; the window closes once that work has unwound.
-    if (eng.GameBusy || waits::BusyDepth() > 0) {
-        eng.SkipGameSave = true;
-        eng.Quitting = true;
-        cancel = 1;
-        waits::WakeAll();
-        waits::WhenIdle([] {
-            if (FrmGriskExists()) frmGrisk().Unload(1);
-        });
-        return;
-    }
-    eng.Quitting = true;
-}
-
-void FrmGrisk::Form_Unload(int& cancel) {
-    if (eng.GameBusy) cancel = 1;
-}
-
-void FrmGrisk::Form_KeyDown(int&, int) {}
 
 FrmGrisk& frmGrisk() {
     if (!instance()) instance() = std::make_unique<FrmGrisk>();

@@ -37,9 +37,18 @@ public:
     // The pile-picture array of a seat: 1 the human, 2..4 the others.
     vb::ControlArray& seatPictures(int seat);
 
+    // The window's own fields: 20 when the previous run's placement is
+    // stored; the state it opens in (0 normal, 2 maximized); the title bar's
+    // height in pixels.
+    int PlacementSaved = 0;
+    int StartWindowState = 0;
+    int CaptionHeight = 0;
+
+    // Start-up, shut-down, resize and keys (engine/startup.cpp).
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
     void Form_Unload(int& cancel) override;
+    void Form_Resize() override;
     void Form_KeyDown(int& keyCode, int shift) override;
 };
 

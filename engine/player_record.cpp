@@ -5,7 +5,7 @@
 #include "platform/vb.h"
 #include "records/state.h"
 #include "shell/state.h"
-#include "table/display.h"
+#include "table/avatar.h"
 
 namespace grisk {
 
