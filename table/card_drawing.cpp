@@ -20,3 +20,9 @@ int DrawCard(vb::ControlArray& ctl, int index, int cardNo, int sound) {
 }
 
 }  // namespace grisk
+
+namespace grisk {
+
+void ClearTableImages() {}
+
+}  // namespace grisk

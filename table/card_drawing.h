@@ -16,3 +16,11 @@ inline constexpr int kEmptyMark = 88;
 int DrawCard(vb::ControlArray& ctl, int index, int cardNo, int sound);
 
 }  // namespace grisk
+
+namespace grisk {
+
+// Resets the centre-pile pictures and the first two seats' pile pictures to
+// their empty look.
+void ClearTableImages();
+
+}  // namespace grisk
