@@ -9,12 +9,15 @@
 namespace grisk {
 
 namespace {
-std::unique_ptr<FrmGrisk>& instance() {
-    static std::unique_ptr<FrmGrisk> f;
-    return f;
-}
-
 constexpr int32_t kTableGreen = vb::RGB(0, 128, 0);
+constexpr int32_t kFrameGreen = vb::RGB(0, 104, 0);
+constexpr int32_t kFrameText = vb::RGB(120, 190, 120);
+constexpr int32_t kEdgeColor = vb::RGB(48, 48, 48);
+// Card sizes in twips: normal and small.
+constexpr int kCardWTw = 1065;
+constexpr int kCardHTw = 1440;
+constexpr int kSmallCardWTw = 885;
+constexpr int kSmallCardHTw = 1200;
 constexpr int kStatusPanels = 8;
 }  // namespace
 
@@ -36,21 +39,35 @@ FrmGrisk::FrmGrisk()
       cmdDeal(addControl(vb::Kind::CommandButton, "cmdDeal")),
       lblRules(addControl(vb::Kind::Label, "lblRules")),
       lblLevel(addControl(vb::Kind::Label, "lblLevel")),
-      LabelPeek(addControl(vb::Kind::Label, "LabelPeek")) {
+      LabelPeek(addControl(vb::Kind::Label, "LabelPeek")),
+      Stack(addArray(vb::Kind::Shape, "Stack", 0)),
+      StackHold(addArray(vb::Kind::Shape, "StackHold", 0)),
+      lblHoldCard(addArray(vb::Kind::Label, "lblHoldCard", 1)),
+      lblHighlight(addControl(vb::Kind::Label, "lblHighlight")),
+      Label1(addControl(vb::Kind::Label, "Label1")),
+      imgCenter(addControl(vb::Kind::Image, "imgCenter")),
+      imgIcon(addControl(vb::Kind::Image, "imgIcon")),
+      imgMenu(addControl(vb::Kind::Image, "imgMenu")),
+      imgSlap(addControl(vb::Kind::Image, "imgSlap")) {
     setCaption(QStringLiteral("Grisk and Varnok"));
     setBackColor(kTableGreen);
     Move(0, 0, 12000, 9000);
 
-    // Design-time templates: hidden, card-sized, the table's colour.
+    // Design-time templates: hidden, card-sized, the table's colour. Seats 3
+    // and 4 only ever show small cards.
     for (vb::ControlArray* a : {&Picture7, &Picture1, &Picture2, &Picture3}) {
         vb::Control& t = (*a)(0);
-        t.setGeometryTw(0, 0, 1065, 1440);
+        const bool small = a == &Picture2 || a == &Picture3;
+        t.setGeometryTw(0, 0, small ? kSmallCardWTw : kCardWTw, small ? kSmallCardHTw : kCardHTw);
         t.setBackColor(kTableGreen);
         t.setBorderStyle(0);
         t.setVisible(false);
         t.setOwnScaleMode(vb::ScaleMode::Pixels);
     }
     Picture1.Load(1);
+    // The side piles of seats 3 and 4 exist from the start, hidden.
+    Picture2.Load(1).setGeometryTw(0, 75, kSmallCardWTw, kSmallCardHTw);
+    Picture3.Load(1).setGeometryTw(0, 75, kSmallCardWTw, kSmallCardHTw);
     PicCenter(0).setGeometryTw(5400, 3600, 1065, 1440);
     PicCenter(0).setBackColor(kTableGreen);
     PicCenter(0).setBorderStyle(0);
@@ -58,9 +75,61 @@ FrmGrisk::FrmGrisk()
     for (int c = 1; c <= 3; ++c) PicCenter.Load(c);
     for (int i = 1; i <= 6; ++i) Label9.Load(i).setVisible(true);
     for (int i = 0; i <= 6; ++i) Label9(i).setGeometryTw(0, 0, 3000, 300);
+    // The wild counters: the value a King on top of a centre pile stands for.
+    LblWild(1).setGeometryTw(0, 0, 24 * 15, 17 * 15);
+    LblWild(1).setAlignment(2);
+    LblWild(1).setFontBold(true);
+    LblWild(1).setForeColor(vb::RGB(255, 255, 128));
     LblWild(1).setVisible(false);
     for (int c = 2; c <= 3; ++c) LblWild.Load(c);
-    Label3(0).setVisible(false);
+    // Frames behind the rows of hold piles.
+    Label3(0).setCaption(QStringLiteral("Your HOLD piles -right click to see hidden cards"));
+    Label3.Load(1).setCaption(QStringLiteral("Grisk's HOLD piles -right click to see hidden cards"));
+    for (int i = 0; i <= 1; ++i) {
+        vb::Control& frame = Label3(i);
+        frame.setGeometryTw(0, 0, 324 * 15, 112 * 15);
+        frame.setBackStyle(1);
+        frame.setBackColor(kFrameGreen);
+        frame.setForeColor(kFrameText);
+        frame.setBorderStyle(1);
+        frame.setFontSize(6.75);
+        frame.setAlignment(2);
+        frame.setVisible(true);
+    }
+
+    // Pay-off stack and hold-outline templates: card-sized plain backs.
+    for (vb::ControlArray* a : {&Stack, &StackHold}) {
+        vb::Control& t = (*a)(0);
+        t.setGeometryTw(0, 0, kCardWTw, kCardHTw);
+        t.setBackStyle(1);
+        t.setBackColor(kTableGreen);
+        t.setFillStyle(0);
+        t.setFillColor(kTableGreen);
+        t.setBorderStyle(1);
+        t.setBorderColor(kEdgeColor);
+        t.setVisible(false);
+    }
+    lblHoldCard(1).setBackStyle(0);
+    lblHoldCard(1).setBorderStyle(1);
+    lblHoldCard(1).setGeometryTw(0, 0, 73 * 15, 99 * 15);
+    lblHoldCard(1).setVisible(false);
+    lblHighlight.setBackStyle(1);
+    lblHighlight.setBackColor(vb::RGB(255, 255, 0));
+    lblHighlight.setGeometryTw(0, 0, 81 * 15, 106 * 15);
+    lblHighlight.setVisible(false);
+    Label1.setBackStyle(0);
+    Label1.setBorderStyle(1);
+    Label1.setGeometryTw(5325, 3525, 81 * 15, 106 * 15);
+    Label1.setVisible(false);
+    imgCenter.setGeometryTw(0, 0, 262 * 15, 128 * 15);
+    imgMenu.setGeometryTw(90, 0, 48 * 15, 16 * 15);
+    imgIcon.setGeometryTw(0, 0, 32 * 15, 32 * 15);
+    imgIcon.setVisible(false);
+    imgSlap.setGeometryTw(0, 0, 40 * 15, 40 * 15);
+    imgSlap.setVisible(false);
+    ImgAvatar.setGeometryTw(0, 0, 130 * 15, 130 * 15);
+    ImgAvatar.setStretch(true);
+    for (vb::Control* arrow : {&ImgTurn1, &ImgTurn2}) arrow->setGeometryTw(0, 0, 24 * 15, 24 * 15);
 
     StatusBar1.setPanelCount(kStatusPanels);
     StatusBar1.setGeometryTw(0, 9000 - vb::FrameHeightTw() - 330, 12000 - vb::FrameWidthTw(), 330);
@@ -86,12 +155,11 @@ vb::ControlArray& FrmGrisk::seatPictures(int seat) {
 }
 
 FrmGrisk& frmGrisk() {
-    if (!instance()) instance() = std::make_unique<FrmGrisk>();
-    return *instance();
+    return vb::DefaultInstance<FrmGrisk>::get();
 }
 
-bool FrmGriskExists() { return instance() != nullptr; }
+bool FrmGriskExists() { return vb::DefaultInstance<FrmGrisk>::exists(); }
 
-void ReleaseFrmGrisk() { instance().reset(); }
+void ReleaseFrmGrisk() { vb::DefaultInstance<FrmGrisk>::release(); }
 
 }  // namespace grisk

@@ -33,6 +33,26 @@ public:
     vb::Control& lblRules;
     vb::Control& lblLevel;
     vb::Control& LabelPeek;
+    // Pay-off stacks: 25 card-sized shapes a seat (1..25 the human, 26..50,
+    // 51..75, 76..100 seats 2..4), 0 the template. Hold-pile outlines: pile
+    // p of seat s is element p + 4 (s - 1), 0 the template.
+    vb::ControlArray& Stack;
+    vb::ControlArray& StackHold;
+    // Frames round single hold piles: 1..4 seat 2's, 5..8 the human's.
+    vb::ControlArray& lblHoldCard;
+    vb::Control& lblHighlight;  // marks the card picked up
+    vb::Control& Label1;        // frame round the stock
+    vb::Control& imgCenter;     // board behind the centre piles
+    vb::Control& imgIcon;       // the emotion icon
+    vb::Control& imgMenu;       // the menu picture at the top edge
+    vb::Control& imgSlap;       // laid over the avatar's lower edge
+
+    // The idle timer: while enabled it ticks every Interval milliseconds.
+    struct TimerControl {
+        bool Enabled = false;
+        int Interval = 0;
+    };
+    TimerControl Timer1;
 
     // The pile-picture array of a seat: 1 the human, 2..4 the others.
     vb::ControlArray& seatPictures(int seat);

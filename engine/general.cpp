@@ -16,6 +16,7 @@
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "records/state.h"
+#include "records/text_line_record.h"
 
 namespace grisk {
 
@@ -118,12 +119,12 @@ QString GetMessageText(int first, int last) {
     vb::RecordFile file;
     // A missing message file reads as blank records: the texts are only
     // missing from what is shown.
-    const bool open = file.open(MessageTextFile(), kTextLineLength);
+    const bool open = file.open(MessageTextFile(), kTextLineRecordLength);
     eng.TextFileNum = open ? 1 : 0;
     for (int n = first; n <= last; ++n) {
         QByteArray record;
         if (open && n >= 1) file.read(n, record);
-        text += vb::Trim(QString::fromLatin1(record).remove(QChar(0))) + " ";
+        text += vb::Trim(TextLineRecord::decode(record).Text.remove(QChar(0))) + " ";
     }
     return text;
 }

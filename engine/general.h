@@ -50,8 +50,7 @@ void SaveLastFolder(const QString& folder);
 // characters; "" when the title is longer than that.
 QString CutFileTitle(const QString& path, const QString& title);
 
-// The message file's name and record length.
-inline constexpr int kTextLineLength = 100;
+// The shipped message texts' file.
 QString MessageTextFile();
 
 }  // namespace grisk

@@ -1,17 +1,507 @@
 // Start-up and shut-down of the main window, its resize and key events.
-#include <QApplication>
+#include "engine/startup.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <memory>
 
 #include "engine/frm_grisk.h"
+#include "engine/general.h"
+#include "engine/open_files.h"
 #include "engine/paths.h"
 #include "engine/state.h"
+#include "net/frm_chat.h"
+#include "net/sockets.h"
+#include "net/state.h"
+#include "platform/controls.h"
 #include "platform/eventwait.h"
+#include "platform/msgbox.h"
 #include "platform/random.h"
+#include "platform/settings.h"
+#include "platform/sound.h"
+#include "platform/twips.h"
+#include "platform/vb.h"
+#include "records/profile.h"
+#include "records/saved_game_record.h"
+#include "records/score_record.h"
+#include "records/stats_settings.h"
+#include "records/user_files.h"
+#include "records/state.h"
+#include "shell/help.h"
+#include "shell/keyboard.h"
+#include "shell/music.h"
+#include "shell/splash.h"
+#include "shell/state.h"
+#include "shell/tips.h"
+#include "shell/tutorial.h"
+#include "records/frm_welcome.h"
+#include "table/avatar.h"
+#include "table/background.h"
+#include "table/layout.h"
+#include "table/state.h"
 
 namespace grisk {
 
-void FrmGrisk::Form_Load() {
+namespace {
+
+bool exitLeftRan = false;
+int exitLeftRuns = 0;
+
+std::unique_ptr<QLockFile>& instanceLock() {
+    static std::unique_ptr<QLockFile> lock;
+    return lock;
+}
+
+}  // namespace
+
+QString SingleInstanceLockPath() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty()) dir = QDir::tempPath();
+    return dir + "/grisk-and-varnok.lock";
+}
+
+namespace {
+
+QString scoresPath() { return eng.DataFolder + "scores.ran"; }
+
+bool fitsInteger(double v) { return v >= -32768 && v <= 32767; }
+
+// Ends a running card-flow animation.
+void StopCardFlow() {
+    if (cmd.FlowRunning || cmd.FlowClicked) cmd.FlowStop = true;
+    cmd.FlowClicked = true;
+}
+
+// Reads a record of "scores.ran"; a short or missing one reads as blank.
+ScoreRecord readScore(vb::RecordFile& f, int recordNo) {
+    QByteArray bytes;
+    f.read(recordNo, bytes);
+    return ScoreRecord::decode(bytes);
+}
+
+void failStart(const QString& text) {
+    if (!eng.Quitting) vb::MsgBox(text, vb::vbCritical);
+    CleanUpSounds();
+    CleanUpFontsAndForms();
+    eng.LoopIndex = 3333;
+    eng.GameBusy = false;
+}
+
+// Step by step, as the load event runs; false when the program must end.
+bool loadMainWindow(FrmGrisk& f) {
+    if (IsDeveloperSwitch(QCoreApplication::arguments().mid(1).join(' '))) cmd.DeveloperMode = true;
+
+    if (!AcquireSingleInstanceLock()) {
+        vb::MsgBox(QStringLiteral("The game is already running. Check your Windows task bar to bring it "
+                                  "up or use the Task Manager to end the game."),
+                   vb::vbOKOnly);
+        return false;
+    }
+
     SetFolders();
+    frmSplash().Show();
+
+    cmd.FormLoading = true;
+    if (!OpenDoor()) return false;
+
+    if (tbl.DisplayMode < 2 && eng.ScreenWidthTw < 10000) {
+        tbl.SmallDisplay = true;
+        tbl.DisplayMode = 2;
+        DisableDisplayMenuForSmallScreen();
+        for (int panel : {1, 4, 5, 8}) f.StatusBar1.Panels(panel).MinWidth = 700;
+        f.StatusBar1.Panels(5).Text = QStringLiteral("Grisk:");
+    }
+    eng.OppSideShape = 99;
+
+    switch (tbl.DisplayMode) {
+    case 1:
+        tbl.DisplayMode = 0;
+        cmd.FormLoading = false;
+        ChangeDisplayMode(0);
+        break;
+    case 2:
+        ChangeDisplayMode(1);
+        tbl.CardSpacing = vb::CInt(82 * 0.8);
+        break;
+    case 3:
+        tbl.DisplayMode = 0;
+        ChangeDisplayMode(0);
+        ChangeDisplayMode(1);
+        tbl.CardSpacing = vb::CInt(82 * 0.8);
+        break;
+    default: break;
+    }
+
+    f.setScaleMode(vb::ScaleMode::Twips);
+    if (eng.NumPlayers == 2) RelayoutCenter();
+    cmd.FormLoading = false;
+    RedrawTable();
+
+    f.Label9(2).setFontSize(recs.NameFontSize);
+    for (int c = 1; c <= eng.NumCenters; ++c)
+        if (f.LblWild.exists(c)) f.LblWild(c).setFontSize(recs.NameFontSize);
+
+    ShowAvatar(eng.Player2.Avatar);
+    if (eng.LevelNames.inRange({eng.Player2.Level})) f.lblLevel.setCaption(eng.LevelNames(eng.Player2.Level));
+
+    if (f.StartWindowState == 2) {
+        ComputeVerticalLayout();
+        f.setWindowState(2);
+    } else {
+        f.setWindowState(0);
+    }
+
+    f.Show();
+    f.PicCenter(0).setVisible(true);
     vb::Randomize();
+    for (int i = 1; i <= 10; ++i) f.Picture7(i).setOwnScaleMode(vb::ScaleMode::Pixels);
+    frmSplash().Unload();
+
+    if (f.WindowState() != 2) {
+        if (f.Left() + f.Width() / 1.5 > eng.ScreenWidthTw) f.Move(0, 0, f.Width(), f.Height());
+        if (f.Top() + f.Height() / 1.5 > eng.ScreenHeightTw) f.Move(0, 0, f.Width(), f.Height());
+    }
+
+    f.PicCenter(0).setVisible(true);
+    f.setScaleMode(vb::ScaleMode::Pixels);
+    if (eng.ScreenWidthTw > 12000) LayoutCenterArea();
+
+    if (eng.Peeking) {
+        f.StatusBar1.setVisible(true);
+        eng.Peeking = false;
+    }
+    f.KeyPreview = true;
+
+    BackupFile().open(eng.DataFolder + "backup.sav", kSavedGameRecordLength, vb::RecordFile::Mode::OpenOrCreate);
+
+    if (recs.CurrentProfile == 1) {
+        frmWelcome().ShowModal();
+        frmTutorial().Show();
+    } else {
+        eng.PlayerName = recs.LastPlayer;
+        f.Label9(3).setCaption(eng.PlayerName);
+    }
+    f.Label9(2).setCaption("\nWelcome " + eng.PlayerName + " to Grisk's World");
+
+    if (!cmd.TutorialOn) {
+        f.cmdDeal.setVisible(true);
+        const int showTips = static_cast<int>(vb::Val(vb::GetSetting("Quenmoor", "Options10", "Show Tips at Startup", "1")));
+        if (showTips == 1) frmTip().Show();
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsDeveloperSwitch(const QString& commandLine) {
+    return vb::UCase(vb::Left(commandLine, 6)) == QLatin1String("/QORVN");
+}
+
+int ExitLeftRuns() { return exitLeftRuns; }
+
+bool AcquireSingleInstanceLock() {
+    if (instanceLock()) return true;
+    auto lock = std::make_unique<QLockFile>(SingleInstanceLockPath());
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) return false;
+    instanceLock() = std::move(lock);
+    return true;
+}
+
+void ReleaseSingleInstanceLock() { instanceLock().reset(); }
+
+void FrmGrisk::Form_Load() {
+    exitLeftRan = false;
+    exitLeftRuns = 0;
+    try {
+        if (loadMainWindow(*this)) return;
+        // The program ends: the second copy and the missing files leave
+        // everything as it was.
+    } catch (const vb::Error& e) {
+        failStart("Unexpected error while setting up Quenmoor!\nError # " + vb::Str(e.number()) +
+                  " occurred: \n" + QString::fromStdString(e.what()));
+    } catch (const std::exception& e) {
+        failStart("Unexpected error while setting up Quenmoor!\nError # " + vb::Str(5) +
+                  " occurred: \n" + QString::fromStdString(e.what()));
+    }
+    exitLeftRan = true;  // nothing to shut down
+    Unload(1);
+}
+
+void LoadPilePictures() {
+    FrmGrisk& f = frmGrisk();
+    for (int i = 1; i <= 10; ++i) f.Picture7.ensure(i);
+    for (int i = 2; i <= 10; ++i) f.Picture1.ensure(i);
+    for (int i = 7; i <= 10; ++i) {
+        f.Picture7(i).setVisible(true);
+        f.Picture1(i).setVisible(true);
+    }
+}
+
+bool OpenDoor() {
+    FrmGrisk& f = frmGrisk();
+    const screen::Metrics m = screen::Current();
+    eng.ScreenWidthTw = m.widthTw;
+    eng.ScreenHeightTw = m.heightTw;
+    eng.ColorDepth = m.colorDepth;
+    f.CaptionHeight = m.captionHeightPx;
+
+    eng.CpuSpeed = GetCpuMhz(false);
+
+    eng.LargeFonts = !IsNormalDpi();
+    if (eng.LargeFonts) {
+        f.Label9(1).setFontSize(10);
+        f.Label9(2).setFontSize(10);
+        for (vb::Control* l : {&f.lblRules, &f.lblLevel}) {
+            l->setFontSize(8);
+            l->setWidth(100);
+        }
+        f.LabelPeek.setFontSize(8);
+    }
+
+    eng.LevelNames(0) = QStringLiteral("Level: Average");
+    eng.LevelNames(1) = QStringLiteral("Level: Clever");
+    eng.LevelNames(2) = QStringLiteral("Level: Ruthless");
+    inet.HostName = QStringLiteral("Grisk");
+
+    LoadPilePictures();
+
+    tbl.CardWidthPx = 71;
+    tbl.CardHeightPx = 96;
+    tbl.CardWidthTw = 1065;
+    tbl.CardHeightTw = 1440;
+    tbl.PileStep = 80;
+    tbl.CardSpacing = 82;
+    tbl.CardHalfSpacing = 41;
+
+    ListCommentFiles();
+
+    if (!FileExists(eng.DataFolder + "scores.ran") || !FileExists(eng.DataFolder + "Prefs.sav")) {
+        frmSplash().Unload();
+        eng.MsgText = QStringLiteral("Unable to start Quenmoor!\n\nFiles are missing.");
+        vb::MsgBox(eng.MsgText, vb::vbCritical);
+        return false;
+    }
+
+    vb::RecordFile scores;
+    scores.open(scoresPath(), kScoreRecordLength);
+    const ScoreRecord mode = readScore(scores, kDisplayModeRecord);
+    f.PlacementSaved = mode.Value4;
+    ListPersonalityFiles();
+    // Only 20..23 carry a display mode; anything else means none is stored.
+    tbl.DisplayMode = (mode.Value3 >= 20 && mode.Value3 <= 23) ? mode.Value3 - 20 : 0;
+
+    for (int c = 1; c <= 3; ++c)
+        if (f.PicCenter.exists(c)) f.PicCenter(c).setToolTipText(QString());
+    for (int i = 1; i <= 10; ++i) {
+        f.Picture7(i).setToolTipText(QString());
+        f.Picture1(i).setToolTipText(QString());
+    }
+
+    Pause(0.01);
+    Get_Players();
+
+    f.setScaleMode(vb::ScaleMode::Twips);
+    eng.MainFormHeight = static_cast<int>(f.Height());
+    eng.MainFormWidth = static_cast<int>(f.Width());
+
+    SetUpSounds();
+
+    bool placed = false;
+    if (f.PlacementSaved == 20) {
+        const ScoreRecord place = readScore(scores, kPlacementRecord);
+        if (place.Value1 == 2) {
+            f.StartWindowState = 2;
+            placed = true;
+        } else if (place.Value1 == 1 || place.Value1 < 1 || place.Value2 < 1) {
+            // Closed minimized, or a size that no window can have: the window
+            // keeps its designed size and place.
+            f.StartWindowState = 0;
+            placed = true;
+        } else {
+            f.StartWindowState = 0;
+            f.Move(place.Value3, place.Value4, place.Value2, place.Value1);
+            if (tbl.DisplayMode < 2 &&
+                place.Value1 < f.Picture7(2).Height() + f.Picture7(2).Top() + 768 + 300)
+                ComputeVerticalLayout();
+            placed = true;
+        }
+        if (f.StartWindowState == 2 || place.Value1 > 2) {
+            eng.MainFormHeight = static_cast<int>(f.Height());
+            eng.MainFormWidth = static_cast<int>(f.Width());
+        }
+    }
+    if (!placed) {
+        f.Move(0, 0, f.Width(), f.Height());
+        f.StartWindowState = 0;
+        ComputeVerticalLayout();
+        vb::SaveSetting("Quenmoor", "Startup", "Path", eng.AppFolder);
+    }
+
+    scores.close();
+    inet.NetPeers = 0;
+    inet.NetTerminator = QStringLiteral("\n");
+
+    ChangePerson();
+    ListBackgroundFiles();
+    ListScoreFiles();
+    ApplyOptions();
+
+    f.Label3(0).ZOrder(1);
+    return true;
+}
+
+void ExitLeft(int whoClosed) {
+    if (exitLeftRan) return;
+    exitLeftRan = true;
+    ++exitLeftRuns;
+    FrmGrisk& f = frmGrisk();
+
+    eng.Quitting = true;
+    StopCardFlow();
+    CleanUpSounds();
+
+    // From here on every step runs even when an earlier one fails.
+    auto step = [](auto&& work) {
+        try {
+            work();
+        } catch (const std::exception&) {
+        }
+    };
+
+    step([] {
+        if (recs.AutoSaveOn) MoveLogFile().close();
+        const QString log = eng.DataFolder + "~tempmoves.sav";
+        if (FileExists(log)) QFile::remove(log);
+    });
+
+    step([] {
+        if (inet.NetPeers == 0) return;
+        // Every peer still connected hears the good-bye, whichever
+        // connections have gone meanwhile.
+        bool anyOpen = false;
+        for (int i = 1; i <= kMaxSockets; ++i) anyOpen = anyOpen || SocketConnected(i);
+        if (anyOpen) {
+            inet.ChatCount += 1;
+            eng.MsgText = "SY " + vb::Str(inet.ChatCount) + "#" + "Opponent shut down game!";
+            if (inet.IsHost == 1) {
+                NetSendToAllOpen(eng.MsgText);
+                Pause(0.02);
+                NetSendToAllOpen(QStringLiteral("GO"));
+            } else {
+                int slot = 1;
+                NetSendToSlot(eng.MsgText, slot);
+                Pause(0.02);
+                QString go = QStringLiteral("GO");
+                slot = 1;
+                NetSendToSlot(go, slot);
+            }
+            Pause(0.5);
+        }
+        if (inet.IsHost == 1)
+            CloseAllSockets();
+        else
+            CloseMainSocket();
+        NetCleanUp();
+        if (FrmChatExists()) {
+            frmChat().Unload();
+            ReleaseFrmChat();
+        }
+    });
+
+    vb::RecordFile scores;
+    step([&] {
+        if (!scores.open(scoresPath(), kScoreRecordLength)) return;
+        SaveSettings(scores);
+    });
+
+    step([&] {
+        if (!scores.isOpen()) return;
+        // The placement first: a size that does not fit its 16-bit fields is
+        // stored as no placement at all.
+        ScoreRecord place = readScore(scores, kPlacementRecord);
+        place.Value1 = place.Value2 = place.Value3 = place.Value4 = 0;
+        bool placementStored = true;
+        if (f.WindowState() == 0) {
+            if (fitsInteger(eng.MainFormHeight) && fitsInteger(eng.MainFormWidth) &&
+                fitsInteger(f.Left()) && fitsInteger(f.Top())) {
+                place.Value1 = eng.MainFormHeight;
+                place.Value2 = eng.MainFormWidth;
+                place.Value3 = static_cast<int>(f.Left());
+                place.Value4 = static_cast<int>(f.Top());
+            } else {
+                placementStored = false;
+            }
+        } else if (f.WindowState() == 2) {
+            place.Value1 = 2;
+        } else {
+            place.Value1 = 1;
+        }
+
+        ScoreRecord mode = readScore(scores, kDisplayModeRecord);
+        mode.Value3 = tbl.DisplayMode + 20;
+        mode.Value4 = placementStored ? 20 : 0;
+        QByteArray bytes;
+        scores.read(kDisplayModeRecord, bytes);
+        scores.write(kDisplayModeRecord, mode.encodeOver(bytes));
+        scores.read(kPlacementRecord, bytes);
+        scores.write(kPlacementRecord, place.encodeOver(bytes));
+    });
+
+    step([] { SavePrefs(false); });
+    scores.close();
+    BackupFile().close();
+
+    step([] { CleanUpFontsAndForms(); });
+    ReleaseSingleInstanceLock();
+    if (whoClosed == 0) f.Unload(1);
+}
+
+void SetUpSounds() {
+    for (int n = 105; n <= 123; ++n) {
+        eng.MsgText = eng.DataFolder + "~" + QString::number(n) + ".tmp";
+        ExtractResourceToFile(n, QStringLiteral("SOUND"), eng.MsgText);
+    }
+}
+
+void CleanUpSounds() {
+    if (recs.SoundLevel == 0 && eng.SoundFiles.inRange({2}))
+        recs.SoundResult = sound::PlayAsync(eng.SoundFiles(2)) ? 1 : 0;
+    if (!eng.DataFolder.isEmpty()) {
+        QDir data(eng.DataFolder);
+        for (const QString& name : data.entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden))
+            data.remove(name);
+    }
+    if (!eng.UserFolder.isEmpty()) {
+        QDir sounds(eng.UserFolder + "Sounds");
+        for (const QString& name : sounds.entryList({QStringLiteral("*.pmw")}, QDir::Files | QDir::Hidden))
+            sounds.remove(name);
+    }
+    if (IsMP3Playing()) StopMP3();
+}
+
+void CleanUpFontsAndForms() {
+    ShowHelpTopic(QStringLiteral("Close"), QStringLiteral("Close"));
+    const std::vector<vb::Form*> loaded = vb::forms::loaded();
+    for (vb::Form* form : loaded)
+        if (form->Name() != QLatin1String("frmGrisk")) form->Unload(1);
+}
+
+long ExtractResourceToFile(int resId, const QString& resType, const QString& fileName) {
+    QFile resource(":/" + resType + "/" + QString::number(resId));
+    if (!resource.open(QIODevice::ReadOnly)) return vb::ErrResourceNotFound;
+    const QByteArray bytes = resource.readAll();
+    QFile out(fileName);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 75;  // path/file access error
+    if (out.write(bytes) != bytes.size()) {
+        out.close();
+        out.remove();
+        return vb::ErrDeviceIO;
+    }
+    return 0;
 }
 
 void FrmGrisk::Form_QueryUnload(int& cancel, int) {
@@ -29,15 +519,33 @@ void FrmGrisk::Form_QueryUnload(int& cancel, int) {
         });
         return;
     }
-    eng.Quitting = true;
+    ExitLeft(1);
 }
 
 void FrmGrisk::Form_Unload(int& cancel) {
     if (eng.GameBusy) cancel = 1;
 }
 
-void FrmGrisk::Form_Resize() {}
+void FrmGrisk::Form_Resize() {
+    if (cmd.FormLoading) return;
+    StopCardFlow();
+    if (inet.NetPeers > 0 && FrmChatExists() && frmChat().isLoaded())
+        frmChat().setWindowState(WindowState() == 2 ? 0 : WindowState());
+    if (WindowState() != 1) {
+        setScaleMode(vb::ScaleMode::Twips);
+        eng.MainFormWidth = static_cast<int>(Width());
+        eng.MainFormHeight = static_cast<int>(Height());
+        if (BackgroundPictureChosen()) LoadTableBackground();
+        RelayoutCenter();
+        setScaleMode(vb::ScaleMode::Pixels);
+    } else {
+        for (const char* name : {"frmHold", "frmCounter"})
+            for (vb::Form* form : std::vector<vb::Form*>(vb::forms::loaded()))
+                if (form->Name() == QLatin1String(name)) form->Unload(1);
+        setScaleMode(vb::ScaleMode::Pixels);
+    }
+}
 
-void FrmGrisk::Form_KeyDown(int&, int) {}
+void FrmGrisk::Form_KeyDown(int& keyCode, int shift) { HandleKeyDown(keyCode, shift); }
 
 }  // namespace grisk

@@ -1,6 +1,7 @@
 #include "engine/state.h"
 
 #include "net/state.h"
+#include "opponent/state.h"
 #include "records/state.h"
 #include "shell/state.h"
 #include "table/state.h"
@@ -25,6 +26,7 @@ void ResetAllState() {
     ResetRecordsState();
     ResetShellState();
     ResetInternetState();
+    ResetOpponentState();
 }
 
 }  // namespace grisk

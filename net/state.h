@@ -19,6 +19,7 @@ struct InternetState {
     int NetState = 0;
     vb::Array<NetSlot, 1> NetSlots{{0, 3}};
     int NetSlotCount = 0;
+    int NetSockIndex = 1;  // this machine's own connection on a remote machine
     int ChatCount = 0;
     QString HostName;
     QString NetTerminator = QStringLiteral("\n");

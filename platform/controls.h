@@ -306,6 +306,39 @@ bool screenWindows();
 void setUnloadHook(std::function<void(Form*)> hook);
 }  // namespace forms
 
+// The run time's global instance of a window class, made on first use.
+template <class F>
+class DefaultInstance {
+public:
+    static F& get() {
+        auto& p = slot();
+        if (!p) p = std::make_unique<F>();
+        return *p;
+    }
+    // For the hidden picture stores: a window that was unloaded comes back as
+    // a fresh one, loaded, the next time it is used.
+    static F& getLoaded() {
+        auto& p = slot();
+        if (!p || !p->isLoaded()) {
+            p = std::make_unique<F>();
+            p->Load();
+        }
+        return *p;
+    }
+    static bool exists() { return slot() != nullptr; }
+    static void release() { slot().reset(); }
+
+private:
+    static std::unique_ptr<F>& slot() {
+        // The list of loaded windows is made first, so that it is still there
+        // when the instance goes at the end of the program.
+        static const bool listFirst = (forms::loaded(), true);
+        (void)listFirst;
+        static std::unique_ptr<F> p;
+        return p;
+    }
+};
+
 // Twips of the frame around a form's inner area (both sides together) and of
 // its title bar plus frame.
 double FrameWidthTw();

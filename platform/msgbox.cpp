@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <deque>
+#include <functional>
+
+#include "platform/eventwait.h"
 
 namespace vb {
 namespace {
@@ -97,6 +100,7 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
             box.answer = defaultAnswer(style);
         }
     } else {
+        waits::BusyScope busy;
         box.answer = showReal(prompt, style, box.title);
     }
     s.shown.push_back(box);
@@ -104,31 +108,52 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     return box.answer;
 }
 
-QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+namespace {
+// An input box: the scripted answer (or fallback when none is queued), or
+// what the person typed in the dialog that ask() shows.
+QString askForText(const QString& prompt, const QString& title, const QString& fallback,
+                   const std::function<QString(const QString& shownTitle, bool& ok)>& ask) {
     ShownBox box;
     box.input = true;
     box.prompt = prompt;
     box.title = title.isEmpty() ? defaultTitle() : title;
     Script& s = script();
     if (s.on) {
+        box.text = fallback;
         if (!s.inputs.empty()) {
             box.text = s.inputs.front();
             s.inputs.pop_front();
-        } else {
-            box.text = defaultText;
         }
     } else {
+        waits::BusyScope busy;
         bool ok = false;
-        box.text = QInputDialog::getText(QApplication::activeWindow(), box.title, prompt,
-                                         QLineEdit::Normal, defaultText, &ok);
+        box.text = ask(box.title, ok);
         if (!ok) box.text.clear();
     }
     s.shown.push_back(box);
     if (s.shown.size() > 1000) s.shown.erase(s.shown.begin());
     return box.text;
 }
+}  // namespace
+
+QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    return askForText(prompt, title, defaultText, [&](const QString& shownTitle, bool& ok) {
+        return QInputDialog::getText(QApplication::activeWindow(), shownTitle, prompt,
+                                     QLineEdit::Normal, defaultText, &ok);
+    });
+}
+
+QString InputCombo(const QString& prompt, const QString& title, const QStringList& items,
+                   int& listIndex) {
+    const QString text = askForText(prompt, title, QString(), [&](const QString& shownTitle, bool& ok) {
+        return QInputDialog::getItem(QApplication::activeWindow(), shownTitle, prompt, items, 0, true, &ok);
+    });
+    listIndex = static_cast<int>(items.indexOf(text));
+    return text;
+}
 
 namespace msgbox_script {
+int pendingInputs() { return static_cast<int>(script().inputs.size()); }
 void enable() {
     Script& s = script();
     s.on = true;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace vb {
@@ -45,6 +46,12 @@ int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = Q
 QString InputBox(const QString& prompt, const QString& title = QString(),
                  const QString& defaultText = QString());
 
+// An input box with an editable list: the text chosen or typed, and in
+// listIndex the position of that text in items (-1 when it was typed).
+// A cancelled box gives "".
+QString InputCombo(const QString& prompt, const QString& title, const QStringList& items,
+                   int& listIndex);
+
 struct ShownBox {
     bool input = false;   // an input box rather than a message box
     QString prompt;
@@ -64,6 +71,7 @@ void disable();
 bool enabled();
 void pushAnswer(int answer);         // next message box answer
 void pushInput(const QString& text); // next input box answer
+int pendingInputs();                 // input answers still queued
 const std::vector<ShownBox>& shown();
 void clearShown();
 }  // namespace msgbox_script

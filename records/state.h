@@ -1,24 +1,76 @@
-// The records subsystem's shared state: the options of the signed-in
-// player's profile and the run table.
+// The records subsystem's shared state: the signed-in player's profile and
+// the options it puts into force, the player list, the user's file lists,
+// the opponent table, the saved-game buffer and the run table.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 
 #include "platform/vbarray.h"
+#include "records/profile_record.h"
+#include "records/saved_game_record.h"
 
 namespace grisk {
 
 struct RecordsState {
+    // Options of the profile in force.
     int SoundLevel = 0;   // 0 all sounds, 1 some, 2 none
     int SoundSet = 0;     // card sounds: 0 wood, 1 metallic
     int DeckStyle = 6;    // 1..5 number decks, 6 the built-in full deck, 7 and up the library's
     int BackStyle = 1;    // 0 the plain back in PlainColor
     int32_t PlainColor = 0x8000;
-    int AnimSpeed = 45;
-    bool AutoSaveOn = false;
-    int CurrentProfile = 1;
-    QString LastPlayer;
+    int AnimSpeed = 45;   // card animation step divisor
+    bool AutoSaveOn = false;  // the move log is kept
+    int32_t NameColor = 0xFFFFFF;  // fore colour of the table's name labels
+    int32_t TableColor = 0x8000;   // the table's colour without a background picture
+    int NameFontSize = 10;
+    int PrevBackground = 0;  // the chosen background entry; 0 none chosen yet
+    int SpeedOption = 2;     // computer speed 0..5 (CompDelay)
+    int HoldLeft = 720;      // place of the pile-information window, twips
+    int HoldTop = 3375;
+    bool OpaqueLabels = false;
+    bool IntroMusic = false;  // true: the intro music is switched off
+    bool SkinOn = false;
+    int MenuStyle = 0;        // command list style, 0 or 1
+    bool SkipWinShow = false;   // no celebration when the human wins
+    bool SkipLoseShow = false;  // no end-of-game show when a computer player wins
+    // The profile's background-picture flag (the word BackgroundTiled of the
+    // record), set by the Stretch Background command and the arrow keys.
+    bool BackgroundTiled = false;
+
+    // The profile file and the player list.
+    PlayerProfileRecord ProfileRec;  // the one profile buffer
+    int CurrentProfile = 1;  // record of the signed-in player; 1 = none of their own
+    bool HasProfile = false;
+    QString LastPlayer;      // the name kept in record 1
+    vb::Array<QString, 1> PlayerNames{{0, 0}};  // names of records 2.., from 1
+    int NumPlayerNames = 0;
+    int SetupPlayers = 0;    // counts before the last set-up; 0 before the first
+    int SetupCenters = 0;
+
+    // Opponents.
+    QString OppName;         // the first opponent's name
+    QString OppPicture;      // the avatar named for the first opponent
+    QString AvatarFile;      // the avatar picture shown on the table
+    vb::Array<QString, 2> OppTable{{0, 0}, {0, 1}};  // (row, 0 description / 1 personality name)
+    int NumOpps = 0;
+    int OppIndex = 0;
+
+    // The user's files.
+    vb::Array<QString, 1> Backgrounds{{0, 0}};  // from 1, "GameBoard.gif" first
+    int NumBackgrounds = 0;
+    int BackgroundIdx = 0;   // 1..NumBackgrounds, NumBackgrounds + 1 the plain colour, 0 none yet
+    int DefaultBoardIndex = 0;
+    vb::Array<QString, 1> CommentFiles{{0, 0}};
+    int NumCommentFiles = 0;
+    vb::Array<QString, 1> ScoreFileList{{0, 0}};
+    int ScoreFileCount = 0;
+
+    // Saved games and the move log.
+    SavedGameRecord SaveRecord;  // the one saved-game buffer
+    int CurrentSlot = 0;
+    int TurnCount = 0;       // turns since the deal
+
     long SoundResult = 0;
     // The run table: rows by role, columns by card source (side, hand,
     // hold, then the same three again). Row 4 is the loaded seat's.

@@ -12,6 +12,11 @@ struct ShellState {
     bool ReplayMode = false;
     bool RestartRequested = false;
     bool MenuLocked = false;
+    // The full-window card flow: running, asked to stop by a click or key,
+    // and the stop request it reads.
+    bool FlowRunning = false;
+    bool FlowClicked = false;
+    bool FlowStop = false;
 };
 
 extern ShellState cmd;

@@ -1,6 +1,12 @@
-// The table display's shared state: card sizes, layout steps and the
-// display mode in force.
+// The table display's shared state: card sizes, layout steps, the display
+// mode in force, the layout anchors and which optional controls exist.
 #pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "platform/vbarray.h"
 
 namespace grisk {
 
@@ -14,6 +20,43 @@ struct TableState {
     int CardHalfSpacing = 41;
     int DisplayMode = 0;  // 0 large, 1 large moved up, 2 small, 3 small moved up
     bool SmallDisplay = false;
+
+    // Layout anchors in pixels of the main window (ComputeTableCoordinates).
+    int HandRowLeft = 166;
+    int HandRowTop = 392;
+    int HoldRowLeft = 300;
+    int HoldRowTop = 273;
+    int Seat2SideLeft = 151;
+    int Seat2SideTop = 6;
+    int Seat2HandLeft = 240;
+    int Seat2HandTop = 6;
+    int Seat2HoldLeft = 300;
+    int SeatHoldTop = 102;
+    int CenterAreaLeft = 33;
+    int CenterAreaTop = 202;
+
+    // Controls made at run time: the hold-pile frames 2..8, the fourth
+    // centre pile, and the control sets of seats 3 and 4.
+    bool HoldLabelsLoaded = false;
+    bool Center4Loaded = false;
+    bool Seat3Loaded = false;
+    bool Seat4Loaded = false;
+
+    // The display-size sub-menu: item 0 "Move Cards Up" / "Move Cards Down",
+    // 1 "Make Display Smaller" / "Make Display Larger" (its caption tells the
+    // size in force), 2 "Reset Default Window Size".
+    std::array<QString, 3> DisplayMenuCaption{QStringLiteral("Move Cards Up"),
+                                              QStringLiteral("Make Display Smaller"),
+                                              QStringLiteral("Reset Default Window Size")};
+    std::array<bool, 3> DisplayMenuEnabled{true, true, true};
+
+    // Flags and options of neighbouring subsystems that the table reads or
+    // clears; each moves to its owner's state when that subsystem is built.
+    bool TableLaidOut = false;         // the table has been laid out once since start-up
+    bool GameRestored = false;         // a saved game was put back on the table
+    bool CounterUsed = false;          // the card counter was opened this game
+    bool PeerPeeking = false;          // the Internet peer peeked at the hands
+    vb::Array<int, 1> NudgeCount{{0, 3}};  // idle nudges of the current wait
 };
 
 extern TableState tbl;

@@ -126,17 +126,17 @@ TEST_F(DealFixture, DealTakesTheTopCardAndMarksItDealt) {
     EXPECT_EQ(eng.Deck(2, top), 1);
     EXPECT_FALSE(eng.CardMoving);
     EXPECT_TRUE(f.Picture7(3).Visible());
-    EXPECT_EQ(f.Picture7(3).Drawn(), QString("face %1").arg((top - 1) % 52 + 1));
+    EXPECT_EQ(f.Picture7(3).Drawn(), QString("face %1 large").arg((top - 1) % 52 + 1));
 }
 
 TEST_F(DealFixture, OpponentCardsAreFaceDownUnlessPeeking) {
     FrmGrisk& f = frmGrisk();
     ASSERT_TRUE(DealCard(f.Picture1, eng.Player2.Slots, 2, 3));
-    EXPECT_EQ(f.Picture1(2).Drawn(), "back");
+    EXPECT_EQ(f.Picture1(2).Drawn(), "back large");
     EXPECT_NE(eng.Deck(2, eng.Player2.Slots(0, 2)), 0) << "dealt face down is still dealt";
     eng.Peeking = true;
     ASSERT_TRUE(DealCard(f.Picture1, eng.Player2.Slots, 3, 3));
-    EXPECT_EQ(f.Picture1(3).Drawn(), QString("face %1").arg((eng.Player2.Slots(0, 3) - 1) % 52 + 1));
+    EXPECT_EQ(f.Picture1(3).Drawn(), QString("face %1 large").arg((eng.Player2.Slots(0, 3) - 1) % 52 + 1));
 }
 
 TEST_F(DealFixture, TheLastCardEmptiesTheStockAndAnEmptyStockIsRefused) {

@@ -15,6 +15,7 @@
 #include "platform/msgbox.h"
 #include "platform/recordfile.h"
 #include "records/state.h"
+#include "records/text_line_record.h"
 #include "support/test_support.h"
 
 using namespace grisk;
@@ -123,11 +124,10 @@ TEST_F(HelperTest, MessageTextsAreTrimmedAndJoined) {
     eng.AppFolder = tempFolder();
     {
         vb::RecordFile f;
-        ASSERT_TRUE(f.open(MessageTextFile(), kTextLineLength, vb::RecordFile::Mode::OpenOrCreate));
-        vb::RecordWriter w(kTextLineLength);
+        ASSERT_TRUE(f.open(MessageTextFile(), kTextLineRecordLength, vb::RecordFile::Mode::OpenOrCreate));
         for (int n = 1; n <= 31; ++n) {
-            vb::RecordWriter rec(kTextLineLength);
-            rec.putText(QString("  line %1  ").arg(n), kTextLineLength);
+            vb::RecordWriter rec(kTextLineRecordLength);
+            rec.putText(QString("  line %1  ").arg(n), kTextLineRecordLength);
             ASSERT_TRUE(f.write(n, rec.bytes()));
         }
     }

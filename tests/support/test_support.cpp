@@ -7,6 +7,7 @@
 #include "platform/msgbox.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "table/card_store.h"
 
 namespace grisk_test {
 
@@ -14,6 +15,7 @@ void HeadlessEnvironment::SetUp() { ResetAll(); }
 
 void ResetAll() {
     grisk::ReleaseFrmGrisk();
+    grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
     vb::forms::setScreenWindows(false);

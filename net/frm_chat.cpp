@@ -1,0 +1,17 @@
+#include "net/frm_chat.h"
+
+#include <memory>
+
+namespace grisk {
+
+FrmChat::FrmChat() : vb::Form(QStringLiteral("frmChat")) { setCaption(QStringLiteral("Chat")); }
+
+FrmChat& frmChat() {
+    return vb::DefaultInstance<FrmChat>::get();
+}
+
+bool FrmChatExists() { return vb::DefaultInstance<FrmChat>::exists(); }
+
+void ReleaseFrmChat() { vb::DefaultInstance<FrmChat>::release(); }
+
+}  // namespace grisk

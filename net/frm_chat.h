@@ -1,0 +1,17 @@
+// The chat window of an Internet game.
+#pragma once
+
+#include "platform/controls.h"
+
+namespace grisk {
+
+class FrmChat : public vb::Form {
+public:
+    FrmChat();
+};
+
+FrmChat& frmChat();
+bool FrmChatExists();
+void ReleaseFrmChat();
+
+}  // namespace grisk

@@ -1,0 +1,91 @@
+#include "platform/winsock.h"
+
+namespace vb {
+
+Winsock::~Winsock() { Close(); }
+
+int Winsock::State() const {
+    if (server_ && server_->isListening()) return sckListening;
+    if (!socket_) return sckClosed;
+    switch (socket_->state()) {
+    case QAbstractSocket::UnconnectedState: return socket_->error() == QAbstractSocket::UnknownSocketError ? sckClosed : sckError;
+    case QAbstractSocket::HostLookupState:
+    case QAbstractSocket::ConnectingState: return sckConnecting;
+    case QAbstractSocket::ConnectedState: return sckConnected;
+    case QAbstractSocket::ClosingState: return sckClosing;
+    default: return sckOpen;
+    }
+}
+
+void Winsock::wire() {
+    if (!socket_) return;
+    QObject::connect(socket_, &QTcpSocket::readyRead, socket_, [this] {
+        if (onDataArrival) onDataArrival();
+    });
+    QObject::connect(socket_, &QTcpSocket::errorOccurred, socket_, [this] {
+        if (onError) onError();
+    });
+}
+
+void Winsock::Connect(const QString& host, int port) {
+    Close();
+    socket_ = new QTcpSocket;
+    wire();
+    socket_->connectToHost(host, static_cast<quint16>(port));
+}
+
+bool Winsock::Listen(int port) {
+    Close();
+    server_ = new QTcpServer;
+    QObject::connect(server_, &QTcpServer::newConnection, server_, [this] {
+        if (onConnectionRequest) onConnectionRequest();
+    });
+    return server_->listen(QHostAddress::Any, static_cast<quint16>(port));
+}
+
+void Winsock::Adopt(QTcpSocket* socket) {
+    Close();
+    socket_ = socket;
+    if (socket_) socket_->setParent(nullptr);
+    wire();
+}
+
+QTcpSocket* Winsock::NextPendingConnection() {
+    return server_ ? server_->nextPendingConnection() : nullptr;
+}
+
+bool Winsock::SendData(const QString& text) {
+    if (State() != sckConnected) return false;
+    const QByteArray bytes = text.toLatin1();
+    if (socket_->write(bytes) != bytes.size()) return false;
+    socket_->flush();
+    return true;
+}
+
+QString Winsock::GetData() {
+    if (!socket_) return QString();
+    return QString::fromLatin1(socket_->readAll());
+}
+
+int Winsock::BytesReceived() const {
+    return socket_ ? static_cast<int>(socket_->bytesAvailable()) : 0;
+}
+
+void Winsock::Close() {
+    if (socket_) {
+        socket_->disconnect();
+        socket_->abort();
+        delete socket_.data();
+    }
+    if (server_) {
+        server_->close();
+        delete server_.data();
+    }
+}
+
+int Winsock::LocalPort() const {
+    if (server_) return server_->serverPort();
+    return socket_ ? socket_->localPort() : 0;
+}
+
+}  // namespace vb

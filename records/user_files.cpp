@@ -1,0 +1,65 @@
+#include "records/user_files.h"
+
+#include <QDir>
+#include <algorithm>
+#include <QStringList>
+
+#include "engine/state.h"
+#include "platform/vb.h"
+#include "records/state.h"
+
+namespace grisk {
+
+namespace {
+
+// The plain files of folder whose last three letters, in upper case, are
+// one of types; a missing folder has none.
+QStringList listFiles(const QString& folder, const QStringList& types) {
+    QStringList out;
+    const QStringList all =
+        QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : all)
+        if (types.contains(vb::UCase(vb::Right(name, 3)))) out << name;
+    return out;
+}
+
+// A 1-based list and its count.
+void fill(vb::Array<QString, 1>& list, int& count, const QStringList& names) {
+    count = static_cast<int>(names.size());
+    list.redim({{0, count}});
+    for (int i = 1; i <= count; ++i) list(i) = names[i - 1];
+}
+
+QStringList withoutExtension(const QStringList& names) {
+    QStringList out;
+    for (const QString& n : names) out << n.left(std::max<qsizetype>(0, n.size() - 4));
+    return out;
+}
+
+}  // namespace
+
+void ListBackgroundFiles() {
+    static const QString board = QStringLiteral("GameBoard.gif");
+    QStringList names = listFiles(eng.UserFolder + "Backgrounds/", {"JPG", "GIF", "BMP"});
+    if (names.removeOne(board)) names.prepend(board);
+    fill(recs.Backgrounds, recs.NumBackgrounds, names);
+    if (!names.isEmpty() && names.first() == board) recs.DefaultBoardIndex = 1;
+    if (recs.BackgroundIdx > recs.NumBackgrounds + 1 || recs.BackgroundIdx < 0) recs.BackgroundIdx = 1;
+}
+
+void ListCommentFiles() {
+    fill(recs.CommentFiles, recs.NumCommentFiles, withoutExtension(listFiles(eng.UserFolder, {"CMT"})));
+}
+
+void ListScoreFiles() {
+    fill(recs.ScoreFileList, recs.ScoreFileCount, withoutExtension(listFiles(eng.UserFolder, {"RAN"})));
+}
+
+void ListPersonalityFiles() {
+    recs.NumOpps = 0;
+    recs.OppTable.redim({{0, 0}, {0, 1}});
+    recs.OppTable(0, 1) = QStringLiteral("Grisk");
+    recs.OppIndex = 0;
+}
+
+}  // namespace grisk

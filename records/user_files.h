@@ -1,0 +1,30 @@
+// The lists of the user's files that the set-up windows and menus offer:
+// background pictures, comment files, Internet score files, and the table of
+// opponent personalities. Each list is 1-based (entry 0 unused) with its
+// count; files are listed in name order, ignoring case, hidden files left
+// out.
+#pragma once
+
+namespace grisk {
+
+// The JPG, GIF and BMP pictures of "Backgrounds/" in UserFolder into
+// Backgrounds, "GameBoard.gif" first, and NumBackgrounds; DefaultBoardIndex
+// notes "GameBoard.gif" (unchanged when it is missing). A BackgroundIdx
+// below 0 or above NumBackgrounds + 1 becomes 1.
+void ListBackgroundFiles();
+
+// The comment files (".cmt") of UserFolder into CommentFiles, without the
+// extension, and NumCommentFiles.
+void ListCommentFiles();
+
+// The Internet score files (".ran") of UserFolder into ScoreFileList,
+// without the extension, and ScoreFileCount.
+void ListScoreFiles();
+
+// The opponent table OppTable (column 0 the description, column 1 the
+// personality's name) with NumOpps, and OppIndex = 0. Until the shipped
+// personality files are read, the table holds the one default opponent,
+// "Grisk", in row 0.
+void ListPersonalityFiles();
+
+}  // namespace grisk

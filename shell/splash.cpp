@@ -1,0 +1,76 @@
+#include "shell/splash.h"
+
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "engine/state.h"
+#include "platform/vb.h"
+
+namespace grisk {
+
+namespace {
+constexpr int kVersionMajor = 1;
+constexpr int kVersionMinor = 0;
+constexpr int kVersionRevision = 0;
+
+// The board picture repeated over the whole window.
+QImage tiled(const QImage& tile, int width, int height) {
+    QImage out(width, height, QImage::Format_RGB32);
+    out.fill(Qt::darkGreen);
+    if (tile.isNull()) return out;
+    QPainter p(&out);
+    for (int y = 0; y < height; y += tile.height())
+        for (int x = 0; x < width; x += tile.width()) p.drawImage(x, y, tile);
+    return out;
+}
+}  // namespace
+
+QString ProgramVersionText() {
+    return QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+}
+
+FrmSplash::FrmSplash()
+    : vb::Form(QStringLiteral("frmSplash")),
+      lblTitle(addControl(vb::Kind::Label, "lblTitle")),
+      lblVersion(addControl(vb::Kind::Label, "lblVersion")),
+      lblLegal(addControl(vb::Kind::Label, "lblLegal")),
+      lblWarning(addControl(vb::Kind::Label, "lblWarning")) {
+    setCaption(QStringLiteral("Grisk and Varnok"));
+    Move(3000, 2500, 6000, 3600);
+    for (vb::Control* l : {&lblTitle, &lblVersion, &lblLegal, &lblWarning}) {
+        l->setAlignment(2);
+        l->setForeColor(vb::RGB(255, 255, 224));
+    }
+    lblTitle.setGeometryTw(200, 400, 5400, 700);
+    lblTitle.setFontSize(20);
+    lblTitle.setFontBold(true);
+    lblTitle.setCaption(QStringLiteral("Grisk and Varnok"));
+    lblVersion.setGeometryTw(200, 1300, 5400, 350);
+    lblVersion.setFontSize(10);
+    lblLegal.setGeometryTw(200, 1800, 5400, 350);
+    lblWarning.setGeometryTw(200, 2400, 5400, 400);
+    lblWarning.setFontSize(10);
+    lblWarning.setFontBold(true);
+    lblWarning.setCaption(QStringLiteral(" Warning: Highly addictive"));
+}
+
+void FrmSplash::Form_Load() {
+    QImage board;
+    board.load(eng.UserFolder + "Backgrounds/GameBoard.gif");
+    setPicture(tiled(board, 400, 240));
+    lblVersion.setCaption(ProgramVersionText());
+    lblLegal.setCaption(QStringLiteral("A Quenmoor card game. Made with care; shared freely."));
+}
+
+void FrmSplash::Form_KeyDown(int&, int) { Unload(); }
+void FrmSplash::Click(vb::Control&) { Unload(); }
+void FrmSplash::FormMouseDown(int, int, double, double) { Unload(); }
+
+FrmSplash& frmSplash() {
+    return vb::DefaultInstance<FrmSplash>::get();
+}
+
+void ReleaseFrmSplash() { vb::DefaultInstance<FrmSplash>::release(); }
+
+}  // namespace grisk

@@ -1,0 +1,20 @@
+#include "table/card_store.h"
+
+#include "table/frm_cards.h"
+#include "table/frm_pic.h"
+#include "table/frm_std_sm.h"
+
+namespace grisk {
+
+CardPictureState cardpics;
+
+void ResetCardPictureState() { cardpics = CardPictureState{}; }
+
+void ReleaseCardPictureStores() {
+    ReleaseFrmPic();
+    ReleaseFrmStdSm();
+    ReleaseFrmCards();
+    ResetCardPictureState();
+}
+
+}  // namespace grisk

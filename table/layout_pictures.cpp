@@ -1,0 +1,25 @@
+#include "table/layout_pictures.h"
+
+#include "platform/controls.h"
+#include "table/card_store.h"
+#include "table/frm_pic.h"
+#include "table/skin_empty_piles.h"
+
+namespace grisk {
+
+namespace {
+constexpr double kLargeCardHeightTw = 1440;
+}  // namespace
+
+QImage CardBackPicture(bool large) { return frmPic().FilePic(large ? 0 : 5).Picture(); }
+
+QImage EmptyPilePicture(bool large) {
+    EnsureEmptyPileImages();
+    return large ? cardpics.EmptyPilePicture : cardpics.EmptyPilePictureSmall;
+}
+
+QImage EmptyPilePictureFor(const vb::Control& pile) {
+    return EmptyPilePicture(pile.heightTw() >= kLargeCardHeightTw);
+}
+
+}  // namespace grisk

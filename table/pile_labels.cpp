@@ -1,0 +1,89 @@
+#include "table/pile_labels.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "engine/frm_grisk.h"
+#include "engine/state.h"
+#include "shell/state.h"
+#include "table/state.h"
+#include "table/table_labels.h"
+
+namespace grisk {
+
+namespace {
+
+// A felt board with a raised rim: wide for three piles, tall for four.
+QImage paintBoard(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QPainterPath rim;
+    rim.addRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 10, 10);
+    p.fillPath(rim, QColor(92, 60, 28));
+    QPainterPath felt;
+    felt.addRoundedRect(QRectF(5, 5, w - 10, h - 10), 7, 7);
+    p.fillPath(felt, QColor(0, 92, 24));
+    p.setPen(QPen(QColor(150, 110, 60), 1));
+    p.drawPath(felt);
+    return img;
+}
+
+const QImage& board(bool fourPiles) {
+    static const QImage wide = paintBoard(262, 128);
+    static const QImage tall = paintBoard(182, 230);
+    return fourPiles ? tall : wide;
+}
+
+void centreOver(vb::Control& label, const vb::Control& pile) {
+    label.setLeft(pile.Left() + tbl.CardWidthPx / 2.0 - label.Width() / 2);
+}
+
+}  // namespace
+
+void PositionPileLabels() {
+    FrmGrisk& f = frmGrisk();
+    f.setScaleMode(vb::ScaleMode::Pixels);
+    vb::Control& img = f.imgCenter;
+    const bool four = eng.NumCenters == 4;
+    img.setPicture(board(four));
+    if (!tbl.SmallDisplay) {
+        img.setStretch(false);
+        img.setWidth(board(four).width());
+        img.setHeight(board(four).height());
+    } else {
+        img.setStretch(true);
+        img.setWidth(four ? 145.6 : 208);
+        img.setHeight(four ? 181.6 : 100);
+        if (cmd.FormLoading) PlaceTableLabels();
+        f.setScaleMode(vb::ScaleMode::Pixels);
+    }
+
+    vb::ControlArray& wild = f.LblWild;
+    vb::ControlArray& piles = f.PicCenter;
+    auto both = [&](int i) { return wild.exists(i) && piles.exists(i); };
+    if (!four) {
+        for (int i = 1; i <= 3; ++i)
+            if (both(i)) centreOver(wild(i), piles(i));
+        const double top = img.Top() - wild(1).Height();
+        for (int i = 1; i <= 3; ++i)
+            if (wild.exists(i)) wild(i).setTop(top);
+    } else {
+        if (eng.NumPlayers == 2) {
+            centreOver(wild(1), piles(1));
+            wild(1).setTop(img.Top() - wild(1).Height());
+            if (wild.exists(3)) wild(3).Move(wild(1).Left(), img.Top() + img.Height());
+        } else {
+            wild(1).Move(img.Left() - wild(1).Width(), tbl.CenterAreaTop);
+            if (both(3)) wild(3).Move(wild(1).Left(), piles(3).Top());
+            f.Label9(1).setTop(img.Top() + img.Height());
+        }
+        if (wild.exists(2)) wild(2).Move(img.Left() + img.Width(), tbl.CenterAreaTop);
+        if (both(4)) wild(4).Move(wild(2).Left(), piles(4).Top());
+    }
+    for (int i = 1; i <= eng.NumCenters; ++i)
+        if (wild.exists(i)) wild(i).ZOrder(0);
+}
+
+}  // namespace grisk

@@ -1,0 +1,352 @@
+// Start-up and shut-down of the main window against a per-user tree made by
+// the set-up program: temporary files, the stored placement and display
+// mode, missing data files, a deferred close, and a second copy.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QLockFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <map>
+
+#include "engine/frm_grisk.h"
+#include "engine/general.h"
+#include "engine/startup.h"
+#include "engine/state.h"
+#include "net/sockets.h"
+#include "net/state.h"
+#include "platform/eventwait.h"
+#include "platform/msgbox.h"
+#include "platform/recordfile.h"
+#include "platform/twips.h"
+#include "platform/winsock.h"
+#include "records/score_record.h"
+#include "records/state.h"
+#include "shell/state.h"
+#include "support/test_support.h"
+#include "table/state.h"
+
+using namespace grisk;
+
+namespace {
+
+// Every file of a folder with a digest of its bytes.
+std::map<QString, QByteArray> snapshot(const QString& root) {
+    std::map<QString, QByteArray> out;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        out[QDir(root).relativeFilePath(path)] =
+            QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
+    }
+    return out;
+}
+
+class StartupTest : public grisk_test::GriskTest {
+protected:
+    void SetUp() override {
+        GriskTest::SetUp();
+        savedDataHome_ = qgetenv("XDG_DATA_HOME");
+        savedRuntime_ = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_DATA_HOME", tempPath("share").toUtf8());
+        QDir().mkpath(tempPath("runtime"));
+        QFile::setPermissions(tempPath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", tempPath("runtime").toUtf8());
+        QProcess setup;
+        setup.setProcessChannelMode(QProcess::MergedChannels);
+        setup.start(QStringLiteral(GRISK_BINARY_DIR "/grisk-setup"), {});
+        ASSERT_TRUE(setup.waitForFinished(60000));
+        ASSERT_EQ(setup.exitCode(), 0) << setup.readAll().toStdString();
+        dataFolder_ = tempPath("share") + "/Quenmoor/Grisk and Varnok/Data/";
+        screen::Metrics m;
+        m.widthTw = 1280 * 15;
+        m.heightTw = 1024 * 15;
+        screen::Inject(m);
+        vb::msgbox_script::pushAnswer(vb::vbOK);
+    }
+    void TearDown() override {
+        if (FrmGriskExists() && frmGrisk().isLoaded()) frmGrisk().windowClosed();
+        ReleaseFrmGrisk();
+        ReleaseSingleInstanceLock();
+        qputenv("XDG_DATA_HOME", savedDataHome_);
+        qputenv("XDG_RUNTIME_DIR", savedRuntime_);
+    }
+
+    // Starts the program as far as its main window; the first start's
+    // sign-in is answered with this name.
+    void start(const QString& name = "Ann") {
+        vb::msgbox_script::pushInput(name);
+        frmGrisk().Show();
+    }
+    void close() { frmGrisk().windowClosed(); }
+
+    ScoreRecord scoreRecord(int n) {
+        vb::RecordFile f;
+        EXPECT_TRUE(f.open(dataFolder_ + "scores.ran", kScoreRecordLength));
+        QByteArray bytes;
+        f.read(n, bytes);
+        return ScoreRecord::decode(bytes);
+    }
+    QByteArray rawScoreRecord(int n) {
+        vb::RecordFile f;
+        EXPECT_TRUE(f.open(dataFolder_ + "scores.ran", kScoreRecordLength));
+        QByteArray bytes;
+        f.read(n, bytes);
+        return bytes;
+    }
+    void writeScoreRecord(int n, const ScoreRecord& r) {
+        vb::RecordFile f;
+        ASSERT_TRUE(f.open(dataFolder_ + "scores.ran", kScoreRecordLength));
+        ASSERT_TRUE(f.write(n, r.encode()));
+    }
+
+    QString dataFolder_;
+    QByteArray savedDataHome_;
+    QByteArray savedRuntime_;
+};
+
+TEST_F(StartupTest, SoundFilesLiveForTheRunAndTheMoveLogGoesAtShutDown) {
+    start();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    for (int n = 105; n <= 123; ++n)
+        EXPECT_TRUE(QFile::exists(dataFolder_ + "~" + QString::number(n) + ".tmp")) << n;
+    EXPECT_GT(QFileInfo(dataFolder_ + "~105.tmp").size(), 44);
+    QFile log(dataFolder_ + "~tempmoves.sav");
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.close();
+
+    close();
+    EXPECT_FALSE(frmGrisk().isLoaded());
+    EXPECT_EQ(ExitLeftRuns(), 1);
+    const QStringList left = QDir(dataFolder_).entryList({"*.tmp", "~tempmoves.sav"}, QDir::Files | QDir::Hidden);
+    EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+}
+
+TEST_F(StartupTest, PlacementAndDisplayModeRoundTripByteForByte) {
+    ScoreRecord mode;
+    mode.Name = "mode record keeps its name";
+    mode.Value1 = 11;
+    mode.Value2 = 12;
+    writeScoreRecord(kDisplayModeRecord, mode);
+    ScoreRecord place;
+    place.Name = "placement keeps its name";
+    writeScoreRecord(kPlacementRecord, place);
+
+    start();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    frmGrisk().Move(300, 450, 12000, 9000);
+    eng.MainFormWidth = 12000;
+    eng.MainFormHeight = 9000;
+    tbl.DisplayMode = 1;
+    close();
+
+    const ScoreRecord storedMode = scoreRecord(kDisplayModeRecord);
+    EXPECT_EQ(storedMode.Value3, 21);
+    EXPECT_EQ(storedMode.Value4, 20);
+    EXPECT_EQ(storedMode.Value1, 11) << "fields outside the written ones stay";
+    EXPECT_EQ(storedMode.Value2, 12);
+    EXPECT_EQ(rawScoreRecord(kDisplayModeRecord).left(30), QByteArray("mode record keeps its name    "));
+    const ScoreRecord stored = scoreRecord(kPlacementRecord);
+    EXPECT_EQ(stored.Value1, 9000);
+    EXPECT_EQ(stored.Value2, 12000);
+    EXPECT_EQ(stored.Value3, 300);
+    EXPECT_EQ(stored.Value4, 450);
+    EXPECT_EQ(rawScoreRecord(kPlacementRecord).left(30), QByteArray("placement keeps its name      "));
+
+    // The next start opens where the window was left (on a screen where the
+    // table keeps its designed width).
+    ReleaseFrmGrisk();
+    ResetAllState();
+    ScoreRecord large = scoreRecord(kDisplayModeRecord);
+    large.Value3 = 20;
+    writeScoreRecord(kDisplayModeRecord, large);
+    screen::Metrics narrow;
+    narrow.widthTw = 12000;
+    narrow.heightTw = 9600;
+    screen::Inject(narrow);
+    start();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    EXPECT_EQ(frmGrisk().StartWindowState, 0);
+    EXPECT_DOUBLE_EQ(frmGrisk().Left(), 300);
+    EXPECT_DOUBLE_EQ(frmGrisk().Top(), 450);
+    EXPECT_DOUBLE_EQ(frmGrisk().Width(), 12000);
+}
+
+TEST_F(StartupTest, MinimizedAndMaximizedWindowsStoreTheirState) {
+    struct Case {
+        int state;
+        int value1;
+        int startState;
+    };
+    for (Case c : {Case{1, 1, 0}, Case{2, 2, 2}}) {
+        ResetAllState();
+        ReleaseFrmGrisk();
+        start();
+        ASSERT_TRUE(frmGrisk().isLoaded());
+        frmGrisk().setWindowState(c.state);
+        close();
+        const ScoreRecord stored = scoreRecord(kPlacementRecord);
+        EXPECT_EQ(stored.Value1, c.value1);
+        EXPECT_EQ(stored.Value2, 0);
+        EXPECT_EQ(stored.Value3, 0);
+        EXPECT_EQ(stored.Value4, 0);
+        EXPECT_EQ(scoreRecord(kDisplayModeRecord).Value4, 20);
+
+        ResetAllState();
+        ReleaseFrmGrisk();
+        start();
+        EXPECT_EQ(frmGrisk().StartWindowState, c.startState) << "state " << c.state;
+        close();
+    }
+}
+
+TEST_F(StartupTest, APlacementTooLargeForItsFieldsIsStoredAsNone) {
+    start();
+    eng.MainFormHeight = 40000;
+    close();
+    EXPECT_NE(scoreRecord(kDisplayModeRecord).Value4, 20);
+    EXPECT_EQ(scoreRecord(kPlacementRecord).Value1, 0);
+}
+
+TEST_F(StartupTest, StoredDisplayModeWordsOutsideTheirRangeMeanNone) {
+    struct Case {
+        int word;
+        int mode;
+    };
+    for (Case c : {Case{0, 0}, Case{19, 0}, Case{20, 0}, Case{21, 1}, Case{22, 2}, Case{24, 0},
+                   Case{-3, 0}, Case{32767, 0}}) {
+        ResetAllState();
+        ReleaseFrmGrisk();
+        ScoreRecord mode;
+        mode.Value3 = c.word;
+        writeScoreRecord(kDisplayModeRecord, mode);
+        start();
+        ASSERT_TRUE(frmGrisk().isLoaded());
+        EXPECT_EQ(tbl.DisplayMode, c.mode) << "stored " << c.word;
+        close();
+    }
+}
+
+TEST_F(StartupTest, AStoredPlacementWithoutSizeIsIgnored) {
+    ScoreRecord mode;
+    mode.Value4 = 20;
+    writeScoreRecord(kDisplayModeRecord, mode);
+    ScoreRecord place;
+    place.Value1 = 9000;
+    place.Value2 = 0;
+    place.Value3 = 100;
+    place.Value4 = 100;
+    writeScoreRecord(kPlacementRecord, place);
+    start();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    EXPECT_GT(frmGrisk().Width(), 1000);
+}
+
+TEST_F(StartupTest, MissingProfileFileEndsTheProgramAndChangesNothing) {
+    ASSERT_TRUE(QFile::remove(dataFolder_ + "Prefs.sav"));
+    const auto before = snapshot(tempPath("share"));
+    vb::msgbox_script::clearShown();
+    start();
+    EXPECT_FALSE(frmGrisk().isLoaded());
+    const auto& shown = vb::msgbox_script::shown();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back().prompt, "Unable to start Quenmoor!\n\nFiles are missing.");
+    EXPECT_EQ(shown.back().icon(), vb::vbCritical);
+    EXPECT_EQ(shown.back().title, vb::defaultTitle());
+    EXPECT_EQ(snapshot(tempPath("share")), before);
+}
+
+TEST_F(StartupTest, ACloseWhileBusyIsDeferredAndShutsDownOnce) {
+    start();
+    eng.GameBusy = true;
+    close();
+    EXPECT_TRUE(frmGrisk().isLoaded());
+    EXPECT_TRUE(eng.Quitting);
+    EXPECT_TRUE(eng.SkipGameSave);
+    EXPECT_EQ(ExitLeftRuns(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frmGrisk().isLoaded());
+    EXPECT_EQ(ExitLeftRuns(), 1);
+    ExitLeft(0);
+    EXPECT_EQ(ExitLeftRuns(), 1) << "unloading raises the close again; the shut-down runs once";
+}
+
+TEST_F(StartupTest, ACloseDuringAPauseWaitsForTheHandlerToUnwind) {
+    start();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    waits::SetPauseScale(1);
+    QTimer::singleShot(10, [] { frmGrisk().windowClosed(); });
+    // The handler that was running: it pauses, then goes on with its work.
+    Pause(5);
+    EXPECT_TRUE(eng.Quitting);
+    EXPECT_TRUE(eng.SkipGameSave);
+    EXPECT_TRUE(frmGrisk().isLoaded()) << "nothing is torn down under a running handler";
+    Pause(1);  // a later pause returns at once while quitting
+    EXPECT_TRUE(frmGrisk().isLoaded());
+    EXPECT_EQ(ExitLeftRuns(), 0);
+
+    // Back in the main loop the close is carried out.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frmGrisk().isLoaded());
+    EXPECT_EQ(ExitLeftRuns(), 1);
+}
+
+TEST_F(StartupTest, ASecondCopyIsRefused) {
+    QLockFile other(SingleInstanceLockPath());
+    ASSERT_TRUE(other.tryLock(0));
+    const auto before = snapshot(tempPath("share"));
+    vb::msgbox_script::clearShown();
+    start();
+    EXPECT_FALSE(frmGrisk().isLoaded());
+    ASSERT_FALSE(vb::msgbox_script::shown().empty());
+    EXPECT_EQ(vb::msgbox_script::shown().front().prompt,
+              "The game is already running. Check your Windows task bar to bring it up or use the "
+              "Task Manager to end the game.");
+    EXPECT_EQ(vb::msgbox_script::shown().front().buttons(), vb::vbOKOnly);
+    EXPECT_EQ(snapshot(tempPath("share")), before);
+    EXPECT_EQ(ExitLeftRuns(), 0);
+}
+
+TEST_F(StartupTest, TheGoodbyeReachesEveryOpenConnection) {
+    QTcpServer peers;
+    ASSERT_TRUE(peers.listen(QHostAddress::LocalHost));
+    start();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    // Connections 1 and 2 are up; the last of the table has gone.
+    std::vector<QTcpSocket*> far;
+    for (int i = 1; i <= 2; ++i) {
+        Winsock1(i).Connect("127.0.0.1", peers.serverPort());
+        ASSERT_TRUE(peers.waitForNewConnection(5000));
+        far.push_back(peers.nextPendingConnection());
+    }
+    for (int spin = 0; spin < 100 && !(SocketConnected(1) && SocketConnected(2)); ++spin)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    inet.NetPeers = 2;
+    inet.IsHost = 1;
+    inet.NetSlotCount = 3;
+    close();
+    for (QTcpSocket* s : far) {
+        for (int spin = 0; spin < 100 && s->bytesAvailable() < 33; ++spin) s->waitForReadyRead(20);
+        EXPECT_EQ(QString::fromLatin1(s->readAll()), "SY  1#Opponent shut down game!\nGO\n");
+    }
+    EXPECT_EQ(inet.NetPeers, 0);
+}
+
+TEST(DeveloperSwitch, FirstSixCharactersInAnyCase) {
+    struct Case {
+        const char* line;
+        bool on;
+    };
+    for (Case c : {Case{"/QORVN", true}, Case{"/qorvn", true}, Case{"/QoRvNx", true},
+                   Case{"/QORV", false}, Case{"", false}, Case{" /QORVN", false}})
+        EXPECT_EQ(IsDeveloperSwitch(c.line), c.on) << c.line;
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+// The set-up tool, run as the user or the build runs it, with its data
+// folder in a temporary place.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <cmath>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "records/profile_record.h"
+#include "records/shipped_data.h"
+#include "record_bytes.h"
+
+using namespace grisk;
+using namespace records_test;
+
+namespace {
+
+class GriskSetupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        tool = QCoreApplication::applicationDirPath() + "/../grisk-setup";
+        ASSERT_TRUE(QFileInfo(tool).isExecutable()) << "build the grisk-setup tool first: " << tool.toStdString();
+        base = home.path() + "/share/Quenmoor/Grisk and Varnok";
+    }
+
+    // Runs the tool; its exit code, and what it printed in out.
+    int run(const QStringList& args, QString* out = nullptr) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", home.path() + "/share");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("ASAN_OPTIONS", "detect_leaks=0");
+        p.setProcessEnvironment(env);
+        p.start(tool, args);
+        if (!p.waitForFinished(60000)) return -1;
+        if (out) *out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    QByteArray file(const QString& relative) const { return readFile(base + "/" + relative); }
+
+    static QString source(const char* name) {
+        return QString::fromUtf8(readFile(QString(GRISK_SOURCE_DIR) + "/data/" + name));
+    }
+
+    QTemporaryDir home;
+    QString tool;
+    QString base;
+};
+
+TEST_F(GriskSetupTest, MakesTheFoldersAndStartingFiles) {
+    QString out;
+    ASSERT_EQ(run({}, &out), 0) << out.toStdString();
+
+    for (const char* folder : {"Data", "User", "User/Avatars", "User/Backgrounds", "User/Icons", "User/Sounds"})
+        EXPECT_TRUE(QFileInfo(base + "/" + folder).isDir()) << folder;
+    const std::pair<const char*, int> sizes[] = {
+        {"Data/Prefs.sav", 1 * 756},
+        {"Data/scores.ran", 18 * 38},
+        {"Data/highscore.ran", 20 * 36},
+        {"Data/backup.sav", 38 * 6038},
+    };
+    for (const auto& [name, size] : sizes) EXPECT_EQ(file(name).size(), size) << name;
+
+    PlayerProfileRecord expected;
+    ASSERT_TRUE(ProfileFromDefaults(source("prefs-defaults.txt"), expected, nullptr));
+    EXPECT_EQ(file("Data/Prefs.sav"), expected.encode());
+    EXPECT_EQ(file("Data/scores.ran"), BlankScoresFile());
+    EXPECT_EQ(file("Data/highscore.ran"), BlankHighScoreFile());
+    EXPECT_EQ(file("Data/backup.sav"), BlankSavedGamesFile());
+    EXPECT_TRUE(QDir(base + "/Data").entryList(QDir::Hidden | QDir::Files).filter(".grisk-setup").isEmpty())
+        << "no temporary file is left behind";
+}
+
+TEST_F(GriskSetupTest, TheDefaultBoardIsAGreenPictureThatTiles) {
+    ASSERT_EQ(run({}), 0);
+    QImage board;
+    ASSERT_TRUE(board.load(base + "/User/Backgrounds/GameBoard.gif"));
+    ASSERT_EQ(board.size(), QSize(400, 300));
+    const QImage rgb = board.convertToFormat(QImage::Format_RGB32);
+    double edgeStep = 0;
+    double innerStep = 0;
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 0; x < 400; ++x) {
+            const QRgb c = rgb.pixel(x, y);
+            ASSERT_GT(qGreen(c), qRed(c)) << x << "," << y;
+            ASSERT_GT(qGreen(c), qBlue(c)) << x << "," << y;
+        }
+        // Where two tiles meet the felt changes no more than inside one.
+        edgeStep += std::abs(qGreen(rgb.pixel(399, y)) - qGreen(rgb.pixel(0, y)));
+        innerStep += std::abs(qGreen(rgb.pixel(199, y)) - qGreen(rgb.pixel(200, y)));
+    }
+    EXPECT_LT(edgeStep, 2 * innerStep + 300);
+}
+
+TEST_F(GriskSetupTest, RunningTwiceKeepsEveryFileByteForByte) {
+    ASSERT_EQ(run({}), 0);
+    QMap<QString, QByteArray> first;
+    for (const char* name : {"Data/Prefs.sav", "Data/scores.ran", "Data/highscore.ran", "Data/backup.sav",
+                             "User/Backgrounds/GameBoard.gif"})
+        first[name] = file(name);
+
+    QString out;
+    ASSERT_EQ(run({}, &out), 0);
+    for (auto it = first.begin(); it != first.end(); ++it) {
+        EXPECT_EQ(file(it.key()), it.value()) << it.key().toStdString();
+        EXPECT_TRUE(out.contains("Kept " + base + "/" + it.key())) << out.toStdString();
+    }
+
+    // A fresh place gets the very same bytes.
+    ASSERT_TRUE(QDir(base).removeRecursively());
+    ASSERT_EQ(run({}), 0);
+    for (auto it = first.begin(); it != first.end(); ++it) EXPECT_EQ(file(it.key()), it.value()) << it.key().toStdString();
+}
+
+TEST_F(GriskSetupTest, AnExistingProfileFileIsNeverReplaced) {
+    ASSERT_TRUE(QDir().mkpath(base + "/Data"));
+    const QByteArray mine = noise(3 * 756, 5);
+    ASSERT_TRUE(writeFile(base + "/Data/Prefs.sav", mine));
+    QString out;
+    ASSERT_EQ(run({}, &out), 0);
+    EXPECT_EQ(file("Data/Prefs.sav"), mine);
+    EXPECT_TRUE(out.contains("Kept")) << out.toStdString();
+    EXPECT_EQ(file("Data/scores.ran").size(), 18 * 38) << "the missing files are still made";
+}
+
+TEST_F(GriskSetupTest, AppDataModeWritesTheMessageTexts) {
+    const QString dir = home.path() + "/app";
+    QString out;
+    ASSERT_EQ(run({"--app-data", dir}, &out), 0) << out.toStdString();
+    QByteArray expected;
+    ASSERT_TRUE(BuildMessageTexts(source("snackade.txt"), expected, nullptr));
+    EXPECT_EQ(readFile(dir + "/Data/snackade.ran"), expected);
+    EXPECT_FALSE(QFileInfo::exists(base)) << "the user's folders are not touched";
+
+    // A newer build replaces the old copy whole.
+    ASSERT_TRUE(writeFile(dir + "/Data/snackade.ran", QByteArray(9000, 'x')));
+    ASSERT_EQ(run({"--app-data", dir}), 0);
+    EXPECT_EQ(readFile(dir + "/Data/snackade.ran"), expected);
+}
+
+TEST_F(GriskSetupTest, UnknownArgumentsAreRefused) {
+    QString out;
+    EXPECT_EQ(run({"--bogus"}, &out), 2);
+    EXPECT_TRUE(out.contains("Usage")) << out.toStdString();
+    EXPECT_EQ(run({"--app-data"}), 2);
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_FALSE(QFileInfo::exists(base));
+}
+
+}  // namespace

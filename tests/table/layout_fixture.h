@@ -1,0 +1,72 @@
+// A table built as start-up builds it, for the layout tests: the pile
+// pictures, the stack shapes and outlines, then a player count, centre
+// piles, display mode and screen width of the test's choosing.
+#pragma once
+
+#include <QRectF>
+
+#include "engine/frm_grisk.h"
+#include "engine/state.h"
+#include "opponent/state.h"
+#include "platform/controls.h"
+#include "platform/twips.h"
+#include "shell/state.h"
+#include "support/test_support.h"
+#include "table/card_store.h"
+#include "table/layout.h"
+#include "table/state.h"
+
+namespace grisk_test {
+
+// A control's place and size in pixels, whatever the form's scale mode.
+inline QRectF pixelRect(const vb::Control& c) {
+    return QRectF(screen::TwipsToPixels(c.leftTw()), screen::TwipsToPixels(c.topTw()),
+                  screen::TwipsToPixels(c.widthTw()), screen::TwipsToPixels(c.heightTw()));
+}
+
+class LayoutTest : public GriskTest {
+protected:
+    void SetUp() override {
+        GriskTest::SetUp();
+        grisk::ResetOpponentState();
+    }
+    // The picture stores are made on first use; they go with the test.
+    void TearDown() override {
+        grisk::ReleaseFrmGrisk();
+        grisk::ReleaseCardPictureStores();
+    }
+
+    grisk::FrmGrisk& f() { return grisk::frmGrisk(); }
+
+    // The pile pictures and shapes that exist before the first layout.
+    void loadStartControls() {
+        grisk::FrmGrisk& form = f();
+        for (int i = 1; i <= 10; ++i) form.Picture7.ensure(i);
+        for (int i = 2; i <= 10; ++i) form.Picture1.ensure(i);
+        for (int i = 7; i <= 10; ++i) {
+            form.Picture7(i).setVisible(true);
+            form.Picture1(i).setVisible(true);
+        }
+        grisk::CreateStackShapes();
+        grisk::CreatePileOutlines();
+        grisk::eng.OppSideShape = 99;
+    }
+
+    // A whole table: the counts set, laid out by SetPlayerCount, then the
+    // display mode reached as start-up reaches it.
+    void buildTable(int players, int centres, int mode = 0, double widthTw = 15360) {
+        grisk::eng.ScreenWidthTw = widthTw;
+        grisk::eng.NumPlayers = players;
+        grisk::eng.NumCenters = centres;
+        grisk::eng.TotalCards = 52 * players;
+        grisk::tbl.DisplayMode = 0;
+        loadStartControls();
+        grisk::SetPlayerCount(players, centres);
+        grisk::ComputeVerticalLayout();
+        if (mode == 1) grisk::ChangeDisplayMode(0);
+        if (mode >= 2) grisk::ChangeDisplayMode(1);
+        f().setScaleMode(vb::ScaleMode::Pixels);
+    }
+};
+
+}  // namespace grisk_test

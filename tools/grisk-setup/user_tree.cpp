@@ -1,0 +1,120 @@
+#include "user_tree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <unistd.h>
+
+#include "game_board.h"
+#include "gif_writer.h"
+#include "records/shipped_data.h"
+
+namespace grisk_setup {
+
+namespace {
+
+// The data sources compiled into the tool.
+bool readSource(const QString& name, QString& text, QTextStream& err) {
+    QFile f(":/data/" + name);
+    if (!f.open(QIODevice::ReadOnly)) {
+        err << "grisk-setup: the built-in " << name << " is missing\n";
+        return false;
+    }
+    text = QString::fromUtf8(f.readAll());
+    return true;
+}
+
+enum class Outcome { Created, Kept, Failed };
+
+// Writes a new file whole: into a temporary file beside it, then renamed
+// to its name unless something of that name has appeared meanwhile.
+Outcome writeNewFile(const QString& path, const QByteArray& bytes, QString& why) {
+    const QFileInfo target(path);
+    if (target.exists() || target.isSymLink()) return Outcome::Kept;
+    QTemporaryFile tmp(target.absolutePath() + "/.grisk-setup-XXXXXX");
+    if (!tmp.open() || tmp.write(bytes) != bytes.size() || !tmp.flush() || ::fsync(tmp.handle()) != 0) {
+        why = tmp.errorString();
+        return Outcome::Failed;
+    }
+    tmp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (!tmp.rename(path)) {
+        if (QFileInfo(path).exists()) return Outcome::Kept;
+        why = tmp.errorString();
+        return Outcome::Failed;
+    }
+    tmp.setAutoRemove(false);
+    return Outcome::Created;
+}
+
+}  // namespace
+
+QString UserGameFolder() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return base.isEmpty() ? QString() : base + "/Quenmoor/Grisk and Varnok";
+}
+
+int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err) {
+    QString defaults;
+    if (!readSource("prefs-defaults.txt", defaults, err)) return 1;
+    grisk::PlayerProfileRecord profile;
+    QString problem;
+    if (!grisk::ProfileFromDefaults(defaults, profile, &problem)) {
+        err << "grisk-setup: prefs-defaults.txt, " << problem << "\n";
+        return 1;
+    }
+
+    for (const char* folder : {"Data", "User", "User/Avatars", "User/Backgrounds", "User/Icons", "User/Sounds"}) {
+        if (!QDir().mkpath(base + "/" + folder)) {
+            err << "grisk-setup: cannot make the folder " << base << "/" << folder << "\n";
+            return 1;
+        }
+    }
+
+    const std::pair<const char*, QByteArray> files[] = {
+        {"Data/Prefs.sav", profile.encode()},
+        {"Data/scores.ran", grisk::BlankScoresFile()},
+        {"Data/highscore.ran", grisk::BlankHighScoreFile()},
+        {"Data/backup.sav", grisk::BlankSavedGamesFile()},
+        {"User/Backgrounds/GameBoard.gif", EncodeGif(DrawGameBoard())},
+    };
+    int rc = 0;
+    for (const auto& [name, bytes] : files) {
+        const QString path = base + "/" + name;
+        QString why;
+        switch (writeNewFile(path, bytes, why)) {
+        case Outcome::Created: out << "Created " << path << "\n"; break;
+        case Outcome::Kept: out << "Kept " << path << ": it is already there\n"; break;
+        case Outcome::Failed:
+            err << "grisk-setup: cannot write " << path << ": " << why << "\n";
+            rc = 1;
+            break;
+        }
+    }
+    return rc;
+}
+
+int MakeAppData(const QString& dir, QTextStream& out, QTextStream& err) {
+    QString source;
+    if (!readSource("snackade.txt", source, err)) return 1;
+    QByteArray texts;
+    QString problem;
+    if (!grisk::BuildMessageTexts(source, texts, &problem)) {
+        err << "grisk-setup: snackade.txt, " << problem << "\n";
+        return 1;
+    }
+    const QString path = dir + "/Data/snackade.ran";
+    QSaveFile file(path);
+    if (!QDir().mkpath(dir + "/Data") || !file.open(QIODevice::WriteOnly) || file.write(texts) != texts.size() ||
+        !file.commit()) {
+        err << "grisk-setup: cannot write " << path << ": " << file.errorString() << "\n";
+        return 1;
+    }
+    out << "Wrote " << path << "\n";
+    return 0;
+}
+
+}  // namespace grisk_setup

@@ -1,0 +1,25 @@
+// What grisk-setup makes: the per-user folders with their starting files,
+// and the program's read-only data beside the program.
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+namespace grisk_setup {
+
+// The user's game folder: "Quenmoor/Grisk and Varnok" in the per-user data
+// folder (XDG_DATA_HOME, by default ~/.local/share). "" when there is none.
+QString UserGameFolder();
+
+// Makes Data/ and User/ (with Avatars, Backgrounds, Icons and Sounds) under
+// base and the starting files: Data/Prefs.sav, Data/scores.ran,
+// Data/highscore.ran, Data/backup.sav and User/Backgrounds/GameBoard.gif.
+// A file that exists is never touched. Tells what it did on out, problems
+// on err; 0 when everything is in place, 1 otherwise.
+int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err);
+
+// Writes the program's read-only data into dir: Data/snackade.ran, the
+// message texts (replacing an older copy whole).
+int MakeAppData(const QString& dir, QTextStream& out, QTextStream& err);
+
+}  // namespace grisk_setup

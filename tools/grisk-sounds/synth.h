@@ -1,0 +1,34 @@
+// The program's own sounds, made from nothing but arithmetic: tones with
+// soft envelopes, filtered noise for the cards, a few chords. The output is
+// the same, byte for byte, on every run.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace grisk_sounds {
+
+inline constexpr int kSampleRate = 22050;
+
+using Samples = std::vector<std::int16_t>;
+
+// One sound the program carries: its resource number, a short name, when the
+// game plays it, and how it is made.
+struct ProgramSound {
+    int number;
+    const char* name;
+    const char* use;
+    Samples (*render)();
+};
+
+// The sounds 105..123, in number order.
+std::span<const ProgramSound> programSounds();
+
+// 50 ms of silence: what an opponent whose sound file is missing plays.
+Samples emptySound();
+
+// A whole WAV file: the 44-byte RIFF header and 16-bit mono PCM data.
+std::vector<std::uint8_t> wavFile(const Samples& samples, int sampleRate = kSampleRate);
+
+}  // namespace grisk_sounds
