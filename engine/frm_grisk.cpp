@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "engine/state.h"
+#include "platform/twips.h"
 #include "platform/vb.h"
 
 namespace grisk {
@@ -76,7 +77,7 @@ FrmGrisk::FrmGrisk()
     for (int i = 1; i <= 6; ++i) Label9.Load(i).setVisible(true);
     for (int i = 0; i <= 6; ++i) Label9(i).setGeometryTw(0, 0, 3000, 300);
     // The wild counters: the value a King on top of a centre pile stands for.
-    LblWild(1).setGeometryTw(0, 0, 24 * 15, 17 * 15);
+    LblWild(1).setGeometryTw(0, 0, screen::PixelsToTwips(24), screen::PixelsToTwips(17));
     LblWild(1).setAlignment(2);
     LblWild(1).setFontBold(true);
     LblWild(1).setForeColor(vb::RGB(255, 255, 128));
@@ -87,7 +88,7 @@ FrmGrisk::FrmGrisk()
     Label3.Load(1).setCaption(QStringLiteral("Grisk's HOLD piles -right click to see hidden cards"));
     for (int i = 0; i <= 1; ++i) {
         vb::Control& frame = Label3(i);
-        frame.setGeometryTw(0, 0, 324 * 15, 112 * 15);
+        frame.setGeometryTw(0, 0, screen::PixelsToTwips(324), screen::PixelsToTwips(112));
         frame.setBackStyle(1);
         frame.setBackColor(kFrameGreen);
         frame.setForeColor(kFrameText);
@@ -111,25 +112,25 @@ FrmGrisk::FrmGrisk()
     }
     lblHoldCard(1).setBackStyle(0);
     lblHoldCard(1).setBorderStyle(1);
-    lblHoldCard(1).setGeometryTw(0, 0, 73 * 15, 99 * 15);
+    lblHoldCard(1).setGeometryTw(0, 0, screen::PixelsToTwips(73), screen::PixelsToTwips(99));
     lblHoldCard(1).setVisible(false);
     lblHighlight.setBackStyle(1);
     lblHighlight.setBackColor(vb::RGB(255, 255, 0));
-    lblHighlight.setGeometryTw(0, 0, 81 * 15, 106 * 15);
+    lblHighlight.setGeometryTw(0, 0, screen::PixelsToTwips(81), screen::PixelsToTwips(106));
     lblHighlight.setVisible(false);
     Label1.setBackStyle(0);
     Label1.setBorderStyle(1);
-    Label1.setGeometryTw(5325, 3525, 81 * 15, 106 * 15);
+    Label1.setGeometryTw(5325, 3525, screen::PixelsToTwips(81), screen::PixelsToTwips(106));
     Label1.setVisible(false);
-    imgCenter.setGeometryTw(0, 0, 262 * 15, 128 * 15);
-    imgMenu.setGeometryTw(90, 0, 48 * 15, 16 * 15);
-    imgIcon.setGeometryTw(0, 0, 32 * 15, 32 * 15);
+    imgCenter.setGeometryTw(0, 0, screen::PixelsToTwips(262), screen::PixelsToTwips(128));
+    imgMenu.setGeometryTw(90, 0, screen::PixelsToTwips(48), screen::PixelsToTwips(16));
+    imgIcon.setGeometryTw(0, 0, screen::PixelsToTwips(32), screen::PixelsToTwips(32));
     imgIcon.setVisible(false);
-    imgSlap.setGeometryTw(0, 0, 40 * 15, 40 * 15);
+    imgSlap.setGeometryTw(0, 0, screen::PixelsToTwips(40), screen::PixelsToTwips(40));
     imgSlap.setVisible(false);
-    ImgAvatar.setGeometryTw(0, 0, 130 * 15, 130 * 15);
+    ImgAvatar.setGeometryTw(0, 0, screen::PixelsToTwips(130), screen::PixelsToTwips(130));
     ImgAvatar.setStretch(true);
-    for (vb::Control* arrow : {&ImgTurn1, &ImgTurn2}) arrow->setGeometryTw(0, 0, 24 * 15, 24 * 15);
+    for (vb::Control* arrow : {&ImgTurn1, &ImgTurn2}) arrow->setGeometryTw(0, 0, screen::PixelsToTwips(24), screen::PixelsToTwips(24));
 
     StatusBar1.setPanelCount(kStatusPanels);
     StatusBar1.setGeometryTw(0, 9000 - vb::FrameHeightTw() - 330, 12000 - vb::FrameWidthTw(), 330);

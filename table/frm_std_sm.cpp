@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "table/card_art.h"
+#include "platform/twips.h"
 
 namespace grisk {
 
@@ -10,9 +11,9 @@ FrmStdSm::FrmStdSm()
     : vb::Form(QStringLiteral("frmStdSm")),
       imgALL(addControl(vb::Kind::Image, "imgALL")),
       picBitMap(addControl(vb::Kind::PictureBox, "picBitMap")) {
-    imgALL.setGeometryTw(0, 0, card_art::kSheetW * 15.0, card_art::kSheetH * 15.0);
+    imgALL.setGeometryTw(0, 0, screen::PixelsToTwips(card_art::kSheetW), screen::PixelsToTwips(card_art::kSheetH));
     imgALL.setPicture(card_art::FaceSheet(0));
-    picBitMap.setGeometryTw(0, 0, 75 * 15.0, 100 * 15.0);
+    picBitMap.setGeometryTw(0, 0, screen::PixelsToTwips(75), screen::PixelsToTwips(100));
     picBitMap.setBorderStyle(1);
     picBitMap.setBackColor(0xFFFFFF);
     picBitMap.setVisible(false);
