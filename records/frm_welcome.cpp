@@ -107,6 +107,8 @@ bool FrmWelcome::SignIn(const QString& text, int listIndex) {
 void FrmWelcome::ShowModal() {
     Load();
     for (;;) {
+        // A close of the program meanwhile ends the asking.
+        if (eng.Quitting) return;
         // Without a screen the answers come from the test's script; when it
         // has none left the window stays as it is.
         if (vb::msgbox_script::enabled() && vb::msgbox_script::pendingInputs() == 0) return;

@@ -339,6 +339,38 @@ TEST_F(StartupTest, TheGoodbyeReachesEveryOpenConnection) {
     EXPECT_EQ(inet.NetPeers, 0);
 }
 
+TEST_F(StartupTest, TheFirstStartSignsInAndShowsTheTutorialButNoDealOrTip) {
+    vb::msgbox_script::clearShown();
+    vb::msgbox_script::pushInput("grisk ");  // refused: the name of the house opponent
+    start("Ann");
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    bool refused = false;
+    for (const vb::ShownBox& box : vb::msgbox_script::shown())
+        refused = refused || box.title == "Impersonator Alert";
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(eng.PlayerName, "Ann");
+    EXPECT_EQ(recs.LastPlayer, "Ann");
+    EXPECT_EQ(recs.CurrentProfile, 2) << "a new player gets the next profile record";
+    EXPECT_TRUE(cmd.TutorialOn);
+    EXPECT_FALSE(frmGrisk().cmdDeal.Visible());
+    EXPECT_FALSE(IsFormLoaded("frmTip"));
+    EXPECT_EQ(frmGrisk().Label9(2).Caption(), "\nWelcome Ann to Grisk's World");
+    close();
+
+    // The next start knows Ann: no sign-in, the Deal button and the tip.
+    ResetAllState();
+    ReleaseFrmGrisk();
+    const int asked = vb::msgbox_script::pendingInputs();
+    frmGrisk().Show();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    EXPECT_EQ(vb::msgbox_script::pendingInputs(), asked);
+    EXPECT_EQ(eng.PlayerName, "Ann");
+    EXPECT_EQ(frmGrisk().Label9(3).Caption(), "Ann");
+    EXPECT_TRUE(frmGrisk().cmdDeal.Visible());
+    EXPECT_TRUE(IsFormLoaded("frmTip"));
+    EXPECT_FALSE(cmd.TutorialOn);
+}
+
 TEST(DeveloperSwitch, FirstSixCharactersInAnyCase) {
     struct Case {
         const char* line;
