@@ -17,6 +17,7 @@
 
 #include "engine/cards.h"
 #include "engine/frm_grisk.h"
+#include "engine/startup.h"
 #include "engine/state.h"
 #include "platform/controls.h"
 #include "platform/formwindow.h"
@@ -180,13 +181,7 @@ void fillTable() {
 // What start-up does before the first deal: the pile pictures, the stack
 // shapes and outlines, the player count, the window size and display mode.
 void buildTable(const Options& o) {
-    FrmGrisk& f = frmGrisk();
-    for (int i = 1; i <= 10; ++i) f.Picture7.ensure(i);
-    for (int i = 2; i <= 10; ++i) f.Picture1.ensure(i);
-    for (int i = 7; i <= 10; ++i) {
-        f.Picture7(i).setVisible(true);
-        f.Picture1(i).setVisible(true);
-    }
+    LoadPilePictures();
     CreateStackShapes();
     CreatePileOutlines();
 
