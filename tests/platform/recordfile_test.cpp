@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -210,13 +211,39 @@ TEST_F(RecordFileTest, BadLengthOrNumberIsRefusedAndFileUnchanged) {
     EXPECT_EQ(contents(file), "aaaabbbb");
 }
 
+// For its lifetime the file-system checks of a root process are made as for
+// the user "nobody", so that a read-only file is read-only for it too.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser() : root_(::geteuid() == 0) {
+        if (root_) {
+            ::setfsgid(65534);
+            ::setfsuid(65534);
+        }
+    }
+    ~AsOrdinaryUser() {
+        if (root_) {
+            ::setfsuid(0);
+            ::setfsgid(0);
+        }
+    }
+
+private:
+    bool root_;
+};
+
 TEST_F(RecordFileTest, ReadOnlyFileCanBeReadButNotWritten) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
     const QString file = path("ro.dat");
     setContents(file, "aaaa");
-    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner));
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(QFileInfo(file).path(),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadOther | QFileDevice::ExeOther));
     RecordFile rf;
-    ASSERT_TRUE(rf.open(file, 4)) << rf.errorText().toStdString();
+    {
+        AsOrdinaryUser user;
+        ASSERT_TRUE(rf.open(file, 4)) << rf.errorText().toStdString();
+    }
     QByteArray rec;
     EXPECT_EQ(rf.read(1, rec), ReadStatus::Ok);
     EXPECT_EQ(rec, "aaaa");
