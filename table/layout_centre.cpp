@@ -105,11 +105,10 @@ void SetupCenterPiles() {
         f.LblWild.ensure(4);
         vb::Control& pile = f.PicCenter.ensure(4);
         pile.setBorderStyle(1);
-        pile.setPicture(EmptyPilePicture());
-        pile.setDrawn(QStringLiteral("empty"));
         pile.setToolTipText(QString());
         pile.setWidth(kCardWidthPx);
         pile.setHeight(kCardHeightPx);
+        ShowEmptyPile(pile);
         tbl.Center4Loaded = true;
     }
     PositionCenterPiles();

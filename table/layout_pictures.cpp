@@ -22,4 +22,10 @@ QImage EmptyPilePictureFor(const vb::Control& pile) {
     return EmptyPilePicture(pile.heightTw() >= kLargeCardHeightTw);
 }
 
+void ShowEmptyPile(vb::Control& pile) {
+    const bool large = pile.heightTw() >= kLargeCardHeightTw;
+    pile.setPicture(EmptyPilePicture(large));
+    pile.setDrawn(large ? QStringLiteral("empty large") : QStringLiteral("empty small"));
+}
+
 }  // namespace grisk

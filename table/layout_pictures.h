@@ -19,5 +19,7 @@ QImage EmptyPilePicture(bool large = true);
 // The empty mark that fits a pile picture: the large one on a pile of the
 // large card's height, else the small one (a mark is never cut off).
 QImage EmptyPilePictureFor(const vb::Control& pile);
+// Shows the empty-pile mark of the pile's own size in it.
+void ShowEmptyPile(vb::Control& pile);
 
 }  // namespace grisk

@@ -49,8 +49,7 @@ void redrawCentrePile(FrmGrisk& f, int c) {
             if (hasWild) f.LblWild(c).setVisible(false);
         }
     } else {
-        pile.setPicture(EmptyPilePictureFor(pile));
-        pile.setDrawn(QStringLiteral("empty"));
+        ShowEmptyPile(pile);
         if (hasWild) f.LblWild(c).setVisible(false);
     }
 }

@@ -137,8 +137,7 @@ void ResetTableDisplay() {
         if (f.PicCenter.exists(c)) {
             vb::Control& pile = f.PicCenter(c);
             pile.setBackColor(kEmptyCentreColor);
-            pile.setPicture(EmptyPilePictureFor(pile));
-            pile.setDrawn(QStringLiteral("empty"));
+            ShowEmptyPile(pile);
         }
         if (f.LblWild.exists(c)) f.LblWild(c).setVisible(false);
     }

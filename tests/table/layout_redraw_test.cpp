@@ -45,7 +45,7 @@ TEST_F(RedrawTest, CentrePilesShowTheirTopWithTheValueOfAKing) {
     EXPECT_TRUE(f().PicCenter(2).Drawn().startsWith("face 2"));
     EXPECT_FALSE(f().LblWild(2).Visible());
     EXPECT_EQ(f().PicCenter(2).ToolTipText(), "");
-    EXPECT_EQ(f().PicCenter(3).Drawn(), "empty");
+    EXPECT_TRUE(f().PicCenter(3).Drawn().startsWith("empty"));
     EXPECT_FALSE(f().LblWild(3).Visible());
     EXPECT_EQ(f().LblWild(4).Caption(), "7");
     EXPECT_TRUE(f().LblWild(4).Visible());

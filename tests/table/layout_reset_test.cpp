@@ -87,7 +87,7 @@ TEST_F(ResetTest, ResetEmptiesEveryPileAndPicture) {
     for (int i = 1; i <= 16; ++i) EXPECT_FALSE(f().StackHold(i).Visible()) << "outline " << i;
     for (int i = 1; i <= 100; ++i) EXPECT_FALSE(f().Stack(i).Visible()) << "shape " << i;
     for (int c = 1; c <= 4; ++c) {
-        EXPECT_EQ(f().PicCenter(c).Drawn(), "empty") << "centre " << c;
+        EXPECT_TRUE(f().PicCenter(c).Drawn().startsWith("empty")) << "centre " << c;
         EXPECT_EQ(f().PicCenter(c).Picture(), grisk::EmptyPilePicture(true));
         EXPECT_EQ(f().PicCenter(c).BackColor(), 0x80C0FF);
         EXPECT_FALSE(f().LblWild(c).Visible());
@@ -155,7 +155,7 @@ TEST_F(ResetTest, FourthCentrePileAtAThreePlayerTableRedrawsAndShowsEmpty) {
     EXPECT_EQ(grisk_test::errorOf([] { grisk::RedrawTable(); }), 0);
     for (int c = 1; c <= 4; ++c) {
         EXPECT_TRUE(f().PicCenter(c).Visible()) << "centre " << c;
-        EXPECT_EQ(f().PicCenter(c).Drawn(), "empty") << "centre " << c;
+        EXPECT_TRUE(f().PicCenter(c).Drawn().startsWith("empty")) << "centre " << c;
     }
 }
 
