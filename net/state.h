@@ -21,6 +21,7 @@ struct InternetState {
     int NetSlotCount = 0;
     int NetSockIndex = 1;  // this machine's own connection on a remote machine
     int ChatCount = 0;
+    bool PeerPeeking = false;  // the peer peeked at the hands
     QString HostName;
     QString NetTerminator = QStringLiteral("\n");
 };

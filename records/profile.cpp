@@ -154,7 +154,7 @@ void prepareCardPictures() {
         LoadRankCardImages();
     }
     library.GetCardBacks(recs.BackStyle, frmPic(), 0, false);
-    if (!tbl.GameRestored && inet.NetPeers == 0) ClearTableImages();
+    if (!cmd.GameRestored && inet.NetPeers == 0) ClearTableImages();
     if (cmd.FormLoading) {
         CreateStackShapes();
         CreatePileOutlines();
@@ -317,7 +317,7 @@ bool SetupGameFromPrefs(int RecNo) {
 
 void ApplyOptions() {
     // Another player than the one in force: the old player's cards go.
-    if (vb::Trim(eng.PlayerName) != vb::Trim(recs.LastPlayer) && !tbl.GameRestored) ClearTableImages();
+    if (vb::Trim(eng.PlayerName) != vb::Trim(recs.LastPlayer) && !cmd.GameRestored) ClearTableImages();
 
     // The background entry.
     if (recs.PrevBackground == 0 && eng.ColorDepth < 16) recs.PrevBackground = recs.NumBackgrounds + 1;

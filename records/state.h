@@ -75,6 +75,8 @@ struct RecordsState {
     // The run table: rows by role, columns by card source (side, hand,
     // hold, then the same three again). Row 4 is the loaded seat's.
     vb::Array<int, 2> BestRun{{0, 5}, {0, 5}};
+    // The idle opponent's nudges: (0) counts the nudges of the current wait.
+    vb::Array<int, 1> NudgeCount{{0, 3}};
 };
 
 extern RecordsState recs;

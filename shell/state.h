@@ -11,6 +11,8 @@ struct ShellState {
     bool UndoRequested = false;
     bool ReplayMode = false;
     bool RestartRequested = false;
+    bool GameRestored = false;  // a saved game was put back on the table
+    bool CounterUsed = false;   // the card counter was opened this game
     bool MenuLocked = false;
     // The full-window card flow: running, asked to stop by a click or key,
     // and the stop request it reads.

@@ -8,6 +8,7 @@
 #include "table/layout_pictures.h"
 #include "table/layout_stacks.h"
 #include "table/state.h"
+#include "shell/state.h"
 
 namespace grisk {
 
@@ -64,7 +65,7 @@ void RedrawPlayerPiles(vb::ControlArray& pile, vb::Array<int, 2>& cardSlots) {
         vb::Control& payOff = pile(1);
         payOff.setBorderStyle(faceBorder());
         // The back first: the top card's face is painted over it.
-        if (!tbl.GameRestored) {
+        if (!cmd.GameRestored) {
             payOff.setPicture(CardBackPicture(largePayOffBack(human)));
             payOff.setBackColor(recs.PlainColor);
         }
@@ -119,7 +120,7 @@ void RedrawTable() {
 
     if (eng.SideCount < 2) f.ImgHold.setVisible(false);
     f.ImgHold.setBorderStyle(recs.BackStyle == 0 ? 1 : 0);
-    if (!tbl.GameRestored && recs.BackStyle == 0) {
+    if (!cmd.GameRestored && recs.BackStyle == 0) {
         f.Picture7(1).setBorderStyle(1);
         f.Picture1(1).setBorderStyle(1);
     }

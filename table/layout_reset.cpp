@@ -87,7 +87,7 @@ void ResetTableDisplay() {
     f.ImgHold.setVisible(false);
     f.cmdDeal.setVisible(false);
     f.Timer1.Enabled = false;
-    tbl.PeerPeeking = false;
+    inet.PeerPeeking = false;
     f.LabelPeek.setCaption(QString());
     f.LabelPeek.setVisible(false);
     if (inet.NetPeers == 0) {
@@ -95,7 +95,7 @@ void ResetTableDisplay() {
         f.Label9(1).setCaption(QString());
     }
 
-    tbl.NudgeCount.clear();
+    recs.NudgeCount.clear();
     eng.OppHoldTable.clear();
     eng.PlayerHoldCount.clear();
     eng.OppHold.clear();
@@ -145,7 +145,7 @@ void ResetTableDisplay() {
     f.PicCenter(0).setVisible(true);
     f.Label1.setVisible(true);
 
-    tbl.CounterUsed = false;
+    cmd.CounterUsed = false;
     eng.Peeking = false;
     closeCompanionWindows();
 }

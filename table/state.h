@@ -53,10 +53,6 @@ struct TableState {
     // Flags and options of neighbouring subsystems that the table reads or
     // clears; each moves to its owner's state when that subsystem is built.
     bool TableLaidOut = false;         // the table has been laid out once since start-up
-    bool GameRestored = false;         // a saved game was put back on the table
-    bool CounterUsed = false;          // the card counter was opened this game
-    bool PeerPeeking = false;          // the Internet peer peeked at the hands
-    vb::Array<int, 1> NudgeCount{{0, 3}};  // idle nudges of the current wait
 };
 
 extern TableState tbl;
