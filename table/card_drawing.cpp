@@ -64,7 +64,7 @@ int faceOf(int cardNo) { return (cardNo - 1) % 52 + 1; }
 void paintEmpty(const vb::ControlArray& ctl, vb::Control& pic) {
     EnsureEmptyPileImages();
     const bool large = largeEmpty(ctl);
-    pic.setPicture(large ? cardpics.EmptyPilePicture : cardpics.EmptyPilePictureSmall);
+    pic.setPicture(large ? tbl.EmptyPilePicture : tbl.EmptyPilePictureSmall);
     pic.setDrawn(QStringLiteral("empty ") + sizeWord(large));
 }
 
@@ -81,7 +81,7 @@ void paintBack(const vb::ControlArray& ctl, vb::Control& pic) {
 void paintRankFace(vb::Control& pic, int cardNo) {
     int rank = cardNo % 13;
     if (rank == 0) rank = 13;
-    cardpics.DrawCardNo = rank;
+    tbl.DrawCardNo = rank;
     pic.setBorderStyle(1);
     const bool large = std::lround(pic.Height()) == kCellH;
     FrmPic& store = frmPic();
@@ -91,15 +91,15 @@ void paintRankFace(vb::Control& pic, int cardNo) {
 
 // Sets the working values for card n (1..52): its suit and sheet cell.
 void locateCell(int n) {
-    cardpics.DrawCardNo = n;
-    cardpics.DrawSuit = (n - 1) / 13 + 1;
-    const int rank = n - 13 * (cardpics.DrawSuit - 1);
-    cardpics.CellY = cardpics.DrawSuit * kCellH - kCellH;
-    cardpics.CellX = rank * kCellW - 70;
+    tbl.DrawCardNo = n;
+    tbl.DrawSuit = (n - 1) / 13 + 1;
+    const int rank = n - 13 * (tbl.DrawSuit - 1);
+    tbl.CellY = tbl.DrawSuit * kCellH - kCellH;
+    tbl.CellX = rank * kCellW - 70;
 }
 
 QImage sheetCell() {
-    return frmStdSm().imgALL.Picture().copy(cardpics.CellX, cardpics.CellY, kCellW, kCellH);
+    return frmStdSm().imgALL.Picture().copy(tbl.CellX, tbl.CellY, kCellW, kCellH);
 }
 
 void paintFullFace(vb::ControlArray& ctl, int index, vb::Control& pic, int cardNo) {
@@ -121,7 +121,7 @@ void reportFailure(const vb::Error& e, const vb::ControlArray& ctl, int index, i
                          nl + QStringLiteral("Object is: ") + ctl.Name() + nl +
                          QStringLiteral("ToPicNum: ") + vb::Str(index) + QStringLiteral("  FromPicNum: ") +
                          vb::Str(cardNo) + QStringLiteral("  adjusted (From): ") +
-                         vb::Str(cardpics.DrawCardNo);
+                         vb::Str(tbl.DrawCardNo);
     vb::MsgBox(text, vb::vbExclamation);
 }
 
@@ -132,7 +132,7 @@ void letEventsThrough() {
 }  // namespace
 
 int DrawCard(vb::ControlArray& ctl, int index, int cardNo, int sound) {
-    cardpics.DrawCardNo = cardNo;
+    tbl.DrawCardNo = cardNo;
     try {
         vb::Control& pic = ctl(index);
         pic.setVisible(true);
@@ -156,7 +156,7 @@ int DrawCard(vb::ControlArray& ctl, int index, int cardNo, int sound) {
 }
 
 void DrawSmallCardFromFile(vb::ControlArray& ctl, int index) {
-    const int n = cardpics.DrawCardNo;
+    const int n = tbl.DrawCardNo;
     QImage small = LoadScaledCardFile(eng.DataFolder + QString::number(n) + QStringLiteral(".tmp"));
     // Without its file the card is cut from the sheet, so that a pile never
     // keeps showing the card that lay there before.
@@ -242,7 +242,7 @@ void ClearTableImages() {
     for (int i = 0; i <= 3; ++i) {
         f.PicCenter(i).setBackColor(recs.PlainColor);
         if (i >= 1) {
-            f.PicCenter(i).setPicture(cardpics.EmptyPilePicture);
+            f.PicCenter(i).setPicture(tbl.EmptyPilePicture);
             f.PicCenter(i).setDrawn(QStringLiteral("empty large"));
         }
     }

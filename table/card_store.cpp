@@ -6,15 +6,10 @@
 
 namespace grisk {
 
-CardPictureState cardpics;
-
-void ResetCardPictureState() { cardpics = CardPictureState{}; }
-
 void ReleaseCardPictureStores() {
     ReleaseFrmPic();
     ReleaseFrmStdSm();
     ReleaseFrmCards();
-    ResetCardPictureState();
 }
 
 }  // namespace grisk

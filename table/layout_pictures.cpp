@@ -4,6 +4,7 @@
 #include "table/card_store.h"
 #include "table/frm_pic.h"
 #include "table/skin_empty_piles.h"
+#include "table/state.h"
 
 namespace grisk {
 
@@ -15,7 +16,7 @@ QImage CardBackPicture(bool large) { return frmPic().FilePic(large ? 0 : 5).Pict
 
 QImage EmptyPilePicture(bool large) {
     EnsureEmptyPileImages();
-    return large ? cardpics.EmptyPilePicture : cardpics.EmptyPilePictureSmall;
+    return large ? tbl.EmptyPilePicture : tbl.EmptyPilePictureSmall;
 }
 
 QImage EmptyPilePictureFor(const vb::Control& pile) {

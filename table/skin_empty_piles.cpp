@@ -3,23 +3,24 @@
 #include "records/state.h"
 #include "table/card_store.h"
 #include "table/frm_pic.h"
+#include "table/state.h"
 
 namespace grisk {
 
 void SelectEmptyPileImages() {
     FrmPic& pic = frmPic();
     if (recs.SkinOn) {
-        cardpics.EmptyPilePicture = pic.ImgEmpty3.Picture();
-        cardpics.EmptyPilePictureSmall = pic.ImgEmptySm3.Picture();
+        tbl.EmptyPilePicture = pic.ImgEmpty3.Picture();
+        tbl.EmptyPilePictureSmall = pic.ImgEmptySm3.Picture();
     } else {
-        cardpics.EmptyPilePicture = pic.ImgEmpty2.Picture();
-        cardpics.EmptyPilePictureSmall = pic.ImgEmptySm2.Picture();
+        tbl.EmptyPilePicture = pic.ImgEmpty2.Picture();
+        tbl.EmptyPilePictureSmall = pic.ImgEmptySm2.Picture();
     }
-    cardpics.EmptyPilesChosen = true;
+    tbl.EmptyPilesChosen = true;
 }
 
 void EnsureEmptyPileImages() {
-    if (!cardpics.EmptyPilesChosen) SelectEmptyPileImages();
+    if (!tbl.EmptyPilesChosen) SelectEmptyPileImages();
 }
 
 }  // namespace grisk

@@ -2,6 +2,7 @@
 // mode in force, the layout anchors and which optional controls exist.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -11,6 +12,17 @@
 namespace grisk {
 
 struct TableState {
+    // The card being painted (reduced as the drawing goes) and its cell in
+    // the face sheet.
+    int DrawCardNo = 0;
+    int DrawSuit = 0;
+    int CellX = 0;
+    int CellY = 0;
+    // The empty-pile marks, large and small; chosen by the skin in force.
+    QImage EmptyPilePicture;
+    QImage EmptyPilePictureSmall;
+    bool EmptyPilesChosen = false;
+
     int CardWidthPx = 71;
     int CardHeightPx = 96;
     int CardWidthTw = 1065;

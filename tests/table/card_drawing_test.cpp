@@ -82,7 +82,7 @@ TEST_F(CardTest, RankOnlyDecksShowTheRankAndTheKingForEveryThirteenth) {
     EXPECT_EQ(table().Picture1(2).Picture(), card_art::RankCard(3, 2));
     EXPECT_EQ(table().Picture1(2).BorderStyle(), 1);
     EXPECT_EQ(table().Picture1(2).Drawn(), "face 41 large");
-    EXPECT_EQ(cardpics.DrawCardNo, 2);
+    EXPECT_EQ(tbl.DrawCardNo, 2);
 
     // The picture's own height chooses the size, whatever the display mode.
     tbl.DisplayMode = 2;
@@ -144,7 +144,7 @@ TEST_F(CardTest, NumbersThatAreNoCardDrawTheEmptyMark) {
             DrawCard(table().Picture7, 3, 5, 0);
             DrawCard(table().Picture7, 3, n, 0);
             EXPECT_EQ(table().Picture7(3).Drawn(), "empty large") << n;
-            EXPECT_EQ(table().Picture7(3).Picture(), cardpics.EmptyPilePicture) << n;
+            EXPECT_EQ(table().Picture7(3).Picture(), tbl.EmptyPilePicture) << n;
             DrawCard(table().Picture2, 3, n, 3);
             EXPECT_EQ(table().Picture2(3).Drawn(), "empty large") << n;
         }
@@ -203,7 +203,7 @@ TEST_F(CardTest, ClearTableImagesEmptiesTheCentreAndTheFirstTwoSeats) {
     ClearTableImages();
     for (int c = 0; c <= 3; ++c) EXPECT_EQ(table().PicCenter(c).BackColor(), recs.PlainColor);
     EXPECT_EQ(table().PicCenter(0).Picture(), card_art::Back(0, false)) << "the stock keeps its picture";
-    for (int c = 1; c <= 3; ++c) EXPECT_EQ(table().PicCenter(c).Picture(), cardpics.EmptyPilePicture);
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(table().PicCenter(c).Picture(), tbl.EmptyPilePicture);
     for (vb::ControlArray* seat : {&table().Picture7, &table().Picture1}) {
         EXPECT_EQ((*seat)(1).Drawn(), "back large");
         EXPECT_EQ((*seat)(1).BorderStyle(), 0);

@@ -16,6 +16,7 @@
 #include "table/frm_cards.h"
 #include "table/frm_pic.h"
 #include "table/frm_std_sm.h"
+#include "table/state.h"
 
 using namespace grisk;
 using grisk_test::CardTest;
@@ -62,7 +63,7 @@ TEST_F(CardTest, SmallFacesAreLoadedFromTheirFileScaledDown) {
     EXPECT_TRUE(QFile::exists(tempPath("5.tmp"))) << "the small-card files stay";
 
     // Drawn straight from the file of DrawCardNo.
-    cardpics.DrawCardNo = 5;
+    tbl.DrawCardNo = 5;
     table().Picture3(3).setPicture(QImage());
     DrawSmallCardFromFile(table().Picture3, 3);
     EXPECT_EQ(table().Picture3(3).Picture(), solid(59, 80, qRgb(10, 200, 30)));
