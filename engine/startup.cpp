@@ -144,6 +144,7 @@ bool loadMainWindow(FrmGrisk& f) {
     for (int c = 1; c <= eng.NumCenters; ++c)
         if (f.LblWild.exists(c)) f.LblWild(c).setFontSize(recs.NameFontSize);
 
+    frmBackground().Load();
     ShowAvatar(eng.Player2.Avatar);
     if (eng.LevelNames.inRange({eng.Player2.Level})) f.lblLevel.setCaption(eng.LevelNames(eng.Player2.Level));
 
