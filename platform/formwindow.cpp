@@ -10,7 +10,10 @@
 
 #include "platform/controls.h"
 #include "platform/keys.h"
+#include "platform/msgbox.h"
 #include "platform/twips.h"
+#include "platform/vb.h"
+#include "platform/vberror.h"
 
 namespace vb {
 
@@ -146,6 +149,18 @@ void paintControl(QPainter& p, const Control& c) {
     }
     }
 }
+// Runs one event handler of the form. A run-time error that no handler
+// trapped is shown to the player instead of ending the program.
+template <class F>
+void guarded(F&& handler) {
+    try {
+        handler();
+    } catch (const Error& e) {
+        MsgBox("Error # " + Str(e.number()) + " occurred: \n" + QString::fromStdString(e.what()), vbCritical);
+    } catch (const std::exception& e) {
+        MsgBox("Error # " + Str(ErrInvalidCall) + " occurred: \n" + QString::fromStdString(e.what()), vbCritical);
+    }
+}
 }  // namespace
 
 FormWindow::FormWindow(Form* form) : QWidget(nullptr), form_(form) {
@@ -242,7 +257,7 @@ void FormWindow::mouseEvent(QMouseEvent* e, int what) {
     if (!c) {
         if (what == 0) {
             const double unit = form_->scaleMode() == ScaleMode::Pixels ? 1.0 : screen::kTwipsPerPixel;
-            form_->FormMouseDown(button, shift, pos.x() * unit, pos.y() * unit);
+            guarded([&] { form_->FormMouseDown(button, shift, pos.x() * unit, pos.y() * unit); });
         }
         return;
     }
@@ -257,15 +272,15 @@ void FormWindow::mouseEvent(QMouseEvent* e, int what) {
     Form* form = form_;
     if (what == 0) {
         pressed_ = c;
-        form->MouseDown(*c, button, shift, x, y);
+        guarded([&] { form->MouseDown(*c, button, shift, x, y); });
     } else if (what == 1) {
-        form->MouseMove(*c, button, shift, x, y);
+        guarded([&] { form->MouseMove(*c, button, shift, x, y); });
     } else {
         const bool inside = r.contains(pos);
         pressed_ = nullptr;
-        form->MouseUp(*c, button, shift, x, y);
+        guarded([&] { form->MouseUp(*c, button, shift, x, y); });
         // The control may be gone after its own handler ran.
-        if (inside && form_ && controlAt(pos) == c) form->Click(*c);
+        if (inside && form_ && controlAt(pos) == c) guarded([&] { form->Click(*c); });
     }
 }
 
@@ -276,14 +291,14 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* e) { mouseEvent(e, 2); }
 void FormWindow::mouseDoubleClickEvent(QMouseEvent* e) {
     if (!form_) return;
     Control* c = controlAt(e->position());
-    if (c && c->Enabled()) form_->DblClick(*c);
+    if (c && c->Enabled()) guarded([&] { form_->DblClick(*c); });
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* e) {
     if (!form_) return;
     int code = keyCodeOf(*e);
     if (code == 0) return;
-    form_->Form_KeyDown(code, vb::shiftOf(*e));
+    guarded([&] { form_->Form_KeyDown(code, vb::shiftOf(*e)); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {
@@ -293,7 +308,7 @@ void FormWindow::closeEvent(QCloseEvent* e) {
     }
     // The form decides; when it unloads, detach() hides and deletes us.
     e->ignore();
-    form_->windowClosed();
+    guarded([&] { form_->windowClosed(); });
 }
 
 int FormWindow::windowStateCode() const {
@@ -304,15 +319,19 @@ int FormWindow::windowStateCode() const {
 
 void FormWindow::resizeEvent(QResizeEvent*) {
     if (!form_ || applying_) return;
-    form_->windowResized(screen::PixelsToTwips(width()) + FrameWidthTw(),
-                         screen::PixelsToTwips(height()) + FrameHeightTw(), windowStateCode());
+    guarded([&] {
+        form_->windowResized(screen::PixelsToTwips(width()) + FrameWidthTw(),
+                             screen::PixelsToTwips(height()) + FrameHeightTw(), windowStateCode());
+    });
 }
 
 void FormWindow::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::WindowStateChange && form_ && !applying_)
-        form_->windowResized(screen::PixelsToTwips(width()) + FrameWidthTw(),
-                             screen::PixelsToTwips(height()) + FrameHeightTw(), windowStateCode());
+        guarded([&] {
+            form_->windowResized(screen::PixelsToTwips(width()) + FrameWidthTw(),
+                                 screen::PixelsToTwips(height()) + FrameHeightTw(), windowStateCode());
+        });
 }
 
 bool FormWindow::event(QEvent* e) {

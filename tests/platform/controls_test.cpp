@@ -2,8 +2,12 @@
 // arrays, z-order layers, and the form's unload cycle.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+
 #include "platform/controls.h"
 #include "platform/formwindow.h"
+#include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "platform/vbarray.h"
 #include "platform/vberror.h"
@@ -106,6 +110,35 @@ TEST_F(ControlsTest, AScreenWindowShowsTheFormsSize) {
     ASSERT_NE(form.window(), nullptr);
     EXPECT_EQ(form.window()->width(), static_cast<int>((6000 - vb::FrameWidthTw()) / 15 + 0.5));
     EXPECT_DOUBLE_EQ(form.ScaleWidth(), 6000 - vb::FrameWidthTw());
+    form.Unload();
+    vb::forms::setScreenWindows(false);
+}
+
+class FaultyForm : public vb::Form {
+public:
+    FaultyForm() : vb::Form("frmFaulty") {
+        pic = &addControl(vb::Kind::PictureBox, "Pic");
+        pic->Move(0, 0, 1500, 1500);
+    }
+    vb::Control* pic;
+    void MouseDown(vb::Control&, int, int, double, double) override {
+        vb::Array<int, 1> small{{0, 1}};
+        small(5) = 1;
+    }
+};
+
+TEST_F(ControlsTest, AnUntrappedErrorInAHandlerIsShownNotFatal) {
+    vb::forms::setScreenWindows(true);
+    FaultyForm form;
+    form.Show();
+    ASSERT_NE(form.window(), nullptr);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.window(), &press);
+    ASSERT_EQ(vb::msgbox_script::shown().size(), 1u);
+    EXPECT_EQ(vb::msgbox_script::shown()[0].prompt, "Error #  9 occurred: \nSubscript out of range");
+    EXPECT_EQ(vb::msgbox_script::shown()[0].icon(), vb::vbCritical);
+    EXPECT_TRUE(form.isLoaded());
     form.Unload();
     vb::forms::setScreenWindows(false);
 }
