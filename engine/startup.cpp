@@ -189,7 +189,7 @@ bool loadMainWindow(FrmGrisk& f) {
 
     if (!cmd.TutorialOn) {
         f.cmdDeal.setVisible(true);
-        const int showTips = static_cast<int>(vb::Val(vb::GetSetting("Quenmoor", "Options10", "Show Tips at Startup", "1")));
+        const int showTips = vb::GetSettingInt("Quenmoor", "Options10", "Show Tips at Startup", 1, -32768, 32767);
         if (showTips == 1) frmTip().Show();
     }
     return true;
@@ -497,8 +497,9 @@ long ExtractResourceToFile(int resId, const QString& resType, const QString& fil
     const QByteArray bytes = resource.readAll();
     QFile out(fileName);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 75;  // path/file access error
-    if (out.write(bytes) != bytes.size()) {
-        out.close();
+    const bool written = out.write(bytes) == bytes.size() && out.flush();
+    out.close();
+    if (!written || out.error() != QFileDevice::NoError) {
         out.remove();
         return vb::ErrDeviceIO;
     }

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "platform/formwindow.h"
@@ -215,8 +216,14 @@ Form::Form(QString name) : name_(std::move(name)), caption_(name_) {}
 Form::~Form() {
     auto& list = loadedForms();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    delete window_;
-    window_ = nullptr;
+    if (window_) {
+        FormWindow* w = window_;
+        window_ = nullptr;
+        // The window may be running a handler; it goes once that returns. At
+        // the very end of the program there is no event loop left to ask.
+        if (QCoreApplication::instance())
+            w->detach();
+    }
 }
 
 double Form::Left() const { return leftTw_; }
@@ -342,10 +349,13 @@ void Form::Hide() {
 
 bool Form::Unload(int unloadMode) {
     if (!loaded_) return true;
+    // A second request while the first is still asking the form waits for it.
+    if (unloading_) return false;
+    unloading_ = true;
     int cancel = 0;
     Form_QueryUnload(cancel, unloadMode);
-    if (cancel) return false;
-    Form_Unload(cancel);
+    if (!cancel) Form_Unload(cancel);
+    unloading_ = false;
     if (cancel) return false;
     loaded_ = false;
     visible_ = false;

@@ -283,6 +283,7 @@ private:
     bool visible_ = false;
     bool loaded_ = false;
     bool stayOnTop_ = false;
+    bool unloading_ = false;
     int32_t backColor_ = 0x8000;  // table green
     QImage picture_;
     std::vector<std::unique_ptr<Control>> singles_;

@@ -13,19 +13,32 @@ namespace {
 int depth = 0;
 double scale = 1.0;
 std::vector<QEventLoop*> loops;
-std::function<void()> pending;
+std::vector<std::function<void()>> pending;
 std::function<double()> testClock;
 
 void postPending() {
-    if (!pending || !QCoreApplication::instance()) return;
+    if (pending.empty() || !QCoreApplication::instance()) return;
     QTimer::singleShot(0, QCoreApplication::instance(), [] {
         // Something may have started waiting again meanwhile.
-        if (depth > 0 || !pending) return;
-        auto action = std::move(pending);
-        pending = nullptr;
-        action();
+        if (depth > 0 || pending.empty()) return;
+        auto actions = std::move(pending);
+        pending.clear();
+        for (auto& action : actions) action();
     });
 }
+
+// Keeps a running loop in the list of loops that WakeAll ends, also when an
+// error leaves the loop.
+class RunningLoop {
+public:
+    explicit RunningLoop(QEventLoop* loop) : loop_(loop) { loops.push_back(loop); }
+    ~RunningLoop() { loops.erase(std::remove(loops.begin(), loops.end(), loop_), loops.end()); }
+    RunningLoop(const RunningLoop&) = delete;
+    RunningLoop& operator=(const RunningLoop&) = delete;
+
+private:
+    QEventLoop* loop_;
+};
 }  // namespace
 
 int BusyDepth() { return depth; }
@@ -44,9 +57,8 @@ void WaitEvents(int ms) {
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(ms);
-    loops.push_back(&loop);
+    RunningLoop running(&loop);
     loop.exec();
-    loops.erase(std::remove(loops.begin(), loops.end(), &loop), loops.end());
 }
 
 void SleepNoEvents(int ms) {
@@ -58,11 +70,11 @@ void WakeAll() {
 }
 
 void WhenIdle(std::function<void()> action) {
-    pending = std::move(action);
+    pending.push_back(std::move(action));
     if (depth == 0) postPending();
 }
 
-void CancelWhenIdle() { pending = nullptr; }
+void CancelWhenIdle() { pending.clear(); }
 
 double PauseScale() { return scale; }
 void SetPauseScale(double factor) { scale = factor < 0 ? 0 : factor; }

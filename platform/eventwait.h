@@ -29,8 +29,8 @@ void SleepNoEvents(int ms);
 void WakeAll();
 
 // Runs action from the main event loop once no wait is running any more
-// (at once, when none runs now). A pending action is dropped by
-// CancelWhenIdle.
+// (at once, when none runs now). Pending actions run in the order asked;
+// CancelWhenIdle drops them all.
 void WhenIdle(std::function<void()> action);
 void CancelWhenIdle();
 

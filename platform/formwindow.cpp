@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "platform/controls.h"
+#include "platform/eventwait.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
@@ -206,6 +207,7 @@ void FormWindow::showAsForm(bool modal) {
     if (!modal) return;
     QEventLoop loop;
     modalLoop_ = &loop;
+    waits::BusyScope busy;
     loop.exec();
 }
 
@@ -216,7 +218,10 @@ void FormWindow::detach() {
     pressed_ = nullptr;
     if (modalLoop_) modalLoop_->quit();
     hide();
-    deleteLater();
+    if (dispatching_ > 0)
+        deletePending_ = true;
+    else
+        deleteLater();
 }
 
 void FormWindow::controlGone(Control* c) {
@@ -348,7 +353,16 @@ bool FormWindow::event(QEvent* e) {
         form_->leftTw_ = screen::PixelsToTwips(x());
         form_->topTw_ = screen::PixelsToTwips(y());
     }
-    return QWidget::event(e);
+    // A handler may unload the form, and with it this window, while it runs
+    // (a wait inside it lets the unload through): the window goes only once
+    // every handler running in it has returned.
+    ++dispatching_;
+    const bool handled = QWidget::event(e);
+    if (--dispatching_ == 0 && deletePending_) {
+        deletePending_ = false;
+        deleteLater();
+    }
+    return handled;
 }
 
 }  // namespace vb

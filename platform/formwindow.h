@@ -44,6 +44,8 @@ private:
     Form* form_;
     Control* pressed_ = nullptr;
     bool applying_ = false;
+    int dispatching_ = 0;        // handlers running in this window
+    bool deletePending_ = false; // detached while a handler ran
     QPointer<QEventLoop> modalLoop_;
 };
 

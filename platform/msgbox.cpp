@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <deque>
 #include <functional>
@@ -65,21 +66,25 @@ QMessageBox::Icon iconOf(int style) {
 }
 
 int showReal(const QString& prompt, int style, const QString& title) {
-    QMessageBox box(iconOf(style), title, prompt, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    // The box lives on the heap: its parent window may go while it is open.
+    QPointer<QMessageBox> box = new QMessageBox(iconOf(style), title, prompt, QMessageBox::NoButton,
+                                                QApplication::activeWindow());
     const std::vector<int> answers = answersOf(style & 0x0F);
-    for (int a : answers) box.addButton(buttonOf(a));
-    box.setDefaultButton(buttonOf(defaultAnswer(style)));
+    for (int a : answers) box->addButton(buttonOf(a));
+    box->setDefaultButton(buttonOf(defaultAnswer(style)));
     const int cancelAnswer = (style & 0x0F) == vbOKOnly ? vbOK
                              : std::find(answers.begin(), answers.end(), vbCancel) != answers.end()
                                  ? vbCancel
                                  : 0;
-    if (cancelAnswer) box.setEscapeButton(buttonOf(cancelAnswer));
-    box.exec();
-    QAbstractButton* clicked = box.clickedButton();
+    if (cancelAnswer) box->setEscapeButton(buttonOf(cancelAnswer));
+    box->exec();
+    if (!box) return cancelAnswer ? cancelAnswer : defaultAnswer(style);
+    int answer = cancelAnswer ? cancelAnswer : defaultAnswer(style);
+    QAbstractButton* clicked = box->clickedButton();
     for (int a : answers)
-        if (clicked == box.button(buttonOf(a))) return a;
-    return cancelAnswer ? cancelAnswer : defaultAnswer(style);
+        if (clicked == box->button(buttonOf(a))) answer = a;
+    delete box.data();
+    return answer;
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "platform/settings.h"
 
+#include "platform/vb.h"
+#include "platform/vberror.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -27,6 +30,19 @@ void SaveSetting(const QString& app, const QString& section, const QString& key,
     QSettings s(SettingsFilePath(app), QSettings::IniFormat);
     s.setValue(keyOf(section, key), value);
     s.sync();
+}
+
+int GetSettingInt(const QString& app, const QString& section, const QString& key, int defaultValue,
+                  int minValue, int maxValue) {
+    const QString text = GetSetting(app, section, key, QString::number(defaultValue));
+    double value = defaultValue;
+    try {
+        value = Val(text);
+    } catch (const Error&) {
+        return defaultValue;
+    }
+    if (!(value >= minValue && value <= maxValue)) return defaultValue;
+    return static_cast<int>(value);
 }
 
 void DeleteSetting(const QString& app, const QString& section, const QString& key) {

@@ -10,6 +10,10 @@ QString GetSetting(const QString& app, const QString& section, const QString& ke
                    const QString& defaultValue = QString());
 void SaveSetting(const QString& app, const QString& section, const QString& key,
                  const QString& value);
+// A setting read as a whole number: defaultValue when it is not one or lies
+// outside minValue..maxValue (a hand-edited store never stops the program).
+int GetSettingInt(const QString& app, const QString& section, const QString& key, int defaultValue,
+                  int minValue, int maxValue);
 void DeleteSetting(const QString& app, const QString& section, const QString& key);
 
 // Where the store lives (for tests and the README): an INI file per

@@ -1,5 +1,7 @@
 #include "platform/sound.h"
 
+#include "platform/eventwait.h"
+
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCoreApplication>
@@ -131,8 +133,10 @@ bool PlaySync(const QString& wavPath, int capMs) {
             loop.quit();
     });
     cap.start(qMax(0, capMs));
-    if (effect->isPlaying() || effect->status() == QSoundEffect::Loading)
+    if (effect->isPlaying() || effect->status() == QSoundEffect::Loading) {
+        waits::BusyScope busy;
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
     return !effect || effect->status() != QSoundEffect::Error;
 }
 

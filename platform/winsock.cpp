@@ -44,9 +44,10 @@ bool Winsock::Listen(int port) {
 }
 
 void Winsock::Adopt(QTcpSocket* socket) {
+    // The socket may belong to our own listening server, which Close ends.
+    if (socket) socket->setParent(nullptr);
     Close();
     socket_ = socket;
-    if (socket_) socket_->setParent(nullptr);
     wire();
 }
 
@@ -72,14 +73,27 @@ int Winsock::BytesReceived() const {
 }
 
 void Winsock::Close() {
+    // The objects go once control is back in an event loop: Close may be
+    // called from inside one of their own signals.
     if (socket_) {
-        socket_->disconnect();
-        socket_->abort();
-        delete socket_.data();
+        QTcpSocket* s = socket_.data();
+        socket_ = nullptr;
+        s->disconnect();
+        if (s->state() == QAbstractSocket::ConnectedState) {
+            // What was sent still reaches the peer.
+            if (s->bytesToWrite() > 0) s->waitForBytesWritten(500);
+            s->disconnectFromHost();
+        } else {
+            s->abort();
+        }
+        s->deleteLater();
     }
     if (server_) {
-        server_->close();
-        delete server_.data();
+        QTcpServer* srv = server_.data();
+        server_ = nullptr;
+        srv->disconnect();
+        srv->close();
+        srv->deleteLater();
     }
 }
 

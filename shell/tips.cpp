@@ -39,7 +39,7 @@ FrmTip::FrmTip()
 }
 
 void FrmTip::Form_Load() {
-    const int number = static_cast<int>(vb::Val(vb::GetSetting("Quenmoor", "Options10", "Tip Number", "0")));
+    const int number = vb::GetSettingInt("Quenmoor", "Options10", "Tip Number", 0, 0, 32767);
     lblTipText.setCaption(TipText(number));
 }
 
