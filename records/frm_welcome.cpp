@@ -15,6 +15,13 @@
 
 namespace grisk {
 
+bool FitsProfileName(const QString& name) {
+    if (name.size() > kProfileNameLength) return false;
+    for (QChar c : name)
+        if (c.unicode() > 0xFF) return false;
+    return true;
+}
+
 FrmWelcome::FrmWelcome()
     : vb::Form(QStringLiteral("frmWelcome")),
       Label1(addControl(vb::Kind::Label, "Label1")),
@@ -67,6 +74,15 @@ bool FrmWelcome::SignIn(const QString& text, int listIndex) {
             Command1.setEnabled(true);
             return false;
         }
+        // The profile keeps a name of 20 Western characters; a longer or
+        // other name would not be found again at the next start.
+        if (typed && !FitsProfileName(eng.PlayerName)) {
+            vb::MsgBox(QStringLiteral("Please use a name of at most 20 letters of the Western alphabet.\n"
+                                      "Please re-enter."),
+                       vb::vbExclamation, QStringLiteral("Unknown Player"));
+            Command1.setEnabled(true);
+            return false;
+        }
     }
 
     Hide();
@@ -94,8 +110,9 @@ bool FrmWelcome::SignIn(const QString& text, int listIndex) {
         recs.PlayerNames.redimPreserve({{0, recs.NumPlayerNames}});
         recs.PlayerNames(recs.NumPlayerNames) = eng.PlayerName;
         recs.CurrentProfile = recs.NumPlayerNames + 1;
-        SavePrefs(true);
+        // The new record is written at once from the options in force.
         recs.HasProfile = true;
+        SavePrefs(true);
         eng.CpuSpeed = GetCpuMhz(true);
         ShowMenuHint(2);
     }

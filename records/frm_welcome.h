@@ -9,6 +9,11 @@
 
 namespace grisk {
 
+// The longest player name the profile keeps.
+inline constexpr int kProfileNameLength = 20;
+// True when the profile can keep the name as it is (20 Latin-1 characters).
+bool FitsProfileName(const QString& name);
+
 class FrmWelcome : public vb::Form {
 public:
     FrmWelcome();

@@ -76,7 +76,7 @@ void takeOptions(const PlayerProfileRecord& p) {
     recs.NameFontSize = p.NameFontSize >= 1 ? p.NameFontSize : 10;
     recs.PrevBackground = p.PrevBackground >= 0 ? p.PrevBackground : 0;
     recs.SpeedOption = p.SpeedOption;
-    recs.AnimSpeed = p.AnimSpeed >= 1 ? p.AnimSpeed : 45;
+    recs.AnimSpeed = p.AnimSpeed >= 1 && p.AnimSpeed <= kMaxAnimSpeed ? p.AnimSpeed : 45;
     recs.SoundLevel = p.SoundLevel;
     recs.SoundSet = p.SoundSet == 2 ? 0 : p.SoundSet;
     recs.DeckStyle = p.DeckStyle;
@@ -273,6 +273,7 @@ bool Get_Players() {
     recs.PlayerNames.redim({{0, recs.NumPlayerNames}});
     for (int i = 1; i <= recs.NumPlayerNames; ++i) recs.PlayerNames(i) = names[i - 1];
 
+    // An empty file is a first start: the options in force stay.
     SetupGameFromPrefs(recs.CurrentProfile);
     f.close();
     return true;
@@ -285,25 +286,30 @@ bool SetupGameFromPrefs(int RecNo) {
     PrefsAccess prefs;
     QByteArray bytes;
     const vb::ReadStatus status = prefs.file().read(RecNo, bytes);
-    if (!recordPresent(status)) return false;
+    const bool present = recordPresent(status);
 
-    recs.ProfileRec = PlayerProfileRecord::decode(bytes);
-    const PlayerProfileRecord& p = recs.ProfileRec;
-    eng.PlayerName = StoredText(p.Seats(0).Name);
-    eng.PlayerAvatar = StoredText(p.Seats(0).Avatar);
-    takeOptions(p);
-    checkPlayerFiles();
-    if (cmd.FormLoading && !recs.IntroMusic) {
-        PlayMP3(eng.AppFolder + "/Data/Intro.mp3");
-        Pause(0.5);
+    // Without the record the options in force stay; the table is still made
+    // ready for them.
+    if (present) {
+        recs.ProfileRec = PlayerProfileRecord::decode(bytes);
+        const PlayerProfileRecord& p = recs.ProfileRec;
+        eng.PlayerName = StoredText(p.Seats(0).Name);
+        eng.PlayerAvatar = StoredText(p.Seats(0).Avatar);
+        takeOptions(p);
+        checkPlayerFiles();
+        if (cmd.FormLoading && !recs.IntroMusic) {
+            PlayMP3(eng.AppFolder + "/Data/Intro.mp3");
+            Pause(0.5);
+        }
+        showPlainColorAndBars(p);
+        if (p.AutoSaveOn != 0) OpenMoveLog(true);
     }
-    showPlainColorAndBars(p);
-    if (p.AutoSaveOn != 0) OpenMoveLog(true);
     prepareCardPictures();
-    takeSeats();
-
-    // The corrections of the comment file and of blank seats are kept.
-    writeProfile(prefs.file(), RecNo, recs.ProfileRec);
+    if (present) {
+        takeSeats();
+        // The corrections of the comment file and of blank seats are kept.
+        writeProfile(prefs.file(), RecNo, recs.ProfileRec);
+    }
 
     sizePiles();
     opp.PlanMoves.redim({{0, eng.NumCenters}, {0, 15}});
@@ -312,7 +318,7 @@ bool SetupGameFromPrefs(int RecNo) {
     layTable(!tbl.TableLaidOut);
     tbl.TableLaidOut = true;
     placeHoldWindow();
-    return true;
+    return present;
 }
 
 void ApplyOptions() {
@@ -373,8 +379,18 @@ bool SavePrefs(bool Apply) {
     }
 
     if (recs.HasProfile) {
-        if (f.read(recs.CurrentProfile, bytes) != vb::ReadStatus::Failed) {
-            recs.ProfileRec = PlayerProfileRecord::decode(bytes);
+        const vb::ReadStatus status = f.read(recs.CurrentProfile, bytes);
+        if (status != vb::ReadStatus::Failed) {
+            if (status == vb::ReadStatus::PastEnd && recs.CurrentProfile != 1) {
+                // A new player's record: the shared record's opponents with
+                // the options in force, and no games yet.
+                recs.ProfileRec.GamesPlayed.clear();
+                recs.ProfileRec.GamesWon.clear();
+                recs.ProfileRec.Margin.clear();
+                recs.ProfileRec.BestRuns.clear();
+            } else {
+                recs.ProfileRec = PlayerProfileRecord::decode(bytes);
+            }
             storeOptions(recs.ProfileRec);
             ok = writeProfile(f, recs.CurrentProfile, recs.ProfileRec) && ok;
         } else {

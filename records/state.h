@@ -12,6 +12,9 @@
 
 namespace grisk {
 
+// The slowest card animation the speed window offers.
+inline constexpr int kMaxAnimSpeed = 250;
+
 struct RecordsState {
     // Options of the profile in force.
     int SoundLevel = 0;   // 0 all sounds, 1 some, 2 none

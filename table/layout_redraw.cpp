@@ -37,7 +37,8 @@ void redrawCentrePile(FrmGrisk& f, int c) {
     vb::Control& pile = f.PicCenter(c);
     const bool hasWild = f.LblWild.exists(c);
     const int count = eng.CenterCount(c);
-    if (count > 0) {
+    // A count from a damaged saved game shows the pile as empty.
+    if (count > 0 && count <= eng.CenterPile.ubound(3)) {
         DrawCard(f.PicCenter, c, eng.CenterPile(0, c, count), 0);
         if (eng.CenterPile(1, c, count) == 13) {
             if (hasWild) {

@@ -90,6 +90,7 @@ TEST_F(GetPlayersTest, AnEmptyProfileFileIsAFirstStartWithTheOptionsAsTheyWere) 
     EXPECT_EQ(recs.CurrentProfile, 1);
     EXPECT_EQ(recs.AnimSpeed, 33);
     EXPECT_EQ(readFile(prefsPath()).size(), 0) << "a record that is not there is not written";
+    EXPECT_TRUE(tbl.TableLaidOut) << "the table is made ready all the same";
 }
 
 // Stored words read back as the program uses them.
@@ -115,6 +116,7 @@ TEST_F(GetPlayersTest, StoredOptionsAreReadBackByTheirRules) {
         {"centres 0 is 3", [](PlayerProfileRecord& p) { p.NumCenters = 0; }, [] { return eng.NumCenters == 3; }},
         {"font size 0 is 10", [](PlayerProfileRecord& p) { p.NameFontSize = 0; }, [] { return recs.NameFontSize == 10; }},
         {"animation divisor 0 is 45", [](PlayerProfileRecord& p) { p.AnimSpeed = 0; }, [] { return recs.AnimSpeed == 45; }},
+        {"animation divisor 30000 is 45", [](PlayerProfileRecord& p) { p.AnimSpeed = 30000; }, [] { return recs.AnimSpeed == 45; }},
         {"negative background is none chosen", [](PlayerProfileRecord& p) { p.PrevBackground = -4; },
          [] { return recs.PrevBackground == 0; }},
         {"seat level 9 is Average", [](PlayerProfileRecord& p) { p.Seats(1).Level = 9; },
