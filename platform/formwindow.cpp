@@ -199,7 +199,13 @@ void FormWindow::applyGeometry() {
 }
 
 void FormWindow::showAsForm(bool modal) {
-    if (modal) setWindowModality(Qt::ApplicationModal);
+    // A window already shown modally is shown again, not a second time modally.
+    if (modal && modalLoop_) modal = false;
+    if (modal) {
+        // Modality takes effect on a window that is not yet on the screen.
+        if (isVisible()) hide();
+        setWindowModality(Qt::ApplicationModal);
+    }
     if (form_ && form_->WindowState() == 2)
         showMaximized();
     else
@@ -207,8 +213,25 @@ void FormWindow::showAsForm(bool modal) {
     if (!modal) return;
     QEventLoop loop;
     modalLoop_ = &loop;
-    waits::BusyScope busy;
-    loop.exec();
+    // The form may be unloaded while it is shown: the window stays until
+    // its modal show has returned.
+    ++dispatching_;
+    {
+        waits::BusyScope busy;
+        loop.exec();
+    }
+    modalLoop_ = nullptr;
+    setWindowModality(Qt::NonModal);
+    if (--dispatching_ == 0 && deletePending_) {
+        deletePending_ = false;
+        deleteLater();
+    }
+}
+
+void FormWindow::hideEvent(QHideEvent* e) {
+    // Hiding a window shown modally ends its modal show, as the run time does.
+    if (modalLoop_) modalLoop_->quit();
+    QWidget::hideEvent(e);
 }
 
 void FormWindow::scheduleRepaint() { update(); }

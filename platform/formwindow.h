@@ -34,6 +34,7 @@ protected:
     void closeEvent(QCloseEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void changeEvent(QEvent*) override;
+    void hideEvent(QHideEvent*) override;
     bool event(QEvent*) override;
 
 private:

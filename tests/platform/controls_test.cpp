@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "platform/controls.h"
 #include "platform/formwindow.h"
@@ -140,6 +141,19 @@ TEST_F(ControlsTest, AnUntrappedErrorInAHandlerIsShownNotFatal) {
     EXPECT_EQ(vb::msgbox_script::shown()[0].icon(), vb::vbCritical);
     EXPECT_TRUE(form.isLoaded());
     form.Unload();
+    vb::forms::setScreenWindows(false);
+}
+
+TEST_F(ControlsTest, AModalShowReturnsWhenTheFormIsUnloadedOrHidden) {
+    vb::forms::setScreenWindows(true);
+    vb::Form form("frmModal");
+    QTimer::singleShot(10, [&] { form.Hide(); });
+    form.Show(true);
+    EXPECT_TRUE(form.isLoaded()) << "hiding ends the modal show only";
+    QTimer::singleShot(10, [&] { form.Unload(); });
+    form.Show(true);
+    EXPECT_FALSE(form.isLoaded());
+    QCoreApplication::processEvents();
     vb::forms::setScreenWindows(false);
 }
 
