@@ -119,6 +119,10 @@ struct EngineState {
     int LoopIndex2 = 0;
     long RetVal = 0;
     int TextFileNum = 0;
+
+    // Moves to the centre piles, shared by the human's plays, the computer
+    // opponent's planner and its plays.
+    int TargetCenter = 0;  // the centre pile a move concerns
 };
 
 extern EngineState eng;
