@@ -35,20 +35,39 @@ TEST_F(PlannerTest, APlanThatCompletesAPileShowsNothingAndPoppingShowsElevenAgai
 
 // Fifteen plays fill the stack: the sixteenth is not pushed and the full
 // plan is played as a goal reached (the turn plans again after it).
-TEST_F(PlannerTest, AFullPlanStackIsAGoal) {
-    payoff(13);
-    human(13);
-    opp.HumanCenter = 2;
-    centres({0, 5, 7});
-    hand({1, 2, 3, 4, 13});
-    hold(1, {12, 11, 10, 9, 8, 7, 6, 5});
-    hold(2, {4, 3, 2, 1});
+class LongPlanTest : public PlannerTest {
+protected:
+    void SetUp() override {
+        PlannerTest::SetUp();
+        payoff(13);
+        human(13);
+        opp.HumanCenter = 2;
+        centres({0, 5, 7});
+        hand({1, 2, 3, 4, 13});
+        hold(1, {12, 11, 10, 9, 8, 7, 6, 5});
+        hold(2, {4, 3, 2, 1});
+    }
+};
+
+TEST_F(LongPlanTest, AFullPlanStackIsAGoal) {
     search(1);
     EXPECT_EQ(opp.PlayFound, 1);
     EXPECT_EQ(eng.TargetCenter, 1);
     EXPECT_EQ(plan(1), (std::vector<int>{8, 8, 8, 5, 7, 7, 7, 7, 7, 7, 7, 7, 2, 3, 4}));
     EXPECT_EQ(illegalPlay(1), "");
     EXPECT_FALSE(opp.PlanBoundHit);
+}
+
+// A hold pile picked at the fourteenth play marks the plan at 14, the mark
+// a borrowed play also uses: the plan stays on its own pile.
+TEST_F(LongPlanTest, AHoldPickAtTheFourteenthPlayIsNoBorrowedPlay) {
+    hold(3, {9, 2});
+    opp.SideBestCenter = 1;
+    search(1);
+    EXPECT_EQ(opp.PlayFound, 1);
+    EXPECT_EQ(eng.TargetCenter, 1);
+    EXPECT_EQ(plan(1), (std::vector<int>{8, 8, 8, 5, 7, 7, 7, 7, 7, 7, 7, 7, 2, 9, 4}));
+    EXPECT_EQ(illegalPlay(1), "");
 }
 
 // A play the turn forces (an Ace to an empty pile, a Two on an Ace) is
