@@ -57,7 +57,7 @@ void Move_Wait(const vb::Array<int, 2>& thisopp) {
     const int margin = waitMargin();
     const int own = ownPayoff();
     const int human = humanPayoff();
-    const int sideBest = eng.CenterCount(opp.SideBestCenter);
+    const int sideBest = pileCount(opp.SideBestCenter);
     // Every round either ends the wait or takes a play back.
     for (int round = 0; round <= kMaxPlays; ++round) {
         int rank = topRank(c);

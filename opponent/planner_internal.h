@@ -37,6 +37,10 @@ bool pushPlay(int c, int slot, bool advance);
 // True while a borrowed play onto another pile is being planned.
 inline bool borrowing() { return opp.PlanMark == kBorrowedMark && opp.PlanMode == 2; }
 
+// The count of centre pile c; 0 for a pile number the table does not have
+// (a pile word left from a table with more piles).
+inline int pileCount(int c) { return c >= 1 && c <= eng.NumCenters ? eng.CenterCount(c) : 0; }
+
 // Whether another pile than `except` has this count (0 = empty).
 bool otherPileShows(int value, int except);
 

@@ -69,7 +69,7 @@ Step holdInPlace(int c) {
     const int count = planCount(c);
     const int rank = plannedRank(c, count);
     const int payoff = ownPayoff();
-    const int sideBest = eng.CenterCount(opp.SideBestCenter);
+    const int sideBest = pileCount(opp.SideBestCenter);
     for (int p = 1; p <= 4 && rank != 13; ++p) {
         const int wc = eng.OppHoldTable(p, 0);
         if (wc < 1 || holdRank(p, wc) != rank) continue;
@@ -125,7 +125,7 @@ Step holdInPlace(int c) {
 Step holdFits(int c, Search& search) {
     search.candidate = 0;
     if (borrowing()) return Step::WildLast;
-    const int sideBest = eng.CenterCount(opp.SideBestCenter);
+    const int sideBest = pileCount(opp.SideBestCenter);
     for (int p = 1; p <= 4; ++p) {
         const int wc = eng.OppHoldTable(p, 0);
         const int top = holdRank(p, wc);
