@@ -70,6 +70,10 @@ public:
     void Form_Unload(int& cancel) override;
     void Form_Resize() override;
     void Form_KeyDown(int& keyCode, int shift) override;
+
+    // The Deal button (engine/new_game.cpp).
+    void Click(vb::Control& c) override;
+    void cmdDeal_Click();
 };
 
 // The main window; made on first use, as the run time's global instance.

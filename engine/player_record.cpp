@@ -126,4 +126,13 @@ QString GetSeatPlayerName(int rank) {
     return QString();
 }
 
+PlayerRecord& SeatRecord(int seat) {
+    switch (seat) {
+    case 2: return eng.Player2;
+    case 3: return eng.Player3;
+    case 4: return eng.Player4;
+    default: vb::raise(vb::ErrSubscript);
+    }
+}
+
 }  // namespace grisk

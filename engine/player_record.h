@@ -22,4 +22,8 @@ void ShowPlayerStatus(const PlayerRecord& rec);
 // The name of a player whose side-pile top has this rank, "" when none.
 QString GetSeatPlayerName(int rank);
 
+// The record of seat 2, 3 or 4 (Player2..Player4); another seat raises
+// error 9.
+PlayerRecord& SeatRecord(int seat);
+
 }  // namespace grisk

@@ -123,6 +123,17 @@ struct EngineState {
     // Moves to the centre piles, shared by the human's plays, the computer
     // opponent's planner and its plays.
     int TargetCenter = 0;  // the centre pile a move concerns
+
+    // The deal and the order of play (fields of the main window).
+    Array<int, 1> SeatOrder{{0, 4}};  // the seats in playing order; (1) began the game
+    int TurnIndex = 0;       // position in SeatOrder of the seat to move
+    int TieCount = 0;        // 0, or how many players shared the highest pay-off card
+    int StalemateState = 0;  // 0 none, 1 a stalemated game given up, 2 reshuffled and going on
+    int MoveLogPos = 0;      // the last move-log record written in the turn
+    bool DealAllowed = false;
+    int RecountHand = 0;     // 1: the next computer turn counts its hand first
+    int TurnStart = 0;       // 2 after a deal, 1 a restored human turn, 0 in play
+    int MsgAnswer = 0;       // the answer of the last message box the engine asked
 };
 
 extern EngineState eng;

@@ -3,6 +3,8 @@
 #include <array>
 #include <memory>
 
+#include "net/protocol.h"
+#include "net/receive.h"
 #include "net/state.h"
 #include "platform/winsock.h"
 
@@ -13,12 +15,15 @@ std::array<std::unique_ptr<vb::Winsock>, kMaxSockets + 1>& sockets() {
     static std::array<std::unique_ptr<vb::Winsock>, kMaxSockets + 1> s;
     return s;
 }
-constexpr int nsGone = 6;
 }  // namespace
 
 vb::Winsock& Winsock1(int index) {
     auto& s = sockets().at(static_cast<std::size_t>(index));
-    if (!s) s = std::make_unique<vb::Winsock>();
+    if (!s) {
+        s = std::make_unique<vb::Winsock>();
+        s->onDataArrival = [index] { NetDataArrival(index); };
+        s->onError = [index] { NetConnectionLost(index); };
+    }
     return *s;
 }
 
@@ -35,6 +40,12 @@ void NetSendToSlot(QString& message, int& slot) {
     vb::Winsock& s = Winsock1(slot);
     if (s.State() == vb::Winsock::sckClosing || !s.SendData(message + inet.NetTerminator))
         inet.NetState = nsGone;
+}
+
+void NetAnswerHost(const QString& code) {
+    QString answer = code;
+    int slot = 1;
+    NetSendToSlot(answer, slot);
 }
 
 void NetSendToOthers(QString& message, int& exceptSlot) {

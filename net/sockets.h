@@ -18,6 +18,8 @@ bool SocketConnected(int index);
 
 // Sends message and the terminator on the connection of slot.
 void NetSendToSlot(QString& message, int& slot);
+// A remote machine's bare answer (code alone) to the host.
+void NetAnswerHost(const QString& code);
 // Sends message and the terminator on every open connection but exceptSlot
 // (0: to all). A lost connection sets NetState 6 and stops the sending.
 void NetSendToOthers(QString& message, int& exceptSlot);

@@ -24,6 +24,21 @@ struct InternetState {
     bool PeerPeeking = false;  // the peer peeked at the hands
     QString HostName;
     QString NetTerminator = QStringLiteral("\n");
+
+    // The exchange of a deal and the lines it waits for.
+    int NetAnswers = 0;         // answers counted in the current send-and-wait round
+    QString NetOutMsg;          // scratch for an outgoing line
+    QString NetPayload;         // the "#"-separated numbers of the last "DK"
+    int MsgNumber = 0;          // the number of the last "TR" (0 when it carried none)
+    QString PeerVersion;        // two-digit version code of the other side, compared as text
+    int MySeat = 0;             // a remote machine's host seat minus 1
+    int NetRestorePending = 0;  // 1 = a received saved game waits for the Deal button
+    bool MoveArrived = false;
+    vb::Array<int, 1> LastKind{{0, 4}};  // per connection, the kind of its last line
+    int LastSlot = 0;                    // the connection of the line before
+    double SavedMoveDelay = 0;  // the local CompDelay kept aside during an Internet game
+    bool OldPeer = false;       // the peer is of the oldest version
+    vb::Array<QString, 1> PartialText{{0, 4}};  // per connection, text not yet ended by a line feed
 };
 
 extern InternetState inet;

@@ -19,6 +19,11 @@ struct ShellState {
     bool FlowRunning = false;
     bool FlowClicked = false;
     bool FlowStop = false;
+
+    // A new game pressed the Deal button itself (to stop the card flow); a
+    // turn was restored or restarted since the deal.
+    bool DealFromGameNew = false;
+    bool TurnRestored = false;
 };
 
 extern ShellState cmd;

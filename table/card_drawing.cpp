@@ -170,6 +170,14 @@ void DrawSmallCardFromFile(vb::ControlArray& ctl, int index) {
     pic.setDrawn(QStringLiteral("face %1 small").arg(n));
 }
 
+QImage SheetFaceImage(int cardNo) {
+    int n = cardNo;
+    while (n >= 53) n -= 52;
+    if (n < 1) return QImage();
+    locateCell(n);
+    return sheetCell();
+}
+
 QImage ScaleToSmallCard(const QImage& large) {
     if (large.isNull()) return QImage();
     return large.convertToFormat(QImage::Format_RGB32)

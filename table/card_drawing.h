@@ -47,6 +47,9 @@ void DrawSmallCardFromFile(vb::ControlArray& ctl, int index);
 
 // A bitmap card file loaded and scaled to 59 x 80; null when unreadable.
 QImage LoadScaledCardFile(const QString& fileName);
+// The large face of card cardNo (1..208) cut from the face sheet in force;
+// a null picture for 0 and below.
+QImage SheetFaceImage(int cardNo);
 // A large picture scaled to the small card size as the file loader does.
 QImage ScaleToSmallCard(const QImage& large);
 

@@ -25,6 +25,7 @@
 #include "platform/recordfile.h"
 #include "platform/twips.h"
 #include "platform/winsock.h"
+#include "records/saved_game_record.h"
 #include "records/score_record.h"
 #include "records/state.h"
 #include "shell/state.h"
@@ -369,6 +370,55 @@ TEST_F(StartupTest, TheFirstStartSignsInAndShowsTheTutorialButNoDealOrTip) {
     EXPECT_TRUE(frmGrisk().cmdDeal.Visible());
     EXPECT_TRUE(IsFormLoaded("frmTip"));
     EXPECT_FALSE(cmd.TutorialOn);
+}
+
+// A known player's start: the table waits for the Deal button.
+class DealAtStartTest : public StartupTest {
+protected:
+    void startKnownPlayer() {
+        start("Ann");
+        close();
+        ResetAllState();
+        ReleaseFrmGrisk();
+        frmGrisk().Show();
+        ASSERT_TRUE(frmGrisk().isLoaded());
+        ASSERT_TRUE(frmGrisk().cmdDeal.Visible());
+    }
+};
+
+TEST_F(DealAtStartTest, NothingIsDealtAtStartUpAndTheDealButtonDealsAGame) {
+    startKnownPlayer();
+    FrmGrisk& f = frmGrisk();
+    EXPECT_EQ(eng.Pturn, 0);
+    EXPECT_EQ(eng.StockCount, 0);
+    for (int s = 1; s <= 6; ++s) EXPECT_EQ(eng.PlayerSlots(0, s), 0) << s;
+
+    f.Click(f.cmdDeal);
+    EXPECT_FALSE(f.cmdDeal.Visible());
+    EXPECT_EQ(eng.SideCount, eng.SideOption + 1);
+    EXPECT_EQ(eng.StockCount, 104 - 2 * (eng.SideOption + 1) - 10);
+    EXPECT_EQ(eng.Pturn, 1);
+    for (int s = 1; s <= 6; ++s) EXPECT_TRUE(f.Picture7(s).Drawn().startsWith("face")) << s;
+    // The game as dealt is kept for a restart.
+    vb::RecordFile backup;
+    ASSERT_TRUE(backup.open(dataFolder_ + "backup.sav", kSavedGameRecordLength));
+    QByteArray bytes;
+    backup.read(13, bytes);
+    EXPECT_EQ(SavedGameRecord::decode(bytes).SideCount, eng.SideOption + 1);
+    close();
+    EXPECT_FALSE(f.isLoaded());
+}
+
+TEST_F(DealAtStartTest, ClosingDuringTheDealEndsTheProgramOnceTheDealHasUnwound) {
+    startKnownPlayer();
+    waits::SetPauseScale(0.01);
+    QTimer::singleShot(0, [] { frmGrisk().windowClosed(); });
+    frmGrisk().Click(frmGrisk().cmdDeal);
+    EXPECT_TRUE(eng.SkipGameSave) << "the close came while the deal was busy";
+    EXPECT_FALSE(frmGrisk().isLoaded());
+    EXPECT_EQ(ExitLeftRuns(), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ExitLeftRuns(), 1);
 }
 
 TEST(DeveloperSwitch, FirstSixCharactersInAnyCase) {

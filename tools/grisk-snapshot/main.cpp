@@ -7,19 +7,20 @@
 //                  --screen-width TWIPS --seed S --out FILE.png
 //
 // The table is built as start-up builds it (pile pictures, stack shapes,
-// outlines, player count, window size, display mode), then reset as before a
-// deal and filled directly in the model arrays; RedrawTable paints it.
+// outlines, player count, window size, display mode), then dealt by the
+// game's own deal, as the Deal button deals it.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "engine/cards.h"
+#include "engine/deal.h"
 #include "engine/frm_grisk.h"
 #include "engine/startup.h"
 #include "engine/state.h"
 #include "platform/controls.h"
+#include "platform/eventwait.h"
 #include "platform/formwindow.h"
 #include "platform/random.h"
 #include "platform/twips.h"
@@ -89,91 +90,15 @@ Options parse(const QApplication& app) {
 
 // ------------------------------------------------------------------ dealing
 
-int rnd(int n) { return static_cast<int>(vb::Rnd() * n); }
-
-// The top card of the stock, both fields.
-void takeTop(int& number, int& rank) {
-    number = eng.Deck(0, eng.StockCount);
-    rank = eng.Deck(1, eng.StockCount);
-    eng.Deck(0, eng.StockCount) = 0;
-    eng.Deck(1, eng.StockCount) = 0;
-    eng.Deck(2, number) = 1;
-    eng.StockCount -= 1;
-}
-
-void shuffleStock() {
-    eng.StockCount = eng.TotalCards;
-    for (int i = 1; i <= eng.TotalCards; ++i) {
-        eng.Deck(0, i) = i;
-        eng.Deck(1, i) = (i - 1) % 13 + 1;
-    }
-    ShuffleDeck(1, eng.TotalCards);
-}
-
-// A pay-off pile with some cards already played off, its top in slot 1.
-void dealPayOff(Array<int, 2>& side, Array<int, 2>& slotCards, int& count, int& shape, int seat) {
-    const int full = eng.SideOption + 1;
-    for (int i = 1; i <= full; ++i) takeTop(side(0, i), side(1, i));
-    const int played = rnd(9);
-    count = full - played;
-    for (int i = count + 1; i <= full; ++i) side(0, i) = side(1, i) = 0;
-    shape = 25 * seat - eng.SideOption + played;
-    slotCards(0, 1) = side(0, count);
-    slotCards(1, 1) = side(1, count);
-}
-
-void dealHand(Array<int, 2>& slotCards) {
-    const int empty = rnd(3);
-    for (int s = 2; s <= 6 - empty; ++s) takeTop(slotCards(0, s), slotCards(1, s));
-}
-
-void dealHumanHolds() {
-    for (int p = 1; p <= 4; ++p) {
-        const int n = rnd(5);
-        for (int d = 1; d < n; ++d) takeTop(eng.PlayerHold(0, p, d), eng.PlayerHold(1, p, d));
-        eng.PlayerHoldCount(p) = n > 0 ? n - 1 : 0;
-        if (n > 0) takeTop(eng.PlayerSlots(0, 6 + p), eng.PlayerSlots(1, 6 + p));
-    }
-}
-
-void dealSeat(PlayerRecord& rec, int seat, const QString& name) {
-    rec.Name = name;
-    dealPayOff(rec.Side, rec.Slots, rec.RecSideCount, rec.RecSideShape, seat);
-    dealHand(rec.Slots);
-    for (int p = 1; p <= 4; ++p) {
-        const int n = rnd(5);
-        for (int d = 1; d <= n; ++d) takeTop(rec.Hold(0, p, d), rec.Hold(1, p, d));
-        rec.HoldTable(p, 1) = n;
-        rec.Slots(0, 6 + p) = n > 0 ? rec.Hold(0, p, n) : 0;
-        rec.Slots(1, 6 + p) = n > 0 ? rec.Hold(1, p, n) : 0;
-    }
-}
-
-// Centre piles run up from the Ace; now and then a King stands in.
-void fillCentres() {
-    for (int c = 1; c <= eng.NumCenters; ++c) {
-        const int n = rnd(12);
-        for (int k = 1; k <= n; ++k) {
-            const int rank = rnd(6) == 0 ? 13 : k;
-            eng.CenterPile(0, c, k) = 52 * rnd(eng.NumPlayers) + 13 * rnd(4) + rank;
-            eng.CenterPile(1, c, k) = rank;
-        }
-        eng.CenterCount(c) = n;
-    }
-}
-
-void fillTable() {
-    shuffleStock();
+// The players' names, then the game's own deal: the stock shuffled, the
+// pay-off piles, the first player and the hands, as the Deal button deals.
+void dealTable() {
     eng.PlayerName = QStringLiteral("Ottilie");
-    dealPayOff(eng.PlayerSide, eng.PlayerSlots, eng.SideCount, eng.SideShape, 1);
-    dealHand(eng.PlayerSlots);
-    dealHumanHolds();
-    dealSeat(eng.Player2, 2, QStringLiteral("Grisk"));
-    if (eng.NumPlayers >= 3) dealSeat(eng.Player3, 3, QStringLiteral("Varnok"));
-    if (eng.NumPlayers == 4) dealSeat(eng.Player4, 4, QStringLiteral("Mirabel"));
-    fillCentres();
-    eng.Pturn = 1;
-    eng.OppSideShape = eng.Player2.RecSideShape;
+    eng.Player2.Name = QStringLiteral("Grisk");
+    eng.Player3.Name = QStringLiteral("Varnok");
+    eng.Player4.Name = QStringLiteral("Mirabel");
+    ResetTableDisplay();
+    if (SetUp()) GoDeal();
 }
 
 // --------------------------------------------------------------- the table
@@ -215,15 +140,9 @@ void buildTable(const Options& o) {
 
 void dealAndDraw() {
     FrmGrisk& f = frmGrisk();
-    ResetTableDisplay();
-    fillTable();
-    f.Label9(3).setCaption(eng.PlayerName);
+    f.Label9(3).setCaption(QStringLiteral("Ottilie"));
+    dealTable();
     ShowOpponentNames();
-    ShowStackShapes(true);
-    RedrawTable();
-    f.ImgHold.setVisible(eng.SideCount >= 2);
-    f.ImgTurn1.setVisible(true);
-    f.Label9(1).setCaption(QStringLiteral("     It's your turn..."));
 }
 
 }  // namespace
@@ -241,6 +160,8 @@ int main(int argc, char** argv) {
     eng.ScreenWidthTw = m.widthTw;
     eng.ScreenHeightTw = m.heightTw;
     vb::Randomize(o.seed);
+    // The deal's pauses and card flights take no time here.
+    waits::SetPauseScale(0);
 
     // Small faces are drawn from files cut out of the face sheet.
     QTemporaryDir data;

@@ -1,0 +1,313 @@
+// The deal of an Internet game against a machine played by the test over a
+// real connection: the host's deck and first player taken by a remote
+// machine, sent by a host, and a damaged deal or a lost peer.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <functional>
+
+#include "deal_fixture.h"
+#include "engine/frm_grisk.h"
+#include "net/deal_lines.h"
+#include "net/dispatcher.h"
+#include "net/protocol.h"
+#include "net/sockets.h"
+#include "net/state.h"
+#include "platform/eventwait.h"
+#include "platform/winsock.h"
+#include "platform/msgbox.h"
+
+using namespace grisk;
+
+namespace {
+
+// The other machine of a two-player game: one connection, every line it
+// gets recorded and answered by the test's script.
+class FakePeer {
+public:
+    void connect(int index) {
+        ASSERT_TRUE(server_.listen(QHostAddress::LocalHost));
+        Winsock1(index).Connect("127.0.0.1", server_.serverPort());
+        ASSERT_TRUE(server_.waitForNewConnection(5000));
+        sock_ = server_.nextPendingConnection();
+        QObject::connect(sock_, &QTcpSocket::readyRead, sock_, [this] { take(); });
+        for (int spin = 0; spin < 500 && !SocketConnected(index); ++spin)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_TRUE(SocketConnected(index));
+    }
+    void send(const QString& line) {
+        sock_->write((line + "\n").toLatin1());
+        sock_->flush();
+    }
+    void hangUp() { sock_->disconnectFromHost(); }
+    // Waits for this machine to close the connection.
+    bool closedByThem() {
+        for (int spin = 0; spin < 500 && sock_ && sock_->state() == QAbstractSocket::ConnectedState; ++spin)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return !sock_ || sock_->state() != QAbstractSocket::ConnectedState;
+    }
+    // The codes of the lines received, once n have arrived (or after a while).
+    QStringList codes(int n) {
+        for (int spin = 0; spin < 500 && lines.size() < n; ++spin)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return codes();
+    }
+    QStringList codes() const {
+        QStringList out;
+        for (const QString& l : lines) out << l.left(2);
+        return out;
+    }
+
+    QStringList lines;
+    std::function<void(const QString&)> onLine;
+
+private:
+    void take() {
+        buffer_ += QString::fromLatin1(sock_->readAll());
+        for (qsizetype lf; (lf = buffer_.indexOf('\n')) >= 0;) {
+            const QString line = buffer_.left(lf);
+            buffer_.remove(0, lf + 1);
+            lines << line;
+            if (onLine) onLine(line);
+        }
+    }
+    QTcpServer server_;
+    QPointer<QTcpSocket> sock_;
+    QString buffer_;
+};
+
+// The host's stock: every card once, in an order of the test's own.
+vb::Array<int, 2> hostStock() {
+    vb::Array<int, 2> deck{{0, 2}, {0, 104}};
+    for (int i = 1; i <= 104; ++i) {
+        deck(0, i) = (i * 37) % 104 + 1;
+        deck(1, i) = (deck(0, i) - 1) % 13 + 1;
+    }
+    return deck;
+}
+
+class InternetDealTest : public grisk_test::DealTableTest {
+protected:
+    void SetUp() override {
+        DealTableTest::SetUp();
+        table(2, 19);
+        // A wait that never ends fails the test instead of hanging it.
+        QTimer::singleShot(20000, &guard_, [] {
+            ADD_FAILURE() << "the deal waited too long";
+            eng.Quitting = true;
+            waits::WakeAll();
+        });
+    }
+    void TearDown() override {
+        CloseAllSockets();
+        NetCleanUp();
+        DealTableTest::TearDown();
+    }
+    void internetGame(int isHost, const QString& peerVersion) {
+        inet.NetPeers = 1;
+        inet.IsHost = isHost;
+        inet.NetSlotCount = 1;
+        inet.NetSockIndex = 1;
+        inet.MySeat = 1;
+        inet.PeerVersion = peerVersion;
+        inet.NetSlots(1) = NetSlot{1, 1};
+        peer.connect(1);
+    }
+    // This machine as the remote player: the host starts a new game and the
+    // player presses Deal.
+    void hostStartsAndPlayerDeals() {
+        peer.send("GS");
+        for (int spin = 0; spin < 500 && !f().cmdDeal.Visible(); ++spin)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_TRUE(f().cmdDeal.Visible()) << "a new game from the host shows the Deal button";
+        vb::msgbox_script::clearShown();
+        f().Click(f().cmdDeal);
+    }
+    void expectNothingDealt() {
+        EXPECT_EQ(eng.PlayerSlots(0, 2), 0);
+        EXPECT_EQ(eng.Player2.Slots(0, 2), 0);
+        EXPECT_FALSE(eng.GameBusy);
+        EXPECT_EQ(inet.NetPeers, 0);
+    }
+
+    FakePeer peer;
+    QObject guard_;
+};
+
+struct RemoteCase {
+    const char* hostVersion;
+    int turnSent;
+    int firstPlayer;  // at this machine
+    int sideOption;   // in force after the deal
+};
+
+class RemoteDealTest : public InternetDealTest, public ::testing::WithParamInterface<RemoteCase> {};
+
+// Both machines hold the same cards for the same people: this machine's
+// human is the host's seat 2.
+TEST_P(RemoteDealTest, TheHostsDeckAndFirstPlayerAreTaken) {
+    const RemoteCase& c = GetParam();
+    const QString version = c.hostVersion;
+    internetGame(0, version);
+    const vb::Array<int, 2> stock = hostStock();
+    peer.onLine = [&](const QString& line) {
+        if (line == "GS") peer.send(BuildDeckLine(stock, 104, version, DeckRules{14, 3, true, false}));
+        if (line == "DK") peer.send(BuildTurnLine(c.turnSent));
+    };
+    hostStartsAndPlayerDeals();
+
+    EXPECT_EQ(peer.codes(3), (QStringList{"GS", "DK", "TR"}));
+    EXPECT_TRUE(vb::msgbox_script::shown().empty());
+    EXPECT_EQ(eng.SideOption, c.sideOption);
+    // What this machine shows of the host's card at stock position i.
+    auto card = [&](int i) {
+        const int n = stock(0, i);
+        if (version == "40") return (n - 1) % 13 + 1;
+        return version > "74" ? (n - 1) % 52 + 1 : n;
+    };
+    ASSERT_EQ(eng.SideCount, c.sideOption + 1);
+    for (int k = 1; k <= eng.SideCount; ++k) {
+        const int x = 104 - 2 * (k - 1);
+        EXPECT_EQ(eng.Player2.Side(0, k), card(x)) << "host seat 1, round " << k;
+        EXPECT_EQ(eng.PlayerSide(0, k), card(x - 1)) << "host seat 2 (this human), round " << k;
+    }
+    // The hands in the host's order: its seat 1 first.
+    const int top = 104 - 2 * eng.SideCount;
+    for (int s = 2; s <= 6; ++s) {
+        EXPECT_EQ(eng.Player2.Slots(0, s), card(top - 2 * (s - 2))) << "slot " << s;
+        EXPECT_EQ(eng.PlayerSlots(0, s), card(top - 2 * (s - 2) - 1)) << "slot " << s;
+    }
+    EXPECT_EQ(eng.SeatOrder(1), c.firstPlayer);
+    EXPECT_FALSE(eng.GameBusy);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostVersions, RemoteDealTest,
+    ::testing::Values(RemoteCase{"96", 2, 2, 14},  // a new host counts from this side
+                      RemoteCase{"96", 1, 1, 14},
+                      RemoteCase{"74", 1, 2, 14},  // an old host's seats are swapped here
+                      RemoteCase{"51", 2, 1, 19},  // house rules: the tail is not read
+                      RemoteCase{"40", 2, 1, 19}),
+    [](const auto& info) {
+        return std::string("Host") + info.param.hostVersion + "_TR" + std::to_string(info.param.turnSent);
+    });
+
+struct DamagedCase {
+    const char* name;
+    const char* deck;  // nullptr: a good deck
+    const char* turn;
+    QStringList answered;
+};
+
+class DamagedDealTest : public InternetDealTest, public ::testing::WithParamInterface<DamagedCase> {};
+
+// A deal that cannot be played is refused with the dealer's error, and the
+// connection is closed so that the host sees a lost peer.
+TEST_P(DamagedDealTest, IsRefusedAndTheConnectionClosed) {
+    const DamagedCase& c = GetParam();
+    internetGame(0, "96");
+    const vb::Array<int, 2> stock = hostStock();
+    peer.onLine = [&](const QString& line) {
+        if (line == "GS") peer.send(c.deck ? QString(c.deck) : BuildDeckLine(stock, 104, "96", DeckRules{}));
+        if (line == "DK") peer.send(c.turn);
+    };
+    hostStartsAndPlayerDeals();
+
+    ASSERT_EQ(vb::msgbox_script::shown().size(), 1u);
+    EXPECT_EQ(vb::msgbox_script::shown()[0].title, "Dealer Error");
+    EXPECT_EQ(vb::msgbox_script::shown()[0].icon(), vb::vbExclamation);
+    EXPECT_TRUE(peer.closedByThem());
+    EXPECT_EQ(peer.codes(), c.answered);
+    expectNothingDealt();
+    EXPECT_TRUE(f().cmdDeal.Visible()) << "a local game can be dealt";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Deals, DamagedDealTest,
+    ::testing::Values(DamagedCase{"ShortDeck", "DK  5# 17# 19# 0# 0# 0#", "", {"GS"}},
+                      DamagedCase{"CardOutOfRange", "DK  999# 17# 19# 0# 0# 0#", "", {"GS"}},
+                      DamagedCase{"SeatAwayFromTheTable", nullptr, "TR  3", {"GS", "DK"}},
+                      DamagedCase{"NoSeat", nullptr, "TR", {"GS", "DK"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct HostCase {
+    const char* peerVersion;
+    bool swapped;  // the first player is sent as the peer counts
+};
+
+class HostDealTest : public InternetDealTest, public ::testing::WithParamInterface<HostCase> {};
+
+TEST_P(HostDealTest, TheDeckAndFirstPlayerGoToThePeer) {
+    const HostCase& c = GetParam();
+    internetGame(1, c.peerVersion);
+    QString payload;
+    peer.onLine = [&](const QString& line) {
+        if (line.startsWith("DK ")) payload = NetLineText(line);
+        peer.send(line.left(2));
+    };
+    eng.SideOption = 25;
+    eng.ForcedCards = 3;
+    Game_New();
+
+    ASSERT_EQ(peer.codes(), (QStringList{"GS", "DK", "TR"}));
+    const auto sent = ParseDeckPayload(payload, c.peerVersion, 104, true, 104);
+    ASSERT_TRUE(sent.has_value());
+    ASSERT_TRUE(sent->rules.has_value());
+    EXPECT_EQ(sent->rules->SideOption, 25);
+    EXPECT_EQ(sent->rules->ForcedCards, 3);
+    // The deck sent is the one dealt: this human is host seat 1.
+    for (int k = 1; k <= eng.SideCount; ++k) {
+        const std::size_t x = static_cast<std::size_t>(104 - 2 * (k - 1) - 1);
+        EXPECT_EQ((eng.PlayerSide(0, k) - 1) % 52 + 1, (sent->numbers[x] - 1) % 52 + 1) << k;
+        EXPECT_EQ(eng.Player2.Side(1, k), sent->ranks[x - 1]) << k;
+    }
+    const int first = eng.SeatOrder(1);
+    const int expected = c.swapped ? (first == 1 ? 2 : 1) : first;
+    EXPECT_EQ(peer.lines.last(), BuildTurnLine(expected));
+    EXPECT_EQ(eng.PlayerSlots(0, 6) != 0, true) << "the hands were dealt";
+    EXPECT_FALSE(eng.GameBusy);
+}
+
+INSTANTIATE_TEST_SUITE_P(PeerVersions, HostDealTest,
+                         ::testing::Values(HostCase{"96", true}, HostCase{"74", false}),
+                         [](const auto& info) { return std::string("Peer") + info.param.peerVersion; });
+
+TEST_F(InternetDealTest, AHostWhosePeerLeavesDuringTheDealDealsNoHands) {
+    internetGame(1, "96");
+    peer.onLine = [&](const QString& line) {
+        if (line == "GS") peer.send("GS");
+        if (line.startsWith("DK ")) peer.hangUp();
+    };
+    Game_New();
+    expectNothingDealt();
+    EXPECT_EQ(f().Label9(1).Caption(), "Grisk quit the game.");
+}
+
+// A remote machine reads the first player in its own seats: a host of the
+// two-player protocol counts them the other way round.
+TEST(TurnLineArrives, SetsTheFirstPlayerAsThisMachineCountsSeats) {
+    struct Case {
+        const char* hostVersion;
+        const char* line;
+        int pturn;
+        int number;
+    };
+    for (Case c : {Case{"96", "TR  1", 1, 1}, Case{"96", "TR  2", 2, 2}, Case{"74", "TR  1", 2, 1},
+                   Case{"74", "TR  2", 1, 2}, Case{"96", "TR  3", 0, 0}, Case{"96", "TR", 0, 0}}) {
+        grisk_test::ResetAll();
+        inet.NetPeers = 1;
+        inet.PeerVersion = c.hostVersion;
+        eng.NumPlayers = 2;
+        NetProcessMessage(1, c.line);
+        EXPECT_EQ(inet.NetState, nsTurn);
+        EXPECT_EQ(eng.Pturn, c.pturn) << c.hostVersion << " " << c.line;
+        EXPECT_EQ(inet.MsgNumber, c.number);
+        ReleaseFrmGrisk();
+    }
+}
+
+}  // namespace
