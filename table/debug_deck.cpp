@@ -6,7 +6,6 @@
 
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
-#include "platform/twips.h"
 #include "table/card_drawing.h"
 #include "table/frm_std_sm.h"
 
@@ -18,6 +17,9 @@ constexpr int kStepX = 45;
 constexpr int kStepY = 75;
 
 std::unique_ptr<FrmStdSm>& deckWindow() {
+    // The list of loaded windows is made first, so that it outlives the view.
+    static const bool listFirst = (vb::forms::loaded(), true);
+    (void)listFirst;
     static std::unique_ptr<FrmStdSm> w;
     return w;
 }
