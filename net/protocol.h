@@ -26,9 +26,9 @@ enum NetKind : int {
     nsSeatsDone = 16,
 };
 
-// The longest line a peer may send: a deal of four decks with ranks and card
-// numbers stays far below it.
-inline constexpr int kMaxNetLineLength = 8192;
+// The longest line a peer may send: a deal of four decks, or a whole saved
+// game of some three thousand numbers, stays well below it.
+inline constexpr int kMaxNetLineLength = 65536;
 
 // The kind of a line by its code (case counts); nsIdle for an unknown code.
 int NetLineKind(const QString& line);
