@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <utility>
 
 #include "platform/formwindow.h"
 #include "platform/twips.h"
@@ -108,8 +109,13 @@ void Control::ZOrder(int position) {
 }
 
 Panel& Control::Panels(int index) {
-    if (index < 1 || index > PanelCount()) raise(ErrSubscript);
+    Panel& panel = const_cast<Panel&>(std::as_const(*this).Panels(index));
     changed();
+    return panel;
+}
+
+const Panel& Control::Panels(int index) const {
+    if (index < 1 || index > PanelCount()) raise(ErrSubscript);
     return panels_[static_cast<std::size_t>(index - 1)];
 }
 
@@ -151,6 +157,11 @@ void Control::copyPropertiesFrom(const Control& o) {
     x2Tw_ = o.x2Tw_;
     y2Tw_ = o.y2Tw_;
     changed();
+}
+
+void Control::copyDesignFrom(const Control& o) {
+    copyPropertiesFrom(o);
+    panels_ = o.panels_;
 }
 
 void Control::changed() {
@@ -200,6 +211,22 @@ void ControlArray::Unload(int index) {
     items_.erase(it);
 }
 
+std::map<int, std::unique_ptr<Control>> ControlArray::copyElements() const {
+    std::map<int, std::unique_ptr<Control>> out;
+    for (const auto& [i, c] : items_) {
+        auto copy = std::make_unique<Control>(nullptr, kind_, name_, i);
+        copy->copyDesignFrom(*c);
+        out.emplace(i, std::move(copy));
+    }
+    return out;
+}
+
+void ControlArray::restoreElements(const std::map<int, std::unique_ptr<Control>>& design) {
+    for (int i : indexes())
+        if (!design.count(i)) Unload(i);
+    for (const auto& [i, c] : design) ensure(i).copyDesignFrom(*c);
+}
+
 int ControlArray::LBound() const { return items_.empty() ? 0 : items_.begin()->first; }
 int ControlArray::UBound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
 
@@ -210,6 +237,18 @@ std::vector<int> ControlArray::indexes() const {
 }
 
 // ------------------------------------------------------------------- Form
+
+struct Form::Design {
+    QString caption;
+    double leftTw = 0, topTw = 0, widthTw = 0, heightTw = 0;
+    ScaleMode scaleMode = ScaleMode::Twips;
+    int32_t backColor = 0;
+    QImage picture;
+    bool stayOnTop = false;
+    bool keyPreview = false;
+    std::vector<std::pair<Control*, std::unique_ptr<Control>>> singles;
+    std::vector<std::pair<ControlArray*, std::map<int, std::unique_ptr<Control>>>> arrays;
+};
 
 Form::Form(QString name) : name_(std::move(name)), caption_(name_) {}
 
@@ -324,8 +363,50 @@ void Form::sendToBack(Control* c) {
     changed();
 }
 
+void Form::takeDesign() {
+    design_ = std::make_unique<Design>();
+    Design& d = *design_;
+    d.caption = caption_;
+    d.leftTw = leftTw_;
+    d.topTw = topTw_;
+    d.widthTw = widthTw_;
+    d.heightTw = heightTw_;
+    d.scaleMode = scaleMode_;
+    d.backColor = backColor_;
+    d.picture = picture_;
+    d.stayOnTop = stayOnTop_;
+    d.keyPreview = KeyPreview;
+    for (const auto& c : singles_) {
+        auto copy = std::make_unique<Control>(nullptr, c->kind(), c->Name());
+        copy->copyDesignFrom(*c);
+        d.singles.emplace_back(c.get(), std::move(copy));
+    }
+    for (const auto& a : arrays_) d.arrays.emplace_back(a.get(), a->copyElements());
+}
+
+void Form::restoreDesign() {
+    const Design& d = *design_;
+    caption_ = d.caption;
+    leftTw_ = d.leftTw;
+    topTw_ = d.topTw;
+    widthTw_ = d.widthTw;
+    heightTw_ = d.heightTw;
+    scaleMode_ = d.scaleMode;
+    windowState_ = 0;
+    backColor_ = d.backColor;
+    picture_ = d.picture;
+    stayOnTop_ = d.stayOnTop;
+    KeyPreview = d.keyPreview;
+    for (const auto& [control, copy] : d.singles) control->copyDesignFrom(*copy);
+    for (const auto& [array, elements] : d.arrays) array->restoreElements(elements);
+}
+
 void Form::Load() {
     if (loaded_) return;
+    if (design_)
+        restoreDesign();
+    else
+        takeDesign();
     loaded_ = true;
     loadedForms().push_back(this);
     Form_Load();

@@ -132,14 +132,18 @@ public:
     double x2Tw() const { return x2Tw_; }
     double y2Tw() const { return y2Tw_; }
 
-    // Status bar panels, numbered from 1.
+    // Status bar panels, numbered from 1. The changing access asks for a
+    // repaint; painting reads through the const one.
     Panel& Panels(int index);
+    const Panel& Panels(int index) const;
     int PanelCount() const { return static_cast<int>(panels_.size()); }
     void setPanelCount(int n);
 
     // Copies every property but name, index and panels (a new element of a
     // control array starts as a copy of the first one).
     void copyPropertiesFrom(const Control& other);
+    // Copies every property and the panels: a control put back as designed.
+    void copyDesignFrom(const Control& other);
 
 protected:
     void changed();
@@ -177,6 +181,11 @@ public:
     int UBound() const;
     int Count() const { return static_cast<int>(items_.size()); }
     std::vector<int> indexes() const;
+    // The elements as they are now, and putting them back so: elements
+    // loaded since are unloaded, unloaded ones loaded again, and every one
+    // takes its properties from the copy.
+    std::map<int, std::unique_ptr<Control>> copyElements() const;
+    void restoreElements(const std::map<int, std::unique_ptr<Control>>& design);
     const QString& Name() const { return name_; }
     Kind kind() const { return kind_; }
 
@@ -239,7 +248,10 @@ public:
     void bringToFront(Control* c);
     void sendToBack(Control* c);
 
-    // Life cycle. Load raises Form_Load once; Show loads when needed and
+    // Life cycle. Load raises Form_Load once; a window that was unloaded
+    // is loaded again as it was designed (its controls and their
+    // properties as at its first load), and stays the same object. Show
+    // loads when needed and
     // opens the window; Unload asks Form_QueryUnload and Form_Unload and
     // closes the window unless one of them cancels. The screen window is
     // made only when a display is wanted (see setHeadless).
@@ -295,6 +307,12 @@ private:
     friend class ControlArray;
     void registerControl(Control* c);
     void forgetControl(Control* c);
+
+    // The form as designed, taken at its first load.
+    struct Design;
+    std::unique_ptr<Design> design_;
+    void takeDesign();
+    void restoreDesign();
 };
 
 // The run time's Forms collection: every loaded window.
@@ -316,15 +334,13 @@ public:
         if (!p) p = std::make_unique<F>();
         return *p;
     }
-    // For the hidden picture stores: a window that was unloaded comes back as
-    // a fresh one, loaded, the next time it is used.
+    // For the hidden picture stores: a window that was unloaded is loaded
+    // again the next time it is used. It stays the same object, since
+    // callers may still hold it.
     static F& getLoaded() {
-        auto& p = slot();
-        if (!p || !p->isLoaded()) {
-            p = std::make_unique<F>();
-            p->Load();
-        }
-        return *p;
+        F& f = get();
+        if (!f.isLoaded()) f.Load();
+        return f;
     }
     static bool exists() { return slot() != nullptr; }
     static void release() { slot().reset(); }

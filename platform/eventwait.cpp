@@ -61,6 +61,12 @@ void WaitEvents(int ms) {
     loop.exec();
 }
 
+void DoEvents() {
+    if (!QCoreApplication::instance()) return;
+    BusyScope busy;
+    QCoreApplication::processEvents();
+}
+
 void SleepNoEvents(int ms) {
     if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }

@@ -23,6 +23,9 @@ public:
 // Sleeps up to ms milliseconds, running events as they arrive. Returns early
 // when WakeAll is called.
 void WaitEvents(int ms);
+// Runs the events that are pending now and returns (the run time's
+// DoEvents), counting one level of busy depth meanwhile.
+void DoEvents();
 // Sleeps up to ms milliseconds without running any event.
 void SleepNoEvents(int ms);
 // Ends the sleep of every running WaitEvents.

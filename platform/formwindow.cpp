@@ -136,7 +136,7 @@ void paintControl(QPainter& p, const Control& c) {
         const int n = c.PanelCount();
         double x = r.left();
         for (int i = 1; i <= n; ++i) {
-            const Panel& panel = const_cast<Control&>(c).Panels(i);
+            const Panel& panel = c.Panels(i);
             if (!panel.Visible) continue;
             const double w = std::max(px(panel.MinWidth), r.width() / std::max(1, n));
             const QRectF cell(x, r.top(), w, r.height());
@@ -215,13 +215,19 @@ void FormWindow::showAsForm(bool modal) {
     modalLoop_ = &loop;
     // The form may be unloaded while it is shown: the window stays until
     // its modal show has returned.
+    const QPointer<FormWindow> alive(this);
     ++dispatching_;
     {
         waits::BusyScope busy;
         loop.exec();
     }
+    if (!alive) return;
     modalLoop_ = nullptr;
     setWindowModality(Qt::NonModal);
+    finishDispatch();
+}
+
+void FormWindow::finishDispatch() {
     if (--dispatching_ == 0 && deletePending_) {
         deletePending_ = false;
         deleteLater();
@@ -376,15 +382,17 @@ bool FormWindow::event(QEvent* e) {
         form_->leftTw_ = screen::PixelsToTwips(x());
         form_->topTw_ = screen::PixelsToTwips(y());
     }
+    // The deferred delete that detach() asked for: Qt deletes the window
+    // inside this call, so nothing of it may be touched afterwards.
+    if (e->type() == QEvent::DeferredDelete) return QWidget::event(e);
     // A handler may unload the form, and with it this window, while it runs
     // (a wait inside it lets the unload through): the window goes only once
     // every handler running in it has returned.
+    const QPointer<FormWindow> alive(this);
     ++dispatching_;
     const bool handled = QWidget::event(e);
-    if (--dispatching_ == 0 && deletePending_) {
-        deletePending_ = false;
-        deleteLater();
-    }
+    if (!alive) return handled;
+    finishDispatch();
     return handled;
 }
 

@@ -41,6 +41,9 @@ private:
     Control* controlAt(QPointF posPx) const;
     void mouseEvent(QMouseEvent* e, int what);
     int windowStateCode() const;
+    // A handler running in this window has returned: the window goes now
+    // when it was detached meanwhile.
+    void finishDispatch();
 
     Form* form_;
     Control* pressed_ = nullptr;

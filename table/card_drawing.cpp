@@ -8,6 +8,7 @@
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "platform/controls.h"
+#include "platform/eventwait.h"
 #include "platform/msgbox.h"
 #include "platform/vb.h"
 #include "platform/vberror.h"
@@ -125,9 +126,7 @@ void reportFailure(const vb::Error& e, const vb::ControlArray& ctl, int index, i
     vb::MsgBox(text, vb::vbExclamation);
 }
 
-void letEventsThrough() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents();
-}
+void letEventsThrough() { waits::DoEvents(); }
 
 }  // namespace
 

@@ -30,9 +30,13 @@ protected:
     }
 };
 
+// The timers of these tests capture the test's locals: each belongs to a
+// context object that ends with the test, so that one that has not fired
+// never runs in a later test.
 TEST_F(PauseTest, ZeroReturnsAtOnceWithoutRunningEvents) {
     bool ran = false;
-    QTimer::singleShot(0, [&] { ran = true; });
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] { ran = true; });
     QElapsedTimer t;
     t.start();
     Pause(0);
@@ -42,7 +46,8 @@ TEST_F(PauseTest, ZeroReturnsAtOnceWithoutRunningEvents) {
 
 TEST_F(PauseTest, RunsEventsAndSleepsInBetween) {
     bool ran = false;
-    QTimer::singleShot(10, [&] { ran = true; });
+    QObject scope;
+    QTimer::singleShot(10, &scope, [&] { ran = true; });
     QElapsedTimer t;
     t.start();
     Pause(0.1);
@@ -70,7 +75,8 @@ TEST_F(PauseTest, QuittingEndsAPauseAtOnceEvenFromInsideIt) {
 
 TEST_F(PauseTest, NoEventRunsWhileFlipping) {
     bool ran = false;
-    QTimer::singleShot(0, [&] { ran = true; });
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] { ran = true; });
     eng.Flipping = true;
     Pause(0.05);
     EXPECT_FALSE(ran);

@@ -147,14 +147,47 @@ TEST_F(ControlsTest, AnUntrappedErrorInAHandlerIsShownNotFatal) {
 TEST_F(ControlsTest, AModalShowReturnsWhenTheFormIsUnloadedOrHidden) {
     vb::forms::setScreenWindows(true);
     vb::Form form("frmModal");
-    QTimer::singleShot(10, [&] { form.Hide(); });
+    QObject scope;  // the timers end with the test
+    QTimer::singleShot(10, &scope, [&] { form.Hide(); });
     form.Show(true);
     EXPECT_TRUE(form.isLoaded()) << "hiding ends the modal show only";
-    QTimer::singleShot(10, [&] { form.Unload(); });
+    QTimer::singleShot(10, &scope, [&] { form.Unload(); });
     form.Show(true);
     EXPECT_FALSE(form.isLoaded());
     QCoreApplication::processEvents();
     vb::forms::setScreenWindows(false);
+}
+
+// A hidden picture store, as the table keeps them.
+class StoreForm : public vb::Form {
+public:
+    StoreForm() : vb::Form("frmStore"), Sheet(addControl(vb::Kind::Image, "imgALL")),
+                  Faces(addArray(vb::Kind::Image, "Image1", 1)) {
+        Faces.Load(2);
+        Sheet.setCaption("built in");
+    }
+    vb::Control& Sheet;
+    vb::ControlArray& Faces;
+    int loads = 0;
+    void Form_Load() override { ++loads; }
+};
+
+TEST_F(ControlsTest, AnUnloadedDefaultWindowComesBackAsTheSameObjectAsDesigned) {
+    using Store = vb::DefaultInstance<StoreForm>;
+    StoreForm& held = Store::getLoaded();
+    held.Sheet.setCaption("from the library");
+    held.Faces.Load(3);
+    held.Faces.Unload(2);
+    held.Unload();
+
+    StoreForm& again = Store::getLoaded();
+    EXPECT_EQ(&again, &held) << "a caller's reference stays good";
+    EXPECT_TRUE(again.isLoaded());
+    EXPECT_EQ(again.loads, 2);
+    EXPECT_EQ(held.Sheet.Caption(), "built in");
+    EXPECT_EQ(held.Faces.indexes(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(Store::getLoaded().loads, 2) << "a loaded window is not loaded again";
+    Store::release();
 }
 
 TEST_F(ControlsTest, ArraysCheckEveryIndex) {

@@ -1,5 +1,8 @@
 #include "support/test_support.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "platform/controls.h"
@@ -24,6 +27,12 @@ void ResetAll() {
     waits::CancelWhenIdle();
     screen::ClearInjection();
     vb::Randomize(20261210);
+}
+
+void RunEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void GriskTest::SetUp() {

@@ -37,6 +37,10 @@ public:
 // message boxes and seeds the random generator.
 void ResetAll();
 
+// Runs the events of the main loop for ms milliseconds, as the program's
+// own loop would while the player does nothing.
+void RunEventsFor(int ms);
+
 // The fixture most tests use: a reset state and a temporary folder.
 class GriskTest : public ::testing::Test {
 protected:
