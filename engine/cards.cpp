@@ -32,9 +32,19 @@ void ShuffleDeck(int from, int to, int offset) {
 }
 
 bool DealCard(vb::ControlArray& ctl, vb::Array<int, 2>& Slots, int index, int sound) {
-    if (eng.StockCount < 1) return false;
+    // Everything is checked before anything changes: a damaged stock (from
+    // a saved game) or a slot that does not exist leaves the game as it was.
+    if (eng.StockCount < 1 || !eng.Deck.inRange({0, eng.StockCount})) return false;
+    const int cardNo = eng.Deck(0, eng.StockCount);
+    if (cardNo < 1 || cardNo > eng.TotalCards || !eng.Deck.inRange({2, cardNo})) return false;
+    if (index < 1 || !Slots.inRange({1, index}) || !ctl.exists(index)) return false;
+
     FrmGrisk& f = frmGrisk();
     eng.CardMoving = true;
+    // The flag never stays up, whatever the pictures do.
+    struct Lower {
+        ~Lower() { eng.CardMoving = false; }
+    } lower;
 
     vb::Control& flying = f.Picture1(0);
     const vb::Control& stock = f.PicCenter(0);
@@ -44,15 +54,15 @@ bool DealCard(vb::ControlArray& ctl, vb::Array<int, 2>& Slots, int index, int so
 
     Slots(1, index) = eng.Deck(1, eng.StockCount);
     eng.Deck(1, eng.StockCount) = 0;
-    Slots(0, index) = eng.Deck(0, eng.StockCount);
+    Slots(0, index) = cardNo;
     eng.Deck(0, eng.StockCount) = 0;
     eng.StockCount -= 1;
-    eng.Deck(2, Slots(0, index)) = 1;
+    eng.Deck(2, cardNo) = 1;
 
     AnimateCardMove(f.Picture1, 0, ctl, index);
 
     if (&ctl == &f.Picture7 || eng.Peeking)
-        DrawCard(ctl, index, Slots(0, index), sound);
+        DrawCard(ctl, index, cardNo, sound);
     else
         DrawCard(ctl, index, 0, sound);
     ctl(index).setVisible(true);

@@ -21,7 +21,8 @@ void ShuffleDeck(int from, int to, int offset = 0);
 
 // Deals the stock's top card into slot index of Slots and shows it in
 // ctl(index). Refuses (returns false, nothing changed) when the stock is
-// empty: the caller refills it first.
+// empty (the caller refills it first), when its top is no card of this game
+// (1..TotalCards; a damaged saved game) or when there is no such slot.
 [[nodiscard]] bool DealCard(vb::ControlArray& ctl, vb::Array<int, 2>& Slots, int index, int sound);
 
 void EnableCardControl(vb::ControlArray& ctl, int index);

@@ -4,6 +4,7 @@
 
 #include "engine/frm_grisk.h"
 #include "platform/controls.h"
+#include "platform/termination.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,8 +16,16 @@ int main(int argc, char** argv) {
         if (f->Name() == QLatin1String("frmGrisk"))
             QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
     });
+    // Logging out, Ctrl+C or a closed terminal close the main window as its
+    // close button does: the shut-down runs (deferred while the game is
+    // busy), so no temporary file and no lock stay behind.
+    termination::CatchSignals([] {
+        if (grisk::FrmGriskExists() && grisk::frmGrisk().isLoaded()) grisk::frmGrisk().windowClosed();
+    });
+
     grisk::frmGrisk().Show();
-    if (!grisk::frmGrisk().isLoaded()) return 0;
+    // Start-up refused: a second copy, or the data files missing or unreadable.
+    if (!grisk::frmGrisk().isLoaded()) return 1;
     const int rc = app.exec();
     grisk::ReleaseFrmGrisk();
     return rc;

@@ -7,7 +7,8 @@ namespace grisk {
 
 void ShowMenuHint(int which) {
     if (which == 1)
-        vb::MsgBox(QStringLiteral("Please use the Internet Menu during Internet games."), vb::vbOKOnly,
+        vb::MsgBox(QStringLiteral("Please use the Internet Menu during Internet games."),
+                   vb::vbInformation | vb::vbOKOnly,
                    QStringLiteral("Quenmoor Online"));
     else if (which == 2)
         frmGrisk().Label9(2).setCaption(QStringLiteral("Select NEW from the Game Menu to start a new game."));

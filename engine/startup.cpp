@@ -82,9 +82,44 @@ ScoreRecord readScore(vb::RecordFile& f, int recordNo) {
     return ScoreRecord::decode(bytes);
 }
 
+// Unloads the window of that name when it is loaded.
+void unloadLoaded(const char* name) {
+    for (vb::Form* form : std::vector<vb::Form*>(vb::forms::loaded()))
+        if (form->Name() == QLatin1String(name)) form->Unload(1);
+}
+
+// A window that lies mostly beyond the right or the bottom edge of the
+// screen, or partly beyond the left or the top edge (where its title bar
+// could not be reached), opens at the top left corner instead.
+void KeepOnScreen(vb::Form& f) {
+    const bool offRight = f.Left() + f.Width() / 1.5 > eng.ScreenWidthTw;
+    const bool offBottom = f.Top() + f.Height() / 1.5 > eng.ScreenHeightTw;
+    if (offRight || offBottom || f.Left() < 0 || f.Top() < 0) f.Move(0, 0, f.Width(), f.Height());
+}
+
+// "scores.ran" or "Prefs.sav" is missing or cannot be read: the program
+// cannot start, and nothing has been written.
+bool refuseStartFilesMissing() {
+    frmSplash().Unload();
+    eng.MsgText = QStringLiteral("Unable to start Quenmoor!\n\nFiles are missing.");
+    vb::MsgBox(eng.MsgText, vb::vbCritical);
+    return false;
+}
+
+// Closes the move log and deletes it: it lives only for the run.
+bool removeMoveLog() {
+    if (recs.AutoSaveOn) MoveLogFile().close();
+    if (eng.DataFolder.isEmpty()) return true;  // the folders were never set
+    const QString log = eng.DataFolder + "~tempmoves.sav";
+    return !FileExists(log) || QFile::remove(log);
+}
+
 void failStart(const QString& text) {
     if (!eng.Quitting) vb::MsgBox(text, vb::vbCritical);
     CleanUpSounds();
+    // Nothing of the run stays behind: the move log goes with the sounds.
+    removeMoveLog();
+    BackupFile().close();
     CleanUpFontsAndForms();
     eng.LoopIndex = 3333;
     eng.GameBusy = false;
@@ -161,10 +196,7 @@ bool loadMainWindow(FrmGrisk& f) {
     for (int i = 1; i <= 10; ++i) f.Picture7(i).setOwnScaleMode(vb::ScaleMode::Pixels);
     frmSplash().Unload();
 
-    if (f.WindowState() != 2) {
-        if (f.Left() + f.Width() / 1.5 > eng.ScreenWidthTw) f.Move(0, 0, f.Width(), f.Height());
-        if (f.Top() + f.Height() / 1.5 > eng.ScreenHeightTw) f.Move(0, 0, f.Width(), f.Height());
-    }
+    if (f.WindowState() != 2) KeepOnScreen(f);
 
     f.PicCenter(0).setVisible(true);
     f.setScaleMode(vb::ScaleMode::Pixels);
@@ -176,7 +208,9 @@ bool loadMainWindow(FrmGrisk& f) {
     }
     f.KeyPreview = true;
 
-    BackupFile().open(eng.DataFolder + "backup.sav", kSavedGameRecordLength, vb::RecordFile::Mode::OpenOrCreate);
+    if (!BackupFile().open(eng.DataFolder + "backup.sav", kSavedGameRecordLength,
+                           vb::RecordFile::Mode::OpenOrCreate))
+        qWarning("Saved games are not available: %s", qUtf8Printable(BackupFile().errorText()));
 
     if (recs.CurrentProfile == 1) {
         frmWelcome().ShowModal();
@@ -214,6 +248,15 @@ bool AcquireSingleInstanceLock() {
 
 void ReleaseSingleInstanceLock() { instanceLock().reset(); }
 
+void ResetStartupState() {
+    BackupFile().close();
+    MoveLogFile().close();
+    PrefsFile().close();
+    ReleaseSingleInstanceLock();
+    exitLeftRan = false;
+    exitLeftRuns = 0;
+}
+
 void FrmGrisk::Form_Load() {
     exitLeftRan = false;
     exitLeftRuns = 0;
@@ -229,6 +272,7 @@ void FrmGrisk::Form_Load() {
                   " occurred: \n" + QString::fromStdString(e.what()));
     }
     exitLeftRan = true;  // nothing to shut down
+    ReleaseSingleInstanceLock();
     Unload(1);
 }
 
@@ -280,16 +324,17 @@ bool OpenDoor() {
 
     ListCommentFiles();
 
-    if (!FileExists(eng.DataFolder + "scores.ran") || !FileExists(eng.DataFolder + "Prefs.sav")) {
-        frmSplash().Unload();
-        eng.MsgText = QStringLiteral("Unable to start Quenmoor!\n\nFiles are missing.");
-        vb::MsgBox(eng.MsgText, vb::vbCritical);
-        return false;
-    }
+    if (!FileExists(eng.DataFolder + "scores.ran") || !FileExists(eng.DataFolder + "Prefs.sav"))
+        return refuseStartFilesMissing();
 
+    // A data file that is there but cannot be read is as good as missing:
+    // without it nothing the player does could be kept.
     vb::RecordFile scores;
-    scores.open(scoresPath(), kScoreRecordLength);
-    const ScoreRecord mode = readScore(scores, kDisplayModeRecord);
+    QByteArray modeBytes;
+    if (!scores.open(scoresPath(), kScoreRecordLength) ||
+        scores.read(kDisplayModeRecord, modeBytes) == vb::ReadStatus::Failed)
+        return refuseStartFilesMissing();
+    const ScoreRecord mode = ScoreRecord::decode(modeBytes);
     f.PlacementSaved = mode.Value4;
     ListPersonalityFiles();
     // Only 20..23 carry a display mode; anything else means none is stored.
@@ -303,7 +348,7 @@ bool OpenDoor() {
     }
 
     Pause(0.01);
-    Get_Players();
+    if (!Get_Players()) return refuseStartFilesMissing();
 
     f.setScaleMode(vb::ScaleMode::Twips);
     eng.MainFormHeight = static_cast<int>(f.Height());
@@ -363,24 +408,25 @@ void ExitLeft(int whoClosed) {
 
     eng.Quitting = true;
     StopCardFlow();
-    CleanUpSounds();
 
-    // From here on every step runs even when an earlier one fails.
-    auto step = [](auto&& work) {
+    // Every step runs even when an earlier one fails; what failed is logged.
+    auto step = [](const char* what, auto&& work) {
         try {
-            work();
-        } catch (const std::exception&) {
+            if (!work()) qWarning("Shut-down: %s failed", what);
+        } catch (const std::exception& e) {
+            qWarning("Shut-down: %s failed: %s", what, e.what());
         }
     };
 
-    step([] {
-        if (recs.AutoSaveOn) MoveLogFile().close();
-        const QString log = eng.DataFolder + "~tempmoves.sav";
-        if (FileExists(log)) QFile::remove(log);
+    step("deleting the temporary files", [] {
+        CleanUpSounds();
+        return true;
     });
 
-    step([] {
-        if (inet.NetPeers == 0) return;
+    step("closing the move log", removeMoveLog);
+
+    step("telling the Internet peers", [] {
+        if (inet.NetPeers == 0) return true;
         // Every peer still connected hears the good-bye, whichever
         // connections have gone meanwhile.
         bool anyOpen = false;
@@ -411,16 +457,16 @@ void ExitLeft(int whoClosed) {
             frmChat().Unload();
             ReleaseFrmChat();
         }
+        return true;
     });
 
     vb::RecordFile scores;
-    step([&] {
-        if (!scores.open(scoresPath(), kScoreRecordLength)) return;
-        SaveSettings(scores);
+    step("saving the settings to scores.ran", [&] {
+        return scores.open(scoresPath(), kScoreRecordLength) && SaveSettings(scores);
     });
 
-    step([&] {
-        if (!scores.isOpen()) return;
+    step("saving the window placement to scores.ran", [&] {
+        if (!scores.isOpen()) return false;
         // The placement first: a size that does not fit its 16-bit fields is
         // stored as no placement at all.
         ScoreRecord place = readScore(scores, kPlacementRecord);
@@ -447,16 +493,24 @@ void ExitLeft(int whoClosed) {
         mode.Value4 = placementStored ? 20 : 0;
         QByteArray bytes;
         scores.read(kDisplayModeRecord, bytes);
-        scores.write(kDisplayModeRecord, mode.encodeOver(bytes));
+        const bool modeWritten = scores.write(kDisplayModeRecord, mode.encodeOver(bytes));
         scores.read(kPlacementRecord, bytes);
-        scores.write(kPlacementRecord, place.encodeOver(bytes));
+        const bool placeWritten = scores.write(kPlacementRecord, place.encodeOver(bytes));
+        return modeWritten && placeWritten;
     });
 
-    step([] { SavePrefs(false); });
+    step("saving the profile to Prefs.sav", [] {
+        if (SavePrefs(false)) return true;
+        ReportProfileNotSaved();
+        return false;
+    });
     scores.close();
     BackupFile().close();
 
-    step([] { CleanUpFontsAndForms(); });
+    step("unloading the windows", [] {
+        CleanUpFontsAndForms();
+        return true;
+    });
     ReleaseSingleInstanceLock();
     if (whoClosed == 0) f.Unload(1);
 }
@@ -464,7 +518,9 @@ void ExitLeft(int whoClosed) {
 void SetUpSounds() {
     for (int n = 105; n <= 123; ++n) {
         eng.MsgText = eng.DataFolder + "~" + QString::number(n) + ".tmp";
-        ExtractResourceToFile(n, QStringLiteral("SOUND"), eng.MsgText);
+        // A sound that cannot be written is simply missing: playing it does nothing.
+        if (const long err = ExtractResourceToFile(n, QStringLiteral("SOUND"), eng.MsgText))
+            qWarning("Sound %d could not be written to %s: error %ld", n, qUtf8Printable(eng.MsgText), err);
     }
 }
 
@@ -531,6 +587,8 @@ void FrmGrisk::Form_Unload(int& cancel) {
 void FrmGrisk::Form_Resize() {
     if (cmd.FormLoading) return;
     StopCardFlow();
+    Timer1.Enabled = false;
+    unloadLoaded("frmMenu");  // the pop-up command list
     if (inet.NetPeers > 0 && FrmChatExists() && frmChat().isLoaded())
         frmChat().setWindowState(WindowState() == 2 ? 0 : WindowState());
     if (WindowState() != 1) {
@@ -541,9 +599,8 @@ void FrmGrisk::Form_Resize() {
         RelayoutCenter();
         setScaleMode(vb::ScaleMode::Pixels);
     } else {
-        for (const char* name : {"frmHold", "frmCounter"})
-            for (vb::Form* form : std::vector<vb::Form*>(vb::forms::loaded()))
-                if (form->Name() == QLatin1String(name)) form->Unload(1);
+        unloadLoaded("frmHold");
+        unloadLoaded("frmCounter");
         setScaleMode(vb::ScaleMode::Pixels);
     }
 }

@@ -8,7 +8,7 @@ namespace grisk {
 // The second half of start-up: the screen, the data files, the profile, the
 // stored window placement and the options. False when the program cannot
 // start (the data files are missing); the message has been shown then.
-bool OpenDoor();
+[[nodiscard]] bool OpenDoor();
 // The human's ten pile pictures and seat 2's, the hold-pile tops shown.
 void LoadPilePictures();
 
@@ -24,7 +24,7 @@ void CleanUpSounds();
 // Closes the help window and unloads every window but the main one.
 void CleanUpFontsAndForms();
 // Writes resource resId of type resType to fileName: 0, or the error number.
-long ExtractResourceToFile(int resId, const QString& resType, const QString& fileName);
+[[nodiscard]] long ExtractResourceToFile(int resId, const QString& resType, const QString& fileName);
 
 // The developer switch: the command line's first six characters, in upper
 // case, are "/QORVN".
@@ -32,8 +32,13 @@ bool IsDeveloperSwitch(const QString& commandLine);
 // How often the shut-down has run since the last start (it must run once).
 int ExitLeftRuns();
 
+// Closes the data files the program keeps open (saved games, move log,
+// profile), releases the instance lock and lets the shut-down run again:
+// the start of a fresh run, for tests and the simulator.
+void ResetStartupState();
+
 // The lock that keeps a second copy of the program from running.
-bool AcquireSingleInstanceLock();
+[[nodiscard]] bool AcquireSingleInstanceLock();
 void ReleaseSingleInstanceLock();
 // Where the lock lives: the user's runtime folder.
 QString SingleInstanceLockPath();

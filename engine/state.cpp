@@ -1,5 +1,6 @@
 #include "engine/state.h"
 
+#include "engine/startup.h"
 #include "net/state.h"
 #include "opponent/state.h"
 #include "records/state.h"
@@ -27,6 +28,7 @@ void ResetAllState() {
     ResetShellState();
     ResetInternetState();
     ResetOpponentState();
+    ResetStartupState();
 }
 
 }  // namespace grisk

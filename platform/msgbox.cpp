@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "platform/eventwait.h"
+#include "platform/vberror.h"
 
 namespace vb {
 namespace {
@@ -18,7 +19,16 @@ struct Script {
     std::deque<int> answers;
     std::deque<QString> inputs;
     std::vector<ShownBox> shown;
+    int failNext = 0;  // a run-time error the next box raises
 };
+
+// A scripted box that is to fail raises its error instead of answering.
+void failWhenScripted(Script& s) {
+    if (s.failNext == 0) return;
+    const int number = s.failNext;
+    s.failNext = 0;
+    raise(number);
+}
 
 Script& script() {
     static Script s;
@@ -98,6 +108,7 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     box.style = style;
     Script& s = script();
     if (s.on) {
+        failWhenScripted(s);
         if (!s.answers.empty()) {
             box.answer = s.answers.front();
             s.answers.pop_front();
@@ -124,6 +135,7 @@ QString askForText(const QString& prompt, const QString& title, const QString& f
     box.title = title.isEmpty() ? defaultTitle() : title;
     Script& s = script();
     if (s.on) {
+        failWhenScripted(s);
         box.text = fallback;
         if (!s.inputs.empty()) {
             box.text = s.inputs.front();
@@ -165,6 +177,7 @@ void enable() {
     s.answers.clear();
     s.inputs.clear();
     s.shown.clear();
+    s.failNext = 0;
 }
 void disable() { script().on = false; }
 bool enabled() { return script().on; }
@@ -172,6 +185,7 @@ void pushAnswer(int answer) { script().answers.push_back(answer); }
 void pushInput(const QString& text) { script().inputs.push_back(text); }
 const std::vector<ShownBox>& shown() { return script().shown; }
 void clearShown() { script().shown.clear(); }
+void failNextBox(int errorNumber) { script().failNext = errorNumber; }
 }  // namespace msgbox_script
 
 }  // namespace vb

@@ -74,6 +74,9 @@ void pushInput(const QString& text); // next input box answer
 int pendingInputs();                 // input answers still queued
 const std::vector<ShownBox>& shown();
 void clearShown();
+// The next box, message or input, raises run-time error errorNumber instead
+// of being answered: a test's way to make the code around a box fail there.
+void failNextBox(int errorNumber);
 }  // namespace msgbox_script
 
 }  // namespace vb

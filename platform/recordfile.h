@@ -31,7 +31,7 @@ public:
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
-    bool open(const QString& path, int recordLength, Mode mode = Mode::OpenExisting);
+    [[nodiscard]] bool open(const QString& path, int recordLength, Mode mode = Mode::OpenExisting);
     void close();
     bool isOpen() const;
     QString path() const { return path_; }
@@ -43,7 +43,7 @@ public:
 
     // Record numbers start at 1; 0 and below are refused (Failed / false).
     ReadStatus read(int recordNo, QByteArray& out);
-    bool write(int recordNo, const QByteArray& record);
+    [[nodiscard]] bool write(int recordNo, const QByteArray& record);
 
     QString errorText() const { return error_; }
 

@@ -68,7 +68,7 @@ bool FrmWelcome::SignIn(const QString& text, int listIndex) {
         return false;
     }
     if (vb::Trim(eng.PlayerName) != vb::Trim(recs.LastPlayer)) {
-        if (!frmGrisk().cmdDeal.Visible()) SavePrefs(false);
+        if (!frmGrisk().cmdDeal.Visible() && !SavePrefs(false)) ReportProfileNotSaved();
         const bool typed = listIndex < 0 || listIndex > recs.NumPlayerNames;
         if (typed && HasBadFileNameChar(eng.PlayerName)) {
             Command1.setEnabled(true);
@@ -112,7 +112,7 @@ bool FrmWelcome::SignIn(const QString& text, int listIndex) {
         recs.CurrentProfile = recs.NumPlayerNames + 1;
         // The new record is written at once from the options in force.
         recs.HasProfile = true;
-        SavePrefs(true);
+        if (!SavePrefs(true)) ReportProfileNotSaved();
         eng.CpuSpeed = GetCpuMhz(true);
         ShowMenuHint(2);
     }

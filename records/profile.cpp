@@ -9,6 +9,7 @@
 #include "engine/state.h"
 #include "net/state.h"
 #include "opponent/state.h"
+#include "platform/msgbox.h"
 #include "platform/vb.h"
 #include "platform/vberror.h"
 #include "records/move_log.h"
@@ -39,7 +40,9 @@ constexpr int kHoldDefaultTop = 3375;
 class PrefsAccess {
 public:
     PrefsAccess() : ownsIt_(!PrefsFile().isOpen()) {
-        if (ownsIt_) PrefsFile().open(PrefsPath(), kPlayerProfileRecordLength);
+        // A file that does not open reads as no record at all.
+        if (ownsIt_ && !PrefsFile().open(PrefsPath(), kPlayerProfileRecordLength))
+            qWarning("%s", qUtf8Printable(PrefsFile().errorText()));
     }
     ~PrefsAccess() {
         if (ownsIt_) PrefsFile().close();
@@ -405,6 +408,15 @@ bool SavePrefs(bool Apply) {
     }
     f.close();
     return ok;
+}
+
+void ReportProfileNotSaved() {
+    qWarning("The profile could not be saved: %s", qUtf8Printable(PrefsFile().errorText()));
+    if (recs.ProfileSaveReported) return;
+    recs.ProfileSaveReported = true;
+    QString text = QStringLiteral("Your options and statistics could not be saved to \"Prefs.sav\".");
+    if (!PrefsFile().errorText().isEmpty()) text += "\n\n" + PrefsFile().errorText();
+    vb::MsgBox(text, vb::vbExclamation);
 }
 
 void ChangeBestRun() {

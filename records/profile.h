@@ -21,7 +21,7 @@ vb::RecordFile& PrefsFile();
 // start). The list is read even when record 1 names nobody, so that a new
 // profile never lands on an existing one. False when "Prefs.sav" cannot be
 // opened or read; nothing has changed then.
-bool Get_Players();
+[[nodiscard]] bool Get_Players();
 
 // Puts record RecNo of the profile file into force (the file is opened for
 // the call when the caller does not have it open) and writes the record
@@ -42,7 +42,11 @@ void ApplyOptions();
 // is written. Apply: puts the record into force again. A number that does
 // not fit its field leaves the field as stored. False when a record could
 // not be read or written; the other steps still run.
-bool SavePrefs(bool Apply);
+[[nodiscard]] bool SavePrefs(bool Apply);
+
+// Tells the player, once a run, that the profile could not be saved (their
+// options and statistics would be lost); logs it every time.
+void ReportProfileNotSaved();
 
 // Rows 0 and 5 of BestRun from the profile's best runs.
 void ChangeBestRun();

@@ -50,6 +50,7 @@ struct RecordsState {
     int NumPlayerNames = 0;
     int SetupPlayers = 0;    // counts before the last set-up; 0 before the first
     int SetupCenters = 0;
+    bool ProfileSaveReported = false;  // the player was told the profile could not be saved
 
     // Opponents.
     QString OppName;         // the first opponent's name

@@ -156,6 +156,28 @@ TEST_F(DealFixture, TheLastCardEmptiesTheStockAndAnEmptyStockIsRefused) {
     EXPECT_FALSE(eng.CardMoving);
 }
 
+TEST_F(DealFixture, ADamagedTopCardOrAMissingSlotIsRefusedBeforeAnythingChanges) {
+    FrmGrisk& f = frmGrisk();
+    struct Case {
+        int topCard;
+        int slot;
+    };
+    // Two players: the cards of this game are 1..104.
+    for (Case c : {Case{0, 3}, Case{-3, 3}, Case{105, 3}, Case{209, 3}, Case{30000, 3}, Case{17, 11},
+                   Case{17, 0}}) {
+        eng.Deck(0, 104) = c.topCard;
+        const vb::Array<int, 2> deck = eng.Deck;
+        const vb::Array<int, 2> hand = eng.PlayerSlots;
+        EXPECT_FALSE(DealCard(f.Picture7, eng.PlayerSlots, c.slot, 5)) << "card " << c.topCard << " slot " << c.slot;
+        EXPECT_EQ(eng.StockCount, 104);
+        EXPECT_TRUE(eng.Deck == deck) << "card " << c.topCard;
+        EXPECT_TRUE(eng.PlayerSlots == hand);
+        EXPECT_FALSE(eng.CardMoving);
+    }
+    eng.Deck(0, 104) = 104;
+    EXPECT_TRUE(DealCard(f.Picture7, eng.PlayerSlots, 3, 5)) << "the last card of the second deck is a card";
+}
+
 TEST_F(DealFixture, EnablePileRangeDisablesEmptySlots) {
     FrmGrisk& f = frmGrisk();
     for (int i = 1; i <= 10; ++i) f.Picture7(i).setEnabled(false);

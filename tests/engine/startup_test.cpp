@@ -30,88 +30,15 @@
 #include "records/state.h"
 #include "shell/state.h"
 #include "support/test_support.h"
+#include "engine/startup_fixture.h"
 #include "table/state.h"
 
 using namespace grisk;
 
 namespace {
 
-// Every file of a folder with a digest of its bytes.
-std::map<QString, QByteArray> snapshot(const QString& root) {
-    std::map<QString, QByteArray> out;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        out[QDir(root).relativeFilePath(path)] =
-            QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
-    }
-    return out;
-}
-
-class StartupTest : public grisk_test::GriskTest {
-protected:
-    void SetUp() override {
-        GriskTest::SetUp();
-        savedDataHome_ = qgetenv("XDG_DATA_HOME");
-        savedRuntime_ = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_DATA_HOME", tempPath("share").toUtf8());
-        QDir().mkpath(tempPath("runtime"));
-        QFile::setPermissions(tempPath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", tempPath("runtime").toUtf8());
-        QProcess setup;
-        setup.setProcessChannelMode(QProcess::MergedChannels);
-        setup.start(QStringLiteral(GRISK_BINARY_DIR "/grisk-setup"), {});
-        ASSERT_TRUE(setup.waitForFinished(60000));
-        ASSERT_EQ(setup.exitCode(), 0) << setup.readAll().toStdString();
-        dataFolder_ = tempPath("share") + "/Quenmoor/Grisk and Varnok/Data/";
-        screen::Metrics m;
-        m.widthTw = 1280 * 15;
-        m.heightTw = 1024 * 15;
-        screen::Inject(m);
-        vb::msgbox_script::pushAnswer(vb::vbOK);
-    }
-    void TearDown() override {
-        if (FrmGriskExists() && frmGrisk().isLoaded()) frmGrisk().windowClosed();
-        ReleaseFrmGrisk();
-        ReleaseSingleInstanceLock();
-        qputenv("XDG_DATA_HOME", savedDataHome_);
-        qputenv("XDG_RUNTIME_DIR", savedRuntime_);
-    }
-
-    // Starts the program as far as its main window; the first start's
-    // sign-in is answered with this name.
-    void start(const QString& name = "Ann") {
-        vb::msgbox_script::pushInput(name);
-        frmGrisk().Show();
-    }
-    void close() { frmGrisk().windowClosed(); }
-
-    ScoreRecord scoreRecord(int n) {
-        vb::RecordFile f;
-        EXPECT_TRUE(f.open(dataFolder_ + "scores.ran", kScoreRecordLength));
-        QByteArray bytes;
-        f.read(n, bytes);
-        return ScoreRecord::decode(bytes);
-    }
-    QByteArray rawScoreRecord(int n) {
-        vb::RecordFile f;
-        EXPECT_TRUE(f.open(dataFolder_ + "scores.ran", kScoreRecordLength));
-        QByteArray bytes;
-        f.read(n, bytes);
-        return bytes;
-    }
-    void writeScoreRecord(int n, const ScoreRecord& r) {
-        vb::RecordFile f;
-        ASSERT_TRUE(f.open(dataFolder_ + "scores.ran", kScoreRecordLength));
-        ASSERT_TRUE(f.write(n, r.encode()));
-    }
-
-    QString dataFolder_;
-    QByteArray savedDataHome_;
-    QByteArray savedRuntime_;
-};
+using grisk_test::StartupTest;
+using grisk_test::snapshot;
 
 TEST_F(StartupTest, SoundFilesLiveForTheRunAndTheMoveLogGoesAtShutDown) {
     start();
@@ -204,6 +131,16 @@ TEST_F(StartupTest, MinimizedAndMaximizedWindowsStoreTheirState) {
         ReleaseFrmGrisk();
         start();
         EXPECT_EQ(frmGrisk().StartWindowState, c.startState) << "state " << c.state;
+        if (c.state == 1) {
+            // Back at the designed size and place.
+            EXPECT_EQ(frmGrisk().WindowState(), 0);
+            EXPECT_DOUBLE_EQ(frmGrisk().Left(), 0);
+            EXPECT_DOUBLE_EQ(frmGrisk().Top(), 0);
+            EXPECT_DOUBLE_EQ(frmGrisk().Width(), 12000);
+            EXPECT_DOUBLE_EQ(frmGrisk().Height(), 9000);
+        } else {
+            EXPECT_EQ(frmGrisk().WindowState(), 2);
+        }
         close();
     }
 }
@@ -233,21 +170,6 @@ TEST_F(StartupTest, StoredDisplayModeWordsOutsideTheirRangeMeanNone) {
         EXPECT_EQ(tbl.DisplayMode, c.mode) << "stored " << c.word;
         close();
     }
-}
-
-TEST_F(StartupTest, AStoredPlacementWithoutSizeIsIgnored) {
-    ScoreRecord mode;
-    mode.Value4 = 20;
-    writeScoreRecord(kDisplayModeRecord, mode);
-    ScoreRecord place;
-    place.Value1 = 9000;
-    place.Value2 = 0;
-    place.Value3 = 100;
-    place.Value4 = 100;
-    writeScoreRecord(kPlacementRecord, place);
-    start();
-    ASSERT_TRUE(frmGrisk().isLoaded());
-    EXPECT_GT(frmGrisk().Width(), 1000);
 }
 
 TEST_F(StartupTest, MissingProfileFileEndsTheProgramAndChangesNothing) {
