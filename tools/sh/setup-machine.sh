@@ -1,7 +1,9 @@
 # Sourced by ./run and ./test: installs the Debian packages the build needs
 # when any is missing (apt-get, through sudo when not root).
+# xvfb, openbox, xdotool and wmctrl: the smoke test plays the real program
+# on a virtual screen with a window manager.
 need_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev \
-libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache"
+libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache openbox xdotool wmctrl"
 
 install_missing_packages() {
     local missing=""

@@ -1,0 +1,209 @@
+#!/usr/bin/env bash
+# Plays the real program as a player would, on a virtual screen of its own:
+# a fresh per-user tree (made by grisk-setup in a temporary HOME), a new
+# player signs in, the table settles and must then use no CPU, and the main
+# window is closed as a window manager closes it. A second start (a known
+# player) is ended with SIGTERM, as a desktop that logs out does. Each run
+# must exit with 0, print no sanitizer report, and leave no temporary file
+# and no instance lock behind.
+#
+#   smoke-test.sh GRISK GRISK_SETUP
+#
+# Later issues add their steps (deal a game, play a card) as functions
+# called from main below.
+set -euo pipefail
+
+grisk=$(realpath "$1")
+grisk_setup=$(realpath "$2")
+
+# Generous limits: a sanitizer build on a loaded two-core machine is slow.
+readonly start_timeout=180  # seconds until a window shows
+readonly exit_timeout=120   # seconds until the program has ended
+readonly settle_limit=60    # seconds the table may take to settle
+readonly idle_seconds=4     # the idle measurement
+readonly idle_ticks_allowed=2  # clock ticks (1/100 s) in that time: well under 1 %
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/grisk-smoke.XXXXXX")
+xvfb_pid=""
+wm_pid=""
+grisk_pid=""
+
+stop_pid() {
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || return 0
+    for _ in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+}
+
+cleanup() {
+    stop_pid "$grisk_pid"
+    stop_pid "$wm_pid"
+    stop_pid "$xvfb_pid"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+log() { echo "smoke: $*"; }
+
+fail() {
+    echo "smoke: FAILED: $*" >&2
+    if [ -f "$work/grisk.log" ]; then
+        echo "---- the program's output ----" >&2
+        cat "$work/grisk.log" >&2
+    fi
+    exit 1
+}
+
+# ---- the virtual screen and a window manager --------------------------------
+
+start_screen() {
+    # Xvfb picks a free display number itself and writes it to fd 3.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 300); do
+        [ -s "$work/display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || fail "Xvfb gave no display number"
+    export DISPLAY=":$(head -n1 "$work/display")"
+
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 1 300); do
+        wmctrl -m >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start: $(cat "$work/openbox.log")"
+    log "screen $DISPLAY with openbox"
+}
+
+# ---- the program --------------------------------------------------------------
+
+data_dir() { echo "$HOME/.local/share/Quenmoor/Grisk and Varnok/Data"; }
+
+make_user_tree() {
+    export HOME="$work/home"
+    export XDG_RUNTIME_DIR="$work/runtime"
+    unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    QT_QPA_PLATFORM=offscreen "$grisk_setup" >"$work/setup.log" 2>&1 ||
+        fail "grisk-setup failed: $(cat "$work/setup.log")"
+}
+
+start_grisk() {
+    QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" "$grisk" >"$work/grisk.log" 2>&1 &
+    grisk_pid=$!
+}
+
+# Waits until a visible window of the program whose title matches the
+# pattern is on the screen; prints its id. Fails at once when the program
+# has ended meanwhile. (--all: every condition must hold.)
+wait_window() {
+    local pattern=$1 id=""
+    for _ in $(seq 1 $((start_timeout * 5))); do
+        id=$(xdotool search --all --onlyvisible --pid "$grisk_pid" --name "$pattern" 2>/dev/null | head -n1) || true
+        [ -n "$id" ] && break
+        kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while waiting for \"$pattern\""
+        sleep 0.2
+    done
+    [ -n "$id" ] || fail "no window \"$pattern\" within $start_timeout s"
+    echo "$id"
+}
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$grisk_pid/stat"; }
+
+# Clock ticks the program uses in the given seconds.
+ticks_in() {
+    local before after
+    before=$(cpu_ticks)
+    sleep "$1"
+    after=$(cpu_ticks)
+    echo $((after - before))
+}
+
+# The table has settled once a whole second passes without work; then it
+# must stay idle.
+expect_idle() {
+    local waited=0 used
+    while used=$(ticks_in 1); [ "$used" -gt "$idle_ticks_allowed" ]; do
+        waited=$((waited + 1))
+        [ "$waited" -lt "$settle_limit" ] || fail "the table never settled (still $used ticks a second)"
+    done
+    used=$(ticks_in "$idle_seconds")
+    [ "$used" -le "$idle_ticks_allowed" ] ||
+        fail "an idle table used $used clock ticks in $idle_seconds s"
+    log "idle: $used clock ticks in $idle_seconds s"
+}
+
+# Waits for the program to end; fails unless it ended cleanly.
+expect_clean_exit() {
+    local rc=0
+    for _ in $(seq 1 $((exit_timeout * 10))); do
+        kill -0 "$grisk_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$grisk_pid" 2>/dev/null && fail "the program did not end within $exit_timeout s"
+    wait "$grisk_pid" || rc=$?
+    grisk_pid=""
+    if grep -qE "ERROR: (Address|Leak|Thread|Memory)Sanitizer|runtime error:|SUMMARY: [A-Za-z]*Sanitizer" \
+            "$work/grisk.log"; then
+        fail "a sanitizer reported a fault"
+    fi
+    [ "$rc" -eq 0 ] || fail "the program exited with $rc"
+    local left
+    left=$(find "$(data_dir)" -maxdepth 1 \( -name '*.tmp' -o -name '~tempmoves.sav' \) -printf '%f ')
+    [ -z "$left" ] || fail "temporary files left behind: $left"
+    [ ! -e "$XDG_RUNTIME_DIR/grisk-and-varnok.lock" ] || fail "the instance lock was left behind"
+}
+
+# ---- what a player does -------------------------------------------------------
+
+sign_in() {
+    local dialog
+    dialog=$(wait_window "^Welcome to Grisk's World$")
+    xdotool windowactivate --sync "$dialog"
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 40 "$1"
+    xdotool key Return
+    wait_window "^Tutorial$" >/dev/null
+    log "signed in as $1"
+}
+
+close_main_window() {
+    # As a window manager does: _NET_CLOSE_WINDOW to openbox, which sends
+    # WM_DELETE_WINDOW to the program.
+    wmctrl -ic "$(wait_window '^Grisk and Varnok$')"
+}
+
+main() {
+    start_screen
+    make_user_tree
+
+    log "first start: a new player"
+    start_grisk
+    wait_window '^Grisk and Varnok$' >/dev/null
+    sign_in "Smoke"
+    expect_idle
+    close_main_window
+    expect_clean_exit
+    grep -qa "Smoke" "$(data_dir)/Prefs.sav" || fail "the new player's profile was not saved"
+
+    log "second start: the known player, ended by SIGTERM"
+    start_grisk
+    wait_window '^Grisk and Varnok$' >/dev/null
+    wait_window '^Tip of the Day$' >/dev/null
+    expect_idle
+    kill -TERM "$grisk_pid"
+    expect_clean_exit
+
+    log "passed"
+}
+
+main
