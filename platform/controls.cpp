@@ -401,12 +401,17 @@ void Form::restoreDesign() {
     for (const auto& [array, elements] : d.arrays) array->restoreElements(elements);
 }
 
-void Form::Load() {
+void Form::LoadAsDesigned() {
     if (loaded_) return;
     if (design_)
         restoreDesign();
     else
         takeDesign();
+    Load();
+}
+
+void Form::Load() {
+    if (loaded_) return;
     loaded_ = true;
     loadedForms().push_back(this);
     Form_Load();

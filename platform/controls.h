@@ -248,14 +248,15 @@ public:
     void bringToFront(Control* c);
     void sendToBack(Control* c);
 
-    // Life cycle. Load raises Form_Load once; a window that was unloaded
-    // is loaded again as it was designed (its controls and their
-    // properties as at its first load), and stays the same object. Show
-    // loads when needed and
+    // Life cycle. Load raises Form_Load once; Show loads when needed and
     // opens the window; Unload asks Form_QueryUnload and Form_Unload and
     // closes the window unless one of them cancels. The screen window is
     // made only when a display is wanted (see setHeadless).
     void Load();
+    // Loads a window that was loaded and unloaded before as it was designed:
+    // its controls and their properties as at the first call. It stays the
+    // same object.
+    void LoadAsDesigned();
     bool isLoaded() const { return loaded_; }
     void Show(bool modal = false);
     void Hide();
@@ -308,7 +309,7 @@ private:
     void registerControl(Control* c);
     void forgetControl(Control* c);
 
-    // The form as designed, taken at its first load.
+    // The form as designed, taken by the first LoadAsDesigned.
     struct Design;
     std::unique_ptr<Design> design_;
     void takeDesign();
@@ -335,11 +336,11 @@ public:
         return *p;
     }
     // For the hidden picture stores: a window that was unloaded is loaded
-    // again the next time it is used. It stays the same object, since
-    // callers may still hold it.
+    // again, as designed, the next time it is used. It stays the same
+    // object, since callers may still hold it.
     static F& getLoaded() {
         F& f = get();
-        if (!f.isLoaded()) f.Load();
+        if (!f.isLoaded()) f.LoadAsDesigned();
         return f;
     }
     static bool exists() { return slot() != nullptr; }

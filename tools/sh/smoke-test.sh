@@ -5,7 +5,8 @@
 # window is closed as a window manager closes it. A second start (a known
 # player) is ended with SIGTERM, as a desktop that logs out does. Each run
 # must exit with 0, print no sanitizer report, and leave no temporary file
-# and no instance lock behind.
+# and no instance lock behind. A copy started while one runs is refused and
+# exits with 1.
 #
 #   smoke-test.sh GRISK GRISK_SETUP
 #
@@ -26,7 +27,9 @@ readonly idle_ticks_allowed=2  # clock ticks (1/100 s) in that time: well under 
 work=$(mktemp -d "${TMPDIR:-/tmp}/grisk-smoke.XXXXXX")
 xvfb_pid=""
 wm_pid=""
-grisk_pid=""
+grisk_pid=""   # the copy of the program the steps look at, and its output
+grisk_log=""
+started=()     # every copy started, for the clean-up
 
 stop_pid() {
     local pid=$1
@@ -40,7 +43,8 @@ stop_pid() {
 }
 
 cleanup() {
-    stop_pid "$grisk_pid"
+    local pid
+    for pid in "${started[@]}"; do stop_pid "$pid"; done
     stop_pid "$wm_pid"
     stop_pid "$xvfb_pid"
     rm -rf "$work"
@@ -52,9 +56,9 @@ log() { echo "smoke: $*"; }
 
 fail() {
     echo "smoke: FAILED: $*" >&2
-    if [ -f "$work/grisk.log" ]; then
+    if [ -n "$grisk_log" ] && [ -f "$grisk_log" ]; then
         echo "---- the program's output ----" >&2
-        cat "$work/grisk.log" >&2
+        cat "$grisk_log" >&2
     fi
     exit 1
 }
@@ -97,9 +101,12 @@ make_user_tree() {
         fail "grisk-setup failed: $(cat "$work/setup.log")"
 }
 
+# Starts a copy of the program; its output goes to $work/NAME.log.
 start_grisk() {
-    QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" "$grisk" >"$work/grisk.log" 2>&1 &
+    grisk_log="$work/${1:-grisk}.log"
+    QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" "$grisk" >"$grisk_log" 2>&1 &
     grisk_pid=$!
+    started+=("$grisk_pid")
 }
 
 # Waits until a visible window of the program whose title matches the
@@ -142,8 +149,10 @@ expect_idle() {
     log "idle: $used clock ticks in $idle_seconds s"
 }
 
-# Waits for the program to end; fails unless it ended cleanly.
-expect_clean_exit() {
+# Waits for the program to end and leaves its exit code in exit_code;
+# fails when it does not end or a sanitizer reported a fault.
+exit_code=0
+wait_for_exit() {
     local rc=0
     for _ in $(seq 1 $((exit_timeout * 10))); do
         kill -0 "$grisk_pid" 2>/dev/null || break
@@ -151,12 +160,17 @@ expect_clean_exit() {
     done
     kill -0 "$grisk_pid" 2>/dev/null && fail "the program did not end within $exit_timeout s"
     wait "$grisk_pid" || rc=$?
-    grisk_pid=""
     if grep -qE "ERROR: (Address|Leak|Thread|Memory)Sanitizer|runtime error:|SUMMARY: [A-Za-z]*Sanitizer" \
-            "$work/grisk.log"; then
+            "$grisk_log"; then
         fail "a sanitizer reported a fault"
     fi
-    [ "$rc" -eq 0 ] || fail "the program exited with $rc"
+    exit_code=$rc
+}
+
+# Waits for the program to end; fails unless it ended cleanly.
+expect_clean_exit() {
+    wait_for_exit
+    [ "$exit_code" -eq 0 ] || fail "the program exited with $exit_code"
     local left
     left=$(find "$(data_dir)" -maxdepth 1 \( -name '*.tmp' -o -name '~tempmoves.sav' \) -printf '%f ')
     [ -z "$left" ] || fail "temporary files left behind: $left"
@@ -174,6 +188,22 @@ sign_in() {
     xdotool key Return
     wait_window "^Tutorial$" >/dev/null
     log "signed in as $1"
+}
+
+# A second copy, started while this one runs, is refused with a box; once
+# the box is answered it exits with 1. The running copy goes on.
+expect_second_copy_refused() {
+    local first_pid=$grisk_pid first_log=$grisk_log box
+    start_grisk second
+    box=$(wait_window '^Grisk and Varnok$')
+    xdotool windowactivate --sync "$box"
+    xdotool key Return
+    wait_for_exit
+    [ "$exit_code" -eq 1 ] || fail "a refused second copy exited with $exit_code"
+    grisk_pid=$first_pid
+    grisk_log=$first_log
+    kill -0 "$grisk_pid" 2>/dev/null || fail "the running copy ended when a second one was refused"
+    log "a second copy was refused"
 }
 
 close_main_window() {
@@ -200,6 +230,7 @@ main() {
     wait_window '^Grisk and Varnok$' >/dev/null
     wait_window '^Tip of the Day$' >/dev/null
     expect_idle
+    expect_second_copy_refused
     kill -TERM "$grisk_pid"
     expect_clean_exit
 
