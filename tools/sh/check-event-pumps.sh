@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when the program lets events run outside the one counted wait of
-# platform/eventwait.h: a bare processEvents or a nested exec() anywhere but
-# in platform/ (the main loop of engine/main.cpp is the one exception).
+# platform/eventwait.h: a bare processEvents or sendPostedEvents, or a nested
+# exec(), anywhere but in platform/ (the main loop of engine/main.cpp is the
+# one exception).
 # A close that arrives inside an uncounted pump runs the shut-down under the
 # feet of the handler that pumped.
 set -euo pipefail
@@ -9,7 +10,7 @@ root="${1:-$(cd "$(dirname "$0")/../.." && pwd)}"
 cd "$root"
 
 found=$(grep -rnE --include='*.cpp' --include='*.h' \
-            '\bprocessEvents\b|\bexec[[:space:]]*\(' \
+            '\bprocessEvents\b|\bsendPostedEvents\b|\bexec[[:space:]]*\(' \
             engine table opponent records shell net tools 2>/dev/null |
         grep -vE '^engine/main\.cpp:[0-9]+:.*\bapp\.exec\(\)' || true)
 

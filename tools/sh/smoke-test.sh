@@ -109,18 +109,29 @@ start_grisk() {
     started+=("$grisk_pid")
 }
 
-# Waits until a visible window of the program whose title matches the
-# pattern is on the screen; prints its id. Fails at once when the program
-# has ended meanwhile. (--all: every condition must hold.)
-wait_window() {
-    local pattern=$1 id=""
-    for _ in $(seq 1 $((start_timeout * 5))); do
+# Prints the id of a visible window of the program whose title matches the
+# pattern, waiting up to the given seconds (default start_timeout) for it;
+# prints nothing when none came or the program has ended.
+# (xdotool's --all: every condition must hold.)
+find_window() {
+    local pattern=$1 seconds=${2:-$start_timeout} id=""
+    for _ in $(seq 1 $((seconds * 5))); do
         id=$(xdotool search --all --onlyvisible --pid "$grisk_pid" --name "$pattern" 2>/dev/null | head -n1) || true
         [ -n "$id" ] && break
-        kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while waiting for \"$pattern\""
+        kill -0 "$grisk_pid" 2>/dev/null || break
         sleep 0.2
     done
-    [ -n "$id" ] || fail "no window \"$pattern\" within $start_timeout s"
+    echo "$id"
+}
+
+# As find_window, but fails when the window does not come.
+wait_window() {
+    local id
+    id=$(find_window "$1")
+    if [ -z "$id" ]; then
+        kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while waiting for \"$1\""
+        fail "no window \"$1\" within $start_timeout s"
+    fi
     echo "$id"
 }
 
@@ -139,11 +150,15 @@ ticks_in() {
 # must stay idle.
 expect_idle() {
     local waited=0 used
-    while used=$(ticks_in 1); [ "$used" -gt "$idle_ticks_allowed" ]; do
+    while :; do
+        kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while the table settled"
+        used=$(ticks_in 1)
+        [ "$used" -gt "$idle_ticks_allowed" ] || break
         waited=$((waited + 1))
         [ "$waited" -lt "$settle_limit" ] || fail "the table never settled (still $used ticks a second)"
     done
     used=$(ticks_in "$idle_seconds")
+    kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while it should idle"
     [ "$used" -le "$idle_ticks_allowed" ] ||
         fail "an idle table used $used clock ticks in $idle_seconds s"
     log "idle: $used clock ticks in $idle_seconds s"
@@ -179,15 +194,24 @@ expect_clean_exit() {
 
 # ---- what a player does -------------------------------------------------------
 
+# Types the name into the sign-in box; the tutorial then opens. Keys sent
+# before the box took the focus are lost, so a box still waiting is
+# answered again.
 sign_in() {
     local dialog
-    dialog=$(wait_window "^Welcome to Grisk's World$")
-    xdotool windowactivate --sync "$dialog"
-    xdotool windowfocus --sync "$dialog"
-    xdotool type --delay 40 "$1"
-    xdotool key Return
-    wait_window "^Tutorial$" >/dev/null
-    log "signed in as $1"
+    for _ in 1 2 3; do
+        dialog=$(wait_window "^Welcome to Grisk's World$")
+        xdotool windowactivate --sync "$dialog"
+        xdotool windowfocus --sync "$dialog"
+        xdotool key ctrl+a
+        xdotool type --delay 40 "$1"
+        xdotool key Return
+        if [ -n "$(find_window '^Tutorial$' 30)" ]; then
+            log "signed in as $1"
+            return
+        fi
+    done
+    fail "the sign-in did not take the name"
 }
 
 # A second copy, started while this one runs, is refused with a box; once
@@ -195,9 +219,18 @@ sign_in() {
 expect_second_copy_refused() {
     local first_pid=$grisk_pid first_log=$grisk_log box
     start_grisk second
-    box=$(wait_window '^Grisk and Varnok$')
-    xdotool windowactivate --sync "$box"
-    xdotool key Return
+    for _ in 1 2 3; do
+        box=$(find_window '^Grisk and Varnok$')
+        kill -0 "$grisk_pid" 2>/dev/null || break  # answered by the last try
+        [ -n "$box" ] || fail "a second copy showed no box"
+        xdotool windowactivate --sync "$box"
+        xdotool key Return
+        for _ in $(seq 1 150); do
+            kill -0 "$grisk_pid" 2>/dev/null || break
+            sleep 0.2
+        done
+        kill -0 "$grisk_pid" 2>/dev/null || break
+    done
     wait_for_exit
     [ "$exit_code" -eq 1 ] || fail "a refused second copy exited with $exit_code"
     grisk_pid=$first_pid
