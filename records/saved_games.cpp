@@ -69,17 +69,19 @@ void AutoSaveGame() {
     const QByteArray bytes = recs.SaveRecord.encode();
     vb::RecordFile& backup = BackupFile();
     if (!backup.isOpen()) return;
-    backup.write(recs.CurrentSlot, bytes);
-    backup.write(14, bytes);
+    bool written = backup.write(recs.CurrentSlot, bytes);
+    written = backup.write(14, bytes) && written;
     if (recs.TurnCount == 0) {
-        backup.write(11, bytes);
-        backup.write(13, bytes);
+        written = backup.write(11, bytes) && written;
+        written = backup.write(13, bytes) && written;
     }
+    if (!written) qWarning("The auto-save could not be written: %s", qUtf8Printable(backup.errorText()));
 }
 
 void WriteMoveLogRecord(int recordNo) {
     vb::RecordFile& log = MoveLogFile();
-    if (log.isOpen()) log.write(recordNo, recs.SaveRecord.encode());
+    if (log.isOpen() && !log.write(recordNo, recs.SaveRecord.encode()))
+        qWarning("The move log could not be written: %s", qUtf8Printable(log.errorText()));
 }
 
 }  // namespace grisk
