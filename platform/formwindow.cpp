@@ -245,6 +245,7 @@ void FormWindow::scheduleRepaint() { update(); }
 void FormWindow::detach() {
     form_ = nullptr;
     pressed_ = nullptr;
+    active_ = nullptr;
     if (modalLoop_) modalLoop_->quit();
     hide();
     if (dispatching_ > 0)
@@ -255,6 +256,7 @@ void FormWindow::detach() {
 
 void FormWindow::controlGone(Control* c) {
     if (pressed_ == c) pressed_ = nullptr;
+    if (active_ == c) active_ = nullptr;
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
@@ -306,6 +308,7 @@ void FormWindow::mouseEvent(QMouseEvent* e, int what) {
     Form* form = form_;
     if (what == 0) {
         pressed_ = c;
+        if (c->kind() == Kind::PictureBox || c->kind() == Kind::CommandButton) active_ = c;
         guarded([&] { form->MouseDown(*c, button, shift, x, y); });
     } else if (what == 1) {
         guarded([&] { form->MouseMove(*c, button, shift, x, y); });
@@ -332,7 +335,13 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
     if (!form_) return;
     int code = keyCodeOf(*e);
     if (code == 0) return;
-    guarded([&] { form_->Form_KeyDown(code, vb::shiftOf(*e)); });
+    const int shift = vb::shiftOf(*e);
+    Form* form = form_;
+    guarded([&] { form->Form_KeyDown(code, shift); });
+    // Then the picture or button that has the focus, unless the form's
+    // handler took the key (or its window has gone meanwhile).
+    if (code != 0 && form_ && active_ && active_->Visible() && active_->Enabled())
+        guarded([&] { form->KeyDown(*active_, code, shift); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {

@@ -47,6 +47,7 @@ private:
 
     Form* form_;
     Control* pressed_ = nullptr;
+    Control* active_ = nullptr;  // the picture or button last pressed: it takes the keys
     bool applying_ = false;
     int dispatching_ = 0;        // handlers running in this window
     bool deletePending_ = false; // detached while a handler ran

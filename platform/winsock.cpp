@@ -102,4 +102,10 @@ int Winsock::LocalPort() const {
     return socket_ ? socket_->localPort() : 0;
 }
 
+QString Winsock::LocalIP() const {
+    if (socket_) return socket_->localAddress().toString();
+    if (server_) return server_->serverAddress().toString();
+    return QString();
+}
+
 }  // namespace vb

@@ -36,6 +36,8 @@ public:
     int BytesReceived() const;
     void Close();
     int LocalPort() const;
+    // The address of this machine on the connection, "" when none.
+    QString LocalIP() const;
 
     // Raised when data arrives, a connection is requested, or an error occurs.
     std::function<void()> onDataArrival;
