@@ -10,6 +10,10 @@ class ControlArray;
 
 namespace grisk {
 
+inline constexpr int kKing = 13;      // the wild card's rank
+inline constexpr int kFullPile = 12;  // cards of a complete centre pile
+inline constexpr int kHandSize = 5;   // cards of a full hand
+
 // The rank 1..13 of a card number (13 a King), 0 for 0. The caller's number
 // is left reduced to 1..52.
 int CardRank(int& cardNo);

@@ -74,6 +74,13 @@ public:
     // The Deal button (engine/new_game.cpp).
     void Click(vb::Control& c) override;
     void cmdDeal_Click();
+
+    // Mouse and keys on the pile pictures (engine/card_handling.cpp).
+    void MouseDown(vb::Control& c, int button, int shift, double x, double y) override;
+    void MouseMove(vb::Control& c, int button, int shift, double x, double y) override;
+    void MouseUp(vb::Control& c, int button, int shift, double x, double y) override;
+    void DblClick(vb::Control& c) override;
+    void KeyDown(vb::Control& c, int& keyCode, int shift) override;
 };
 
 // The main window; made on first use, as the run time's global instance.

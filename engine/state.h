@@ -7,6 +7,10 @@
 
 #include "platform/vbarray.h"
 
+namespace vb {
+class ControlArray;
+}
+
 namespace grisk {
 
 using vb::Array;
@@ -112,6 +116,28 @@ struct EngineState {
     Array<QString, 1> LevelNames{{0, 2}};
     int MainFormWidth = 0;
     int MainFormHeight = 0;
+
+    // The human's moves, the piles in play and the stalemate.
+    int SourceSlot = 0;     // slot 1..10 of the card being moved
+    int DropSlot = 0;       // the slot pressed, then the slot dropped on
+    int InfoPile = 0;       // pile picture last right-clicked; 0 the stock
+    int InfoHold = 0;       // 1: the pile-information window shows another seat's or a pay-off pile
+    int Dragging = 0;       // 1 while a card picture is being dragged
+    int DragLeft = 0;       // home of the dragged picture, pixels
+    int DragTop = 0;
+    int GrabX = 0;          // the press point inside the picture, pixels
+    int GrabY = 0;
+    bool DragMove = false;  // the played card already lies on its centre pile
+    vb::ControlArray* DropTarget = nullptr;  // PicCenter or Picture7; nullptr for none
+    bool CardRightPress = false;    // the last press on a card was a right press
+    bool RestoreOwnAvatar = false;  // the next press brings the human's avatar back
+    int OutMoveFrom = 0;    // the human's last move for the other machines
+    int OutMoveTo = 0;
+    int LastBlockRemark = 0;  // remark line 1..10 of the last blocking play
+    int LastBlockSound = 0;   // sound 7..10 of the last blocking play
+    int ScratchIndex = 0;     // 666 marks a failed stalemate recovery
+    QString RulesText;        // the house rules as the rules label shows them
+    bool HumanMoveBusy = false;  // a play of the human is under way
 
     // Shared scratch values.
     QString MsgText;

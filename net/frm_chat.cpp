@@ -4,7 +4,11 @@
 
 namespace grisk {
 
-FrmChat::FrmChat() : vb::Form(QStringLiteral("frmChat")) { setCaption(QStringLiteral("Chat")); }
+FrmChat::FrmChat()
+    : vb::Form(QStringLiteral("frmChat")), Command1(addControl(vb::Kind::CommandButton, "Command1")) {
+    setCaption(QStringLiteral("Chat"));
+    Command1.setCaption(QStringLiteral("Send"));
+}
 
 FrmChat& frmChat() {
     return vb::DefaultInstance<FrmChat>::get();

@@ -8,6 +8,7 @@ namespace grisk {
 class FrmChat : public vb::Form {
 public:
     FrmChat();
+    vb::Control& Command1;  // the send button
 };
 
 FrmChat& frmChat();

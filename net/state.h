@@ -39,6 +39,9 @@ struct InternetState {
     double SavedMoveDelay = 0;  // the local CompDelay kept aside during an Internet game
     bool OldPeer = false;       // the peer is of the oldest version
     vb::Array<QString, 1> PartialText{{0, 4}};  // per connection, text not yet ended by a line feed
+
+    // The human's moves and the diagnostic keys.
+    QString HostAddress;  // the host's address as this machine reached it
 };
 
 extern InternetState inet;

@@ -24,6 +24,8 @@ struct ShellState {
     // turn was restored or restarted since the deal.
     bool DealFromGameNew = false;
     bool TurnRestored = false;
+
+    bool MenuOpen = false;  // the pop-up command list is open
 };
 
 extern ShellState cmd;

@@ -65,6 +65,12 @@ struct TableState {
     // Flags and options of neighbouring subsystems that the table reads or
     // clears; each moves to its owner's state when that subsystem is built.
     bool TableLaidOut = false;         // the table has been laid out once since start-up
+
+    // The pile-information window: (1) the seat and (2) the pile it shows;
+    // 0 and 0 after a pay-off or stock view.
+    vb::Array<int, 1> InfoSel{{0, 2}};
+    // The mouse has entered the menu strip since it was last closed.
+    bool PanelHover = false;
 };
 
 extern TableState tbl;

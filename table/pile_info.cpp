@@ -1,0 +1,172 @@
+#include "table/pile_info.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "engine/frm_grisk.h"
+#include "engine/state.h"
+#include "platform/twips.h"
+#include "platform/vb.h"
+#include "records/state.h"
+#include "shell/state.h"
+#include "table/card_drawing.h"
+#include "table/layout_sizes.h"
+#include "table/state.h"
+
+namespace grisk {
+
+namespace {
+constexpr int kShown = 10;
+constexpr double kSmallW = screen::PixelsToTwips(kSmallCardWidthPx);
+constexpr double kSmallH = screen::PixelsToTwips(kSmallCardHeightPx);
+constexpr int kOverlapTw = 60;
+constexpr int kCaptionTw = 300;
+constexpr int kMarginTw = 100;
+
+void rememberPosition() {
+    FrmHold& w = frmHold();
+    recs.HoldLeft = static_cast<int>(std::lround(w.Left()));
+    recs.HoldTop = static_cast<int>(std::lround(w.Top()));
+}
+
+// The window placed where it was left, every picture empty.
+FrmHold& prepareWindow() {
+    FrmHold& w = frmHold();
+    if (w.WindowState() == 1) {
+        w.Show();
+        w.setWindowState(0);
+    }
+    w.setLeft(recs.HoldLeft);
+    w.setTop(recs.HoldTop);
+    for (int i = 1; i <= kShown; ++i) DrawCard(w.Picture8, i, 0, kEmptyMark);
+    return w;
+}
+
+// The hidden cards from depth n (right under the top) down, at most ten.
+void showCards(FrmHold& w, int n, const std::function<int(int)>& cardAt, const QString& caption) {
+    w.lblHold.setCaption(caption);
+    const int deepest = n > kShown ? n - kShown + 1 : 1;
+    int pic = 1;
+    for (int k = n; k >= deepest; --k) DrawCard(w.Picture8, pic++, cardAt(k), 0);
+}
+
+bool holdPileShown() { return eng.InfoPile >= 7 && eng.InfoPile <= 10; }
+}  // namespace
+
+FrmHold::FrmHold()
+    : vb::Form(QStringLiteral("frmHold")),
+      Picture8(addArray(vb::Kind::PictureBox, "Picture8", 1)),
+      lblHold(addControl(vb::Kind::Label, "lblHold")),
+      cmdExit(addArray(vb::Kind::CommandButton, "cmdExit", 0)) {
+    setCaption(QStringLiteral("Hidden cards"));
+    const int step = kSmallW - kOverlapTw;
+    Picture8(1).setGeometryTw(kMarginTw, kCaptionTw + kMarginTw, kSmallW, kSmallH);
+    Picture8(1).setVisible(true);
+    for (int i = 2; i <= kShown; ++i) {
+        vb::Control& pic = Picture8.Load(i);
+        pic.setGeometryTw(Picture8(i - 1).leftTw() + step, Picture8(1).topTw(), kSmallW, kSmallH);
+        pic.setVisible(true);
+        pic.ZOrder(0);
+    }
+    const double width = Picture8(kShown).leftTw() + kSmallW + kMarginTw;
+    lblHold.setGeometryTw(kMarginTw, 60, width - 2 * kMarginTw - 600, kCaptionTw - 60);
+    cmdExit(0).setCaption(QStringLiteral("x"));
+    cmdExit(0).setGeometryTw(width - 300 - 70, 30, 300, 240);
+    cmdExit.Load(1).setCaption(QStringLiteral("-"));
+    cmdExit(1).setGeometryTw(cmdExit(0).leftTw() - 300, 30, 300, 240);
+    cmdExit(1).setVisible(true);
+    Move(recs.HoldLeft, recs.HoldTop, width + vb::FrameWidthTw(),
+         kCaptionTw + kSmallH + 2 * kMarginTw + vb::FrameHeightTw());
+}
+
+void FrmHold::Click(vb::Control& c) {
+    rememberPosition();
+    if (c.Name() == QLatin1String("cmdExit") && c.Index() == 0) Hide();
+}
+
+void FrmHold::Form_QueryUnload(int& cancel, int unloadMode) {
+    // A close by the user only hides the window; the program's own unload goes through.
+    if (unloadMode == 1) return;
+    cancel = 1;
+    Hide();
+}
+
+FrmHold& frmHold() { return vb::DefaultInstance<FrmHold>::get(); }
+bool FrmHoldExists() { return vb::DefaultInstance<FrmHold>::exists(); }
+void ReleaseFrmHold() { vb::DefaultInstance<FrmHold>::release(); }
+
+bool PileInfoShown() { return FrmHoldExists() && frmHold().isLoaded() && frmHold().Visible(); }
+
+void HoldInfo(const vb::Array<int, 3>& holdPiles, const vb::Array<int, 1>& humanCounts, int, const QString&) {
+    FrmHold& w = prepareWindow();
+    if (!holdPileShown()) return;
+    const int p = eng.InfoPile - 6;
+    tbl.InfoSel(2) = eng.InfoPile;
+    tbl.InfoSel(1) = 1;
+    const int n = humanCounts(p);
+    showCards(w, n, [&](int k) { return holdPiles(0, p, k); }, " Your Hold Cards Hidden:" + vb::Str(n) + " ");
+}
+
+void HoldInfo(const vb::Array<int, 3>& holdPiles, const vb::Array<int, 2>& table, int, const QString& name) {
+    FrmHold& w = prepareWindow();
+    if (!holdPileShown()) return;
+    const int p = eng.InfoPile - 6;
+    tbl.InfoSel(2) = eng.InfoPile;
+    const int n = std::max(table(p, 1) - 1, 0);
+    showCards(w, n, [&](int k) { return holdPiles(0, p, k); },
+              " " + name + "'s Hold Cards Hidden:" + vb::Str(n) + " ");
+}
+
+void HoldInfo(const vb::Array<int, 2>& pile, const vb::Array<int, 2>&, int sideLeft, const QString&) {
+    FrmHold& w = prepareWindow();
+    if (eng.InfoPile == 1) {
+        const int n = std::max(sideLeft - 1, 0);
+        showCards(w, n, [&](int k) { return pile(0, k); }, " Side Cards Hidden:" + vb::Str(n) + " ");
+    } else if (eng.InfoPile == 0) {
+        const int n = eng.StockCount;
+        showCards(w, n, [&](int k) { return pile(0, k); }, " Stock Cards Hidden:" + vb::Str(n) + " ");
+    } else {
+        return;
+    }
+    tbl.InfoSel(1) = 0;
+    tbl.InfoSel(2) = 0;
+}
+
+void ShowPileInfo(const PlayerRecord& rec, int seat) {
+    const bool moving = seat == eng.Pturn;
+    if (holdPileShown()) {
+        eng.InfoHold = 1;
+        tbl.InfoSel(1) = seat;
+        if (moving)
+            HoldInfo(eng.OppHold, eng.OppHoldTable, 0, rec.Name);
+        else
+            HoldInfo(rec.Hold, rec.HoldTable, 0, rec.Name);
+        frmHold().Show();
+    } else if (eng.InfoPile == 1) {
+        const int count = moving ? eng.OppSideCount : rec.RecSideCount;
+        if (eng.OppSideCount > 0 && eng.SideCount > 0 && !cmd.DeveloperMode) {
+            frmGrisk().Label9(1).setCaption(rec.Name + " SIDE : " + vb::Str(count));
+            return;
+        }
+        eng.InfoHold = 1;
+        const vb::Array<int, 2>& side = moving ? eng.OppSide : rec.Side;
+        HoldInfo(side, side, count, QString());
+        frmHold().Show();
+    }
+}
+
+void RefreshPileInfo(const QString& pile) {
+    FrmHold& w = frmHold();
+    if (eng.InfoHold == 1) {
+        if (tbl.InfoSel(1) != eng.Pturn || tbl.InfoSel(2) != eng.InfoPile) return;
+        w.Hide();
+        HoldInfo(eng.OppHold, eng.OppHoldTable, 0, pile);
+    } else {
+        w.Hide();
+        HoldInfo(eng.PlayerHold, eng.PlayerHoldCount, 0, QString());
+    }
+    w.Show();
+}
+
+}  // namespace grisk

@@ -1,0 +1,52 @@
+// The pile-information window frmHold: the cards hidden under the top of a
+// hold pile, a pay-off pile or the stock, face up, the one right under the
+// top first.
+#pragma once
+
+#include <QString>
+
+#include "platform/controls.h"
+#include "platform/vbarray.h"
+
+namespace grisk {
+
+struct PlayerRecord;
+
+class FrmHold : public vb::Form {
+public:
+    FrmHold();
+    vb::ControlArray& Picture8;  // 1..10: the cards shown
+    vb::Control& lblHold;        // what the window shows, and how many cards are hidden
+    vb::ControlArray& cmdExit;   // 0 hides the window
+
+    void Click(vb::Control& c) override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+};
+
+FrmHold& frmHold();
+bool FrmHoldExists();
+void ReleaseFrmHold();
+// True while the window is loaded and shown.
+bool PileInfoShown();
+
+// Fills the window for the pile picture InfoPile: 7..10 hold pile
+// InfoPile - 6 of holdPiles (the human's, with the counts below the top in
+// humanCounts), 1 a pay-off pile of sideLeft cards, 0 the stock.
+void HoldInfo(const vb::Array<int, 3>& holdPiles, const vb::Array<int, 1>& humanCounts, int sideLeft,
+              const QString& name);
+// The same for another seat's hold pile: table(p, 1) counts pile p whole.
+void HoldInfo(const vb::Array<int, 3>& holdPiles, const vb::Array<int, 2>& table, int sideLeft,
+              const QString& name);
+// The same for a pay-off pile (pile's positions 1..sideLeft) or the stock
+// (the Deck, InfoPile 0).
+void HoldInfo(const vb::Array<int, 2>& pile, const vb::Array<int, 2>& unused, int sideLeft, const QString& name);
+
+// A right press on a pile picture of seat 2..4 (InfoPile its index): its
+// hold pile in the window, or during a game only its pay-off count on the
+// message line.
+void ShowPileInfo(const PlayerRecord& rec, int seat);
+
+// Fills the window again after a move changed the pile it shows.
+void RefreshPileInfo(const QString& pile);
+
+}  // namespace grisk

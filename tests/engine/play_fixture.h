@@ -1,0 +1,183 @@
+// A table in the middle of a game, built directly in the shared state: the
+// human's pay-off pile, hand and hold piles, the other seats' piles, the
+// centre piles, the stock and the used pile, then drawn as the table draws
+// them. Card numbers carry their rank: Card(rank, n) is the rank's card in
+// the n-th run of 13 numbers (runs 0..7 at two players).
+#pragma once
+
+#include <initializer_list>
+#include <map>
+#include <vector>
+
+#include "engine/cards.h"
+#include "engine/frm_grisk.h"
+#include "engine/player_record.h"
+#include "engine/state.h"
+#include "platform/msgbox.h"
+#include "platform/sound.h"
+#include "records/state.h"
+#include "table/layout.h"
+#include "table/layout_fixture.h"
+
+namespace grisk_test {
+
+constexpr int Card(int rank, int run = 0) { return 13 * run + rank; }
+constexpr int RankOf(int card) { return (card - 1) % 13 + 1; }
+
+class PlayTest : public LayoutTest {
+protected:
+    void SetUp() override {
+        LayoutTest::SetUp();
+        grisk::eng.DataFolder = tempFolder() + "/";
+        vb::msgbox_script::clearShown();
+    }
+
+    // A table of players and centres, the human on turn, the opponents'
+    // pay-off piles of three cards each so that the game is running.
+    void table(int players = 2, int centres = 3) {
+        buildTable(players, centres);
+        grisk::eng.Pturn = 1;
+        grisk::eng.TurnName = "Grisk";
+        // Pay-off piles of run 0: seat 2 ends in a Jack, seat 3 in an Eight,
+        // seat 4 in a Five.
+        const char* names[] = {"Grisk", "Varnok", "Zozida"};
+        for (int seat = 2; seat <= players; ++seat) {
+            grisk::SeatRecord(seat).Name = names[seat - 2];
+            const int top = 11 - 3 * (seat - 2);
+            setSeatSide(seat, {Card(top - 2), Card(top - 1), Card(top)});
+        }
+        grisk::eng.OppSideCount = grisk::eng.Player2.RecSideCount;
+        grisk::eng.HandCount = 5;
+    }
+
+    void setSide(std::initializer_list<int> bottomToTop) {
+        auto& e = grisk::eng;
+        e.PlayerSide.clear();
+        e.SideCount = 0;
+        for (int c : bottomToTop) put(e.PlayerSide, ++e.SideCount, c);
+        e.PlayerSlots(0, 1) = e.PlayerSide(0, e.SideCount);
+        e.PlayerSlots(1, 1) = e.PlayerSide(1, e.SideCount);
+        e.SideShape = 25 - e.SideCount + 1;
+    }
+    // Hand places 2.. in order; 0 leaves a place empty.
+    void setHand(std::initializer_list<int> cards) {
+        int s = 2;
+        grisk::eng.HandCount = 0;
+        for (int c : cards) {
+            put(grisk::eng.PlayerSlots, s++, c);
+            if (c != 0) ++grisk::eng.HandCount;
+        }
+        while (s <= 6) put(grisk::eng.PlayerSlots, s++, 0);
+    }
+    void setHold(int p, const std::vector<int>& cards) {
+        auto& e = grisk::eng;
+        e.PlayerHoldCount(p) = cards.empty() ? 0 : static_cast<int>(cards.size()) - 1;
+        for (int d = 1; d <= e.PlayerHoldCount(p); ++d) {
+            e.PlayerHold(0, p, d) = cards[d - 1];
+            e.PlayerHold(1, p, d) = RankOf(cards[d - 1]);
+        }
+        put(e.PlayerSlots, p + 6, cards.empty() ? 0 : cards.back());
+    }
+    // The cards of a centre pile from its first; a King counts as the
+    // place it takes.
+    void setCentre(int c, std::initializer_list<int> cards) {
+        auto& e = grisk::eng;
+        int k = 0;
+        for (int n : cards) {
+            ++k;
+            e.CenterPile(0, c, k) = n;
+            e.CenterPile(1, c, k) = RankOf(n);
+        }
+        e.CenterCount(c) = k;
+    }
+    // Centre pile c standing at n: Ace up to rank n of one run.
+    void stackCentre(int c, int n, int run) {
+        auto& e = grisk::eng;
+        for (int k = 1; k <= n; ++k) {
+            e.CenterPile(0, c, k) = Card(k, run);
+            e.CenterPile(1, c, k) = k;
+        }
+        e.CenterCount(c) = n;
+    }
+    void setStock(const std::vector<int>& bottomToTop) {
+        auto& e = grisk::eng;
+        for (int i = 1; i <= e.TotalCards; ++i) e.Deck(0, i) = e.Deck(1, i) = 0;
+        e.StockCount = 0;
+        for (int c : bottomToTop) {
+            ++e.StockCount;
+            e.Deck(0, e.StockCount) = c;
+            e.Deck(1, e.StockCount) = RankOf(c);
+        }
+    }
+    void setUsed(const std::vector<int>& firstToLast) {
+        auto& e = grisk::eng;
+        e.Used.clear();
+        e.UsedCount = 0;
+        for (int c : firstToLast) put(e.Used, ++e.UsedCount, c);
+    }
+    void setSeatSide(int seat, std::initializer_list<int> bottomToTop) {
+        grisk::PlayerRecord& r = grisk::SeatRecord(seat);
+        r.Side.clear();
+        r.RecSideCount = 0;
+        for (int c : bottomToTop) put(r.Side, ++r.RecSideCount, c);
+        r.Slots(0, 1) = r.Side(0, r.RecSideCount);
+        r.Slots(1, 1) = r.Side(1, r.RecSideCount);
+        if (seat == 2) {  // seat 2 is the loaded seat during the human's turn
+            grisk::eng.OppSide = r.Side;
+            grisk::eng.OppSideCount = r.RecSideCount;
+        }
+    }
+    void setSeatHand(int seat, std::initializer_list<int> cards) {
+        int s = 2;
+        for (int c : cards) put(grisk::SeatRecord(seat).Slots, s++, c);
+    }
+    void setSeatHold(int seat, int p, std::initializer_list<int> bottomToTop) {
+        grisk::PlayerRecord& r = grisk::SeatRecord(seat);
+        int d = 0;
+        for (int c : bottomToTop) {
+            ++d;
+            r.Hold(0, p, d) = c;
+            r.Hold(1, p, d) = RankOf(c);
+        }
+        r.HoldTable(p, 1) = d;
+        put(r.Slots, p + 6, d == 0 ? 0 : r.Hold(0, p, d));
+    }
+
+    // Draws the position and lets the human play.
+    void show() {
+        grisk::RedrawTable();
+        grisk::EnablePileRange(f().Picture7, true, 1, 10);
+    }
+
+    // How often every card number lies on the table, in any pile.
+    std::map<int, int> everyCard() const {
+        const auto& e = grisk::eng;
+        std::map<int, int> n;
+        auto add = [&](int c) {
+            if (c != 0) ++n[c];
+        };
+        for (int i = 1; i <= e.StockCount; ++i) add(e.Deck(0, i));
+        for (int i = 1; i <= e.UsedCount; ++i) add(e.Used(0, i));
+        for (int c = 1; c <= e.NumCenters; ++c)
+            for (int k = 1; k <= e.CenterCount(c); ++k) add(e.CenterPile(0, c, k));
+        for (int i = 1; i <= e.SideCount; ++i) add(e.PlayerSide(0, i));
+        for (int s = 2; s <= 10; ++s) add(e.PlayerSlots(0, s));
+        for (int p = 1; p <= 4; ++p)
+            for (int d = 1; d <= e.PlayerHoldCount(p); ++d) add(e.PlayerHold(0, p, d));
+        for (int seat = 2; seat <= e.NumPlayers; ++seat) {
+            const grisk::PlayerRecord& r = grisk::SeatRecord(seat);
+            for (int i = 1; i <= r.RecSideCount; ++i) add(r.Side(0, i));
+            for (int s = 2; s <= 6; ++s) add(r.Slots(0, s));
+            for (int p = 1; p <= 4; ++p)
+                for (int d = 1; d <= r.HoldTable(p, 1); ++d) add(r.Hold(0, p, d));
+        }
+        return n;
+    }
+
+    static void put(vb::Array<int, 2>& pile, int i, int card) {
+        pile(0, i) = card;
+        pile(1, i) = card == 0 ? 0 : RankOf(card);
+    }
+};
+
+}  // namespace grisk_test
