@@ -175,6 +175,20 @@ TEST_F(RemoteReshuffleTest, AStockOfTheWrongSizeIsNotTaken) {
     expectUntouched();
 }
 
+TEST_F(RemoteReshuffleTest, TheHostShufflesAndSendsItsNewStock) {
+    inet.IsHost = 1;
+    inet.NetSlotCount = 1;  // its peer's connection has gone: the wait for the answer ends
+    grisk::RESHUFFLE();
+    EXPECT_EQ(eng.StockCount, 24);
+    EXPECT_EQ(eng.UsedCount, 0);
+    ASSERT_TRUE(inet.NetPayload.startsWith("DK "));
+    const QStringList numbers = inet.NetPayload.mid(3).split('#', Qt::SkipEmptyParts);
+    ASSERT_EQ(numbers.size(), 24) << "card numbers only, no rule tail, for a peer above \"74\"";
+    for (int i = 1; i <= 24; ++i) EXPECT_EQ(vb::Val(numbers[i - 1]), eng.Deck(0, i)) << i;
+    EXPECT_EQ(f().Label9(0).Caption(), "");
+    EXPECT_TRUE(grisk::frmChat().Command1.Enabled());
+}
+
 // A close of the real main window while a play runs.
 class CloseDuringAPlayTest : public grisk_test::StartedTableTest {};
 
