@@ -30,12 +30,6 @@ protected:
         for (int k = 1; k <= 10; ++k) eng.Player2.RecComments(k) = QString("remark %1").arg(k);
         for (int k = 7; k <= 11; ++k) eng.Player2.Sounds(k) = QString("/nonexistent/seat2-%1.wav").arg(k);
     }
-    void play(int slot, int centre) {
-        eng.SourceSlot = slot;
-        eng.TargetCenter = centre;
-        eng.DragMove = false;
-        grisk::Player_Move();
-    }
 };
 
 TEST_F(PlayEffectsTest, APlayThatBlocksSeatTwoDrawsADifferentRemarkEachTime) {

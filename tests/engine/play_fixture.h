@@ -11,6 +11,7 @@
 
 #include "engine/cards.h"
 #include "engine/frm_grisk.h"
+#include "engine/player_move.h"
 #include "engine/player_record.h"
 #include "engine/state.h"
 #include "platform/msgbox.h"
@@ -141,6 +142,15 @@ protected:
         }
         r.HoldTable(p, 1) = d;
         put(r.Slots, p + 6, d == 0 ? 0 : r.Hold(0, p, d));
+    }
+
+    // The human's card of slot played onto centre pile centre, as a
+    // double-click or a key plays it (the centre rule has allowed it).
+    void play(int slot, int centre) {
+        grisk::eng.SourceSlot = slot;
+        grisk::eng.TargetCenter = centre;
+        grisk::eng.DragMove = false;
+        grisk::Player_Move();
     }
 
     // Draws the position and lets the human play.

@@ -31,12 +31,6 @@ protected:
         setHand({Card(1, 2), Card(5, 2), Card(6, 2), Card(7, 2), Card(9, 2)});
         setStock({Card(2, 5), Card(3, 5), Card(4, 5), Card(5, 5), Card(6, 5), Card(7, 5)});
     }
-    void play(int slot, int centre) {
-        eng.SourceSlot = slot;
-        eng.TargetCenter = centre;
-        eng.DragMove = false;
-        grisk::Player_Move();
-    }
 };
 
 TEST_F(PlayerMoveTest, AHandCardGoesOnThePileAndItsPlaceEmpties) {
