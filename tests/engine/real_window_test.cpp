@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "net/state.h"
 #include "platform/formwindow.h"
 #include "started_table.h"
 
@@ -91,6 +93,19 @@ TEST_F(RealWindowTest, ADoubleClickPlaysTheCardToTheFirstPileItFits) {
     mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(eng.CenterCount(2), 1) << "pile 1 stands at 1; the Ace goes on the first empty pile";
     EXPECT_EQ(eng.PlayerSlots(0, 3), 0);
+}
+
+TEST_F(RealWindowTest, KeysGoToTheCardPictureLastPressed) {
+    setSide({Card(8, 1), Card(9, 1)});
+    setHand({Card(5, 2), Card(1, 2), Card(7, 2), Card(9, 2), Card(10, 2)});
+    show();
+    grisk::inet.PeerVersion = "75";
+    const QPointF at = centreOf(f().Picture7(4));
+    mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    QApplication::sendEvent(f().window(), &key);
+    EXPECT_EQ(f().Label9(1).Caption(), "75");
 }
 
 }  // namespace
