@@ -25,32 +25,24 @@ namespace grisk_test {
 constexpr int Card(int rank, int run = 0) { return 13 * run + rank; }
 constexpr int RankOf(int card) { return (card - 1) % 13 + 1; }
 
-class PlayTest : public LayoutTest {
-protected:
-    void SetUp() override {
-        LayoutTest::SetUp();
-        grisk::eng.DataFolder = tempFolder() + "/";
-        vb::msgbox_script::clearShown();
-    }
-
-    // A table of players and centres, the human on turn, the opponents'
-    // pay-off piles of three cards each so that the game is running.
-    void table(int players = 2, int centres = 3) {
-        buildTable(players, centres);
+// Positions put on the table directly in the shared state, for any fixture
+// with a laid-out table.
+class PlayPosition {
+public:
+    // The opponents' pay-off piles of three cards each, so that a game is
+    // running; the human on turn. Pay-off piles of run 0: seat 2 ends in a
+    // Jack, seat 3 in an Eight, seat 4 in a Five.
+    void gameRunning(int players) {
         grisk::eng.Pturn = 1;
         grisk::eng.TurnName = "Grisk";
-        // Pay-off piles of run 0: seat 2 ends in a Jack, seat 3 in an Eight,
-        // seat 4 in a Five.
         const char* names[] = {"Grisk", "Varnok", "Zozida"};
         for (int seat = 2; seat <= players; ++seat) {
             grisk::SeatRecord(seat).Name = names[seat - 2];
             const int top = 11 - 3 * (seat - 2);
             setSeatSide(seat, {Card(top - 2), Card(top - 1), Card(top)});
         }
-        grisk::eng.OppSideCount = grisk::eng.Player2.RecSideCount;
         grisk::eng.HandCount = 5;
     }
-
     void setSide(std::initializer_list<int> bottomToTop) {
         auto& e = grisk::eng;
         e.PlayerSide.clear();
@@ -156,7 +148,7 @@ protected:
     // Draws the position and lets the human play.
     void show() {
         grisk::RedrawTable();
-        grisk::EnablePileRange(f().Picture7, true, 1, 10);
+        grisk::EnablePileRange(grisk::frmGrisk().Picture7, true, 1, 10);
     }
 
     // How often every card number lies on the table, in any pile.
@@ -187,6 +179,20 @@ protected:
     static void put(vb::Array<int, 2>& pile, int i, int card) {
         pile(0, i) = card;
         pile(1, i) = card == 0 ? 0 : RankOf(card);
+    }
+};
+
+class PlayTest : public LayoutTest, public PlayPosition {
+protected:
+    void SetUp() override {
+        LayoutTest::SetUp();
+        grisk::eng.DataFolder = tempFolder() + "/";
+        vb::msgbox_script::clearShown();
+    }
+    // A table of players and centres with a game running.
+    void table(int players = 2, int centres = 3) {
+        buildTable(players, centres);
+        gameRunning(players);
     }
 };
 
