@@ -49,7 +49,10 @@ FrmGrisk::FrmGrisk()
       imgCenter(addControl(vb::Kind::Image, "imgCenter")),
       imgIcon(addControl(vb::Kind::Image, "imgIcon")),
       imgMenu(addControl(vb::Kind::Image, "imgMenu")),
-      imgSlap(addControl(vb::Kind::Image, "imgSlap")) {
+      imgSlap(addControl(vb::Kind::Image, "imgSlap")),
+      imgTip(addControl(vb::Kind::Image, "imgTip")),
+      imgTipUp(addControl(vb::Kind::Image, "imgTipUp")) {
+    Timer1.onTimer = [this] { Timer1_Timer(); };
     setCaption(QStringLiteral("Grisk and Varnok"));
     setBackColor(kTableGreen);
     Move(0, 0, 12000, 9000);
@@ -143,6 +146,10 @@ FrmGrisk::FrmGrisk()
     ImgTurn2.setVisible(false);
     ImgHold.setVisible(false);
     LabelPeek.setVisible(false);
+    for (vb::Control* pointer : {&imgTip, &imgTipUp}) {
+        pointer->setGeometryTw(0, 0, screen::PixelsToTwips(32), screen::PixelsToTwips(32));
+        pointer->setVisible(false);
+    }
 }
 
 vb::ControlArray& FrmGrisk::seatPictures(int seat) {

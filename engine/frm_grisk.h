@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/timer.h"
 
 namespace grisk {
 
@@ -47,12 +48,13 @@ public:
     vb::Control& imgMenu;       // the menu picture at the top edge
     vb::Control& imgSlap;       // laid over the avatar's lower edge
 
-    // The idle timer: while enabled it ticks every Interval milliseconds.
-    struct TimerControl {
-        bool Enabled = false;
-        int Interval = 0;
-    };
-    TimerControl Timer1;
+    vb::Control& imgTip;        // tutorial pointers: pointing right,
+    vb::Control& imgTipUp;      // and pointing up
+
+    // The idle timer: while the human is to move it makes the waiting
+    // opponent speak (Timer1_Timer, engine/turn_cycle.cpp).
+    vb::Timer Timer1;
+    void Timer1_Timer();
 
     // The pile-picture array of a seat: 1 the human, 2..4 the others.
     vb::ControlArray& seatPictures(int seat);

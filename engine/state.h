@@ -160,6 +160,21 @@ struct EngineState {
     int RecountHand = 0;     // 1: the next computer turn counts its hand first
     int TurnStart = 0;       // 2 after a deal, 1 a restored human turn, 0 in play
     int MsgAnswer = 0;       // the answer of the last message box the engine asked
+
+    // The end of a turn and of a game (fields of the main window).
+    bool HumanMissedMove = false;  // the human's last turn left a playable pay-off card
+    QString EndText;               // the result text being built
+    int LastMargin = 0;            // margin of the game just counted
+    // Working counters of one statistics slot while a game is counted; wide
+    // enough that a full 16-bit field plus one game never wraps.
+    int StatPlayed = 0;
+    int StatWon = 0;
+    int StatMargin = 0;
+    int StatLost = 0;
+    // The end-of-game picture show: the frames of a personality other than
+    // the default one are loaded, and for which row of the opponent table.
+    bool FlashLoaded = false;
+    int FlashLoadedFor = 0;
 };
 
 extern EngineState eng;

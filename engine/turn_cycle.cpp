@@ -6,42 +6,58 @@
 #include "engine/state.h"
 #include "net/protocol.h"
 #include "net/state.h"
-#include "records/saved_games.h"
+#include "opponent/computer.h"
+#include "platform/twips.h"
+#include "records/remarks.h"
 #include "records/state.h"
+#include "shell/menu_commands.h"
 #include "shell/state.h"
+#include "shell/tutorial.h"
+#include "table/avatar.h"
+#include "table/state.h"
 
 namespace grisk {
 
 namespace {
 
-// The seat's turn ends: its record is stored back and the turn passes to the
-// next seat of SeatOrder; back at the human, the turn is announced and
-// auto-saved. Until the computer player's own turn is built, a computer
-// seat plays nothing and passes.
-void passTurnOn(PlayerRecord& rec) {
-    ExchangePlayerRecord(rec, true);
-    eng.HandCount = 5;
-    eng.TurnIndex += 1;
-    if (eng.TurnIndex > eng.NumPlayers) eng.TurnIndex = 1;
-    eng.Pturn = eng.SeatOrder(eng.TurnIndex);
-    eng.MoveLogPos = 0;
-    if (eng.Pturn != 1) return;
+constexpr int kIdleTwoPlayersMs = 12000;
+constexpr int kIdleMorePlayersMs = 24000;
+constexpr int kMostNudges = 4;
 
-    FrmGrisk& f = frmGrisk();
-    f.Label9(1).setCaption(QStringLiteral("\n\n     It's your turn..."));
-    // The hand is full after the deal (TurnStart 2); refilling it after a
-    // turn of the human's comes with the computer's own turn end.
-    eng.TurnStart = 0;
-    if (recs.AutoSaveOn) {
-        recs.TurnCount += 1;
-        AutoSaveGame();
-        eng.MoveLogPos = 1;
-        BuildSaveRecord();
-        WriteMoveLogRecord(1);
+// The template picture that card animations move takes a card size.
+void sizeFlyingCard(int widthPx, int heightPx) {
+    vb::Control& card = frmGrisk().Picture1(0);
+    card.setGeometryTw(card.leftTw(), card.topTw(), screen::PixelsToTwips(widthPx), screen::PixelsToTwips(heightPx));
+}
+
+bool internetTurnEnded() {
+    const int s = inet.NetState;
+    return s == nsGone || s == nsEndGame || s == nsGameStart || s == nsSeatList;
+}
+
+// The human is to move again: the card size, the avatar and the idle timer.
+void backToTheHuman(FrmGrisk& f) {
+    if (tbl.DisplayMode < 2) sizeFlyingCard(71, 96);
+    const bool netGame = inet.NetPeers != 0;
+    if (eng.PlayerAvatar.isEmpty() && inet.NetPeers > 2)
+        f.ImgAvatar.setPicture(QImage());
+    else if (!eng.PlayerAvatar.isEmpty() && (netGame || eng.NumPlayers > 2))
+        ShowAvatar(eng.PlayerAvatar);
+    if (recs.NudgeCount(0) < kMostNudges && !netGame && !cmd.TutorialOn) {
+        f.Timer1.Interval = eng.NumPlayers == 2 ? kIdleTwoPlayersMs : kIdleMorePlayersMs;
+        f.Timer1.Enabled = true;
     }
-    f.ImgTurn1.setVisible(true);
-    f.ImgTurn2.setVisible(false);
-    EnablePileRange(f.Picture7, true, 1, 10);
+}
+
+// The tutorial waits for its Next button after the other seats' turns.
+void tutorialWaits(FrmGrisk& f) {
+    f.Timer1.Enabled = false;
+    EnablePlayerCards(false);
+    FrmTutorial& tut = frmTutorial();
+    tut.cmdNextTip.setEnabled(true);
+    cmd.TutorialWait = true;
+    tut.lblTipText.setCaption(tut.lblTipText.Caption() +
+                              QStringLiteral("\n\n== Grisk's turn is over. Click Next to continue. =="));
 }
 
 }  // namespace
@@ -56,19 +72,43 @@ void ComputerTurn() {
     if (!local && inet.NetState == nsEndGame) return;
 
     FrmGrisk& f = frmGrisk();
+    if (eng.NumPlayers >= 3) sizeFlyingCard(59, 80);
     while (eng.Pturn >= 2) {
+        if (cmd.TutorialOn) {
+            f.imgTipUp.setVisible(false);
+            f.imgTip.setVisible(false);
+            frmTutorial().cmdBack.setEnabled(false);
+        }
         if (eng.Quitting || cmd.RestartRequested) break;
-        PlayerRecord& rec = SeatRecord(eng.Pturn);
+        const int seat = eng.Pturn;
+        PlayerRecord& rec = SeatRecord(seat);
         ExchangePlayerRecord(rec, false);
         ShowPlayerStatus(rec);
         f.Label9(1).setCaption(eng.TurnName + "'s turn");
-        // A remote player's turn is played out by the Internet game.
-        if (!local) return;
+        if (!local) {
+            // A remote player's turn is replayed from that machine's lines by
+            // the Internet game; without it the cycle stops here.
+            if (internetTurnEnded()) return;
+            return;
+        }
         if (eng.NumPlayers >= 3 && eng.LevelNames.inRange({eng.OppLevel}))
             f.lblLevel.setCaption(eng.LevelNames(eng.OppLevel));
-        passTurnOn(rec);
+        Computer();
+        // A turn that did not pass (a stalemate left undecided) must not be
+        // played again and again.
+        if (eng.Pturn == seat) break;
     }
     eng.GameBusy = false;
+
+    if (eng.Pturn == 1 && !cmd.RestartRequested && !eng.Quitting) backToTheHuman(f);
+    if (cmd.RestartRequested) {
+        cmd.RestartRequested = false;
+        eng.Pturn = 0;
+        MenuGameCommand(0);
+    }
+    if (cmd.TutorialOn) tutorialWaits(f);
 }
+
+void FrmGrisk::Timer1_Timer() { ShowRandomComment(); }
 
 }  // namespace grisk

@@ -80,6 +80,9 @@ void NetCleanUp() {
     inet.NetSlotCount = 0;
     inet.IsHost = 0;
     inet.NetState = 0;
+    inet.NetSessionGames = 0;
+    inet.NetSessionWins = 0;
+    inet.NetSessionMargin = 0;
 }
 
 }  // namespace grisk

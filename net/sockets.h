@@ -29,7 +29,8 @@ void NetSendToAllOpen(const QString& message);
 
 void CloseAllSockets();
 void CloseMainSocket();
-// Ends an Internet session: connections, counters and the game kind.
+// Ends an Internet session: connections, counters, the session's totals
+// and the game kind.
 void NetCleanUp();
 
 }  // namespace grisk

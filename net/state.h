@@ -40,6 +40,11 @@ struct InternetState {
     bool OldPeer = false;       // the peer is of the oldest version
     vb::Array<QString, 1> PartialText{{0, 4}};  // per connection, text not yet ended by a line feed
 
+    // The running Internet session's totals, shown at each game's end.
+    int NetSessionGames = 0;
+    int NetSessionWins = 0;
+    int NetSessionMargin = 0;
+
     // The human's moves and the diagnostic keys.
     QString HostAddress;  // the host's address as this machine reached it
 };

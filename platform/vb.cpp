@@ -224,6 +224,8 @@ int16_t ToInteger(long long v) {
     return static_cast<int16_t>(v);
 }
 
+int16_t ClampToInteger(long long v) { return static_cast<int16_t>(std::clamp<long long>(v, -32768, 32767)); }
+
 // ---- Text -------------------------------------------------------------------
 
 QString LTrim(const QString& s) {

@@ -32,6 +32,8 @@ double Fix(double d);
 
 // A 16-bit store of a wider value: raises error 6 when it does not fit.
 int16_t ToInteger(long long v);
+// A 16-bit store that keeps the nearest value that fits (-32768..32767).
+int16_t ClampToInteger(long long v);
 
 // Colours as the run time keeps them: &HBBGGRR in a 32-bit Long.
 constexpr int32_t RGB(int r, int g, int b) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <algorithm>
 
+#include "engine/flash.h"
 #include "engine/frm_grisk.h"
 #include "engine/paths.h"
 #include "engine/general.h"
@@ -410,6 +411,15 @@ bool SavePrefs(bool Apply) {
     return ok;
 }
 
+bool UpdateCurrentProfile(const std::function<void()>& change) {
+    PrefsAccess prefs;
+    QByteArray bytes;
+    if (prefs.file().read(recs.CurrentProfile, bytes) != vb::ReadStatus::Ok) return false;
+    recs.ProfileRec = PlayerProfileRecord::decode(bytes);
+    change();
+    return writeProfile(prefs.file(), recs.CurrentProfile, recs.ProfileRec);
+}
+
 void ReportProfileNotSaved() {
     qWarning("The profile could not be saved: %s", qUtf8Printable(PrefsFile().errorText()));
     if (recs.ProfileSaveReported) return;
@@ -438,6 +448,11 @@ void ChangePerson() {
             recs.OppIndex = row;
             break;
         }
+    }
+    // The default opponent's show uses its frames as designed again.
+    if (recs.OppIndex == 0 && eng.FlashLoaded) {
+        if (FrmFlasherExists()) frmFlasher().Unload();
+        eng.FlashLoaded = false;
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "platform/recordfile.h"
 
@@ -44,6 +45,11 @@ void ApplyOptions();
 // not be read or written; the other steps still run.
 [[nodiscard]] bool SavePrefs(bool Apply);
 
+// Reads record CurrentProfile of the profile file into ProfileRec, lets
+// change alter it and writes it back. False, with nothing written, when the
+// record cannot be read; false too when it cannot be written.
+[[nodiscard]] bool UpdateCurrentProfile(const std::function<void()>& change);
+
 // Tells the player, once a run, that the profile could not be saved (their
 // options and statistics would be lost); logs it every time.
 void ReportProfileNotSaved();
@@ -53,7 +59,8 @@ void ChangeBestRun();
 
 // After a change of the signed-in player or of an opponent: the first
 // opponent's name on the table (Label9(4)), OppName and its row OppIndex in
-// the opponent table (NumOpps + 1 when it has none).
+// the opponent table (NumOpps + 1 when it has none). When that is the
+// default opponent, the end show's frames are put back as designed.
 void ChangePerson();
 
 }  // namespace grisk

@@ -1,5 +1,5 @@
 // Saving the running game into the saved-game buffer, the auto-save slots of
-// "backup.sav" and the move log.
+// "backup.sav" and the move log, and putting a saved game back.
 #pragma once
 
 namespace grisk {
@@ -16,5 +16,12 @@ void AutoSaveGame();
 
 // Writes SaveRecord as record recordNo of the move log, when the log is open.
 void WriteMoveLogRecord(int recordNo);
+
+// Puts record CurrentSlot of file FileNo (4 the saved games, 9 the move
+// log) back on the table: the rules and counts, every pile and seat, whose
+// turn it is; then the human plays on, or the other seats' turns run. During
+// a restart or an undo the turn's runs are kept. False, with the table as
+// it was, when the record cannot be read or does not hold a game.
+bool RestoreSavedGame(int FileNo);
 
 }  // namespace grisk

@@ -115,6 +115,23 @@ void StatsCk(int ckNew, int ckOld) {
     }
 }
 
+void StatsSave(int ckNew, int whoSaved) {
+    // The profile keeps a best-ever row as two triples: by total, then the
+    // side run.
+    const int first = whoSaved == 0 ? 0 : 2;
+    auto& best = recs.ProfileRec.BestRuns;
+    if (whoSaved == 0)
+        for (int k = 0; k <= 2; ++k) {
+            recs.BestRun(0, k) = best(0, k);
+            recs.BestRun(0, 3 + k) = best(1, k);
+        }
+    StatsCk(ckNew, whoSaved);
+    for (int k = 0; k <= 2; ++k) {
+        best(first, k) = recs.BestRun(whoSaved, k);
+        best(first + 1, k) = recs.BestRun(whoSaved, 3 + k);
+    }
+}
+
 void StatsHigh(int player, int first, int last, int position, int total, int bestSide) {
     const bool sideTable = first != kRunTableFirst;
     const int value = sideTable ? bestSide : total;

@@ -18,6 +18,13 @@ void StatsAdd(int category, int who);
 // goes into the high-score table.
 void StatsCk(int ckNew, int ckOld);
 
+// At a game's end: the best of the game (row ckNew: 2 the human's, 4 the
+// computer seats') against the best ever (row whoSaved: 0 the human's,
+// reloaded from the profile first; 5 the computer opponents'), through
+// StatsCk, and the best ever stored back into the profile's BestRuns
+// (ProfileRec, which the caller writes).
+void StatsSave(int ckNew, int whoSaved);
+
 // Enters the run of BestRun row player (columns position..position + 2 and
 // the total) into records first..last of "highscore.ran" (1..10 the runs by
 // total, 11..20 the side runs by side cards, compared on bestSide).

@@ -7,6 +7,7 @@ struct ShellState {
     bool DeveloperMode = false;
     bool FormLoading = false;
     bool TutorialOn = false;
+    bool TutorialWait = false;  // the tutorial waits for its Next button
     bool KeyRestartTurn = false;
     bool UndoRequested = false;
     bool ReplayMode = false;

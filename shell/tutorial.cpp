@@ -3,18 +3,30 @@
 #include <memory>
 
 #include "platform/vb.h"
+#include "engine/cards.h"
+#include "engine/frm_grisk.h"
+#include "engine/state.h"
 #include "shell/state.h"
 
 namespace grisk {
 
 FrmTutorial::FrmTutorial()
     : vb::Form(QStringLiteral("frmTutorial")),
-      lblTipText(addControl(vb::Kind::Label, "lblTipText")) {
+      lblTipText(addControl(vb::Kind::Label, "lblTipText")),
+      cmdNextTip(addControl(vb::Kind::CommandButton, "cmdNextTip")),
+      cmdBack(addControl(vb::Kind::CommandButton, "cmdBack")) {
     setCaption(QStringLiteral("Tutorial"));
     setBackColor(vb::RGB(255, 255, 224));
     Move(8000, 600, 3800, 3000);
     lblTipText.setGeometryTw(200, 200, 3200, 2200);
     lblTipText.setForeColor(0);
+    lblTipText.setWordWrap(true);
+    cmdBack.setCaption(QStringLiteral("Back"));
+    cmdBack.setGeometryTw(200, 2450, 1000, 375);
+    cmdBack.setEnabled(false);
+    cmdNextTip.setCaption(QStringLiteral("Next"));
+    cmdNextTip.setGeometryTw(1400, 2450, 1000, 375);
+    cmdNextTip.setEnabled(false);
 }
 
 void FrmTutorial::Form_Load() {
@@ -22,7 +34,22 @@ void FrmTutorial::Form_Load() {
     lblTipText.setCaption(QStringLiteral("Welcome! Deal a game and follow the notes here."));
 }
 
-void FrmTutorial::Form_Unload(int&) { cmd.TutorialOn = false; }
+void FrmTutorial::Form_Unload(int&) {
+    // Whatever closes the tutorial, the human's cards come back.
+    cmd.TutorialOn = false;
+    cmd.TutorialWait = true;
+    if (eng.Pturn == 1) EnablePileRange(frmGrisk().Picture7, true, 1, 10);
+}
+
+void FrmTutorial::Click(vb::Control& c) {
+    if (&c == &cmdNextTip) cmdNextTip_Click();
+}
+
+void FrmTutorial::cmdNextTip_Click() {
+    cmdNextTip.setEnabled(false);
+    cmd.TutorialWait = false;
+    if (eng.Pturn == 1) EnablePileRange(frmGrisk().Picture7, true, 1, 10);
+}
 
 FrmTutorial& frmTutorial() {
     return vb::DefaultInstance<FrmTutorial>::get();

@@ -48,14 +48,28 @@ protected:
             out.push_back(seat == 1 ? grisk::eng.PlayerSlots(0, s) : grisk::SeatRecord(seat).Slots(0, s));
         return out;
     }
-    // How often each card number lies in the stock, a pay-off pile or a hand.
+    // The cards a seat holds besides its pay-off pile: its hand and, for a
+    // seat that has had its turn, its hold piles (card numbers).
+    static std::vector<int> cardsHeld(int seat) {
+        std::vector<int> out;
+        const std::vector<int> s = seatSlots(seat);
+        for (std::size_t k = 1; k < s.size(); ++k)
+            if (s[k] != 0) out.push_back(s[k]);
+        if (seat >= 2) {
+            const grisk::PlayerRecord& r = grisk::SeatRecord(seat);
+            for (int p = 1; p <= 4; ++p)
+                for (int d = 1; d <= r.HoldTable(p, 1); ++d) out.push_back(r.Hold(0, p, d));
+        }
+        return out;
+    }
+    // How often each card number lies in the stock, a pay-off pile, a hand
+    // or a hold pile.
     static std::map<int, int> cardsInPlay() {
         std::map<int, int> seen;
         for (int i = 1; i <= grisk::eng.StockCount; ++i) seen[grisk::eng.Deck(0, i)] += 1;
         for (int seat = 1; seat <= grisk::eng.NumPlayers; ++seat) {
             for (int n : payOff(seat)) seen[n] += 1;
-            const std::vector<int> s = seatSlots(seat);
-            for (std::size_t k = 1; k < s.size(); ++k) seen[s[k]] += 1;
+            for (int n : cardsHeld(seat)) seen[n] += 1;
         }
         return seen;
     }

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "deal_fixture.h"
+#include "fake_peer.h"
 #include "engine/frm_grisk.h"
 #include "net/deal_lines.h"
 #include "net/dispatcher.h"
@@ -24,61 +25,6 @@
 using namespace grisk;
 
 namespace {
-
-// The other machine of a two-player game: one connection, every line it
-// gets recorded and answered by the test's script.
-class FakePeer {
-public:
-    void connect(int index) {
-        ASSERT_TRUE(server_.listen(QHostAddress::LocalHost));
-        Winsock1(index).Connect("127.0.0.1", server_.serverPort());
-        ASSERT_TRUE(server_.waitForNewConnection(5000));
-        sock_ = server_.nextPendingConnection();
-        QObject::connect(sock_, &QTcpSocket::readyRead, sock_, [this] { take(); });
-        for (int spin = 0; spin < 500 && !SocketConnected(index); ++spin)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        ASSERT_TRUE(SocketConnected(index));
-    }
-    void send(const QString& line) {
-        sock_->write((line + "\n").toLatin1());
-        sock_->flush();
-    }
-    void hangUp() { sock_->disconnectFromHost(); }
-    // Waits for this machine to close the connection.
-    bool closedByThem() {
-        for (int spin = 0; spin < 500 && sock_ && sock_->state() == QAbstractSocket::ConnectedState; ++spin)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return !sock_ || sock_->state() != QAbstractSocket::ConnectedState;
-    }
-    // The codes of the lines received, once n have arrived (or after a while).
-    QStringList codes(int n) {
-        for (int spin = 0; spin < 500 && lines.size() < n; ++spin)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return codes();
-    }
-    QStringList codes() const {
-        QStringList out;
-        for (const QString& l : lines) out << l.left(2);
-        return out;
-    }
-
-    QStringList lines;
-    std::function<void(const QString&)> onLine;
-
-private:
-    void take() {
-        buffer_ += QString::fromLatin1(sock_->readAll());
-        for (qsizetype lf; (lf = buffer_.indexOf('\n')) >= 0;) {
-            const QString line = buffer_.left(lf);
-            buffer_.remove(0, lf + 1);
-            lines << line;
-            if (onLine) onLine(line);
-        }
-    }
-    QTcpServer server_;
-    QPointer<QTcpSocket> sock_;
-    QString buffer_;
-};
 
 // The host's stock: every card once, in an order of the test's own.
 vb::Array<int, 2> hostStock() {
@@ -134,7 +80,7 @@ protected:
         EXPECT_EQ(inet.NetPeers, 0);
     }
 
-    FakePeer peer;
+    grisk_test::FakePeer peer;
     QObject guard_;
 };
 

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "engine/flash.h"
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "platform/controls.h"
@@ -18,6 +19,7 @@ void HeadlessEnvironment::SetUp() { ResetAll(); }
 
 void ResetAll() {
     grisk::ReleaseFrmGrisk();
+    grisk::ReleaseFrmFlasher();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();

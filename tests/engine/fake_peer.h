@@ -1,0 +1,74 @@
+// The other machine of a two-player Internet game, played by the test over a
+// real loopback connection.
+#pragma once
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "net/sockets.h"
+#include "platform/winsock.h"
+
+namespace grisk_test {
+
+// The other machine of a two-player game: one connection, every line it
+// gets recorded and answered by the test's script.
+class FakePeer {
+public:
+    void connect(int index) {
+        ASSERT_TRUE(server_.listen(QHostAddress::LocalHost));
+        grisk::Winsock1(index).Connect("127.0.0.1", server_.serverPort());
+        ASSERT_TRUE(server_.waitForNewConnection(5000));
+        sock_ = server_.nextPendingConnection();
+        QObject::connect(sock_, &QTcpSocket::readyRead, sock_, [this] { take(); });
+        for (int spin = 0; spin < 500 && !grisk::SocketConnected(index); ++spin)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_TRUE(grisk::SocketConnected(index));
+    }
+    void send(const QString& line) {
+        sock_->write((line + "\n").toLatin1());
+        sock_->flush();
+    }
+    void hangUp() { sock_->disconnectFromHost(); }
+    // Waits for this machine to close the connection.
+    bool closedByThem() {
+        for (int spin = 0; spin < 500 && sock_ && sock_->state() == QAbstractSocket::ConnectedState; ++spin)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return !sock_ || sock_->state() != QAbstractSocket::ConnectedState;
+    }
+    // The codes of the lines received, once n have arrived (or after a while).
+    QStringList codes(int n) {
+        for (int spin = 0; spin < 500 && lines.size() < n; ++spin)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return codes();
+    }
+    QStringList codes() const {
+        QStringList out;
+        for (const QString& l : lines) out << l.left(2);
+        return out;
+    }
+
+    QStringList lines;
+    std::function<void(const QString&)> onLine;
+
+private:
+    void take() {
+        buffer_ += QString::fromLatin1(sock_->readAll());
+        for (qsizetype lf; (lf = buffer_.indexOf('\n')) >= 0;) {
+            const QString line = buffer_.left(lf);
+            buffer_.remove(0, lf + 1);
+            lines << line;
+            if (onLine) onLine(line);
+        }
+    }
+    QTcpServer server_;
+    QPointer<QTcpSocket> sock_;
+    QString buffer_;
+};
+
+}  // namespace grisk_test

@@ -1,0 +1,265 @@
+// The turn cycle: the human's discard hands the turn round the table and
+// back, each other seat playing its turn; the idle timer and its nudges; the
+// tutorial's pause; a new game asked for while a seat plays; a close.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <functional>
+#include <set>
+
+#include "engine/deal.h"
+#include "engine/end_turn.h"
+#include "engine/frm_grisk.h"
+#include "engine/state.h"
+#include "engine/turn_cycle.h"
+#include "net/state.h"
+#include "platform/eventwait.h"
+#include "play_fixture.h"
+#include "records/remarks.h"
+#include "shell/menu_commands.h"
+#include "shell/state.h"
+#include "shell/tutorial.h"
+
+using namespace grisk;
+using grisk_test::Card;
+
+namespace {
+
+class TurnCycleTest : public grisk_test::PlayTest {
+protected:
+    void TearDown() override {
+        waits::SetPauseScale(0);
+        if (cmd.TutorialOn) frmTutorial().Unload();
+        PlayTest::TearDown();
+    }
+
+    // A game of players seats in mid-play, the human to move: every seat has
+    // a full hand and a pay-off pile, the stock holds enough to refill.
+    void midGame(int players) {
+        table(players, players == 2 ? 3 : 4);
+        setSide({Card(3), Card(9)});
+        setHand({Card(5), Card(6), Card(7), Card(8), Card(10)});
+        for (int p = 1; p <= 4; ++p) setHold(p, {});
+        for (int seat = 2; seat <= players; ++seat) {
+            setSeatHand(seat, {Card(2, seat), Card(4, seat), Card(6, seat), Card(11, seat), Card(12, seat)});
+            for (int p = 1; p <= 4; ++p) setSeatHold(seat, p, {});
+        }
+        std::vector<int> stock;
+        for (int i = 0; i < 20; ++i) stock.push_back(Card(i % 12 + 1, 7));
+        setStock(stock);
+        eng.Pturn = 1;
+        WhosOnFirst();
+        eng.TurnStart = 0;
+        eng.RecountHand = 0;
+        show();
+    }
+
+    void discard(int source, int hold) {
+        eng.SourceSlot = source;
+        eng.DropSlot = hold;
+        eng.DragLeft = 10;
+        eng.DragTop = 10;
+        Player_EndTurn();
+    }
+
+    // Runs action once, at the first wait of seat's turn.
+    void whenSeatPlays(int seat, std::function<void()> action) {
+        auto* poll = new QTimer(&guard_);
+        poll->setInterval(0);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, seat, action] {
+            if (eng.Pturn != seat) return;
+            poll->stop();
+            action();
+        });
+        poll->start();
+    }
+    QObject guard_;
+
+    static int holdCards(int seat) {
+        int n = 0;
+        for (int p = 1; p <= 4; ++p) n += SeatRecord(seat).HoldTable(p, 1);
+        return n;
+    }
+};
+
+// Each other seat plays one turn (here: one discard) and the turn is the
+// human's again, with the hand refilled from the stock.
+TEST_F(TurnCycleTest, TheTurnGoesRoundTheTableAndBack) {
+    for (int players : {2, 3, 4}) {
+        SCOPED_TRACE(players);
+        midGame(players);
+        const int stockBefore = eng.StockCount;
+        const int topOfStock = eng.Deck(0, eng.StockCount);
+
+        discard(2, 7);
+
+        EXPECT_EQ(eng.Pturn, 1);
+        EXPECT_EQ(eng.SeatOrder(eng.TurnIndex), 1);
+        for (int seat = 2; seat <= players; ++seat) EXPECT_EQ(holdCards(seat), 1) << "seat " << seat;
+        // The human's hand: the place left by the discard is filled again.
+        EXPECT_EQ(eng.PlayerSlots(0, 2), topOfStock);
+        for (int s = 2; s <= 6; ++s) EXPECT_NE(eng.PlayerSlots(1, s), 0) << "hand place " << s;
+        EXPECT_EQ(eng.StockCount, stockBefore - 1) << "the other seats' hands were full";
+        EXPECT_EQ(eng.HandCount, 5);
+        EXPECT_TRUE(f().ImgTurn1.Visible());
+        EXPECT_FALSE(f().ImgTurn2.Visible());
+        for (int s = 1; s <= 10; ++s)
+            EXPECT_EQ(f().Picture7(s).Enabled(), s <= 7) << "slot " << s << ": the piles with a card";
+        EXPECT_FALSE(eng.GameBusy);
+        EXPECT_FALSE(eng.HumanMissedMove);
+        EXPECT_EQ(f().Label9(1).Caption(), "\n\n     It's your turn...");
+        EXPECT_TRUE(f().Timer1.Enabled);
+        EXPECT_EQ(f().Timer1.Interval, players == 2 ? 12000 : 24000);
+        // Another round: each seat's hand is refilled before it discards again.
+        discard(3, 8);
+        for (int seat = 2; seat <= players; ++seat) {
+            EXPECT_EQ(holdCards(seat), 2) << "seat " << seat;
+            int hand = 0;
+            for (int s = 2; s <= 6; ++s) hand += SeatRecord(seat).Slots(1, s) != 0 ? 1 : 0;
+            EXPECT_EQ(hand, 4) << "seat " << seat << " refilled, then discarded";
+        }
+        EXPECT_EQ(eng.Pturn, 1);
+    }
+}
+
+// After four nudges of a game the timer is no longer armed; none runs in an
+// Internet game or in the tutorial.
+TEST_F(TurnCycleTest, TheIdleTimerIsArmedOnlyForALocalHumanWhoHasNotBeenNudgedFourTimes) {
+    struct Case {
+        const char* name;
+        int nudges;
+        int peers;
+        bool tutorial;
+        bool armed;
+    };
+    for (const Case& c : {Case{"local", 0, 0, false, true}, Case{"three nudges", 3, 0, false, true},
+                          Case{"four nudges", 4, 0, false, false}, Case{"Internet", 0, 1, false, false},
+                          Case{"tutorial", 0, 0, true, false}}) {
+        SCOPED_TRACE(c.name);
+        midGame(2);
+        f().Timer1.Enabled = false;
+        recs.NudgeCount(0) = c.nudges;
+        inet.NetPeers = c.peers;
+        cmd.TutorialOn = c.tutorial;
+        ComputerTurn();
+        EXPECT_EQ(static_cast<bool>(f().Timer1.Enabled), c.armed);
+        EXPECT_EQ(f().Timer1.running(), c.armed);
+        inet.NetPeers = 0;
+        cmd.TutorialOn = false;
+    }
+}
+
+// The timer's ticks speak the loaded opponent's three idle lines, each once,
+// and stop the timer; after the third nothing more is said.
+TEST_F(TurnCycleTest, TheNudgesSpeakEachIdleLineOnce) {
+    midGame(2);
+    eng.Comments(28) = "line 28";
+    eng.Comments(29) = "line 29";
+    eng.Comments(30) = "line 30";
+    std::set<QString> spoken;
+    for (int n = 1; n <= 3; ++n) {
+        f().Timer1.Interval = 12000;
+        f().Timer1.Enabled = true;
+        f().Timer1_Timer();
+        EXPECT_FALSE(f().Timer1.Enabled);
+        spoken.insert(f().Label9(2).Caption());
+        EXPECT_EQ(recs.NudgeCount(0), n + 1);
+    }
+    EXPECT_EQ(spoken, (std::set<QString>{"line 28", "line 29", "line 30"}));
+    f().Label9(2).setCaption("quiet");
+    f().Timer1_Timer();
+    EXPECT_EQ(f().Label9(2).Caption(), "quiet");
+    EXPECT_EQ(recs.NudgeCount(0), 4);
+    ComputerTurn();
+    EXPECT_FALSE(f().Timer1.Enabled) << "four nudges: the timer stays off";
+}
+
+// The timer is a real one: armed, it ticks from the event loop.
+TEST_F(TurnCycleTest, AnArmedTimerTicksFromTheEventLoop) {
+    midGame(2);
+    eng.Comments(28) = eng.Comments(29) = eng.Comments(30) = "Your move!";
+    f().Timer1.Interval = 5;
+    f().Timer1.Enabled = true;
+    grisk_test::RunEventsFor(100);
+    EXPECT_EQ(f().Label9(2).Caption(), "Your move!");
+    EXPECT_FALSE(f().Timer1.running()) << "one nudge, then the timer waits to be armed again";
+}
+
+TEST_F(TurnCycleTest, TheTutorialWaitsForItsNextButtonAfterTheOtherSeats) {
+    midGame(2);
+    frmTutorial().Show();
+    ASSERT_TRUE(cmd.TutorialOn);
+    f().imgTip.setVisible(true);
+    f().imgTipUp.setVisible(true);
+    const QString before = frmTutorial().lblTipText.Caption();
+
+    discard(2, 7);
+
+    EXPECT_EQ(eng.Pturn, 1);
+    EXPECT_FALSE(f().imgTip.Visible());
+    EXPECT_FALSE(f().imgTipUp.Visible());
+    EXPECT_FALSE(frmTutorial().cmdBack.Enabled());
+    EXPECT_TRUE(frmTutorial().cmdNextTip.Enabled());
+    EXPECT_TRUE(cmd.TutorialWait);
+    EXPECT_EQ(frmTutorial().lblTipText.Caption(),
+              before + "\n\n== Grisk's turn is over. Click Next to continue. ==");
+    EXPECT_FALSE(f().Timer1.Enabled);
+    EXPECT_FALSE(f().Picture7(3).Enabled()) << "the hand waits for Next";
+    EXPECT_TRUE(f().Picture7(7).Enabled()) << "hold piles stay open in the tutorial";
+
+    frmTutorial().Click(frmTutorial().cmdNextTip);
+    EXPECT_FALSE(cmd.TutorialWait);
+    EXPECT_TRUE(f().Picture7(3).Enabled());
+}
+
+// "New Game" while a seat plays: that turn ends, no further seat plays, and
+// the new game is dealt.
+TEST_F(TurnCycleTest, ANewGameAskedForDuringAComputerTurnStartsWhenThatTurnIsOver) {
+    midGame(3);
+    waits::SetPauseScale(0.001);
+    // The discards of seats 2 and 3 before the new deal (the old game's
+    // pay-off pile holds two cards).
+    int seat2Discards = 0, seat3Discards = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (eng.SideCount != 2) return;
+        seat2Discards = std::max(seat2Discards, holdCards(2));
+        seat3Discards = std::max(seat3Discards, holdCards(3));
+    });
+    watch.start(0);
+    whenSeatPlays(2, [] { MenuGameCommand(0); });
+
+    discard(2, 7);
+
+    EXPECT_EQ(seat2Discards, 1) << "seat 2 finished its turn";
+    EXPECT_EQ(seat3Discards, 0) << "seat 3 never began";
+    EXPECT_FALSE(cmd.RestartRequested);
+    EXPECT_EQ(eng.SideCount, eng.SideOption + 1) << "a new deal";
+    EXPECT_GE(eng.Pturn, 1);
+    EXPECT_FALSE(eng.GameBusy);
+}
+
+TEST_F(TurnCycleTest, AGameCommandWhileANewGameWaitsDoesNothing) {
+    midGame(2);
+    cmd.RestartRequested = true;
+    const int stock = eng.StockCount;
+    MenuGameCommand(0);
+    EXPECT_EQ(eng.StockCount, stock);
+    EXPECT_TRUE(cmd.RestartRequested);
+}
+
+// A close asked for while the others play ends the cycle after the running
+// turn; nothing but the release of the game follows.
+TEST_F(TurnCycleTest, ClosingEndsTheCycleAfterTheRunningTurn) {
+    midGame(3);
+    waits::SetPauseScale(0.001);
+    whenSeatPlays(2, [] { eng.Quitting = true; });
+    discard(2, 7);
+    EXPECT_EQ(eng.Pturn, 3) << "seat 2 finished its turn, seat 3 never began";
+    EXPECT_EQ(holdCards(2), 1);
+    EXPECT_EQ(holdCards(3), 0);
+    EXPECT_FALSE(eng.GameBusy);
+    EXPECT_FALSE(f().Timer1.Enabled);
+}
+
+}  // namespace
