@@ -39,9 +39,9 @@ const Look* lookOf(const QString& name) {
 // The figure at frame f (1..7): it crouches, jumps, and lands with its arms
 // up and a burst behind it; the cheer appears letter by letter.
 void drawFigure(QPainter& p, const Look& look, int f) {
-    static constexpr std::array<int, 8> kLift{0, 0, -3, -9, -15, -19, -21, -22};
+    static constexpr std::array<int, 8> kLift{0, 0, -2, -6, -10, -13, -14, -14};
     static constexpr std::array<int, 8> kArm{0, 200, 170, 130, 90, 60, 35, 20};  // degrees from straight up
-    const double cx = kFrameWidth / 2.0;
+    const double cx = kFrameWidth * 0.6;
     const double ground = kFrameHeight - 6;
     const double lift = kLift[static_cast<std::size_t>(f)];
     const double hip = ground - 22 + lift + (f == 1 ? 4 : 0);
@@ -103,7 +103,7 @@ void drawFigure(QPainter& p, const Look& look, int f) {
         font.setPixelSize(14);
         p.setFont(font);
         p.setPen(look.trim.darker(130));
-        p.drawText(QRectF(0, 2, kFrameWidth - 4, 18), Qt::AlignRight | Qt::AlignTop, cheer.left(shown));
+        p.drawText(QRectF(6, 4, kFrameWidth / 2.0, 18), Qt::AlignLeft | Qt::AlignTop, cheer.left(shown));
     }
 }
 

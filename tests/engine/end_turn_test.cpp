@@ -25,14 +25,9 @@ protected:
     void SetUp() override {
         PlayTest::SetUp();
         table(2, 3);
-        setSide({Card(3), Card(9)});
-        setHand({Card(5), Card(6), Card(7), Card(8), Card(10)});
-        for (int p = 1; p <= 4; ++p) setHold(p, {});
         for (int c = 1; c <= 3; ++c) stackCentre(c, 3, 1);
         setStock({Card(4, 2), Card(4, 3), Card(4, 4), Card(4, 5), Card(4, 6)});
-        eng.Pturn = 1;
-        WhosOnFirst();
-        show();
+        humanToMove();
         dropOn(2, 7);
     }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/cards.h"
+#include "engine/deal.h"
 #include "engine/frm_grisk.h"
 #include "engine/player_move.h"
 #include "engine/player_record.h"
@@ -134,6 +135,20 @@ public:
         }
         r.HoldTable(p, 1) = d;
         put(r.Slots, p + 6, d == 0 ? 0 : r.Hold(0, p, d));
+    }
+
+    // The human to move in the middle of a round: a pay-off Nine over a
+    // Three, the hand 5 6 7 8 10 (slots 2..6), empty hold piles, the seat
+    // order running from the human. Drawn.
+    void humanToMove() {
+        setSide({Card(3), Card(9)});
+        setHand({Card(5), Card(6), Card(7), Card(8), Card(10)});
+        for (int p = 1; p <= 4; ++p) setHold(p, {});
+        grisk::eng.Pturn = 1;
+        grisk::WhosOnFirst();
+        grisk::eng.TurnStart = 0;
+        grisk::eng.RecountHand = 0;
+        show();
     }
 
     // The human's card of slot played onto centre pile centre, as a

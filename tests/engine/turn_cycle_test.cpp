@@ -37,9 +37,6 @@ protected:
     // a full hand and a pay-off pile, the stock holds enough to refill.
     void midGame(int players) {
         table(players, players == 2 ? 3 : 4);
-        setSide({Card(3), Card(9)});
-        setHand({Card(5), Card(6), Card(7), Card(8), Card(10)});
-        for (int p = 1; p <= 4; ++p) setHold(p, {});
         for (int seat = 2; seat <= players; ++seat) {
             setSeatHand(seat, {Card(2, seat), Card(4, seat), Card(6, seat), Card(11, seat), Card(12, seat)});
             for (int p = 1; p <= 4; ++p) setSeatHold(seat, p, {});
@@ -47,11 +44,7 @@ protected:
         std::vector<int> stock;
         for (int i = 0; i < 20; ++i) stock.push_back(Card(i % 12 + 1, 7));
         setStock(stock);
-        eng.Pturn = 1;
-        WhosOnFirst();
-        eng.TurnStart = 0;
-        eng.RecountHand = 0;
-        show();
+        humanToMove();
     }
 
     void discard(int source, int hold) {

@@ -1,0 +1,106 @@
+// The Internet score files: the first game creates the file, an opponent
+// is found again by name whatever its case and blanks, groups of three or
+// four players are found by their opponents, and the session's margin.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "engine/player_record.h"
+#include "engine/state.h"
+#include "net/internet_scores.h"
+#include "net/state.h"
+#include "platform/recordfile.h"
+#include "records/score_record.h"
+#include "support/test_support.h"
+
+using namespace grisk;
+
+namespace {
+
+class InternetScoresTest : public grisk_test::GriskTest {
+protected:
+    void SetUp() override {
+        GriskTest::SetUp();
+        eng.UserFolder = tempFolder() + "/";
+        eng.PlayerName = "Ann";
+    }
+    // A game just ended: the human kept mine cards, seats 2.. theirs.
+    void gameOver(int mine, std::initializer_list<std::pair<const char*, int>> seats) {
+        eng.NumPlayers = static_cast<int>(seats.size()) + 1;
+        eng.SideCount = mine;
+        int seat = 2;
+        for (const auto& [name, left] : seats) {
+            SeatRecord(seat).Name = name;
+            SeatRecord(seat).RecSideCount = left;
+            ++seat;
+        }
+    }
+    ScoreRecord record(int n) const {
+        vb::RecordFile file;
+        EXPECT_TRUE(file.open(InternetScoreFile(), kScoreRecordLength));
+        QByteArray bytes;
+        file.read(n, bytes);
+        return ScoreRecord::decode(bytes);
+    }
+    int records() const {
+        vb::RecordFile file;
+        EXPECT_TRUE(file.open(InternetScoreFile(), kScoreRecordLength));
+        return file.recordCount();
+    }
+    static QString name(const ScoreRecord& r) { return r.Name.trimmed(); }
+};
+
+TEST_F(InternetScoresTest, TheFirstGameAgainstAnOpponentCreatesTheFile) {
+    gameOver(0, {{"Bob", 6}});
+    Scores_Net("");
+    EXPECT_EQ(InternetScoreFile(), eng.UserFolder + "Ann_2.ran");
+    ASSERT_EQ(records(), 2);
+    const ScoreRecord header = record(1);
+    EXPECT_EQ(name(header), "Ann");
+    EXPECT_EQ((std::array{header.Value1, header.Value2, header.Value3, header.Value4}), (std::array{1, 1, 6, 2}));
+    const ScoreRecord bob = record(2);
+    EXPECT_EQ(name(bob), "Bob");
+    EXPECT_EQ((std::array{bob.Value1, bob.Value2, bob.Value3, bob.Value4}), (std::array{1, 1, 6, 2}));
+    EXPECT_EQ(inet.NetSessionMargin, 6);
+}
+
+TEST_F(InternetScoresTest, AnOpponentIsFoundAgainWhateverTheCaseAndBlanks) {
+    gameOver(0, {{"Bob", 6}});
+    Scores_Net("");
+    gameOver(4, {{"BOB ", 0}});
+    Scores_Net("BOB");
+    gameOver(0, {{"Cy", 2}});
+    Scores_Net("");
+    ASSERT_EQ(records(), 3);
+    const ScoreRecord bob = record(2);
+    EXPECT_EQ((std::array{bob.Value1, bob.Value2, bob.Value3}), (std::array{2, 1, 2})) << "won by 6, lost by 4";
+    EXPECT_EQ(name(record(3)), "Cy");
+    const ScoreRecord header = record(1);
+    EXPECT_EQ((std::array{header.Value1, header.Value2, header.Value3, header.Value4}), (std::array{3, 2, 4, 3}));
+    EXPECT_EQ(inet.NetSessionMargin, 4);
+}
+
+// Three players: groups start at 2 and 5; a game against the second group's
+// opponents (in any seat order) counts in records 5, 6 and 7.
+TEST_F(InternetScoresTest, AGroupOfOpponentsIsFoundByItsNames) {
+    gameOver(0, {{"Bob", 3}, {"Cy", 5}});
+    Scores_Net("");
+    gameOver(0, {{"Dee", 1}, {"Eve", 2}});
+    Scores_Net("");
+    ASSERT_EQ(records(), 7);
+    EXPECT_EQ(record(1).Value4, 5) << "the last group starts at 5";
+    gameOver(6, {{"Eve", 0}, {"Dee", 4}});
+    Scores_Net("Eve");
+    ASSERT_EQ(records(), 7) << "no new group";
+    const ScoreRecord owner = record(5), dee = record(6), eve = record(7);
+    EXPECT_EQ(name(owner), "Ann");
+    EXPECT_EQ((std::array{owner.Value1, owner.Value2, owner.Value3}), (std::array{2, 1, 3 - 10}));
+    EXPECT_EQ(name(dee), "Dee");
+    EXPECT_EQ((std::array{dee.Value1, dee.Value2, dee.Value3}), (std::array{2, 0, -3 - 10}));
+    EXPECT_EQ(name(eve), "Eve");
+    EXPECT_EQ((std::array{eve.Value1, eve.Value2, eve.Value3}), (std::array{2, 1, -3 + 10}));
+    EXPECT_EQ(record(2).Value1, 1) << "the first group is untouched";
+    EXPECT_EQ(record(1).Value1, 3);
+}
+
+}  // namespace
