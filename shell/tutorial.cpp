@@ -6,6 +6,7 @@
 #include "engine/cards.h"
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "net/state.h"
 #include "shell/state.h"
 
 namespace grisk {
@@ -18,14 +19,14 @@ FrmTutorial::FrmTutorial()
     setCaption(QStringLiteral("Tutorial"));
     setBackColor(vb::RGB(255, 255, 224));
     Move(8000, 600, 3800, 3000);
-    lblTipText.setGeometryTw(200, 200, 3200, 2200);
+    lblTipText.setGeometryTw(200, 200, 3200, 1700);
     lblTipText.setForeColor(0);
     lblTipText.setWordWrap(true);
     cmdBack.setCaption(QStringLiteral("Back"));
-    cmdBack.setGeometryTw(200, 2450, 1000, 375);
+    cmdBack.setGeometryTw(200, 2000, 1000, 375);
     cmdBack.setEnabled(false);
     cmdNextTip.setCaption(QStringLiteral("Next"));
-    cmdNextTip.setGeometryTw(1400, 2450, 1000, 375);
+    cmdNextTip.setGeometryTw(1400, 2000, 1000, 375);
     cmdNextTip.setEnabled(false);
 }
 
@@ -38,7 +39,10 @@ void FrmTutorial::Form_Unload(int&) {
     // Whatever closes the tutorial, the human's cards come back.
     cmd.TutorialOn = false;
     cmd.TutorialWait = true;
-    if (eng.Pturn == 1) EnablePileRange(frmGrisk().Picture7, true, 1, 10);
+    FrmGrisk& f = frmGrisk();
+    if (eng.Pturn == 1) EnablePileRange(f.Picture7, true, 1, 10);
+    // Without a game on the table the player deals one.
+    if (eng.Pturn == 0 && inet.NetPeers == 0) f.cmdDeal.setVisible(true);
 }
 
 void FrmTutorial::Click(vb::Control& c) {

@@ -10,8 +10,9 @@
 #
 #   smoke-test.sh GRISK GRISK_SETUP
 #
-# Later issues add their steps (deal a game, play a card) as functions
-# called from main below.
+# The known player then deals a game, plays the cards that fit, ends the
+# turn on a hold pile and sees the computer seat's turn come back. Later
+# issues add their steps as functions called from main below.
 set -euo pipefail
 
 grisk=$(realpath "$1")
@@ -239,6 +240,97 @@ expect_second_copy_refused() {
     log "a second copy was refused"
 }
 
+# ---- a turn at the table -------------------------------------------------------
+
+# Places on the table in pixels of the main window's inner area, as the
+# table is laid out for two players on this screen.
+readonly deal_button=(351 354)
+readonly pay_off=(346 448)
+hand_place() { echo $((435 + 80 * ($1 - 2))) 448; }  # places 2..6
+hold_pile() { echo $((515 + 80 * ($1 - 1))) 327; }   # piles 1..4
+readonly hand_place_2_area=71x96+400+400
+readonly hold_pile_1_area=72x97+479+278
+readonly seat2_hold_area=324x111+475+120
+
+# A checksum of what an area of the window shows.
+area() { import -window "$1" -crop "$2" +repage png:- 2>/dev/null | md5sum; }
+
+# Waits up to the given seconds for an area to show something else.
+area_changes() {
+    local win=$1 geometry=$2 before=$3 seconds=$4
+    for _ in $(seq 1 $((seconds * 5))); do
+        [ "$(area "$win" "$geometry")" != "$before" ] && return 0
+        kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended at the table"
+        sleep 0.2
+    done
+    return 1
+}
+
+# Waits until the program has done no work for the given seconds in a row:
+# longer than any pause of a turn, so that the other seats are done.
+quiet_for() {
+    local quiet=0 waited=0
+    while [ "$quiet" -lt "$1" ]; do
+        if [ "$(ticks_in 1)" -le "$idle_ticks_allowed" ]; then
+            quiet=$((quiet + 1))
+        else
+            quiet=0
+        fi
+        waited=$((waited + 1))
+        [ "$waited" -lt "$settle_limit" ] || fail "the table never came to rest"
+    done
+}
+
+click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+double_click_at() { xdotool mousemove --window "$1" "$2" "$3" click --repeat 2 --delay 60 1; }
+
+# Drags with the left button, in a few steps as a hand does.
+drag() {
+    local win=$1 x1=$2 y1=$3 x2=$4 y2=$5 i
+    xdotool mousemove --window "$win" "$x1" "$y1" mousedown 1
+    for i in 1 2 3 4 5; do
+        xdotool mousemove --window "$win" $((x1 + (x2 - x1) * i / 5)) $((y1 + (y2 - y1) * i / 5))
+        sleep 0.1
+    done
+    xdotool mouseup 1
+}
+
+# Deals a game with the Deal button, plays every card that fits by
+# double-clicking it, ends the turn with a hand card dropped on a hold pile
+# and waits for the computer seat's turn to bring the turn back.
+play_a_turn() {
+    local tip win before hold theirs s
+    tip=$(find_window '^Tip of the Day$' 10)
+    [ -z "$tip" ] || wmctrl -ic "$tip"
+    win=$(wait_window '^Grisk and Varnok$')
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    before=$(area "$win" "$hand_place_2_area")
+    click_at "$win" "${deal_button[@]}"
+    area_changes "$win" "$hand_place_2_area" "$before" 60 || fail "the Deal button dealt no hand"
+    quiet_for 3
+    log "dealt"
+
+    double_click_at "$win" "${pay_off[@]}"
+    sleep 1
+    for s in 2 3 4 5 6; do
+        double_click_at "$win" $(hand_place $s)
+        sleep 1
+    done
+    quiet_for 3
+
+    hold=$(area "$win" "$hold_pile_1_area")
+    theirs=$(area "$win" "$seat2_hold_area")
+    for s in 2 3 4 5 6; do
+        drag "$win" $(hand_place $s) $(hold_pile 1)
+        area_changes "$win" "$hold_pile_1_area" "$hold" 5 && break
+    done
+    [ "$(area "$win" "$hold_pile_1_area")" != "$hold" ] || fail "no hand card went onto a hold pile"
+    area_changes "$win" "$seat2_hold_area" "$theirs" 60 || fail "the computer seat did not discard"
+    quiet_for 3
+    expect_idle
+    log "a turn went round the table and came back"
+}
+
 close_main_window() {
     # As a window manager does: _NET_CLOSE_WINDOW to openbox, which sends
     # WM_DELETE_WINDOW to the program.
@@ -264,6 +356,7 @@ main() {
     wait_window '^Tip of the Day$' >/dev/null
     expect_idle
     expect_second_copy_refused
+    play_a_turn
     kill -TERM "$grisk_pid"
     expect_clean_exit
 
