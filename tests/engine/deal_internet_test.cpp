@@ -41,12 +41,7 @@ protected:
     void SetUp() override {
         DealTableTest::SetUp();
         table(2, 19);
-        // A wait that never ends fails the test instead of hanging it.
-        QTimer::singleShot(20000, &guard_, [] {
-            ADD_FAILURE() << "the deal waited too long";
-            eng.Quitting = true;
-            waits::WakeAll();
-        });
+        grisk_test::FailWaitsThatNeverEnd(guard_, "the deal");
     }
     void TearDown() override {
         CloseAllSockets();
@@ -54,14 +49,7 @@ protected:
         DealTableTest::TearDown();
     }
     void internetGame(int isHost, const QString& peerVersion) {
-        inet.NetPeers = 1;
-        inet.IsHost = isHost;
-        inet.NetSlotCount = 1;
-        inet.NetSockIndex = 1;
-        inet.MySeat = 1;
-        inet.PeerVersion = peerVersion;
-        inet.NetSlots(1) = NetSlot{1, 1};
-        peer.connect(1);
+        grisk_test::StartTwoPlayerGame(peer, isHost, peerVersion);
     }
     // This machine as the remote player: the host starts a new game and the
     // player presses Deal.

@@ -7,11 +7,15 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <functional>
 
 #include <gtest/gtest.h>
 
+#include "engine/state.h"
 #include "net/sockets.h"
+#include "net/state.h"
+#include "platform/eventwait.h"
 #include "platform/winsock.h"
 
 namespace grisk_test {
@@ -70,5 +74,28 @@ private:
     QPointer<QTcpSocket> sock_;
     QString buffer_;
 };
+
+// An Internet game of two players: this machine (the host or the remote
+// player) and the test's peer on connection 1.
+inline void StartTwoPlayerGame(FakePeer& peer, int isHost, const QString& peerVersion) {
+    grisk::inet.NetPeers = 1;
+    grisk::inet.IsHost = isHost;
+    grisk::inet.NetSlotCount = 1;
+    grisk::inet.NetSockIndex = 1;
+    grisk::inet.MySeat = 1;
+    grisk::inet.PeerVersion = peerVersion;
+    grisk::inet.NetSlots(1) = grisk::NetSlot{1, 1};
+    peer.connect(1);
+}
+
+// A wait that never ends fails the test instead of hanging it: after 20 s
+// the program is told to close, which ends every wait.
+inline void FailWaitsThatNeverEnd(QObject& owner, const char* what) {
+    QTimer::singleShot(20000, &owner, [what] {
+        ADD_FAILURE() << what << " waited too long";
+        grisk::eng.Quitting = true;
+        waits::WakeAll();
+    });
+}
 
 }  // namespace grisk_test

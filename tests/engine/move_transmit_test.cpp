@@ -27,12 +27,7 @@ protected:
         PlayTest::SetUp();
         table(2, 3);
         humanToMove();
-        // A wait that never ends fails the test instead of hanging it.
-        QTimer::singleShot(20000, &guard_, [] {
-            ADD_FAILURE() << "the move waited too long";
-            eng.Quitting = true;
-            waits::WakeAll();
-        });
+        grisk_test::FailWaitsThatNeverEnd(guard_, "the move");
     }
     void TearDown() override {
         CloseAllSockets();
@@ -40,13 +35,7 @@ protected:
         PlayTest::TearDown();
     }
     void internetGame(int isHost) {
-        inet.NetPeers = 1;
-        inet.IsHost = isHost;
-        inet.NetSlotCount = 1;
-        inet.NetSockIndex = 1;
-        inet.PeerVersion = "96";
-        inet.NetSlots(1) = NetSlot{1, 1};
-        peer.connect(1);
+        grisk_test::StartTwoPlayerGame(peer, isHost, "96");
         frmChat().Command1.setEnabled(true);
     }
     // The other machine answers every line of a move with its bare code.
