@@ -115,6 +115,19 @@ TEST_F(TurnCycleTest, TheTurnGoesRoundTheTableAndBack) {
     }
 }
 
+// A pay-off card the human left unplayed is remarked on by the seats that
+// follow; the human's turn starts with the note cleared.
+TEST_F(TurnCycleTest, TheOtherSeatsRemarkOnAMissedPayOffCard) {
+    midGame(3);
+    stackCentre(2, 8, 1);  // the human's pay-off Nine fits
+    for (PlayerRecord* r : {&eng.Player2, &eng.Player3}) r->RecComments(21) = "You missed one!";
+    eng.Player2.CommentFile = eng.Player3.CommentFile = "Default Personality";
+    recs.SoundLevel = 0;
+    discard(2, 7);
+    EXPECT_EQ(f().Label9(2).Caption(), "You missed one!");
+    EXPECT_FALSE(eng.HumanMissedMove) << "cleared when the turn is the human's again";
+}
+
 // After four nudges of a game the timer is no longer armed; none runs in an
 // Internet game or in the tutorial.
 TEST_F(TurnCycleTest, TheIdleTimerIsArmedOnlyForALocalHumanWhoHasNotBeenNudgedFourTimes) {
