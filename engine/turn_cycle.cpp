@@ -30,11 +30,6 @@ void sizeFlyingCard(int widthPx, int heightPx) {
     card.setGeometryTw(card.leftTw(), card.topTw(), screen::PixelsToTwips(widthPx), screen::PixelsToTwips(heightPx));
 }
 
-bool internetTurnEnded() {
-    const int s = inet.NetState;
-    return s == nsGone || s == nsEndGame || s == nsGameStart || s == nsSeatList;
-}
-
 // The human is to move again: the card size, the avatar and the idle timer.
 void backToTheHuman(FrmGrisk& f) {
     if (tbl.DisplayMode < 2) sizeFlyingCard(71, 96);
@@ -85,12 +80,9 @@ void ComputerTurn() {
         ExchangePlayerRecord(rec, false);
         ShowPlayerStatus(rec);
         f.Label9(1).setCaption(eng.TurnName + "'s turn");
-        if (!local) {
-            // A remote player's turn is replayed from that machine's lines by
-            // the Internet game; without it the cycle stops here.
-            if (internetTurnEnded()) return;
-            return;
-        }
+        // A remote player's turn is replayed from that machine's lines by
+        // the Internet game, which is not here yet: the cycle stops.
+        if (!local) return;
         if (eng.NumPlayers >= 3 && eng.LevelNames.inRange({eng.OppLevel}))
             f.lblLevel.setCaption(eng.LevelNames(eng.OppLevel));
         Computer();
