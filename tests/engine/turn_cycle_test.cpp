@@ -218,6 +218,23 @@ TEST_F(TurnCycleTest, TheTutorialWaitsForItsNextButtonAfterTheOtherSeats) {
     EXPECT_TRUE(f().Picture7(3).Enabled());
 }
 
+// Whatever closes the tutorial gives the human the cards back, or, with no
+// game on the table, the Deal button.
+TEST_F(TurnCycleTest, ClosingTheTutorialLeavesThePlayerAbleToPlay) {
+    midGame(2);
+    frmTutorial().Show();
+    EnablePlayerCards(false);
+    frmTutorial().Unload();
+    EXPECT_FALSE(cmd.TutorialOn);
+    EXPECT_TRUE(f().Picture7(2).Enabled());
+    EXPECT_FALSE(f().cmdDeal.Visible()) << "a game is on";
+
+    eng.Pturn = 0;
+    frmTutorial().Show();
+    frmTutorial().Unload();
+    EXPECT_TRUE(f().cmdDeal.Visible());
+}
+
 // "New Game" while a seat plays: that turn ends, no further seat plays, and
 // the new game is dealt.
 TEST_F(TurnCycleTest, ANewGameAskedForDuringAComputerTurnStartsWhenThatTurnIsOver) {
