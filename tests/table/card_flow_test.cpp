@@ -234,6 +234,22 @@ TEST_F(CardFlowTest, ADealWaitingForTheFlowIsReleased) {
     EXPECT_FALSE(cmd.FlowRunning);
 }
 
+TEST_F(CardFlowTest, ResizingTheWindowStopsTheFlowWithoutADeal) {
+    waits::SetPauseScale(0.001);
+    int frames = 0;
+    bool dealAsked = false;
+    whenFlowing([&] {
+        ++frames;
+        f().Form_Resize();
+        dealAsked = cmd.FlowStop;
+    });
+    QTimer::singleShot(2000, [] { cmd.FlowClicked = true; });  // a safety stop
+    AnimateCardsFlow(0);
+    EXPECT_EQ(frames, 1);
+    EXPECT_FALSE(dealAsked) << "no deal waits for the flow's end";
+    expectCleanedUp();
+}
+
 TEST_F(CardFlowTest, WithoutATileTheFlowEndsAtOnce) {
     eng.DataFolder = tempFolder() + "/no such folder/";
     AnimateCardsFlow(0);
