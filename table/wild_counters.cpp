@@ -1,6 +1,7 @@
 #include "table/wild_counters.h"
 
 #include "engine/frm_grisk.h"
+#include "engine/player_record.h"
 #include "engine/state.h"
 #include "platform/vb.h"
 
@@ -19,14 +20,6 @@ const PlayerRecord& shownOpponent(QString shown) {
     return eng.Player4;
 }
 
-const PlayerRecord* seatToMove() {
-    switch (eng.Pturn) {
-    case 2: return &eng.Player2;
-    case 3: return &eng.Player3;
-    case 4: return &eng.Player4;
-    default: return nullptr;
-    }
-}
 
 }  // namespace
 
@@ -42,7 +35,7 @@ void WildUpdate() {
             const PlayerRecord& rec = shownOpponent(f.StatusBar1.Panels(5).Text);
             // The seat that is moving keeps its newest counts in the loaded
             // seat's values until its turn ends.
-            if (&rec == seatToMove())
+            if (eng.Pturn >= 2 && eng.Pturn <= 4 && &rec == &SeatRecord(eng.Pturn))
                 theirs = "Wild: " + counts(eng.OppWildSide, eng.OppWildHand);
             else
                 theirs = "Wild: " + counts(rec.WildSide, rec.WildHand);
