@@ -270,7 +270,8 @@ void AnimateCardsFlow(int displayStyle) {
     }
     if (cmd.FlowStop) {
         cmd.FlowStop = false;
-        f.Click(f.cmdDeal);
+        // A program that is closing deals no new game.
+        if (!eng.Quitting) f.Click(f.cmdDeal);
     }
 }
 

@@ -224,14 +224,31 @@ TEST_F(CardFlowTest, AFlowAskedForWhileTheFirstSetsUpJoinsIt) {
     expectCleanedUp();
 }
 
-TEST_F(CardFlowTest, ADealWaitingForTheFlowIsReleased) {
-    QTimer::singleShot(0, [] {
-        cmd.FlowClicked = true;
+TEST_F(CardFlowTest, TheDealButtonStopsTheFlowThenDeals) {
+    f().cmdDeal.setVisible(true);
+    bool stillFlowing = false;
+    whenFlowing([&] {
+        f().Click(f().cmdDeal);
+        stillFlowing = cmd.FlowRunning;
+    });
+    AnimateCardsFlow(0);
+    EXPECT_TRUE(stillFlowing) << "the button only stops the flow";
+    EXPECT_FALSE(cmd.FlowStop);
+    EXPECT_FALSE(cmd.FlowRunning);
+    EXPECT_EQ(eng.StockCount, eng.TotalCards - 2 * (eng.SideOption + 1) - 2 * 5) << "then a game was dealt";
+}
+
+TEST_F(CardFlowTest, AProgramClosingDuringTheFlowDealsNoGame) {
+    f().cmdDeal.setVisible(true);
+    whenFlowing([&] {
+        eng.Quitting = true;
+        cmd.FlowClicked = true;  // as the shut-down stops the flow
         cmd.FlowStop = true;
     });
     AnimateCardsFlow(0);
     EXPECT_FALSE(cmd.FlowStop);
-    EXPECT_FALSE(cmd.FlowRunning);
+    EXPECT_EQ(eng.StockCount, 0);
+    EXPECT_TRUE(f().cmdDeal.Visible());
 }
 
 TEST_F(CardFlowTest, ResizingTheWindowStopsTheFlowWithoutADeal) {
