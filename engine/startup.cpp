@@ -546,7 +546,8 @@ void FrmGrisk::Form_Unload(int& cancel) {
 
 void FrmGrisk::Form_Resize() {
     if (cmd.FormLoading) return;
-    StopCardFlow();
+    // Stops the card flow; a resize starts no deal.
+    cmd.FlowClicked = true;
     Timer1.Enabled = false;
     unloadLoaded("frmMenu");  // the pop-up command list
     if (inet.NetPeers > 0 && FrmChatExists() && frmChat().isLoaded())

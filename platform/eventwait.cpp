@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QThread>
 #include <QTime>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace waits {
@@ -91,5 +94,20 @@ double SecondsSinceMidnight() {
 }
 
 void SetClockForTests(std::function<double()> clock) { testClock = std::move(clock); }
+
+double FrameMs() {
+    constexpr double kDefaultRate = 60.0;
+    double rate = kDefaultRate;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        if (const QScreen* s = QGuiApplication::primaryScreen()) rate = s->refreshRate();
+    // A screen that reports nothing sensible steps at the usual rate.
+    if (!(rate >= 24.0 && rate <= 360.0)) rate = kDefaultRate;
+    return 1000.0 / rate;
+}
+
+void WaitFrame() {
+    if (!(scale > 0)) return;
+    WaitEvents(std::max(1, static_cast<int>(std::lround(FrameMs() * scale))));
+}
 
 }  // namespace waits

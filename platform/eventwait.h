@@ -45,4 +45,12 @@ void SetPauseScale(double factor);
 double SecondsSinceMidnight();
 void SetClockForTests(std::function<double()> clock);
 
+// One frame of the screen in milliseconds (its refresh interval; 1000 / 60
+// when the screen does not tell).
+double FrameMs();
+// Waits one frame, scaled by the pause scale, running events meanwhile, so
+// that an animation steps once for every picture the screen shows. With the
+// pause scale at 0 it returns at once and runs nothing.
+void WaitFrame();
+
 }  // namespace waits

@@ -14,6 +14,8 @@ namespace grisk {
 
 // The slowest card animation the speed window offers.
 inline constexpr int kMaxAnimSpeed = 250;
+// The card animation step divisor of a new profile and the speed window.
+inline constexpr int kDefaultAnimSpeed = 45;
 
 struct RecordsState {
     // Options of the profile in force.

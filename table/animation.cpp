@@ -1,35 +1,131 @@
 #include "table/animation.h"
 
-#include <algorithm>
 #include <cmath>
 
+#include "engine/frm_grisk.h"
 #include "engine/general.h"
 #include "engine/state.h"
 #include "platform/controls.h"
+#include "platform/eventwait.h"
 #include "platform/twips.h"
+#include "platform/vb.h"
 #include "records/state.h"
+#include "table/card_drawing.h"
 
 namespace grisk {
 
+namespace {
+
+// Half a large card: the leading axis stops this far from the target.
+constexpr double kHalfCardWidth = 35.5;
+constexpr double kHalfCardHeight = 48;
+
+int wholePixels(double px) { return static_cast<int>(vb::RoundHalfEven(px)); }
+
+bool isHoldSlot(int slot) { return slot >= 7 && slot <= 10; }
+
+QPointF pixelPlace(const vb::Control& c) {
+    return {screen::TwipsToPixels(c.leftTw()), screen::TwipsToPixels(c.topTw())};
+}
+
+// Paints on the moving-card picture what lies under the top card of the
+// human's hold pile: the card beneath it, or the empty-pile mark.
+void coverHumanHold(FrmGrisk& f, int slot) {
+    const int pile = slot - 6;
+    const int under = eng.PlayerHoldCount(pile);
+    if (under > 0 && eng.PlayerHold.inRange({0, pile, under}))
+        DrawCard(f.Picture1, 0, eng.PlayerHold(0, pile, under), 0);
+    else
+        DrawCard(f.Picture1, 0, 0, kEmptyMark);
+}
+
+}  // namespace
+
+std::vector<QPointF> FlightPath(QPointF start, QPointF target, int animSpeed) {
+    const int speed = animSpeed >= 1 && animSpeed <= kMaxAnimSpeed ? animSpeed : kDefaultAnimSpeed;
+    const int dragLeft = wholePixels(start.x());
+    const int dragTop = wholePixels(start.y());
+    const int toLeft = wholePixels(target.x());
+    const int toTop = wholePixels(target.y());
+    const int dx = dragLeft - toLeft;
+    const int dy = dragTop - toTop;
+    auto stepOf = [speed](int d) {
+        const double step = vb::RoundHalfEven(std::abs(d) / static_cast<double>(speed));
+        return step == 0 ? 1.0 : step;
+    };
+    const double stepX = stepOf(dx);
+    const double stepY = stepOf(dy);
+
+    double left = start.x();
+    double top = start.y();
+    std::vector<QPointF> path;
+    if (std::abs(dx) >= std::abs(dy)) {
+        const bool leftwards = dragLeft > toLeft;
+        const bool downwards = toTop >= dragTop;
+        while (leftwards ? left > toLeft + kHalfCardWidth : left < toLeft + kHalfCardWidth) {
+            left += leftwards ? -stepX : stepX;
+            if (downwards) {
+                if (top < toTop) top += stepY;
+            } else if (top > toTop) {
+                top -= stepY;
+            }
+            path.emplace_back(left, top);
+        }
+    } else {
+        const bool upwards = toTop <= dragTop;
+        while (upwards ? top > toTop : top < toTop - kHalfCardHeight) {
+            top += upwards ? -stepY : stepY;
+            left += left > toLeft ? -stepX : stepX;
+            path.emplace_back(left, top);
+        }
+    }
+    return path;
+}
+
 void AnimateCardMove(vb::ControlArray& fromCtl, int fromIndex, vb::ControlArray& toCtl,
                      int toIndex) {
+    FrmGrisk& f = frmGrisk();
     vb::Control& card = fromCtl(fromIndex);
-    const vb::Control& target = toCtl(toIndex);
-    const double x0 = card.leftTw(), y0 = card.topTw();
-    const double dx = target.leftTw() - x0, dy = target.topTw() - y0;
-    // AnimSpeed steps, but never more than one a pixel of the way.
-    const double distancePx = screen::TwipsToPixels(std::max(std::abs(dx), std::abs(dy)));
-    const int speed = std::clamp(recs.AnimSpeed, 1, kMaxAnimSpeed);
-    const int steps = std::max(1, std::min(speed, static_cast<int>(distancePx)));
-    card.ZOrder(0);
-    for (int i = 1; i <= steps && !eng.Quitting; ++i) {
-        card.setGeometryTw(x0 + dx * i / steps, y0 + dy * i / steps, card.widthTw(),
-                           card.heightTw());
-        Pause(0.001);
+    const double startLeftTw = card.leftTw();
+    const double startTopTw = card.topTw();
+    const QPointF start = pixelPlace(card);
+    eng.DragLeft = wholePixels(start.x());
+    eng.DragTop = wholePixels(start.y());
+
+    const bool human = &fromCtl == &f.Picture7;
+    const bool humanHold = human && isHoldSlot(fromIndex);
+    vb::Control& cover = f.Picture1(0);
+    if (humanHold || !eng.CardMoving)
+        cover.setGeometryTw(startLeftTw, startTopTw, cover.widthTw(), cover.heightTw());
+
+    const QPointF target = pixelPlace(toCtl(toIndex));
+    waits::DoEvents();
+    // A handler run just now may have taken the picture off the table.
+    if (!fromCtl.exists(fromIndex)) return;
+    fromCtl(fromIndex).ZOrder(0);
+
+    if (!human && fromIndex == 1 && eng.OppSideCount != 0)
+        cover.setVisible(true);
+    else if (humanHold)
+        coverHumanHold(f, fromIndex);
+    else if (!human && isHoldSlot(fromIndex))
+        cover.setVisible(true);
+
+    for (const QPointF& place : FlightPath(start, target, recs.AnimSpeed)) {
+        if (!fromCtl.exists(fromIndex)) return;
+        vb::Control& flying = fromCtl(fromIndex);
+        flying.setGeometryTw(screen::PixelsToTwips(place.x()), screen::PixelsToTwips(place.y()),
+                             flying.widthTw(), flying.heightTw());
+        if (!eng.Quitting) waits::WaitFrame();
     }
-    // The flying picture goes back where it started; the caller draws the result.
-    card.setVisible(false);
-    card.setGeometryTw(x0, y0, card.widthTw(), card.heightTw());
+
+    Pause(0.001);
+    if (!fromCtl.exists(fromIndex)) return;
+    // Back to the very place it left, whatever a handler did to DragLeft and
+    // DragTop meanwhile.
+    vb::Control& flying = fromCtl(fromIndex);
+    flying.setVisible(false);
+    flying.setGeometryTw(startLeftTw, startTopTw, flying.widthTw(), flying.heightTw());
 }
 
 }  // namespace grisk

@@ -51,4 +51,9 @@ QImage PlainBack();
 // skin), in either size.
 QImage EmptyMark(bool wood, bool small);
 
+// The board behind the centre piles: a felt inlay in a wooden rim (worn
+// with the skin) or a metal one; wide (262 x 128) for three piles in a row,
+// tall (182 x 230) for four in a block.
+QImage CentreBoard(bool wood, bool tall);
+
 }  // namespace grisk::card_art

@@ -21,7 +21,11 @@ FrmPic::FrmPic()
       ImgEmpty2(addControl(vb::Kind::Image, "ImgEmpty2")),
       ImgEmpty3(addControl(vb::Kind::Image, "ImgEmpty3")),
       ImgEmptySm2(addControl(vb::Kind::Image, "ImgEmptySm2")),
-      ImgEmptySm3(addControl(vb::Kind::Image, "ImgEmptySm3")) {
+      ImgEmptySm3(addControl(vb::Kind::Image, "ImgEmptySm3")),
+      imgCenterH(addControl(vb::Kind::Image, "imgCenterH")),
+      imgCenterV(addControl(vb::Kind::Image, "imgCenterV")),
+      imgCenterHM(addControl(vb::Kind::Image, "imgCenterHM")),
+      imgCenterVM(addControl(vb::Kind::Image, "imgCenterVM")) {
     using namespace card_art;
     FilePic.Load(2);
     FilePic.Load(5);
@@ -52,6 +56,18 @@ FrmPic::FrmPic()
     ImgEmpty3.setPicture(EmptyMark(true, false));
     ImgEmptySm2.setPicture(EmptyMark(false, true));
     ImgEmptySm3.setPicture(EmptyMark(true, true));
+    const struct {
+        vb::Control& board;
+        bool wood;
+        bool tall;
+    } boards[] = {{imgCenterH, true, false}, {imgCenterV, true, true},
+                  {imgCenterHM, false, false}, {imgCenterVM, false, true}};
+    for (const auto& b : boards) {
+        const QImage picture = CentreBoard(b.wood, b.tall);
+        b.board.setPicture(picture);
+        b.board.setGeometryTw(0, 0, screen::PixelsToTwips(picture.width()),
+                              screen::PixelsToTwips(picture.height()));
+    }
 }
 
 FrmPic& frmPic() {

@@ -1,9 +1,10 @@
 // The hidden picture store of the table: the card backs in use, the plain
-// back, the rank-only deck's pictures in both sizes, the empty-pile marks and
-// a scratch picture.
+// back, the rank-only deck's pictures in both sizes, the empty-pile marks,
+// the boards behind the centre piles and a scratch picture.
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/twips.h"
 
 namespace grisk {
 
@@ -22,6 +23,12 @@ public:
     vb::Control& ImgEmpty3;
     vb::Control& ImgEmptySm2;
     vb::Control& ImgEmptySm3;
+    // The boards behind the centre piles: H wide for three piles, V tall for
+    // four; with the skin the wooden ones, the metal ones (M) without.
+    vb::Control& imgCenterH;
+    vb::Control& imgCenterV;
+    vb::Control& imgCenterHM;
+    vb::Control& imgCenterVM;
 };
 
 // The store, made and loaded on first use.

@@ -1,11 +1,10 @@
 #include "table/pile_labels.h"
 
-#include <QPainter>
-#include <QPainterPath>
-
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "records/state.h"
 #include "shell/state.h"
+#include "table/frm_pic.h"
 #include "table/state.h"
 #include "table/table_labels.h"
 
@@ -13,27 +12,12 @@ namespace grisk {
 
 namespace {
 
-// A felt board with a raised rim: wide for three piles, tall for four.
-QImage paintBoard(int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    QPainterPath rim;
-    rim.addRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 10, 10);
-    p.fillPath(rim, QColor(92, 60, 28));
-    QPainterPath felt;
-    felt.addRoundedRect(QRectF(5, 5, w - 10, h - 10), 7, 7);
-    p.fillPath(felt, QColor(0, 92, 24));
-    p.setPen(QPen(QColor(150, 110, 60), 1));
-    p.drawPath(felt);
-    return img;
-}
-
-const QImage& board(bool fourPiles) {
-    static const QImage wide = paintBoard(262, 128);
-    static const QImage tall = paintBoard(182, 230);
-    return fourPiles ? tall : wide;
+// The board for three piles in a row or four in a block, as the skin in
+// force wears it: wooden with the skin, metal without.
+QImage board(bool fourPiles) {
+    FrmPic& store = frmPic();
+    if (recs.SkinOn) return (fourPiles ? store.imgCenterV : store.imgCenterH).Picture();
+    return (fourPiles ? store.imgCenterVM : store.imgCenterHM).Picture();
 }
 
 void centreOver(vb::Control& label, const vb::Control& pile) {

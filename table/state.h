@@ -11,6 +11,15 @@
 
 namespace grisk {
 
+// A picture held off the screen for the card flow: the file it was loaded
+// from and its pixels (none while the buffer is free).
+struct BitmapBuffer {
+    QString FileName;
+    QImage Bitmap;
+    int Width = 0;
+    int Height = 0;
+};
+
 struct TableState {
     // The card being painted (reduced as the drawing goes) and its cell in
     // the face sheet.
@@ -61,6 +70,13 @@ struct TableState {
                                               QStringLiteral("Make Display Smaller"),
                                               QStringLiteral("Reset Default Window Size")};
     std::array<bool, 3> DisplayMenuEnabled{true, true, true};
+
+    // The card flow's back buffer (as large as the table window's inner
+    // area) and its tile; the table window's outer size in pixels.
+    BitmapBuffer BackBuffer;
+    BitmapBuffer FlowTile;
+    long BackBufferWidth = 0;
+    long BackBufferHeight = 0;
 
     // Flags and options of neighbouring subsystems that the table reads or
     // clears; each moves to its owner's state when that subsystem is built.

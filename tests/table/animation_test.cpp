@@ -1,12 +1,15 @@
-// A card's flight across the table and a centre pile restored from damaged
-// counts.
+// A card's flight across the table: its steps, what covers the pile it left,
+// where it ends, its pacing, and a centre pile restored from damaged counts.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QTimer>
+#include <ostream>
 
 #include "engine/state.h"
 #include "layout_fixture.h"
 #include "platform/eventwait.h"
+#include "platform/vb.h"
 #include "records/state.h"
 #include "table/animation.h"
 #include "table/layout.h"
@@ -15,22 +18,188 @@ using namespace grisk;
 
 namespace {
 
-class FlightTest : public grisk_test::LayoutTest {};
+struct PathCase {
+    const char* what;
+    QPointF start;
+    QPointF target;
+    int speed;
+    int steps;
+    QPointF first;
+    QPointF last;
+};
 
-TEST_F(FlightTest, AFlightEndsBackAtItsStartHiddenAndNeverTakesLong) {
+std::ostream& operator<<(std::ostream& os, const PathCase& c) { return os << c.what; }
+
+class FlightPathTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(FlightPathTest, TheLongerAxisLeadsAndStopsAtItsLimit) {
+    const PathCase& c = GetParam();
+    const std::vector<QPointF> path = FlightPath(c.start, c.target, c.speed);
+    ASSERT_EQ(static_cast<int>(path.size()), c.steps) << c.what;
+    EXPECT_EQ(path.front(), c.first) << c.what;
+    EXPECT_EQ(path.back(), c.last) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FlightPathTest,
+    ::testing::Values(
+        // 710 to the left at speed 10: steps of 71, ending once Left <= ToLeft + 35.5.
+        PathCase{"left", {710, 100}, {0, 100}, 10, 10, {639, 100}, {0, 100}},
+        // Right: half a card beyond the target; the vertical follows and stops on its row.
+        PathCase{"right", {0, 0}, {300, 60}, 10, 12, {30, 6}, {360, 60}},
+        // Onto itself: one pixel at a time to 36 pixels right of the target.
+        PathCase{"itself", {200, 50}, {200, 50}, 45, 36, {201, 50}, {236, 50}},
+        // Speed 250 over 100 pixels: the step rounds to 0 and becomes 1.
+        PathCase{"tiny step", {100, 0}, {0, 0}, 250, 65, {99, 0}, {35, 0}},
+        // Up: vertical-led, ends on the target's row; the horizontal follows.
+        PathCase{"up", {100, 400}, {130, 100}, 10, 10, {103, 370}, {130, 100}},
+        // Down: stops half a card (48) short; the level horizontal swings.
+        PathCase{"down", {100, 100}, {100, 400}, 10, 9, {101, 130}, {101, 370}},
+        // A fraction of a pixel in the start is kept; the distance counts from
+        // the whole pixel (344.25 -> 344, step 30).
+        PathCase{"fraction", {344.25, 392}, {44, 392}, 10, 9, {314.25, 392}, {74.25, 392}}));
+
+TEST(FlightPath, StepsRoundHalvesToEven) {
+    // 125 / 50 = 2.5 gives a step of 2; 175 / 50 = 3.5 gives 4.
+    EXPECT_EQ(FlightPath({25, 0}, {-100, 0}, 50).front().x(), 23);
+    EXPECT_EQ(FlightPath({0, 0}, {175, 0}, 50).front().x(), 4);
+}
+
+TEST(FlightPath, NearTheTargetTheFollowingAxisSwings) {
+    // Up 300 with 6 to the right: the horizontal steps by 1 and swings
+    // round the target column once it is there.
+    const std::vector<QPointF> path = FlightPath({100, 400}, {106, 100}, 10);
+    std::vector<double> xs;
+    for (const QPointF& p : path) xs.push_back(p.x());
+    EXPECT_EQ(xs, (std::vector<double>{101, 102, 103, 104, 105, 106, 107, 106, 107, 106}));
+}
+
+TEST(FlightPath, ADamagedSpeedFliesAtTheDefaultStep) {
+    const std::vector<QPointF> normal = FlightPath({600, 300}, {40, 20}, kDefaultAnimSpeed);
+    for (int speed : {0, -5, -32768, 30000}) {
+        EXPECT_EQ(FlightPath({600, 300}, {40, 20}, speed), normal) << speed;
+    }
+}
+
+class FlightTest : public grisk_test::LayoutTest {
+protected:
+    vb::Control& cover() { return f().Picture1(0); }
+    void placeCover(double leftTw, double topTw) {
+        cover().setGeometryTw(leftTw, topTw, cover().widthTw(), cover().heightTw());
+        cover().setVisible(false);
+        cover().setDrawn(QStringLiteral("untouched"));
+    }
+};
+
+TEST_F(FlightTest, AFlightEndsHiddenExactlyWhereItBeganInFrontOfTheTable) {
     buildTable(2, 3);
-    vb::Control& card = f().Picture1(0);
-    card.setGeometryTw(1500, 1500, 1065, 1440);
-    card.setVisible(true);
+    vb::Control& side = f().Picture7(1);
+    const double leftTw = side.leftTw();
+    const double topTw = side.topTw();
+    ASSERT_NE(std::fmod(screen::TwipsToPixels(leftTw), 1.0), 0.0) << "the side pile sits at a fraction";
+    side.setVisible(true);
+
+    AnimateCardMove(f().Picture7, 1, f().PicCenter, 2);
+
+    EXPECT_FALSE(side.Visible());
+    EXPECT_DOUBLE_EQ(side.leftTw(), leftTw);
+    EXPECT_DOUBLE_EQ(side.topTw(), topTw);
+    EXPECT_EQ(eng.DragLeft, static_cast<int>(vb::RoundHalfEven(screen::TwipsToPixels(leftTw))));
+    EXPECT_EQ(eng.DragTop, static_cast<int>(vb::RoundHalfEven(screen::TwipsToPixels(topTw))));
+    const std::vector<vb::Control*> order = f().paintOrder();
+    EXPECT_EQ(order.back(), &side) << "the flying card is in front of every picture";
+}
+
+TEST_F(FlightTest, TheMovingCardCoversThePileTheCardLeft) {
+    buildTable(2, 3);
+    struct Case {
+        const char* what;
+        vb::ControlArray* from;
+        int slot;
+        int oppSideCount;
+        bool coverMoved;
+        bool coverShown;
+        const char* drawn;  // prefix of what the cover shows afterwards
+    };
+    // The human's hold pile 2 has the card 17 under its top; pile 3 nothing.
+    eng.PlayerHoldCount(2) = 2;
+    eng.PlayerHold(0, 2, 1) = 5;
+    eng.PlayerHold(0, 2, 2) = 17;
+    eng.PlayerHoldCount(3) = 0;
+    const Case cases[] = {
+        {"human hold with a card under", &f().Picture7, 8, 0, true, true, "face 17"},
+        {"human hold with none under", &f().Picture7, 9, 0, true, true, "empty"},
+        {"seat 2 pay-off with cards left", &f().Picture1, 1, 6, true, true, "untouched"},
+        {"seat 2 pay-off played out", &f().Picture1, 1, 0, true, false, "untouched"},
+        {"seat 2 hold pile", &f().Picture1, 9, 0, true, true, "untouched"},
+        {"human hand", &f().Picture7, 3, 0, true, false, "untouched"},
+    };
+    for (const Case& c : cases) {
+        placeCover(0, 0);
+        eng.OppSideCount = c.oppSideCount;
+        vb::Control& source = (*c.from)(c.slot);
+        const double leftTw = source.leftTw();
+        const double topTw = source.topTw();
+        AnimateCardMove(*c.from, c.slot, f().PicCenter, 1);
+        EXPECT_EQ(cover().leftTw() == leftTw && cover().topTw() == topTw, c.coverMoved) << c.what;
+        EXPECT_EQ(cover().Visible(), c.coverShown) << c.what;
+        EXPECT_TRUE(cover().Drawn().startsWith(c.drawn)) << c.what << ": " << cover().Drawn().toStdString();
+    }
+}
+
+TEST_F(FlightTest, ADealtCardIsTheMovingPictureItself) {
+    buildTable(2, 3);
+    eng.CardMoving = true;
+    vb::Control& stock = f().PicCenter(0);
+    placeCover(stock.leftTw(), stock.topTw());
+    cover().setVisible(true);
+    AnimateCardMove(f().Picture1, 0, f().Picture7, 4);
+    EXPECT_FALSE(cover().Visible());
+    EXPECT_DOUBLE_EQ(cover().leftTw(), stock.leftTw());
+    EXPECT_DOUBLE_EQ(cover().topTw(), stock.topTw());
+}
+
+TEST_F(FlightTest, APlaceChangedByAHandlerDuringTheFlightDoesNotMoveTheCardsHome) {
+    buildTable(2, 3);
+    vb::Control& card = f().Picture7(4);
+    const double leftTw = card.leftTw();
+    const double topTw = card.topTw();
+    waits::SetPauseScale(0.001);  // frames of a millisecond, events running
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        // A press on another card records its own home meanwhile.
+        eng.DragLeft = 3;
+        eng.DragTop = 4;
+        ran = true;
+    });
+    AnimateCardMove(f().Picture7, 4, f().PicCenter, 3);
+    EXPECT_TRUE(ran);
+    EXPECT_DOUBLE_EQ(card.leftTw(), leftTw);
+    EXPECT_DOUBLE_EQ(card.topTw(), topTw);
+}
+
+TEST_F(FlightTest, ACardTakenOffTheTableDuringItsFlightIsLeftAlone) {
+    buildTable(3, 3);
+    ASSERT_TRUE(f().Picture2.exists(5));
+    waits::SetPauseScale(0.001);
+    QTimer::singleShot(0, [&] { f().Picture2.Unload(5); });
+    AnimateCardMove(f().Picture2, 5, f().PicCenter, 1);
+    EXPECT_FALSE(f().Picture2.exists(5));
+}
+
+TEST_F(FlightTest, EachStepTakesAFrameOfTheScreen) {
+    buildTable(2, 3);
+    recs.AnimSpeed = 10;
+    vb::Control& card = f().Picture7(2);
+    const QPointF start(screen::TwipsToPixels(card.leftTw()), screen::TwipsToPixels(card.topTw()));
+    const QPointF target(screen::TwipsToPixels(f().PicCenter(1).leftTw()),
+                         screen::TwipsToPixels(f().PicCenter(1).topTw()));
+    const auto steps = static_cast<double>(FlightPath(start, target, 10).size());
     waits::SetPauseScale(1);
-    recs.AnimSpeed = 30000;  // a damaged profile value
     QElapsedTimer t;
     t.start();
-    AnimateCardMove(f().Picture1, 0, f().Picture7, 3);
-    EXPECT_LT(t.elapsed(), 5000) << "no more steps than pixels of the way";
-    EXPECT_FALSE(card.Visible());
-    EXPECT_DOUBLE_EQ(card.leftTw(), 1500);
-    EXPECT_DOUBLE_EQ(card.topTw(), 1500);
+    AnimateCardMove(f().Picture7, 2, f().PicCenter, 1);
+    EXPECT_GE(static_cast<double>(t.elapsed()), 0.9 * steps * waits::FrameMs());
 }
 
 TEST_F(FlightTest, ADamagedCentreCountShowsAnEmptyPile) {

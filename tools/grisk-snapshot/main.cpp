@@ -4,15 +4,20 @@
 // at without playing to it.
 //
 //   grisk-snapshot --players 2..4 --centres 3|4 --mode 0..3
-//                  --screen-width TWIPS --seed S --out FILE.png
+//                  --screen-width TWIPS --seed S [--peek] [--fly SLOT | --flow STYLE]
+//                  --out FILE.png
 //
 // The table is built as start-up builds it (pile pictures, stack shapes,
 // outlines, player count, window size, display mode), then dealt by the
-// game's own deal, as the Deal button deals it.
+// game's own deal, as the Deal button deals it. --peek turns the other hands
+// up as the peek command does; --fly takes the shot half way through the
+// flight of the human's card in slot SLOT to the first centre pile, --flow a
+// few frames into the card flow.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "engine/deal.h"
@@ -26,11 +31,14 @@
 #include "platform/twips.h"
 #include "records/state.h"
 #include "shell/state.h"
+#include "table/animation.h"
+#include "table/animation_flow.h"
 #include "table/card_drawing.h"
 #include "table/card_store.h"
 #include "table/cls_dll.h"
 #include "table/frm_pic.h"
 #include "table/layout.h"
+#include "table/peek.h"
 #include "table/state.h"
 
 using namespace grisk;
@@ -39,11 +47,14 @@ namespace {
 
 const char* const kUsage =
     "usage: grisk-snapshot --players 2..4 --centres 3|4 --mode 0..3 --screen-width TWIPS\n"
-    "                      --seed S --out FILE.png\n"
+    "                      --seed S [--peek] [--fly SLOT | --flow STYLE] --out FILE.png\n"
     "  renders the table headless with the piles filled from a shuffle seeded with S;\n"
     "  TWIPS is the screen width (15 twips a pixel: 9600, 12000, 12288, 15360, ...);\n"
     "  mode 1 moves the human's rows up, 2 and 3 use small cards (3 ends in 2,\n"
-    "  as at start-up); below 10000 twips the table is always small.\n";
+    "  as at start-up); below 10000 twips the table is always small;\n"
+    "  --peek shows the other players' hands; --fly SLOT (1..10) shoots the human's\n"
+    "  card half way to the first centre pile; --flow STYLE (0 whole window, 1 pile\n"
+    "  rows, 2 stock) shoots the card flow.\n";
 
 struct Options {
     int players = 2;
@@ -51,6 +62,9 @@ struct Options {
     int mode = 0;
     int widthTw = 15360;
     int seed = 1;
+    bool peek = false;
+    int fly = 0;    // 0: no flight
+    int flow = -1;  // -1: no flow
     QString out;
 };
 
@@ -71,8 +85,9 @@ int number(const QCommandLineParser& p, const QString& name, int lo, int hi, int
 
 Options parse(const QApplication& app) {
     QCommandLineParser p;
-    for (const char* name : {"players", "centres", "mode", "screen-width", "seed", "out"})
+    for (const char* name : {"players", "centres", "mode", "screen-width", "seed", "fly", "flow", "out"})
         p.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    p.addOption(QCommandLineOption(QStringLiteral("peek")));
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!p.parse(app.arguments())) usage(p.errorText());
     if (p.isSet(QStringLiteral("help"))) usage(QString());
@@ -83,6 +98,10 @@ Options parse(const QApplication& app) {
     o.mode = number(p, QStringLiteral("mode"), 0, 3, o.mode);
     o.widthTw = number(p, QStringLiteral("screen-width"), 9600, 30000, o.widthTw);
     o.seed = number(p, QStringLiteral("seed"), 0, 2147483647, o.seed);
+    o.peek = p.isSet(QStringLiteral("peek"));
+    o.fly = number(p, QStringLiteral("fly"), 1, 10, o.fly);
+    o.flow = number(p, QStringLiteral("flow"), 0, 2, o.flow);
+    if (o.fly > 0 && o.flow >= 0) usage(QStringLiteral("--fly and --flow cannot be shot together"));
     o.out = p.value(QStringLiteral("out"));
     if (o.out.isEmpty()) usage(QStringLiteral("--out is required"));
     return o;
@@ -145,6 +164,35 @@ void dealAndDraw() {
     ShowOpponentNames();
 }
 
+// The shot: of the dealt table, or taken while a card flies or the card
+// flow runs (each runs as the program runs it, paced by the screen).
+QPixmap takeShot(vb::FormWindow& window, const Options& o) {
+    FrmGrisk& f = frmGrisk();
+    if (o.peek) {
+        eng.Peeking = true;
+        Peek();
+    }
+    QPixmap shot;
+    // The flight and the flow run at the screen's pace, to be caught midway.
+    waits::SetPauseScale(1);
+    if (o.fly > 0 && f.Picture7(o.fly).Visible()) {
+        auto px = [](const vb::Control& c) {
+            return QPointF(screen::TwipsToPixels(c.leftTw()), screen::TwipsToPixels(c.topTw()));
+        };
+        const auto steps = FlightPath(px(f.Picture7(o.fly)), px(f.PicCenter(1)), recs.AnimSpeed).size();
+        const int halfWay = static_cast<int>(steps / 2 * waits::FrameMs());
+        QTimer::singleShot(halfWay, [&] { shot = window.grab(); });
+        AnimateCardMove(f.Picture7, o.fly, f.PicCenter, 1);
+    } else if (o.flow >= 0) {
+        QTimer::singleShot(400, [&] {
+            shot = window.grab();
+            cmd.FlowClicked = true;
+        });
+        AnimateCardsFlow(o.flow);
+    }
+    return shot.isNull() ? window.grab() : shot;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,7 +243,7 @@ int main(int argc, char** argv) {
     {
         vb::FormWindow window(&frmGrisk());
         window.applyGeometry();
-        const QPixmap shot = window.grab();
+        const QPixmap shot = takeShot(window, o);
         if (shot.save(o.out, "PNG")) {
             std::printf("%s: %dx%d\n", qPrintable(o.out), shot.width(), shot.height());
         } else {

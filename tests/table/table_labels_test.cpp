@@ -1,0 +1,213 @@
+// The board behind the centre piles with the wild counters round it, and
+// the places of the text lines, the Deal button, the notice label and the
+// emotion icon for each kind of table.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <vector>
+
+#include "layout_fixture.h"
+#include "records/state.h"
+#include "table/frm_pic.h"
+
+using namespace grisk;
+using grisk_test::pixelRect;
+
+namespace {
+
+struct BoardCase {
+    int players, centres, mode;
+    bool skin;
+    bool tall;
+    bool stretched;
+    QSizeF size;
+};
+
+std::ostream& operator<<(std::ostream& os, const BoardCase& c) {
+    return os << c.players << " players, " << c.centres << " centres, mode " << c.mode
+              << (c.skin ? ", skin" : ", no skin");
+}
+
+class BoardTest : public grisk_test::LayoutTest, public ::testing::WithParamInterface<BoardCase> {};
+
+TEST_P(BoardTest, TheBoardSuitsThePilesTheSkinAndTheCardSize) {
+    const BoardCase& c = GetParam();
+    recs.SkinOn = c.skin;
+    buildTable(c.players, c.centres, c.mode);
+    PositionPileLabels();
+    FrmPic& store = frmPic();
+    const vb::Control& expected = c.skin ? (c.tall ? store.imgCenterV : store.imgCenterH)
+                                         : (c.tall ? store.imgCenterVM : store.imgCenterHM);
+    const vb::Control& board = f().imgCenter;
+    EXPECT_EQ(board.Picture(), expected.Picture());
+    EXPECT_EQ(board.Stretch(), c.stretched);
+    EXPECT_EQ(pixelRect(board).size(), c.size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, BoardTest,
+    ::testing::Values(
+        // Large cards: the picture's own size, wide for three piles, tall for four.
+        BoardCase{2, 3, 0, true, false, false, {262, 128}},
+        BoardCase{2, 3, 0, false, false, false, {262, 128}},
+        BoardCase{2, 4, 1, true, true, false, {182, 230}},
+        BoardCase{3, 4, 0, false, true, false, {182, 230}},
+        // Small cards: stretched to 208 x 100, or 145.6 x 181.6 for four piles.
+        BoardCase{2, 3, 2, false, false, true, {208, 100}},
+        BoardCase{4, 4, 2, true, true, true, {145.6, 181.6}},
+        BoardCase{3, 4, 3, false, true, true, {145.6, 181.6}}));
+
+TEST(BoardPictures, WideBoardsFitThreePilesInARowAndTallOnesFourInABlock) {
+    grisk_test::ResetAll();
+    FrmPic& store = frmPic();
+    // Large piles from 15 pixels in and 16 down: three 80 apart, or two by
+    // two 10 and 6 apart.
+    const QSizeF row(15 + 2 * 80 + 71 + 15, 16 + 96 + 16);
+    const QSizeF block(15 + 71 + 10 + 71 + 15, 16 + 96 + 6 + 96 + 16);
+    for (const vb::Control* wide : {&store.imgCenterH, &store.imgCenterHM})
+        EXPECT_EQ(QSizeF(wide->Picture().size()), row + QSizeF(1, 0));
+    for (const vb::Control* tall : {&store.imgCenterV, &store.imgCenterVM})
+        EXPECT_EQ(QSizeF(tall->Picture().size()), block);
+    EXPECT_NE(store.imgCenterH.Picture(), store.imgCenterHM.Picture()) << "the skin's board is its own";
+    EXPECT_NE(store.imgCenterV.Picture(), store.imgCenterVM.Picture());
+    ReleaseCardPictureStores();
+}
+
+class PileLabelTest : public grisk_test::LayoutTest {};
+
+TEST_F(PileLabelTest, SwitchingTheSkinChangesOnlyTheBoardsPicture) {
+    buildTable(2, 4);
+    PositionPileLabels();
+    const QImage before = f().imgCenter.Picture();
+    const QRectF board = pixelRect(f().imgCenter);
+    std::vector<QRectF> counters;
+    for (int i = 1; i <= 4; ++i) counters.push_back(pixelRect(f().LblWild(i)));
+
+    recs.SkinOn = !recs.SkinOn;
+    PositionPileLabels();
+    EXPECT_NE(f().imgCenter.Picture(), before);
+    EXPECT_EQ(pixelRect(f().imgCenter), board);
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(pixelRect(f().LblWild(i)), counters[i - 1]) << i;
+}
+
+TEST_F(PileLabelTest, WithThreePilesInARowTheCountersStandOverThemAboveTheBoard) {
+    buildTable(2, 3);
+    PositionPileLabels();
+    const QRectF board = pixelRect(f().imgCenter);
+    for (int i = 1; i <= 3; ++i) {
+        const QRectF counter = pixelRect(f().LblWild(i));
+        const QRectF pile = pixelRect(f().PicCenter(i));
+        EXPECT_DOUBLE_EQ(counter.center().x(), pile.left() + tbl.CardWidthPx / 2.0) << i;
+        EXPECT_DOUBLE_EQ(counter.bottom(), board.top()) << i;
+    }
+    // In front of the piles and the board, so that no counter is hidden.
+    const std::vector<vb::Control*> order = f().paintOrder();
+    const auto at = [&](const vb::Control* c) { return std::find(order.begin(), order.end(), c) - order.begin(); };
+    for (int i = 1; i <= 3; ++i) EXPECT_GT(at(&f().LblWild(i)), at(&f().imgCenter)) << i;
+}
+
+TEST_F(PileLabelTest, ASmallBoardWhileTheWindowLoadsPlacesTheLabelsAtOnce) {
+    buildTable(2, 3, 2);
+    for (const bool loading : {false, true}) {
+        f().Label9(3).Move(500, 500);
+        cmd.FormLoading = loading;
+        PositionPileLabels();
+        const bool underThePayOff = pixelRect(f().Label9(3)).topLeft() ==
+                                    QPointF(pixelRect(f().Picture7(1)).left(),
+                                            pixelRect(f().Picture7(1)).top() + tbl.CardHeightPx + 6);
+        EXPECT_EQ(underThePayOff, loading) << "loading " << loading;
+    }
+    cmd.FormLoading = false;
+}
+
+struct LabelCase {
+    int players, centres, mode, widthTw;
+    int nameGap;  // seat 2's name below the top of its pay-off pile
+};
+
+std::ostream& operator<<(std::ostream& os, const LabelCase& c) {
+    return os << c.players << " players, " << c.centres << " centres, mode " << c.mode << ", "
+              << c.widthTw << " twips";
+}
+
+class TableLabelTest : public grisk_test::LayoutTest, public ::testing::WithParamInterface<LabelCase> {};
+
+TEST_P(TableLabelTest, LabelsStandRoundTheCentreAndThePiles) {
+    const LabelCase& c = GetParam();
+    buildTable(c.players, c.centres, c.mode, c.widthTw);
+    PlaceTableLabels();
+    const int w = tbl.CardWidthPx;
+    const QRectF board = pixelRect(f().imgCenter);
+    const QRectF payOff = pixelRect(f().Picture7(1));
+    const QRectF banner = pixelRect(f().Label9(0));
+    const QRectF message = pixelRect(f().Label9(1));
+    const QRectF remark = pixelRect(f().Label9(2));
+    const QRectF deal = pixelRect(f().cmdDeal);
+    const QRectF notice = pixelRect(f().LabelPeek);
+    const QRectF icon = pixelRect(f().imgIcon);
+
+    // The names: the human's under the pay-off pile, seat 2's below its own.
+    EXPECT_EQ(pixelRect(f().Label9(3)).topLeft(), QPointF(payOff.left(), payOff.top() + tbl.CardHeightPx + 6));
+    EXPECT_DOUBLE_EQ(pixelRect(f().Label9(4)).top(), pixelRect(f().Picture1(1)).top() + c.nameGap);
+    // The icon beside the menu picture, but at a larger table with four
+    // piles beside the remark line.
+    if (c.players == 2 || c.centres == 3) EXPECT_DOUBLE_EQ(icon.left(), pixelRect(f().imgMenu).right());
+
+    if (c.centres == 3) {
+        EXPECT_EQ(banner.topLeft(), QPointF(pixelRect(f().PicCenter(2)).left(), board.bottom() + banner.height()));
+        EXPECT_EQ(message.topLeft(), QPointF(6, board.bottom() + 10));
+        EXPECT_DOUBLE_EQ(message.width(), board.width());
+        EXPECT_EQ(remark.topLeft(), QPointF(20, pixelRect(f().Label9(4)).top() + 15));
+        EXPECT_DOUBLE_EQ(remark.width(), board.right() - 20);
+        // The notice right of the last hand card; the Deal button over the
+        // third pile's column, twice its height above the hand row.
+        EXPECT_EQ(notice.topLeft(), QPointF(pixelRect(f().Picture7(6)).left() + w, tbl.HandRowTop));
+        EXPECT_EQ(deal.topLeft(), QPointF(pixelRect(f().PicCenter(3)).left(), tbl.HandRowTop - 2 * deal.height()));
+        const bool wide = c.widthTw >= 12288;
+        EXPECT_DOUBLE_EQ(icon.top(), wide ? pixelRect(f().PicCenter(1)).top() : remark.top() - icon.height());
+        if (c.players == 2) EXPECT_DOUBLE_EQ(remark.height(), 80);
+    } else if (c.players == 2) {
+        EXPECT_EQ(banner.topLeft(), QPointF(pixelRect(f().PicCenter(2)).left(), board.top() - pixelRect(f().LblWild(1)).height()));
+        if (c.widthTw >= 12288 && c.mode != 2) {
+            EXPECT_EQ(message.topLeft(), QPointF(3, payOff.top())) << "level with the pay-off pile";
+            EXPECT_DOUBLE_EQ(message.width(), board.width());
+        } else {
+            EXPECT_EQ(message.topLeft(), QPointF(3, board.bottom()));
+            EXPECT_DOUBLE_EQ(message.width(), board.width() + 20);
+        }
+        EXPECT_EQ(notice.topLeft(), QPointF(3, pixelRect(f().PicCenter(3)).top() + w / 2.0)) << "half a width, not a height";
+        EXPECT_EQ(remark.topLeft(), QPointF(6, pixelRect(f().PicCenter(1)).top() - 20));
+        EXPECT_DOUBLE_EQ(remark.width(), board.left() - 10);
+        EXPECT_DOUBLE_EQ(remark.height(), board.height());
+        EXPECT_DOUBLE_EQ(deal.left(), board.right() + 6);
+        EXPECT_DOUBLE_EQ(deal.center().y(), pixelRect(f().PicCenter(4)).top());
+        EXPECT_DOUBLE_EQ(icon.bottom(), remark.top());
+    } else {
+        EXPECT_EQ(banner.topLeft(), QPointF(tbl.CenterAreaLeft + board.width(), board.top()));
+        if (c.widthTw <= 12000) {
+            const QRectF stockFrame = pixelRect(f().Label1);
+            EXPECT_EQ(message.topLeft(), QPointF(pixelRect(f().ImgTurn1).right(), stockFrame.bottom()));
+            EXPECT_DOUBLE_EQ(message.width(), 1.4 * board.width()) << "the fraction is kept";
+        } else {
+            EXPECT_EQ(message.topLeft(), QPointF(3, board.bottom() + 2));
+            EXPECT_DOUBLE_EQ(message.width(), 1.75 * board.width());
+        }
+        const QRectF holdFrame = pixelRect(f().Label3(0));
+        EXPECT_EQ(remark, QRectF(holdFrame.left(), tbl.SeatHoldTop + 86, holdFrame.width() + 50, 80));
+        EXPECT_EQ(icon.topRight(), remark.topLeft());
+        EXPECT_DOUBLE_EQ(deal.bottom() + 13, pixelRect(f().PicCenter(4)).top());
+        EXPECT_EQ(notice.topLeft(), deal.bottomLeft());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, TableLabelTest,
+    ::testing::Values(
+        LabelCase{2, 3, 0, 15360, 96}, LabelCase{2, 3, 1, 12288, 96}, LabelCase{2, 3, 0, 12000, 96},
+        LabelCase{2, 4, 0, 15360, 96}, LabelCase{2, 4, 1, 12288, 96}, LabelCase{2, 4, 0, 12000, 96},
+        LabelCase{2, 4, 2, 15360, 80}, LabelCase{3, 3, 0, 15360, 80},
+        LabelCase{4, 3, 2, 15360, 80}, LabelCase{3, 4, 0, 15360, 80}, LabelCase{4, 4, 2, 13000, 80},
+        LabelCase{4, 4, 0, 12288, 70}, LabelCase{3, 4, 0, 12000, 70}, LabelCase{4, 4, 2, 12000, 70}));
+
+}  // namespace
