@@ -20,7 +20,7 @@ std::array<std::unique_ptr<vb::Winsock>, kMaxSockets + 1>& sockets() {
 vb::Winsock& Winsock1(int index) {
     auto& s = sockets().at(static_cast<std::size_t>(index));
     if (!s) {
-        s = std::make_unique<vb::Winsock>();
+        s = vb::NewWinsock();
         s->onDataArrival = [index] { NetDataArrival(index); };
         s->onError = [index] { NetConnectionLost(index); };
     }

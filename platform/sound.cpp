@@ -1,181 +1,87 @@
 #include "platform/sound.h"
 
-#include "platform/eventwait.h"
-
-#include <QAudioDevice>
-#include <QAudioOutput>
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+
+#include "platform/eventwait.h"
+#include "platform/late_module.h"
+#include "platform/sound_backend.h"
 
 namespace sound {
 namespace {
 
-// The players are made on first use and only when a device exists. They are
-// deleted by a post routine of the application object, so they never outlive
-// the Qt Multimedia back end they were made from.
-struct Players {
-    QPointer<QSoundEffect> wav;
-    QPointer<QMediaPlayer> music;
-    QPointer<QAudioOutput> musicOutput;
-    bool cleanupRegistered = false;
-    QString lastRequested;
-};
-
-Players& players() {
-    static Players p;
-    return p;
+QString& lastRequested() {
+    static QString path;
+    return path;
 }
 
-void deletePlayers() {
-    Players& p = players();
-    delete p.wav;
-    delete p.music;
-    delete p.musicOutput;
-    p.cleanupRegistered = false;
+// The sound module, loaded by the first request that needs it; null when it
+// cannot be loaded (then no sound plays).
+Backend* backend() {
+    static Backend* loaded = [] {
+        using Make = Backend* (*)();
+        const auto make = reinterpret_cast<Make>(late::Resolve(kModule, kEntry));
+        return make ? make() : nullptr;
+    }();
+    return loaded;
 }
 
-void registerCleanup() {
-    Players& p = players();
-    if (!p.cleanupRegistered) {
-        qAddPostRoutine(deletePlayers);
-        p.cleanupRegistered = true;
-    }
-}
-
-bool deviceReady() {
-    return QCoreApplication::instance() != nullptr &&
-           !QMediaDevices::defaultAudioOutput().isNull();
-}
+// The module only when it has been loaded: nothing can play before that.
+Backend* loadedBackend() { return late::IsLoaded(kModule) ? backend() : nullptr; }
 
 // A WAV file is a RIFF container whose form type is "WAVE".
 bool looksLikeWav(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
+    if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray head = f.read(12);
     return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
 }
 
-QSoundEffect* wavPlayer() {
-    Players& p = players();
-    // An effect whose last file failed, or is still loading, may yet receive
-    // that file's late signals and report them against the next file; a fresh
-    // effect leaves them behind.
-    if (p.wav && p.wav->status() != QSoundEffect::Ready && p.wav->status() != QSoundEffect::Null)
-        delete p.wav;
-    if (!p.wav) {
-        registerCleanup();
-        p.wav = new QSoundEffect(QMediaDevices::defaultAudioOutput());
-    }
-    return p.wav;
-}
-
-QMediaPlayer* musicPlayer() {
-    Players& p = players();
-    if (!p.music) {
-        registerCleanup();
-        delete p.musicOutput;
-        p.musicOutput = new QAudioOutput;
-        p.music = new QMediaPlayer;
-        p.music->setAudioOutput(p.musicOutput);
-    }
-    return p.music;
-}
-
-// Hands the file to the shared sound effect, replacing whatever it played.
-// Returns the effect, or null when the file cannot be played.
-QSoundEffect* startWav(const QString& wavPath) {
-    players().lastRequested = wavPath;
-    if (!deviceReady() || !looksLikeWav(wavPath))
-        return nullptr;
-    QSoundEffect* effect = wavPlayer();
-    effect->stop();
-    effect->setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
-    if (effect->status() == QSoundEffect::Error)
-        return nullptr;
-    effect->play();
-    return effect;
+// The backend for a WAV request, or null when the file cannot be played.
+Backend* wavBackend(const QString& wavPath) {
+    lastRequested() = wavPath;
+    return looksLikeWav(wavPath) ? backend() : nullptr;
 }
 
 }  // namespace
 
 bool PlayAsync(const QString& wavPath) {
-    return startWav(wavPath) != nullptr;
+    Backend* b = wavBackend(wavPath);
+    return b && b->PlayAsync(wavPath);
 }
 
 bool PlaySync(const QString& wavPath, int capMs) {
-    // A sound started from a timer while we wait may replace this effect.
-    const QPointer<QSoundEffect> effect = startWav(wavPath);
-    if (!effect)
-        return false;
-
-    // Wait for the sound to load and end. Only the player's own signals and
-    // the cap end the wait; user input stays queued until we return.
-    QEventLoop loop;
-    QTimer cap;
-    cap.setSingleShot(true);
-    QObject::connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(effect.data(), &QObject::destroyed, &loop, &QEventLoop::quit);
-    QObject::connect(effect.data(), &QSoundEffect::playingChanged, &loop, [&] {
-        if (!effect->isPlaying())
-            loop.quit();
-    });
-    QObject::connect(effect.data(), &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect->status() == QSoundEffect::Error)
-            loop.quit();
-    });
-    cap.start(qMax(0, capMs));
-    if (effect->isPlaying() || effect->status() == QSoundEffect::Loading) {
-        waits::BusyScope busy;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    return !effect || effect->status() != QSoundEffect::Error;
+    Backend* b = wavBackend(wavPath);
+    if (!b) return false;
+    waits::BusyScope busy;
+    return b->PlaySync(wavPath, capMs);
 }
 
 void StopWav() {
-    if (Players& p = players(); p.wav)
-        p.wav->stop();
+    if (Backend* b = loadedBackend()) b->StopWav();
 }
 
 bool MusicPlay(const QString& mp3Path) {
-    if (!deviceReady())
-        return false;
     const QFileInfo info(mp3Path);
-    if (!info.isFile() || !info.isReadable())
-        return false;
-    QMediaPlayer* player = musicPlayer();
-    player->stop();
-    player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
-    if (player->error() != QMediaPlayer::NoError)
-        return false;
-    player->play();
-    return true;
+    if (!info.isFile() || !info.isReadable()) return false;
+    Backend* b = backend();
+    return b && b->MusicPlay(mp3Path);
 }
 
 void MusicStop() {
-    if (Players& p = players(); p.music)
-        p.music->stop();
+    if (Backend* b = loadedBackend()) b->MusicStop();
 }
 
 bool MusicIsPlaying() {
-    const Players& p = players();
-    return p.music && p.music->playbackState() == QMediaPlayer::PlayingState;
+    Backend* b = loadedBackend();
+    return b && b->MusicIsPlaying();
 }
 
 bool AudioAvailable() {
-    return deviceReady();
+    Backend* b = backend();
+    return b && b->AudioAvailable();
 }
 
-QString LastRequested() {
-    return players().lastRequested;
-}
+QString LastRequested() { return lastRequested(); }
 
 }  // namespace sound

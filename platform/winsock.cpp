@@ -1,111 +1,41 @@
 #include "platform/winsock.h"
 
+#include "platform/late_module.h"
+
 namespace vb {
 
-Winsock::~Winsock() { Close(); }
+namespace {
 
-int Winsock::State() const {
-    if (server_ && server_->isListening()) return sckListening;
-    if (!socket_) return sckClosed;
-    switch (socket_->state()) {
-    case QAbstractSocket::UnconnectedState: return socket_->error() == QAbstractSocket::UnknownSocketError ? sckClosed : sckError;
-    case QAbstractSocket::HostLookupState:
-    case QAbstractSocket::ConnectingState: return sckConnecting;
-    case QAbstractSocket::ConnectedState: return sckConnected;
-    case QAbstractSocket::ClosingState: return sckClosing;
-    default: return sckOpen;
+// The socket of a program whose socket module is missing.
+class NoWinsock final : public Winsock {
+public:
+    int State() const override { return state_; }
+    void Connect(const QString&, int) override { state_ = sckError; }
+    bool Listen(int) override {
+        state_ = sckClosed;
+        return false;
     }
-}
+    void Adopt(QTcpSocket*) override {}
+    QTcpSocket* NextPendingConnection() override { return nullptr; }
+    bool SendData(const QString&) override { return false; }
+    QString GetData() override { return QString(); }
+    int BytesReceived() const override { return 0; }
+    void Close() override { state_ = sckClosed; }
+    int LocalPort() const override { return 0; }
+    QString LocalIP() const override { return QString(); }
 
-void Winsock::wire() {
-    if (!socket_) return;
-    QObject::connect(socket_, &QTcpSocket::readyRead, socket_, [this] {
-        if (onDataArrival) onDataArrival();
-    });
-    QObject::connect(socket_, &QTcpSocket::errorOccurred, socket_, [this] {
-        if (onError) onError();
-    });
-}
+private:
+    int state_ = sckClosed;
+};
 
-void Winsock::Connect(const QString& host, int port) {
-    Close();
-    socket_ = new QTcpSocket;
-    wire();
-    socket_->connectToHost(host, static_cast<quint16>(port));
-}
+}  // namespace
 
-bool Winsock::Listen(int port) {
-    Close();
-    server_ = new QTcpServer;
-    QObject::connect(server_, &QTcpServer::newConnection, server_, [this] {
-        if (onConnectionRequest) onConnectionRequest();
-    });
-    return server_->listen(QHostAddress::Any, static_cast<quint16>(port));
-}
-
-void Winsock::Adopt(QTcpSocket* socket) {
-    // The socket may belong to our own listening server, which Close ends.
-    if (socket) socket->setParent(nullptr);
-    Close();
-    socket_ = socket;
-    wire();
-}
-
-QTcpSocket* Winsock::NextPendingConnection() {
-    return server_ ? server_->nextPendingConnection() : nullptr;
-}
-
-bool Winsock::SendData(const QString& text) {
-    if (State() != sckConnected) return false;
-    const QByteArray bytes = text.toLatin1();
-    if (socket_->write(bytes) != bytes.size()) return false;
-    socket_->flush();
-    return true;
-}
-
-QString Winsock::GetData() {
-    if (!socket_) return QString();
-    return QString::fromLatin1(socket_->readAll());
-}
-
-int Winsock::BytesReceived() const {
-    return socket_ ? static_cast<int>(socket_->bytesAvailable()) : 0;
-}
-
-void Winsock::Close() {
-    // The objects go once control is back in an event loop: Close may be
-    // called from inside one of their own signals.
-    if (socket_) {
-        QTcpSocket* s = socket_.data();
-        socket_ = nullptr;
-        s->disconnect();
-        if (s->state() == QAbstractSocket::ConnectedState) {
-            // What was sent still reaches the peer.
-            if (s->bytesToWrite() > 0) s->waitForBytesWritten(500);
-            s->disconnectFromHost();
-        } else {
-            s->abort();
-        }
-        s->deleteLater();
-    }
-    if (server_) {
-        QTcpServer* srv = server_.data();
-        server_ = nullptr;
-        srv->disconnect();
-        srv->close();
-        srv->deleteLater();
-    }
-}
-
-int Winsock::LocalPort() const {
-    if (server_) return server_->serverPort();
-    return socket_ ? socket_->localPort() : 0;
-}
-
-QString Winsock::LocalIP() const {
-    if (socket_) return socket_->localAddress().toString();
-    if (server_) return server_->serverAddress().toString();
-    return QString();
+std::unique_ptr<Winsock> NewWinsock() {
+    using Make = Winsock* (*)();
+    static const auto make = reinterpret_cast<Make>(late::Resolve(kSocketModule, kSocketEntry));
+    if (make)
+        if (Winsock* s = make()) return std::unique_ptr<Winsock>(s);
+    return std::make_unique<NoWinsock>();
 }
 
 }  // namespace vb
