@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <algorithm>
 #include <utility>
 
@@ -244,6 +245,8 @@ struct Form::Design {
     ScaleMode scaleMode = ScaleMode::Twips;
     int32_t backColor = 0;
     QImage picture;
+    PictureLayout pictureLayout = PictureLayout::AsIs;
+    QSize pictureArea;
     bool stayOnTop = false;
     bool keyPreview = false;
     std::vector<std::pair<Control*, std::unique_ptr<Control>>> singles;
@@ -314,9 +317,33 @@ void Form::setBackColor(int32_t c) {
     backColor_ = c;
     changed();
 }
-void Form::setPicture(const QImage& p) {
+void Form::setPicture(const QImage& p, PictureLayout layout, QSize area) {
     picture_ = p;
+    pictureLayout_ = layout;
+    pictureArea_ = area;
     changed();
+}
+
+void Form::paintPicture(QPainter& p, const QRect& within) const {
+    if (picture_.isNull()) return;
+    switch (pictureLayout_) {
+    case PictureLayout::AsIs:
+        p.drawImage(QPointF(0, 0), picture_);
+        break;
+    case PictureLayout::Stretched:
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(pictureArea_)), picture_);
+        break;
+    case PictureLayout::Tiled: {
+        const QRect area = pictureArea_.isEmpty() ? within : QRect(QPoint(0, 0), pictureArea_) & within;
+        const int w = picture_.width(), h = picture_.height();
+        p.save();
+        p.setClipRect(area, Qt::IntersectClip);
+        for (int y = area.top() / h * h; y <= area.bottom(); y += h)
+            for (int x = area.left() / w * w; x <= area.right(); x += w) p.drawImage(x, y, picture_);
+        p.restore();
+        break;
+    }
+    }
 }
 
 Control& Form::addControl(Kind kind, const QString& name) {
@@ -374,6 +401,8 @@ void Form::takeDesign() {
     d.scaleMode = scaleMode_;
     d.backColor = backColor_;
     d.picture = picture_;
+    d.pictureLayout = pictureLayout_;
+    d.pictureArea = pictureArea_;
     d.stayOnTop = stayOnTop_;
     d.keyPreview = KeyPreview;
     for (const auto& c : singles_) {
@@ -395,6 +424,8 @@ void Form::restoreDesign() {
     windowState_ = 0;
     backColor_ = d.backColor;
     picture_ = d.picture;
+    pictureLayout_ = d.pictureLayout;
+    pictureArea_ = d.pictureArea;
     stayOnTop_ = d.stayOnTop;
     KeyPreview = d.keyPreview;
     for (const auto& [control, copy] : d.singles) control->copyDesignFrom(*copy);

@@ -6,6 +6,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -13,12 +15,20 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
+
 namespace vb {
 
 class Form;
 class ControlArray;
 
 enum class ScaleMode : int { Twips = 1, Pixels = 3 };
+
+// How a form's picture covers the form: as it is from (0, 0), stretched
+// over an area from (0, 0), or tiled at its natural size over an area from
+// (0, 0). It is laid out as the window paints, so a window keeps no copy of
+// its own size.
+enum class PictureLayout { AsIs, Stretched, Tiled };
 
 enum class Kind {
     PictureBox,     // a window of its own: drawn above windowless controls
@@ -234,7 +244,13 @@ public:
     int32_t BackColor() const { return backColor_; }
     void setBackColor(int32_t c);
     QImage Picture() const { return picture_; }
-    void setPicture(const QImage& p);
+    // The picture, laid out over the area (pixels; an empty one is the
+    // whole window when tiled).
+    void setPicture(const QImage& p, PictureLayout layout = PictureLayout::AsIs, QSize area = QSize());
+    PictureLayout pictureLayout() const { return pictureLayout_; }
+    QSize pictureArea() const { return pictureArea_; }
+    // Paints the picture as laid out, within the rectangle (pixels).
+    void paintPicture(QPainter& p, const QRect& within) const;
     bool KeyPreview = false;
     // Keeps the window above the others (the keep-on-top choice).
     bool StayOnTop() const { return stayOnTop_; }
@@ -299,6 +315,8 @@ private:
     bool unloading_ = false;
     int32_t backColor_ = 0x8000;  // table green
     QImage picture_;
+    PictureLayout pictureLayout_ = PictureLayout::AsIs;
+    QSize pictureArea_;
     std::vector<std::unique_ptr<Control>> singles_;
     std::vector<std::unique_ptr<ControlArray>> arrays_;
     std::vector<Control*> order_;  // z-order, back to front

@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
@@ -259,14 +260,14 @@ void FormWindow::controlGone(Control* c) {
     if (active_ == c) active_ = nullptr;
 }
 
-void FormWindow::paintEvent(QPaintEvent*) {
+void FormWindow::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     if (!form_) {
         p.fillRect(rect(), Qt::black);
         return;
     }
     p.fillRect(rect(), toQColor(form_->BackColor()));
-    if (!form_->Picture().isNull()) p.drawImage(QPointF(0, 0), form_->Picture());
+    form_->paintPicture(p, e->rect());
     p.setRenderHint(QPainter::Antialiasing, false);
     for (Control* c : form_->paintOrder())
         if (c->Visible()) paintControl(p, *c);

@@ -1,11 +1,9 @@
 #include "shell/splash.h"
 
-#include <QImage>
-#include <QPainter>
 #include <memory>
 
-#include "engine/state.h"
 #include "platform/vb.h"
+#include "table/background.h"
 
 namespace grisk {
 
@@ -13,17 +11,6 @@ namespace {
 constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 0;
 constexpr int kVersionRevision = 0;
-
-// The board picture repeated over the whole window.
-QImage tiled(const QImage& tile, int width, int height) {
-    QImage out(width, height, QImage::Format_RGB32);
-    out.fill(Qt::darkGreen);
-    if (tile.isNull()) return out;
-    QPainter p(&out);
-    for (int y = 0; y < height; y += tile.height())
-        for (int x = 0; x < width; x += tile.width()) p.drawImage(x, y, tile);
-    return out;
-}
 }  // namespace
 
 QString ProgramVersionText() {
@@ -56,9 +43,9 @@ FrmSplash::FrmSplash()
 }
 
 void FrmSplash::Form_Load() {
-    QImage board;
-    board.load(eng.UserFolder + "Backgrounds/GameBoard.gif");
-    setPicture(tiled(board, 400, 240));
+    // The board repeated over the whole window; without it the window's
+    // own green shows.
+    setPicture(BackgroundPicture(QStringLiteral("GameBoard.gif")), vb::PictureLayout::Tiled, QSize(400, 240));
     lblVersion.setCaption(ProgramVersionText());
     lblLegal.setCaption(QStringLiteral("A Quenmoor card game. Made with care; shared freely."));
 }

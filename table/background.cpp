@@ -1,7 +1,9 @@
 #include "table/background.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImage>
-#include <QPainter>
+#include <algorithm>
 #include <memory>
 
 #include "engine/frm_grisk.h"
@@ -23,31 +25,41 @@ bool BackgroundPictureChosen() {
     return recs.BackgroundIdx != 0 && recs.BackgroundIdx != recs.NumBackgrounds + 1;
 }
 
+QImage BackgroundPicture(const QString& fileName) {
+    struct Decoded {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        QImage picture;
+    };
+    static Decoded last;
+    const QString path = eng.UserFolder + "Backgrounds/" + fileName;
+    const QFileInfo file(path);
+    if (!file.isFile()) return QImage();
+    if (last.path != path || last.size != file.size() || last.modified != file.lastModified()) {
+        QImage picture;
+        picture.load(path);
+        last = {path, file.size(), file.lastModified(), picture};
+    }
+    return last.picture;
+}
+
 void LoadTableBackground() {
     FrmGrisk& f = frmGrisk();
     if (!BackgroundPictureChosen() || !recs.Backgrounds.inRange({recs.BackgroundIdx})) {
         f.setPicture(QImage());
         return;
     }
-    QImage picture;
-    picture.load(eng.UserFolder + "Backgrounds/" + recs.Backgrounds(recs.BackgroundIdx));
+    const QImage picture = BackgroundPicture(recs.Backgrounds(recs.BackgroundIdx));
     frmBackground().imgBackground.setPicture(picture);
     if (picture.isNull()) {
         f.setPicture(QImage());
         return;
     }
-    const int w = static_cast<int>(screen::TwipsToPixels(f.Width()));
-    const int h = static_cast<int>(screen::TwipsToPixels(f.Height()));
-    QImage table(std::max(1, w), std::max(1, h), QImage::Format_RGB32);
-    QPainter p(&table);
-    if (recs.BackgroundTiled) {
-        for (int y = 0; y < h; y += picture.height())
-            for (int x = 0; x < w; x += picture.width()) p.drawImage(x, y, picture);
-    } else {
-        p.drawImage(table.rect(), picture);
-    }
-    p.end();
-    f.setPicture(table);
+    // The window lays the picture out as it paints.
+    const QSize area(std::max(1, static_cast<int>(screen::TwipsToPixels(f.Width()))),
+                     std::max(1, static_cast<int>(screen::TwipsToPixels(f.Height()))));
+    f.setPicture(picture, recs.BackgroundTiled ? vb::PictureLayout::Tiled : vb::PictureLayout::Stretched, area);
 }
 
 }  // namespace grisk
