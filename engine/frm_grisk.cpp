@@ -79,6 +79,10 @@ FrmGrisk::FrmGrisk()
     for (int c = 1; c <= 3; ++c) PicCenter.Load(c);
     for (int i = 1; i <= 6; ++i) Label9.Load(i).setVisible(true);
     for (int i = 0; i <= 6; ++i) Label9(i).setGeometryTw(0, 0, 3000, 300);
+    // The message and remark lines hold up to four lines of text ("It's your
+    // turn..." comes after two line breaks; rule messages take three).
+    Label9(1).setGeometryTw(0, 0, 3000, 1000);
+    Label9(2).setGeometryTw(0, 0, 3000, 1000);
     // The wild counters: the value a King on top of a centre pile stands for.
     LblWild(1).setGeometryTw(0, 0, screen::PixelsToTwips(24), screen::PixelsToTwips(17));
     LblWild(1).setAlignment(2);

@@ -1,5 +1,6 @@
 #include "table/animation.h"
 
+#include <QElapsedTimer>
 #include <cmath>
 
 #include "engine/frm_grisk.h"
@@ -111,12 +112,19 @@ void AnimateCardMove(vb::ControlArray& fromCtl, int fromIndex, vb::ControlArray&
     else if (!human && isHoldSlot(fromIndex))
         cover.setVisible(true);
 
+    // Steps run on a clock: while the flight is ahead of it the card is
+    // shown for a frame; steps that fall behind are taken without waiting.
+    QElapsedTimer clock;
+    clock.start();
+    const double stepMs = kFlightStepMs * waits::PauseScale();
+    int step = 0;
     for (const QPointF& place : FlightPath(start, target, recs.AnimSpeed)) {
         if (!fromCtl.exists(fromIndex)) return;
         vb::Control& flying = fromCtl(fromIndex);
         flying.setGeometryTw(screen::PixelsToTwips(place.x()), screen::PixelsToTwips(place.y()),
                              flying.widthTw(), flying.heightTw());
-        if (!eng.Quitting) waits::WaitFrame();
+        ++step;
+        if (!eng.Quitting && static_cast<double>(clock.elapsed()) < step * stepMs) waits::WaitFrame();
     }
 
     Pause(0.001);

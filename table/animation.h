@@ -28,4 +28,10 @@ void AnimateCardMove(vb::ControlArray& fromCtl, int fromIndex, vb::ControlArray&
 // going up; the other axis follows.
 std::vector<QPointF> FlightPath(QPointF start, QPointF target, int animSpeed);
 
+// The time one step of a flight stands for, in milliseconds. A flight of
+// AnimSpeed steps lasts about AnimSpeed times this (95 steps a good third of
+// a second); the card is shown at the place it has reached once a screen
+// frame, so the flight looks the same on any machine and any screen.
+inline constexpr double kFlightStepMs = 4.0;
+
 }  // namespace grisk

@@ -187,19 +187,26 @@ TEST_F(FlightTest, ACardTakenOffTheTableDuringItsFlightIsLeftAlone) {
     EXPECT_FALSE(f().Picture2.exists(5));
 }
 
-TEST_F(FlightTest, EachStepTakesAFrameOfTheScreen) {
+// A flight lasts its steps on the flight clock, whatever the screen's frame
+// rate: a slow speed is not cut short, and a long one is not stretched to a
+// frame a step (250 frames would be four seconds for one card).
+TEST_F(FlightTest, AFlightLastsItsStepsOnTheFlightClock) {
     buildTable(2, 3);
-    recs.AnimSpeed = 10;
     vb::Control& card = f().Picture7(2);
     const QPointF start(screen::TwipsToPixels(card.leftTw()), screen::TwipsToPixels(card.topTw()));
     const QPointF target(screen::TwipsToPixels(f().PicCenter(1).leftTw()),
                          screen::TwipsToPixels(f().PicCenter(1).topTw()));
-    const auto steps = static_cast<double>(FlightPath(start, target, 10).size());
     waits::SetPauseScale(1);
-    QElapsedTimer t;
-    t.start();
-    AnimateCardMove(f().Picture7, 2, f().PicCenter, 1);
-    EXPECT_GE(static_cast<double>(t.elapsed()), 0.9 * steps * waits::FrameMs());
+    for (int speed : {10, 250}) {
+        recs.AnimSpeed = speed;
+        const auto steps = static_cast<double>(FlightPath(start, target, speed).size());
+        QElapsedTimer t;
+        t.start();
+        AnimateCardMove(f().Picture7, 2, f().PicCenter, 1);
+        const auto ms = static_cast<double>(t.elapsed());
+        EXPECT_GE(ms, 0.9 * steps * kFlightStepMs) << "speed " << speed;
+        if (speed == 250) EXPECT_LT(ms, 0.6 * steps * waits::FrameMs()) << "speed " << speed;
+    }
 }
 
 TEST_F(FlightTest, ADamagedCentreCountShowsAnEmptyPile) {
