@@ -21,7 +21,10 @@
 #include "platform/winsock.h"
 #include "records/state.h"
 #include "shell/state.h"
+#include "shell/frm_menu.h"
 #include "table/avatar.h"
+#include "table/menu_strip.h"
+#include "table/status_bar.h"
 #include "table/card_drawing.h"
 #include "table/pile_info.h"
 #include "table/state.h"
@@ -79,9 +82,7 @@ void blankMessageLines() {
 }
 
 void closeCommandMenus() {
-    for (vb::Form* form : std::vector<vb::Form*>(vb::forms::loaded()))
-        if (cmd.MenuOpen && form->Name() == QLatin1String("frmMenu")) form->Unload(1);
-    cmd.MenuOpen = false;
+    CloseCommandList();
     tbl.PanelHover = false;
 }
 
@@ -382,7 +383,14 @@ bool isSeatPile(const vb::Control& c) {
 }  // namespace
 
 void FrmGrisk::MouseDown(vb::Control& c, int button, int shift, double x, double y) {
-    if (named(c, "Picture7"))
+    if (&c == &picPanel)
+        picPanel_MouseDown(x, y);
+    else if (named(c, "Label9"))
+        Form_MouseDown();
+    else if (&c == &StatusBar1)
+        StatusBar1_PanelClick(
+            vb::StatusPanelAt(StatusBar1, scaleMode() == vb::ScaleMode::Pixels ? x : screen::TwipsToPixels(x)));
+    else if (named(c, "Picture7"))
         Picture7_MouseDown(c.Index(), button, shift, x, y);
     else if (isSeatPile(c))
         SeatPile_MouseDown(named(c, "Picture1") ? Picture1 : named(c, "Picture2") ? Picture2 : Picture3,
@@ -392,11 +400,23 @@ void FrmGrisk::MouseDown(vb::Control& c, int button, int shift, double x, double
 }
 
 void FrmGrisk::MouseMove(vb::Control& c, int button, int shift, double x, double y) {
-    if (named(c, "Picture7")) Picture7_MouseMove(c.Index(), button, shift, x, y);
+    if (named(c, "Picture7"))
+        Picture7_MouseMove(c.Index(), button, shift, x, y);
+    else if (&c == &picPanel)
+        picPanel_MouseMove(x, y);
+    else if (&c == &imgMenu)
+        imgMenu_MouseMove();
+    else if (&c == &ImgAvatar)
+        ImgAvatar_MouseMove();
+    else if (&c == &imgSlap)
+        imgSlap_MouseMove(x, y);
 }
 
 void FrmGrisk::MouseUp(vb::Control& c, int button, int shift, double x, double y) {
-    if (named(c, "Picture7")) Picture7_MouseUp(c.Index(), button, shift, x, y);
+    if (named(c, "Picture7"))
+        Picture7_MouseUp(c.Index(), button, shift, x, y);
+    else if (&c == &ImgAvatar)
+        ImgAvatar_MouseUp(button, shift, x, y);
 }
 
 void FrmGrisk::DblClick(vb::Control& c) {

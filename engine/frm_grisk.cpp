@@ -6,6 +6,7 @@
 #include "engine/state.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
+#include "table/control_art.h"
 
 namespace grisk {
 
@@ -19,7 +20,30 @@ constexpr int kCardWTw = 1065;
 constexpr int kCardHTw = 1440;
 constexpr int kSmallCardWTw = 885;
 constexpr int kSmallCardHTw = 1200;
-constexpr int kStatusPanels = 8;
+constexpr int kStatusPanels = 9;
+// The status bar as designed: the human's name, last hand, best run and wild
+// counters, the same four of an opponent (the name panel springs to fill the
+// bar), and the undo button.
+void designStatusPanels(vb::Control& bar) {
+    struct Design {
+        const char* text;
+        const char* tip;
+        int widthPx;
+    };
+    static const Design panels[kStatusPanels] = {
+        {"Player:", "", 110}, {"", "Last Hand ", 70}, {"", "Best Run", 90}, {"Wild: ", "Side/Hand", 80},
+        {"Opponent:", "", 110}, {"", "Last Hand", 70}, {"", "Best Run", 90}, {"Wild:", "Side/Hand", 80},
+        {"", "Undo Move", 28}};
+    for (int i = 1; i <= kStatusPanels; ++i) {
+        vb::Panel& panel = bar.Panels(i);
+        panel.Text = QString::fromLatin1(panels[i - 1].text);
+        panel.ToolTipText = QString::fromLatin1(panels[i - 1].tip);
+        panel.MinWidth = static_cast<int>(screen::PixelsToTwips(panels[i - 1].widthPx));
+    }
+    bar.Panels(5).Spring = true;
+    bar.Panels(9).Picture = control_art::UndoIcon();
+}
+
 }  // namespace
 
 FrmGrisk::FrmGrisk()
@@ -50,6 +74,7 @@ FrmGrisk::FrmGrisk()
       imgIcon(addControl(vb::Kind::Image, "imgIcon")),
       imgMenu(addControl(vb::Kind::Image, "imgMenu")),
       imgSlap(addControl(vb::Kind::Image, "imgSlap")),
+      picPanel(addControl(vb::Kind::PictureBox, "picPanel")),
       imgTip(addControl(vb::Kind::Image, "imgTip")),
       imgTipUp(addControl(vb::Kind::Image, "imgTipUp")) {
     Timer1.onTimer = [this] { Timer1_Timer(); };
@@ -135,11 +160,28 @@ FrmGrisk::FrmGrisk()
     imgIcon.setVisible(false);
     imgSlap.setGeometryTw(0, 0, screen::PixelsToTwips(40), screen::PixelsToTwips(40));
     imgSlap.setVisible(false);
+    imgSlap.setPicture(control_art::SlapBurst());
+    imgMenu.setPicture(control_art::MenuTab());
+    picPanel.setOwnScaleMode(vb::ScaleMode::Pixels);
+    picPanel.setBorderStyle(0);
+    picPanel.setGeometryTw(0, 0, screen::PixelsToTwips(control_art::kStripW),
+                           screen::PixelsToTwips(control_art::kStripH));
+    picPanel.setVisible(false);
+    for (vb::Control* l : {&lblRules, &lblLevel}) {
+        l->setContainer(&picPanel);
+        l->setBackStyle(0);
+        l->setForeColor(vb::RGB(16, 24, 48));
+        l->setFontSize(8);
+        l->setAlignment(1);
+        l->setGeometryTw(0, screen::PixelsToTwips(l == &lblRules ? 24 : 42), screen::PixelsToTwips(140),
+                         screen::PixelsToTwips(16));
+    }
     ImgAvatar.setGeometryTw(0, 0, screen::PixelsToTwips(130), screen::PixelsToTwips(130));
     ImgAvatar.setStretch(true);
     for (vb::Control* arrow : {&ImgTurn1, &ImgTurn2}) arrow->setGeometryTw(0, 0, screen::PixelsToTwips(24), screen::PixelsToTwips(24));
 
     StatusBar1.setPanelCount(kStatusPanels);
+    designStatusPanels(StatusBar1);
     StatusBar1.setGeometryTw(0, 9000 - vb::FrameHeightTw() - 330, 12000 - vb::FrameWidthTw(), 330);
     StatusBar1.setVisible(false);
     cmdDeal.setCaption(QStringLiteral("&Deal"));

@@ -47,6 +47,9 @@ public:
     vb::Control& imgIcon;       // the emotion icon
     vb::Control& imgMenu;       // the menu picture at the top edge
     vb::Control& imgSlap;       // laid over the avatar's lower edge
+    // The menu strip at the top edge: hidden at rest; it carries the rules
+    // labels lblRules and lblLevel at its right end.
+    vb::Control& picPanel;
 
     vb::Control& imgTip;        // tutorial pointers: pointing right,
     vb::Control& imgTipUp;      // and pointing up
@@ -65,6 +68,14 @@ public:
     int PlacementSaved = 0;
     int StartWindowState = 0;
     int CaptionHeight = 0;
+    // Where the left button was last released on the avatar (its own
+    // coordinates); which opponent (1..NumPlayers - 1) the status bar's
+    // opponent panels show; the mouse's height when the card flow first saw
+    // it (0 not yet).
+    int SlapX = 0;
+    int SlapY = 0;
+    int StatusOppIndex = 0;
+    int FlowStartY = 0;
 
     // Start-up, shut-down, resize and keys (engine/startup.cpp).
     void Form_Load() override;
@@ -83,6 +94,11 @@ public:
     void MouseUp(vb::Control& c, int button, int shift, double x, double y) override;
     void DblClick(vb::Control& c) override;
     void KeyDown(vb::Control& c, int& keyCode, int shift) override;
+
+    // The table itself: the menu strip comes out at the top edge, a press
+    // closes it (table/menu_strip.cpp).
+    void FormMouseDown(int button, int shift, double x, double y) override;
+    void FormMouseMove(int button, int shift, double x, double y) override;
 };
 
 // The main window; made on first use, as the run time's global instance.

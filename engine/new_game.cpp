@@ -4,6 +4,7 @@
 #include "engine/cards.h"
 #include "engine/deal.h"
 #include "engine/frm_grisk.h"
+#include "table/avatar.h"
 #include "engine/program_sound.h"
 #include "engine/state.h"
 #include "engine/turn_cycle.h"
@@ -143,7 +144,12 @@ void Game_New() {
 }
 
 void FrmGrisk::Click(vb::Control& c) {
-    if (&c == &cmdDeal) cmdDeal_Click();
+    if (&c == &cmdDeal)
+        cmdDeal_Click();
+    else if (&c == &ImgAvatar)
+        AvatarSlap();
+    else if (&c == &imgSlap)
+        imgSlap_Click();
 }
 
 void FrmGrisk::cmdDeal_Click() {

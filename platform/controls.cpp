@@ -39,6 +39,28 @@ double FrameHeightTw() { return screen::PixelsToTwips(8 + screen::Current().capt
 
 QColor toQColor(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
+std::vector<QPoint> TilePositions(QSize area, QSize picture) {
+    std::vector<QPoint> out;
+    if (area.width() <= 0 || area.height() <= 0 || picture.width() <= 0 || picture.height() <= 0) return out;
+    const int tileW = std::min(picture.width(), area.width());
+    const int tileH = std::min(picture.height(), area.height());
+    const int columns = area.width() / tileW + 1;
+    const int rows = area.height() / tileH + 1;
+    // A step that would pass the edge stays where it is: the last tile of a
+    // row or column is painted again, clipped.
+    const auto step = [](int at, int tile, int edge) { return at + tile > edge ? at : at + tile; };
+    int y = 0;
+    for (int r = 0; r < rows && y < area.height(); ++r) {
+        int x = 0;
+        for (int c = 0; c < columns && x < area.width(); ++c) {
+            if (out.empty() || out.back() != QPoint(x, y)) out.emplace_back(x, y);
+            x = step(x, tileW, area.width());
+        }
+        y = step(y, tileH, area.height());
+    }
+    return out;
+}
+
 // ---------------------------------------------------------------- Control
 
 Control::Control(Form* form, Kind kind, QString name, int index)
@@ -148,6 +170,7 @@ void Control::copyPropertiesFrom(const Control& o) {
     Stretch_ = o.Stretch_;
     WordWrap_ = o.WordWrap_;
     Picture_ = o.Picture_;
+    MouseIcon_ = o.MouseIcon_;
     OwnScaleMode_ = o.OwnScaleMode_;
     leftTw_ = o.leftTw_;
     topTw_ = o.topTw_;
@@ -163,6 +186,50 @@ void Control::copyPropertiesFrom(const Control& o) {
 void Control::copyDesignFrom(const Control& o) {
     copyPropertiesFrom(o);
     panels_ = o.panels_;
+}
+
+void Control::setContainer(Control* box) {
+    container_ = box;
+    changed();
+}
+
+namespace {
+constexpr double kPanelWidthPx = 60;  // a panel without a width of its own
+}
+
+std::vector<QRectF> StatusPanelCells(const Control& bar, const QRectF& r) {
+    const int n = bar.PanelCount();
+    std::vector<QRectF> cells(static_cast<std::size_t>(n));
+    double fixed = 0;
+    int springs = 0;
+    for (int i = 1; i <= n; ++i) {
+        const Panel& panel = bar.Panels(i);
+        if (!panel.Visible) continue;
+        if (panel.Spring)
+            ++springs;
+        else
+            fixed += panel.MinWidth > 0 ? screen::TwipsToPixels(panel.MinWidth) : kPanelWidthPx;
+    }
+    const double spare = springs > 0 ? std::max(0.0, r.width() - fixed) / springs : 0;
+    double x = r.left();
+    for (int i = 1; i <= n; ++i) {
+        const Panel& panel = bar.Panels(i);
+        if (!panel.Visible) continue;
+        double w = panel.MinWidth > 0 ? screen::TwipsToPixels(panel.MinWidth) : kPanelWidthPx;
+        if (panel.Spring) w = std::max(panel.MinWidth > 0 ? w : 0.0, spare);
+        cells[static_cast<std::size_t>(i - 1)] = QRectF(x, r.top(), w, r.height());
+        x += w;
+    }
+    return cells;
+}
+
+int StatusPanelAt(const Control& bar, double xPx) {
+    const QRectF r(0, 0, screen::TwipsToPixels(bar.widthTw()), screen::TwipsToPixels(bar.heightTw()));
+    const std::vector<QRectF> cells = StatusPanelCells(bar, r);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        if (!cells[i].isEmpty() && xPx >= cells[i].left() && xPx < cells[i].right())
+            return static_cast<int>(i) + 1;
+    return 0;
 }
 
 void Control::changed() {
@@ -334,12 +401,12 @@ void Form::paintPicture(QPainter& p, const QRect& within) const {
         p.drawImage(QRectF(QPointF(0, 0), QSizeF(pictureArea_)), picture_);
         break;
     case PictureLayout::Tiled: {
-        const QRect area = pictureArea_.isEmpty() ? within : QRect(QPoint(0, 0), pictureArea_) & within;
-        const int w = picture_.width(), h = picture_.height();
+        const QRect area = pictureArea_.isEmpty() ? QRect(QPoint(0, 0), within.bottomRight() + QPoint(1, 1))
+                                                  : QRect(QPoint(0, 0), pictureArea_);
         p.save();
-        p.setClipRect(area, Qt::IntersectClip);
-        for (int y = area.top() / h * h; y <= area.bottom(); y += h)
-            for (int x = area.left() / w * w; x <= area.right(); x += w) p.drawImage(x, y, picture_);
+        p.setClipRect(area & within, Qt::IntersectClip);
+        for (const QPoint& at : TilePositions(area.size(), picture_.size()))
+            if (QRect(at, picture_.size()).intersects(within)) p.drawImage(at, picture_);
         p.restore();
         break;
     }
@@ -365,16 +432,24 @@ void Form::registerControl(Control* c) {
 
 void Form::forgetControl(Control* c) {
     order_.erase(std::remove(order_.begin(), order_.end(), c), order_.end());
+    for (Control* other : order_)
+        if (other->Container() == c) other->setContainer(nullptr);
     if (window_) window_->controlGone(c);
     changed();
 }
 
 std::vector<Control*> Form::paintOrder() const {
     std::vector<Control*> out;
+    // A contained control comes right after its container.
+    const auto add = [&](Control* c) {
+        out.push_back(c);
+        for (Control* inner : order_)
+            if (inner->Container() == c) out.push_back(inner);
+    };
     for (Control* c : order_)
-        if (c->windowless()) out.push_back(c);
+        if (c->windowless() && !c->Container()) add(c);
     for (Control* c : order_)
-        if (!c->windowless()) out.push_back(c);
+        if (!c->windowless() && !c->Container()) add(c);
     return out;
 }
 
@@ -495,6 +570,7 @@ void Form::MouseDown(Control&, int, int, double, double) {}
 void Form::MouseMove(Control&, int, int, double, double) {}
 void Form::MouseUp(Control&, int, int, double, double) {}
 void Form::FormMouseDown(int, int, double, double) {}
+void Form::FormMouseMove(int, int, double, double) {}
 
 void Form::windowClosed() { Unload(0); }
 

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -30,6 +31,12 @@ enum class ScaleMode : int { Twips = 1, Pixels = 3 };
 // its own size.
 enum class PictureLayout { AsIs, Stretched, Tiled };
 
+// Where a picture is painted to tile an area from (0, 0): a picture larger
+// than the area is cut to it; each row and column advances by the tile
+// until it reaches the area's edge, and the last one is clipped there. A
+// picture or an area without size gives no tile.
+std::vector<QPoint> TilePositions(QSize area, QSize picture);
+
 enum class Kind {
     PictureBox,     // a window of its own: drawn above windowless controls
     CommandButton,  // a window
@@ -49,7 +56,17 @@ struct Panel {
     QString ToolTipText;
     int MinWidth = 0;  // twips
     bool Visible = true;
+    bool Spring = false;  // takes the room the other panels leave
+    QImage Picture;       // drawn before the text
 };
+
+class Control;
+// Where each panel of a status bar lies within the bar's rectangle (pixels),
+// panel 1 first; a hidden panel gets an empty cell. Painting and the panel
+// click read the same cells.
+std::vector<QRectF> StatusPanelCells(const Control& bar, const QRectF& barRect);
+// The panel (from 1) under x pixels from the bar's left edge; 0 for none.
+int StatusPanelAt(const Control& bar, double xPx);
 
 // Declares a property with a getter named as the run time names it and a
 // setter that tells the form to repaint.
@@ -126,11 +143,21 @@ public:
     VB_PROPERTY(bool, WordWrap, false)
     // The picture of a picture box or image control.
     VB_PROPERTY(QImage, Picture, QImage())
+    // The mouse pointer shown over the control (none: the window's own).
+    VB_PROPERTY(QImage, MouseIcon, QImage())
     // A picture box's own scale mode, for what is drawn inside it and for
     // the mouse coordinates it reports.
     VB_PROPERTY(ScaleMode, OwnScaleMode, ScaleMode::Twips)
 
 public:
+    // A control drawn inside a picture box: painted just above it, clipped
+    // to it and shown only while it is shown. Its place stays in the form's
+    // coordinates.
+    Control* Container() const { return container_; }
+    void setContainer(Control* box);
+    // Visible, and so is its container.
+    bool shown() const { return Visible() && (!container_ || container_->shown()); }
+
     // Line ends, in the container's scale units.
     double X1() const;
     double Y1() const;
@@ -169,6 +196,7 @@ private:
     double leftTw_ = 0, topTw_ = 0, widthTw_ = 0, heightTw_ = 0;
     double x1Tw_ = 0, y1Tw_ = 0, x2Tw_ = 0, y2Tw_ = 0;
     std::vector<Panel> panels_;
+    Control* container_ = nullptr;
 };
 
 // A control array: elements are loaded and unloaded by index. Looking up an
@@ -295,8 +323,9 @@ public:
     virtual void Click(Control& c) { (void)c; }
     virtual void DblClick(Control& c) { (void)c; }
     virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }
-    // A press on the form itself, outside every control.
+    // A press or a move on the form itself, outside every control.
     virtual void FormMouseDown(int button, int shift, double x, double y);
+    virtual void FormMouseMove(int button, int shift, double x, double y);
 
     // Called by the window.
     void windowClosed();

@@ -1,6 +1,8 @@
 #include "platform/formwindow.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QPixmap>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <utility>
 
 #include "platform/controls.h"
 #include "platform/eventwait.h"
@@ -134,18 +137,22 @@ void paintControl(QPainter& p, const Control& c) {
     case Kind::StatusBar: {
         p.fillRect(r, QColor(212, 208, 200));
         p.setFont(fontOf(c));
-        const int n = c.PanelCount();
-        double x = r.left();
-        for (int i = 1; i <= n; ++i) {
+        const std::vector<QRectF> cells = StatusPanelCells(c, r);
+        for (int i = 1; i <= c.PanelCount(); ++i) {
             const Panel& panel = c.Panels(i);
-            if (!panel.Visible) continue;
-            const double w = std::max(px(panel.MinWidth), r.width() / std::max(1, n));
-            const QRectF cell(x, r.top(), w, r.height());
+            const QRectF cell = cells[static_cast<std::size_t>(i - 1)];
+            if (!panel.Visible || cell.isEmpty()) continue;
             p.setPen(QColor(128, 128, 128));
             p.drawRect(cell.adjusted(1, 1, -2, -2));
+            double textLeft = cell.left() + 4;
+            if (!panel.Picture.isNull()) {
+                const QPointF at(textLeft, cell.top() + (cell.height() - panel.Picture.height()) / 2);
+                p.drawImage(at, panel.Picture);
+                textLeft += panel.Picture.width() + 3;
+            }
             p.setPen(Qt::black);
-            p.drawText(cell.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, panel.Text);
-            x += w;
+            p.drawText(QRectF(textLeft, cell.top(), cell.right() - 4 - textLeft, cell.height()),
+                       Qt::AlignVCenter | Qt::AlignLeft, panel.Text);
         }
         break;
     }
@@ -269,8 +276,17 @@ void FormWindow::paintEvent(QPaintEvent* e) {
     p.fillRect(rect(), toQColor(form_->BackColor()));
     form_->paintPicture(p, e->rect());
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (Control* c : form_->paintOrder())
-        if (c->Visible()) paintControl(p, *c);
+    for (Control* c : form_->paintOrder()) {
+        if (!c->shown()) continue;
+        if (Control* box = c->Container()) {
+            p.save();
+            p.setClipRect(rectOf(*box), Qt::IntersectClip);
+            paintControl(p, *c);
+            p.restore();
+        } else {
+            paintControl(p, *c);
+        }
+    }
 }
 
 Control* FormWindow::controlAt(QPointF pos) const {
@@ -278,7 +294,7 @@ Control* FormWindow::controlAt(QPointF pos) const {
     const std::vector<Control*> order = form_->paintOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         Control* c = *it;
-        if (!c->Visible() || c->kind() == Kind::Shape || c->kind() == Kind::Line) continue;
+        if (!c->shown() || c->kind() == Kind::Shape || c->kind() == Kind::Line) continue;
         if (rectOf(*c).contains(pos)) return c;
     }
     return nullptr;
@@ -291,11 +307,22 @@ void FormWindow::mouseEvent(QMouseEvent* e, int what) {
     Control* c = (what == 0 || !pressed_) ? controlAt(pos) : pressed_;
     const int button = what == 1 ? buttonOf(e->buttons()) : buttonOf(e->button());
     const int shift = shiftOf(e->modifiers());
-    if (!c) {
-        if (what == 0) {
-            const double unit = form_->scaleMode() == ScaleMode::Pixels ? 1.0 : screen::kTwipsPerPixel;
-            guarded([&] { form_->FormMouseDown(button, shift, pos.x() * unit, pos.y() * unit); });
+    if (what == 1) {
+        // The pointer follows the control under the mouse.
+        Control* under = controlAt(pos);
+        if (under && !under->MouseIcon().isNull()) {
+            const QImage& icon = under->MouseIcon();
+            setCursor(QCursor(QPixmap::fromImage(icon), icon.width() / 2, icon.height() / 2));
+        } else {
+            unsetCursor();
         }
+    }
+    if (!c) {
+        const double unit = form_->scaleMode() == ScaleMode::Pixels ? 1.0 : screen::kTwipsPerPixel;
+        if (what == 0)
+            guarded([&] { form_->FormMouseDown(button, shift, pos.x() * unit, pos.y() * unit); });
+        else if (what == 1)
+            guarded([&] { form_->FormMouseMove(button, shift, pos.x() * unit, pos.y() * unit); });
         return;
     }
     if (!c->Enabled()) return;
@@ -382,8 +409,13 @@ bool FormWindow::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip && form_) {
         auto* help = static_cast<QHelpEvent*>(e);
         Control* c = controlAt(help->pos());
-        if (c && !c->ToolTipText().isEmpty())
-            QToolTip::showText(help->globalPos(), c->ToolTipText(), this);
+        QString tip = c ? c->ToolTipText() : QString();
+        if (c && c->kind() == Kind::StatusBar) {
+            const int panel = StatusPanelAt(*c, help->pos().x() - rectOf(*c).left());
+            if (panel > 0) tip = std::as_const(*c).Panels(panel).ToolTipText;
+        }
+        if (!tip.isEmpty())
+            QToolTip::showText(help->globalPos(), tip, this);
         else
             QToolTip::hideText();
         return true;

@@ -99,7 +99,7 @@ void takeOptions(const PlayerProfileRecord& p) {
     eng.ForcedCards = p.RuleOptions(1);
     eng.DecksSeparate = p.RuleOptions(2) != 0;
     eng.NoWildAce = p.RuleOptions(3) != 0;
-    recs.BackgroundTiled = p.BackgroundTiled != 0;
+    recs.BackgroundStretched = p.BackgroundTiled != 0;
 }
 
 // The player's own comment file and avatar must exist.
@@ -233,7 +233,7 @@ void storeOptions(PlayerProfileRecord& p) {
     put16(p.RuleOptions(1), eng.ForcedCards);
     p.RuleOptions(2) = FlagWord(eng.DecksSeparate);
     p.RuleOptions(3) = FlagWord(eng.NoWildAce);
-    p.BackgroundTiled = FlagWord(recs.BackgroundTiled);
+    p.BackgroundTiled = FlagWord(recs.BackgroundStretched);
 }
 
 void beep() {

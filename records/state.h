@@ -39,9 +39,10 @@ struct RecordsState {
     int MenuStyle = 0;        // command list style, 0 or 1
     bool SkipWinShow = false;   // no celebration when the human wins
     bool SkipLoseShow = false;  // no end-of-game show when a computer player wins
-    // The profile's background-picture flag (the word BackgroundTiled of the
-    // record), set by the Stretch Background command and the arrow keys.
-    bool BackgroundTiled = false;
+    // The background picture is stretched over the table (else tiled at its
+    // natural size); kept in the profile's word BackgroundTiled, which the
+    // Stretch Background command and the right and left arrow keys set.
+    bool BackgroundStretched = false;
 
     // The profile file and the player list.
     PlayerProfileRecord ProfileRec;  // the one profile buffer

@@ -5,10 +5,23 @@
 
 namespace grisk {
 
+// Runs the command of row MenuItem of menu MenuNum, picked in the command
+// list; the sub-menus' choices are read from the picture store.
+void MenuPanelClick();
+
 // The Game menu. Row 0, New Game: while another seat of a local game is
 // playing it only asks for the new game (RestartRequested), which the turn
 // cycle starts once that turn is over; else a new game starts. While a new
 // game is asked for, every Game command returns at once.
 void MenuGameCommand(int item);
+// The Options menu: 1 puts the sound level chosen into force, 9 steps to the
+// next background (tiled), 10 stretches the background, 13 changes the
+// display size by subItem (0 rows up or down, 1 smaller or larger, 2 the
+// default vertical layout).
+void MenuPreferencesCommand(int item, int subItem);
+// The Internet menu; its commands come with Internet play.
+void MenuInternetCommand(int item);
+// The Help menu: 5 shows or hides the status bar.
+void MenuHelpCommand(int item, int subItem);
 
 }  // namespace grisk

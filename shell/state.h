@@ -27,6 +27,11 @@ struct ShellState {
     bool TurnRestored = false;
 
     bool MenuOpen = false;  // the pop-up command list is open
+    // The menu shown in the list (1 Game, 2 Options, 3 Internet, 4 Help; 0
+    // none), the row picked in it, and whether a command row was picked.
+    int MenuNum = 0;
+    int MenuItem = 0;
+    bool MenuPicked = false;
 };
 
 extern ShellState cmd;

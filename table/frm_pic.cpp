@@ -2,7 +2,11 @@
 
 #include <memory>
 
+#include "platform/popup_menu.h"
+#include "records/state.h"
 #include "table/card_art.h"
+#include "table/control_art.h"
+#include "table/state.h"
 
 namespace grisk {
 
@@ -25,7 +29,9 @@ FrmPic::FrmPic()
       imgCenterH(addControl(vb::Kind::Image, "imgCenterH")),
       imgCenterV(addControl(vb::Kind::Image, "imgCenterV")),
       imgCenterHM(addControl(vb::Kind::Image, "imgCenterHM")),
-      imgCenterVM(addControl(vb::Kind::Image, "imgCenterVM")) {
+      imgCenterVM(addControl(vb::Kind::Image, "imgCenterVM")),
+      imgControl(addArray(vb::Kind::Image, "imgControl", 0)),
+      picAvatar(addControl(vb::Kind::PictureBox, "picAvatar")) {
     using namespace card_art;
     FilePic.Load(2);
     FilePic.Load(5);
@@ -68,7 +74,61 @@ FrmPic::FrmPic()
         b.board.setGeometryTw(0, 0, screen::PixelsToTwips(picture.width()),
                               screen::PixelsToTwips(picture.height()));
     }
+    imgControl.Load(1);
+    for (int style = 0; style <= 1; ++style) {
+        imgControl(style).setPicture(control_art::MenuStrip(style));
+        imgControl(style).setGeometryTw(0, 0, screen::PixelsToTwips(control_art::kStripW),
+                                        screen::PixelsToTwips(control_art::kStripH));
+    }
+    picAvatar.setOwnScaleMode(vb::ScaleMode::Pixels);
 }
+
+namespace {
+std::vector<vb::PopupEntry> entries(std::initializer_list<const char*> captions) {
+    std::vector<vb::PopupEntry> out;
+    for (const char* c : captions) out.push_back({QString::fromLatin1(c), true});
+    return out;
+}
+}  // namespace
+
+void FrmPic::PopupNoiseControl() {
+    const int chosen = vb::PopupMenu(entries({"Full Sound", "Some Sound", "No Sound"}), recs.SoundLevel);
+    if (chosen >= 0) mnuNoise_Click(chosen);
+}
+
+void FrmPic::PopupDisplaySize() {
+    std::vector<vb::PopupEntry> items;
+    for (std::size_t i = 0; i < tbl.DisplayMenuCaption.size(); ++i)
+        items.push_back({tbl.DisplayMenuCaption[i], tbl.DisplayMenuEnabled[i]});
+    const int chosen = vb::PopupMenu(items);
+    if (chosen >= 0) Display_Click(chosen);
+}
+
+void FrmPic::PopupToInternet() {
+    // The entries carry the indexes 1 and 3; 0 stands for nothing chosen.
+    const int chosen = vb::PopupMenu(entries({"Quenmoor Website Home", "IP Address Check"}));
+    if (chosen >= 0) ToNet_Click(chosen == 0 ? 1 : 3);
+}
+
+void FrmPic::Display_Click(int index) {
+    DisplayPicked = true;
+    DisplayItem = index;
+}
+void FrmPic::ToNet_Click(int index) { NetItem = index; }
+void FrmPic::Log_Click(int index) {
+    ChatAction = QStringLiteral("Log");
+    LogItem = index;
+}
+void FrmPic::cSound_Click(int index) {
+    ChatAction = QStringLiteral("Sound");
+    SoundItem = index;
+}
+void FrmPic::cIcon_Click(int index) {
+    ChatAction = QStringLiteral("Icon");
+    IconItem = index;
+}
+void FrmPic::cHelp_Click() { ChatAction = QStringLiteral("Help"); }
+void FrmPic::mnuNoise_Click(int index) { recs.SoundLevel = index; }
 
 FrmPic& frmPic() {
     // Made on first use; a window that was unloaded comes back as designed.

@@ -29,6 +29,33 @@ public:
     vb::Control& imgCenterV;
     vb::Control& imgCenterHM;
     vb::Control& imgCenterVM;
+    // The menu strip's picture for each menu style (0 metal, 1 wood).
+    vb::ControlArray& imgControl;
+    // Measures an avatar picture's natural size.
+    vb::Control& picAvatar;
+
+    // The pop-up sub-menus. Each shows its entries at the mouse; the
+    // handler of the entry chosen only records the choice below (the sound
+    // menu stores the level itself).
+    void PopupNoiseControl();  // "Full Sound", "Some Sound", "No Sound"
+    void PopupDisplaySize();   // the display-size items, captions as they stand
+    void PopupToInternet();    // "Quenmoor Website Home", "IP Address Check"
+    void Display_Click(int index);
+    void ToNet_Click(int index);
+    void Log_Click(int index);
+    void cSound_Click(int index);
+    void cIcon_Click(int index);
+    void cHelp_Click();
+    void mnuNoise_Click(int index);
+
+    // The choices recorded.
+    bool DisplayPicked = false;
+    int DisplayItem = 0;
+    int NetItem = 0;
+    int LogItem = 0;
+    int SoundItem = 0;
+    int IconItem = 0;
+    QString ChatAction;
 };
 
 // The store, made and loaded on first use.

@@ -155,7 +155,7 @@ TEST_F(GetPlayersTest, OptionsRulesAndSeatsComeIntoForce) {
     EXPECT_TRUE(recs.SkinOn);
     EXPECT_TRUE(recs.SkipWinShow);
     EXPECT_FALSE(recs.SkipLoseShow);
-    EXPECT_TRUE(recs.BackgroundTiled);
+    EXPECT_TRUE(recs.BackgroundStretched);
     EXPECT_FALSE(recs.IntroMusic);
     EXPECT_FALSE(tbl.SmallDisplay);
     EXPECT_EQ(frmGrisk().Picture1(0).BackColor(), 0x112233);

@@ -2,6 +2,9 @@
 // first opponent's name.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QImage>
+
 #include "engine/frm_grisk.h"
 #include "profile_fixture.h"
 #include "shell/state.h"
@@ -113,7 +116,7 @@ TEST_F(SavePrefsTest, SavedOptionsReadBackUnchanged) {
     tbl.SmallDisplay = true;
     recs.SkipWinShow = false;
     recs.SkipLoseShow = true;
-    recs.BackgroundTiled = false;
+    recs.BackgroundStretched = false;
     eng.SideOption = 9;
     eng.ForcedCards = 5;
     eng.DecksSeparate = false;
@@ -149,7 +152,7 @@ TEST_F(SavePrefsTest, SavedOptionsReadBackUnchanged) {
     EXPECT_EQ(tbl.SmallDisplay, small);
     EXPECT_EQ(recs.SkipWinShow, saved.SkipWinShow);
     EXPECT_EQ(recs.SkipLoseShow, saved.SkipLoseShow);
-    EXPECT_EQ(recs.BackgroundTiled, saved.BackgroundTiled);
+    EXPECT_EQ(recs.BackgroundStretched, saved.BackgroundStretched);
     EXPECT_EQ(eng.SideOption, savedEng.SideOption);
     EXPECT_EQ(eng.ForcedCards, savedEng.ForcedCards);
     EXPECT_EQ(eng.DecksSeparate, savedEng.DecksSeparate);
@@ -176,7 +179,13 @@ TEST_F(SavePrefsTest, AMissingFolderIsReported) {
 
 class ApplyOptionsTest : public ProfileFixture {
 protected:
+    // The list and, in the user's folder, a small picture for each name.
     void setBackgrounds(const QStringList& names) {
+        eng.UserFolder = tempFolder() + "/";
+        QDir().mkpath(tempPath("Backgrounds"));
+        QImage tile(8, 8, QImage::Format_RGB32);
+        tile.fill(Qt::darkGreen);
+        for (const QString& name : names) ASSERT_TRUE(tile.save(tempPath("Backgrounds/" + name), "PNG"));
         recs.NumBackgrounds = static_cast<int>(names.size());
         recs.Backgrounds.redim({{0, recs.NumBackgrounds}});
         for (int i = 1; i <= recs.NumBackgrounds; ++i) recs.Backgrounds(i) = names[i - 1];

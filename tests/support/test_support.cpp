@@ -9,6 +9,7 @@
 #include "platform/controls.h"
 #include "platform/eventwait.h"
 #include "platform/msgbox.h"
+#include "platform/popup_menu.h"
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "table/card_store.h"
@@ -23,6 +24,7 @@ void ResetAll() {
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
+    vb::popup_script::enable();
     vb::forms::setScreenWindows(false);
     waits::SetPauseScale(0);
     waits::SetClockForTests(nullptr);

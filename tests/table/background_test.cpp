@@ -66,15 +66,15 @@ TEST_F(BackgroundAtStartTest, TheSplashAndTheTableShareOneDecodedBoard) {
     EXPECT_EQ(frmSplash().Picture().cacheKey(), board.cacheKey());
     EXPECT_EQ(frmSplash().pictureLayout(), vb::PictureLayout::Tiled);
 
-    // Stretched over the window by default; tiled when chosen. Either way
-    // the window holds the board itself, not a copy of the window's size.
+    // Tiled at its natural size by default; stretched when chosen. Either
+    // way the window holds the board itself, not a copy of the window's size.
     const QSize window(static_cast<int>(screen::TwipsToPixels(frmGrisk().Width())),
                        static_cast<int>(screen::TwipsToPixels(frmGrisk().Height())));
-    EXPECT_EQ(frmGrisk().pictureLayout(), vb::PictureLayout::Stretched);
-    EXPECT_EQ(frmGrisk().pictureArea(), window);
-    recs.BackgroundTiled = true;
-    LoadTableBackground();
     EXPECT_EQ(frmGrisk().pictureLayout(), vb::PictureLayout::Tiled);
+    EXPECT_EQ(frmGrisk().pictureArea(), window);
+    recs.BackgroundStretched = true;
+    LoadTableBackground();
+    EXPECT_EQ(frmGrisk().pictureLayout(), vb::PictureLayout::Stretched);
     EXPECT_EQ(frmGrisk().pictureArea(), window);
     EXPECT_EQ(frmGrisk().Picture().cacheKey(), board.cacheKey());
 }

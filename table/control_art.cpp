@@ -1,0 +1,306 @@
+#include "table/control_art.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+namespace grisk::control_art {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+QImage blank(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+// A fixed little generator: the grain of wood and metal is the same on every run.
+class Grain {
+public:
+    explicit Grain(uint32_t seed) : s_(seed) {}
+    double unit() {
+        s_ ^= s_ << 13;
+        s_ ^= s_ >> 17;
+        s_ ^= s_ << 5;
+        return (s_ >> 8) / 16777216.0;
+    }
+
+private:
+    uint32_t s_;
+};
+
+// Wood with its grain running across, over the rectangle.
+void paintWood(QPainter& p, const QRect& r, uint32_t seed) {
+    p.fillRect(r, QColor(150, 98, 52));
+    Grain g(seed);
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const double wave = 0.5 + 0.5 * std::sin(y * 0.35 + 3 * std::sin(y * 0.05));
+        const int shade = static_cast<int>(wave * 34 + g.unit() * 10);
+        p.setPen(QColor(118 + shade, 74 + shade * 2 / 3, 38 + shade / 3));
+        p.drawLine(r.left(), y, r.right(), y);
+    }
+    p.setPen(QColor(96, 58, 28, 90));
+    for (int i = 0; i < r.height() / 6; ++i) {
+        const int y = r.top() + static_cast<int>(g.unit() * r.height());
+        const int x = r.left() + static_cast<int>(g.unit() * r.width());
+        p.drawLine(x, y, x + 20 + static_cast<int>(g.unit() * 80), y);
+    }
+}
+
+// Brushed metal over the rectangle.
+void paintMetal(QPainter& p, const QRect& r, uint32_t seed) {
+    QLinearGradient light(r.topLeft(), r.bottomLeft());
+    light.setColorAt(0, QColor(236, 238, 242));
+    light.setColorAt(0.5, QColor(196, 200, 208));
+    light.setColorAt(1, QColor(160, 164, 172));
+    p.fillRect(r, light);
+    Grain g(seed);
+    for (int i = 0; i < r.height() * 3; ++i) {
+        const int y = r.top() + static_cast<int>(g.unit() * r.height());
+        const int x = r.left() + static_cast<int>(g.unit() * r.width());
+        p.setPen(QColor(255, 255, 255, 40 + static_cast<int>(g.unit() * 50)));
+        p.drawLine(x, y, x + 30 + static_cast<int>(g.unit() * 120), y);
+    }
+}
+
+struct Title {
+    const char* text;
+    int left;
+    int right;
+};
+constexpr Title kTitles[] = {{"Game", 31, 183}, {"Options", 195, 335}, {"Internet", 348, 491}, {"Help", 500, 649}};
+
+}  // namespace
+
+QImage MenuStrip(int style) {
+    QImage img(kStripW, kStripH, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool wood = style != 0;
+    const QRect all(0, 0, kStripW, kStripH);
+    if (wood)
+        paintWood(p, all, 0x51A9u);
+    else
+        paintMetal(p, all, 0x3E7Au);
+    // A bevel round the whole strip.
+    p.setPen(QColor(255, 255, 255, 150));
+    p.drawLine(0, 0, kStripW - 1, 0);
+    p.setPen(QColor(0, 0, 0, 120));
+    p.drawLine(0, kStripH - 1, kStripW - 1, kStripH - 1);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(17);
+    font.setBold(true);
+    p.setFont(font);
+    for (const Title& t : kTitles) {
+        const QRectF tab(t.left + 2, 23, t.right - t.left - 4, 36);
+        QLinearGradient face(tab.topLeft(), tab.bottomLeft());
+        if (wood) {
+            face.setColorAt(0, QColor(226, 186, 128));
+            face.setColorAt(1, QColor(170, 118, 64));
+        } else {
+            face.setColorAt(0, QColor(250, 250, 252));
+            face.setColorAt(1, QColor(176, 184, 198));
+        }
+        p.setPen(QPen(wood ? QColor(88, 50, 20) : QColor(88, 96, 112), 1.5));
+        p.setBrush(face);
+        p.drawRoundedRect(tab, 9, 9);
+        p.setPen(wood ? QColor(255, 238, 200, 160) : QColor(255, 255, 255, 200));
+        p.drawText(tab.translated(1, 1), Qt::AlignCenter, QString::fromLatin1(t.text));
+        p.setPen(wood ? QColor(60, 30, 8) : QColor(24, 40, 80));
+        p.drawText(tab, Qt::AlignCenter, QString::fromLatin1(t.text));
+    }
+    // A small caption over the titles.
+    QFont small(QStringLiteral("DejaVu Sans"));
+    small.setPixelSize(11);
+    small.setItalic(true);
+    p.setFont(small);
+    p.setPen(wood ? QColor(255, 232, 190) : QColor(40, 48, 64));
+    p.drawText(QRect(31, 3, 400, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Grisk and Varnok - press a title"));
+    return img;
+}
+
+QImage MenuTab() {
+    QImage img = blank(48, 16);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(210, 214, 222));
+    QPainterPath tab;
+    tab.moveTo(0.5, 0);
+    tab.lineTo(47.5, 0);
+    tab.lineTo(47.5, 9);
+    tab.quadTo(47.5, 15.5, 41, 15.5);
+    tab.lineTo(7, 15.5);
+    tab.quadTo(0.5, 15.5, 0.5, 9);
+    tab.closeSubpath();
+    p.drawPath(tab);
+    p.setBrush(QColor(40, 48, 64));
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) p.drawRect(QRectF(17, 3.5 + i * 3.5, 14, 1.6));
+    return img;
+}
+
+QImage SlapBurst() {
+    QImage img = blank(40, 40);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath star;
+    const int points = 12;
+    for (int i = 0; i < 2 * points; ++i) {
+        const double a = kPi * i / points - kPi / 2;
+        const double radius = i % 2 == 0 ? 19.5 : 11.5;
+        const QPointF pt(20 + radius * std::cos(a), 20 + radius * std::sin(a));
+        if (i == 0)
+            star.moveTo(pt);
+        else
+            star.lineTo(pt);
+    }
+    star.closeSubpath();
+    QRadialGradient fire(QPointF(20, 20), 20);
+    fire.setColorAt(0, QColor(255, 250, 160));
+    fire.setColorAt(0.6, QColor(255, 190, 40));
+    fire.setColorAt(1, QColor(230, 60, 20));
+    p.setBrush(fire);
+    p.setPen(QPen(QColor(150, 20, 10), 1));
+    p.drawPath(star);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(9);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(140, 0, 0));
+    p.drawText(QRect(0, 0, 40, 40), Qt::AlignCenter, QStringLiteral("SLAP!"));
+    return img;
+}
+
+QImage HandPointer(int which) {
+    QImage img = blank(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(70, 40, 20), 1.3));
+    p.setBrush(QColor(250, 214, 170));
+    if (which == 0) {
+        // An open hand, fingers up.
+        p.drawRoundedRect(QRectF(8, 14, 16, 14), 5, 5);
+        for (int f = 0; f < 4; ++f) p.drawRoundedRect(QRectF(8.5 + f * 4, 4 + (f == 0 || f == 3 ? 3 : 0), 3.5, 13), 1.7, 1.7);
+        p.drawRoundedRect(QRectF(2, 15, 9, 4), 2, 2);
+    } else {
+        // A hand drawn back, turned to slap, with speed lines.
+        p.save();
+        p.translate(18, 17);
+        p.rotate(-30);
+        p.drawRoundedRect(QRectF(-8, -5, 16, 14), 5, 5);
+        for (int f = 0; f < 4; ++f) p.drawRoundedRect(QRectF(-7.5 + f * 4, -15, 3.5, 12), 1.7, 1.7);
+        p.restore();
+        p.setPen(QPen(QColor(200, 30, 30), 1.5));
+        for (int i = 0; i < 3; ++i) p.drawLine(QPointF(1, 10 + i * 6), QPointF(7, 9 + i * 6));
+    }
+    return img;
+}
+
+QImage UndoIcon() {
+    QImage img = blank(16, 16);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(20, 70, 160), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath arc;
+    arc.moveTo(4, 6);
+    arc.cubicTo(9, 2, 15, 5, 13, 10);
+    arc.cubicTo(12, 13, 8, 14, 6, 13);
+    p.drawPath(arc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 70, 160));
+    QPolygonF head;
+    head << QPointF(1, 6) << QPointF(7, 2) << QPointF(7, 10);
+    p.drawPolygon(head);
+    return img;
+}
+
+QImage Skin(int which) {
+    QImage img(256, 192, QImage::Format_RGB32);
+    QPainter p(&img);
+    if (which == 0) {
+        paintWood(p, img.rect(), 0x7713u);
+    } else {
+        img.fill(QColor(192, 192, 192));
+        p.setPen(QColor(200, 200, 200));
+        for (int y = 0; y < 192; y += 2) p.drawLine(0, y, 255, y);
+    }
+    return img;
+}
+
+QImage EmotionIcon(const QString& fileName) {
+    QImage img = blank(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient face(QPointF(13, 11), 18);
+    face.setColorAt(0, QColor(255, 246, 150));
+    face.setColorAt(1, QColor(236, 176, 20));
+    p.setBrush(face);
+    p.setPen(QPen(QColor(120, 70, 0), 1.2));
+    p.drawEllipse(QRectF(1.5, 1.5, 29, 29));
+    p.setBrush(QColor(40, 24, 0));
+    p.setPen(Qt::NoPen);
+    const bool sly = fileName.startsWith(QLatin1String("Mischievous"), Qt::CaseInsensitive);
+    if (sly) {
+        // One eye narrowed, a brow raised, a lopsided grin.
+        p.drawEllipse(QRectF(9, 11, 4, 5));
+        p.drawRect(QRectF(18, 13, 6, 2));
+        p.setPen(QPen(QColor(40, 24, 0), 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(8, 8), QPointF(13, 6));
+        p.drawLine(QPointF(18, 10), QPointF(24, 10.5));
+        QPainterPath grin;
+        grin.moveTo(9, 20);
+        grin.quadTo(17, 25, 25, 17);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(grin);
+    } else {
+        p.drawEllipse(QRectF(9, 11, 4, 5));
+        p.drawEllipse(QRectF(19, 11, 4, 5));
+        p.setPen(QPen(QColor(40, 24, 0), 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(9, 14, 14, 10), 200 * 16, 140 * 16);
+    }
+    return img;
+}
+
+std::vector<QString> EmotionIconNames() { return {QStringLiteral("Mischievous.gif")}; }
+
+std::vector<Background> ExtraBackgrounds() {
+    std::vector<Background> out;
+    {
+        // Blue baize with a faint diamond weave.
+        QImage img(240, 240, QImage::Format_RGB32);
+        img.fill(QColor(24, 52, 104));
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(36, 70, 130), 1));
+        for (int k = -240; k <= 480; k += 24) {
+            p.drawLine(k, 0, k + 240, 240);
+            p.drawLine(k, 240, k + 240, 0);
+        }
+        out.push_back({QStringLiteral("BlueBaize.gif"), img});
+    }
+    {
+        // Oak planks; each plank wraps onto the next tile.
+        QImage img(256, 256, QImage::Format_RGB32);
+        QPainter p(&img);
+        for (int plank = 0; plank < 4; ++plank) {
+            const QRect r(0, plank * 64, 256, 64);
+            paintWood(p, r, 0x1000u + static_cast<uint32_t>(plank) * 977u);
+            p.setPen(QColor(70, 40, 16));
+            p.drawLine(0, r.top(), 255, r.top());
+        }
+        out.push_back({QStringLiteral("OakPlanks.gif"), img});
+    }
+    return out;
+}
+
+}  // namespace grisk::control_art

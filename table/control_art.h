@@ -1,0 +1,46 @@
+// Our own pictures of the table's controls, painted by the program: the menu
+// strip in both styles, the slap burst, the avatar's mouse pointers, the
+// undo icon, the window skins, the emotion icons and the extra table
+// backgrounds the set-up writes. Each is the same on every run.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace grisk::control_art {
+
+// The menu strip, 792 x 64 pixels: the titles "Game", "Options", "Internet"
+// and "Help" on tabs over x 31..183, 195..335, 348..491 and 500..649 and y
+// 22..60. Style 0 is brushed metal, style 1 wood.
+inline constexpr int kStripW = 792;
+inline constexpr int kStripH = 64;
+QImage MenuStrip(int style);
+// The little menu picture at the top edge that brings the strip out.
+QImage MenuTab();
+
+// A burst with "SLAP!" in it, 40 x 40.
+QImage SlapBurst();
+// Mouse pointers, 32 x 32: 0 an open hand (over the avatar), 1 a hand
+// drawn back to slap (over the slap picture).
+QImage HandPointer(int which);
+// The curved back arrow of the status bar's undo panel, 16 x 16.
+QImage UndoIcon();
+// The skins, painted stretched over a borderless window: 0 wood (the skin
+// on), 1 plain grey.
+QImage Skin(int which);
+
+// An emotion icon, 32 x 32, by its file name ("Mischievous.gif").
+QImage EmotionIcon(const QString& fileName);
+// The emotion icons the set-up writes into the "Icons" folder.
+std::vector<QString> EmotionIconNames();
+
+// Backgrounds the set-up writes beside the default board: file name and
+// picture (both tile without seams).
+struct Background {
+    QString fileName;
+    QImage picture;
+};
+std::vector<Background> ExtraBackgrounds();
+
+}  // namespace grisk::control_art
