@@ -40,6 +40,7 @@
 #include "records/frm_welcome.h"
 #include "table/avatar.h"
 #include "table/background.h"
+#include "table/skin_empty_piles.h"
 #include "table/layout.h"
 #include "table/state.h"
 
@@ -395,6 +396,8 @@ bool OpenDoor() {
     ListBackgroundFiles();
     ListScoreFiles();
     ApplyOptions();
+    // The empty-pile marks and the menu strip in the player's styles.
+    SelectEmptyPileImages();
 
     f.Label3(0).ZOrder(1);
     return true;

@@ -425,6 +425,12 @@ ControlArray& Form::addArray(Kind kind, const QString& name, int firstIndex) {
     return *arrays_.back();
 }
 
+ControlArray* Form::findArray(const QString& name) const {
+    for (const auto& a : arrays_)
+        if (a->Name() == name) return a.get();
+    return nullptr;
+}
+
 void Form::registerControl(Control* c) {
     order_.push_back(c);
     changed();

@@ -287,6 +287,8 @@ public:
     // Controls. The form owns them.
     Control& addControl(Kind kind, const QString& name);
     ControlArray& addArray(Kind kind, const QString& name, int firstIndex = 0);
+    // The control array of that name; null when the form has none.
+    ControlArray* findArray(const QString& name) const;
     // Paint order: windowless controls first, then the ones with windows.
     std::vector<Control*> paintOrder() const;
     void bringToFront(Control* c);

@@ -93,7 +93,8 @@ void change(FrmGrisk& f, int which, bool dialogs) {
     f.Label9(3).setTop(tbl.CardHeightTw + f.Picture7(1).Top() + 100);
     if (!cmd.FormLoading) ComputeVerticalLayout();
     f.setScaleMode(vb::ScaleMode::Twips);
-    if (eng.MainFormWidth - f.Left() > eng.ScreenWidthTw && f.WindowState() == 0) f.setLeft(0);
+    // A window that reaches past the screen's right edge goes back to it.
+    if (f.Left() + eng.MainFormWidth > eng.ScreenWidthTw && f.WindowState() == 0) f.setLeft(0);
 
     f.setScaleMode(vb::ScaleMode::Pixels);
     const bool large = tbl.DisplayMode < 2;

@@ -11,6 +11,7 @@
 #include "records/state.h"
 #include "shell/state.h"
 #include "table/card_drawing.h"
+#include "table/form_skin.h"
 #include "table/layout_sizes.h"
 #include "table/state.h"
 
@@ -58,7 +59,9 @@ FrmHold::FrmHold()
     : vb::Form(QStringLiteral("frmHold")),
       Picture8(addArray(vb::Kind::PictureBox, "Picture8", 1)),
       lblHold(addControl(vb::Kind::Label, "lblHold")),
-      cmdExit(addArray(vb::Kind::CommandButton, "cmdExit", 0)) {
+      cmdExit(addArray(vb::Kind::CommandButton, "cmdExit", 0)),
+      Line1(addArray(vb::Kind::Line, "Line1", 0)),
+      Line2(addArray(vb::Kind::Line, "Line2", 0)) {
     setCaption(QStringLiteral("Hidden cards"));
     const int step = kSmallW - kOverlapTw;
     Picture8(1).setGeometryTw(kMarginTw, kCaptionTw + kMarginTw, kSmallW, kSmallH);
@@ -78,6 +81,20 @@ FrmHold::FrmHold()
     cmdExit(1).setVisible(true);
     Move(recs.HoldLeft, recs.HoldTop, width + vb::FrameWidthTw(),
          kCaptionTw + kSmallH + 2 * kMarginTw + vb::FrameHeightTw());
+    // The outer bevel: white at the left and top, grey at the right and bottom.
+    Line1(0).setBorderColor(0xFFFFFF);
+    Line1(0).setLineEnds(0, 0, 0, Height());
+    Line1.Load(1).setBorderColor(0x808080);
+    Line1(1).setVisible(true);
+    Line2(0).setBorderColor(0xFFFFFF);
+    Line2(0).setLineEnds(0, 0, Width(), 0);
+    Line2.Load(1).setBorderColor(0x808080);
+    Line2(1).setVisible(true);
+}
+
+void FrmHold::Form_Load() {
+    ApplyFormSkin(*this);
+    DrawFormBorderLines(*this);
 }
 
 void FrmHold::Click(vb::Control& c) {

@@ -18,6 +18,13 @@ public:
     vb::ControlArray& Picture8;  // 1..10: the cards shown
     vb::Control& lblHold;        // what the window shows, and how many cards are hidden
     vb::ControlArray& cmdExit;   // 0 hides the window
+    // The bevel round the window: vertical (Line1) and horizontal (Line2)
+    // lines, 0 and 1 the outer ones.
+    vb::ControlArray& Line1;
+    vb::ControlArray& Line2;
+
+    // Takes the table's skin and bevel.
+    void Form_Load() override;
 
     void Click(vb::Control& c) override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;

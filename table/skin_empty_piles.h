@@ -5,7 +5,8 @@ namespace grisk {
 
 // Chooses the empty-pile marks for the skin in force: the wooden ones
 // (frmPic.ImgEmpty3 and ImgEmptySm3) with SkinOn, else the metallic ones
-// (ImgEmpty2 and ImgEmptySm2).
+// (ImgEmpty2 and ImgEmptySm2). The menu strip takes the picture of the menu
+// style, and the rules labels end 8 (skin) or 5 pixels from its right end.
 void SelectEmptyPileImages();
 
 // Makes the choice once when nothing has chosen yet.

@@ -3,13 +3,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <unistd.h>
 
+#include <utility>
+#include <vector>
+
 #include "game_board.h"
+#include "table/control_art.h"
 #include "gif_writer.h"
 #include "records/shipped_data.h"
 
@@ -50,6 +55,17 @@ Outcome writeNewFile(const QString& path, const QByteArray& bytes, QString& why)
     return Outcome::Created;
 }
 
+// A picture as the GIF writer takes it: on the table's green where it is
+// see-through, then at most 256 colours.
+QImage asGifPicture(const QImage& picture) {
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.fill(QColor(0, 128, 0));
+    QPainter p(&opaque);
+    p.drawImage(0, 0, picture);
+    p.end();
+    return opaque.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
 }  // namespace
 
 QString UserGameFolder() {
@@ -74,13 +90,19 @@ int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err) {
         }
     }
 
-    const std::pair<const char*, QByteArray> files[] = {
+    std::vector<std::pair<QString, QByteArray>> files = {
         {"Data/Prefs.sav", profile.encode()},
         {"Data/scores.ran", grisk::BlankScoresFile()},
         {"Data/highscore.ran", grisk::BlankHighScoreFile()},
         {"Data/backup.sav", grisk::BlankSavedGamesFile()},
         {"User/Backgrounds/GameBoard.gif", EncodeGif(DrawGameBoard())},
     };
+    // The other backgrounds and the emotion icons are the program's own
+    // pictures, kept as 256-colour GIFs.
+    for (const auto& extra : grisk::control_art::ExtraBackgrounds())
+        files.emplace_back("User/Backgrounds/" + extra.fileName, EncodeGif(asGifPicture(extra.picture)));
+    for (const QString& name : grisk::control_art::EmotionIconNames())
+        files.emplace_back("User/Icons/" + name, EncodeGif(asGifPicture(grisk::control_art::EmotionIcon(name))));
     int rc = 0;
     for (const auto& [name, bytes] : files) {
         const QString path = base + "/" + name;

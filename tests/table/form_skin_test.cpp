@@ -1,0 +1,129 @@
+// The skins of the companion windows, their bevel lines, and the menu
+// strip's picture and rules labels chosen with the empty-pile marks.
+#include <gtest/gtest.h>
+
+#include "engine/frm_grisk.h"
+#include "platform/controls.h"
+#include "platform/twips.h"
+#include "records/state.h"
+#include "support/test_support.h"
+#include "table/card_store.h"
+#include "table/form_skin.h"
+#include "table/frm_pic.h"
+#include "table/pile_info.h"
+#include "table/skin_empty_piles.h"
+#include "table/state.h"
+
+using namespace grisk;
+
+namespace {
+
+class FormSkinTest : public grisk_test::GriskTest {
+protected:
+    void TearDown() override {
+        ReleaseFrmGrisk();
+        ReleaseCardPictureStores();
+    }
+};
+
+// A borderless window with the two designed outer lines of each array.
+class FramedForm : public vb::Form {
+public:
+    FramedForm(const QString& name, double w, double h)
+        : vb::Form(name), Line1(addArray(vb::Kind::Line, "Line1", 0)), Line2(addArray(vb::Kind::Line, "Line2", 0)),
+          label(addControl(vb::Kind::Label, "lblText")), button(addControl(vb::Kind::CommandButton, "cmdOK")) {
+        Move(0, 0, w, h);
+        Line1.Load(1);
+        Line2.Load(1);
+        label.setBackColor(0x123456);
+        button.setBackColor(0x123456);
+    }
+    vb::ControlArray& Line1;
+    vb::ControlArray& Line2;
+    vb::Control& label;
+    vb::Control& button;
+};
+
+struct Ends {
+    double x1, y1, x2, y2;
+    bool operator==(const Ends&) const = default;
+};
+Ends ends(const vb::Control& l) { return {l.x1Tw(), l.y1Tw(), l.x2Tw(), l.y2Tw()}; }
+std::ostream& operator<<(std::ostream& os, const Ends& e) {
+    return os << "(" << e.x1 << ", " << e.y1 << ") - (" << e.x2 << ", " << e.y2 << ")";
+}
+
+TEST_F(FormSkinTest, TheBevelLinesFollowTheWindowsOuterSizeAndCanBeDrawnTwice) {
+    FramedForm frm(QStringLiteral("frmSome"), 4000, 3000);
+    frm.setScaleMode(vb::ScaleMode::Pixels);  // the coordinates are twips whatever the mode
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_NO_THROW(DrawFormBorderLines(frm));
+        EXPECT_EQ(ends(frm.Line1(2)), (Ends{30, 0, 30, 2940}));
+        EXPECT_EQ(ends(frm.Line1(3)), (Ends{3970, 15, 3970, 2970}));
+        EXPECT_EQ(ends(frm.Line2(2)), (Ends{30, 30, 3940, 30}));
+        EXPECT_EQ(ends(frm.Line2(3)), (Ends{20, 2970, 3985, 2970}));
+        EXPECT_EQ(ends(frm.Line1(0)).y2, 3000);
+        EXPECT_EQ(ends(frm.Line2(0)).x2, 3970);
+        EXPECT_EQ(ends(frm.Line2(1)).y1, 2985);
+        EXPECT_EQ(ends(frm.Line2(1)).y2, 2985);
+        EXPECT_EQ(ends(frm.Line1(1)).x1, 3985);
+        EXPECT_EQ(frm.Line1(2).BorderColor(), 0xE0E0E0);
+        EXPECT_EQ(frm.Line2(3).BorderColor(), 0xC0C0C0);
+        EXPECT_TRUE(frm.Line2(3).Visible());
+        EXPECT_EQ(frm.scaleMode(), vb::ScaleMode::Pixels);
+    }
+    // A window without line arrays is left alone.
+    vb::Form plain(QStringLiteral("frmPlain"));
+    EXPECT_NO_THROW(DrawFormBorderLines(plain));
+}
+
+TEST_F(FormSkinTest, OnlyThePileInformationWindowsControlsTakeTheSkinsColour) {
+    const struct {
+        bool skin;
+        int32_t colour;
+    } cases[] = {{true, kSkinControlColor}, {false, kPlainControlColor}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.skin);
+        recs.SkinOn = c.skin;
+        FramedForm hold(QStringLiteral("frmHold"), 4000, 3000);
+        FramedForm other(QStringLiteral("frmCounter"), 4000, 3000);
+        ApplyFormSkin(hold);
+        ApplyFormSkin(other);
+        EXPECT_EQ(hold.label.BackColor(), c.colour);
+        EXPECT_EQ(hold.button.BackColor(), c.colour);
+        EXPECT_EQ(other.label.BackColor(), 0x123456);
+        EXPECT_EQ(other.pictureLayout(), vb::PictureLayout::Stretched);
+        EXPECT_FALSE(other.Picture().isNull());
+        EXPECT_EQ(tbl.EmptyPilePicture.cacheKey(),
+                  (c.skin ? frmPic().ImgEmpty3 : frmPic().ImgEmpty2).Picture().cacheKey());
+    }
+    // The real pile-information window takes its skin and bevel as it loads.
+    recs.SkinOn = false;
+    FrmHold& hold = frmHold();
+    hold.Load();
+    EXPECT_EQ(hold.lblHold.BackColor(), kPlainControlColor);
+    EXPECT_TRUE(hold.Line2.exists(3));
+    hold.Unload(1);
+}
+
+TEST_F(FormSkinTest, TheStripShowsTheMenuStyleAndTheRulesLabelsEndAtItsRightMargin) {
+    FrmGrisk& f = frmGrisk();
+    const struct {
+        bool skin;
+        int style;
+        double margin;
+    } cases[] = {{false, 0, 5}, {true, 1, 8}};
+    for (const auto& c : cases) {
+        recs.SkinOn = c.skin;
+        recs.MenuStyle = c.style;
+        SelectEmptyPileImages();
+        EXPECT_EQ(f.picPanel.Picture().cacheKey(), frmPic().imgControl(c.style).Picture().cacheKey());
+        const double right = screen::TwipsToPixels(f.picPanel.leftTw() + f.picPanel.widthTw()) - c.margin;
+        for (const vb::Control* l : {&f.lblRules, &f.lblLevel})
+            EXPECT_NEAR(screen::TwipsToPixels(l->leftTw() + l->widthTw()), right, 1e-9) << l->Name().toStdString();
+        EXPECT_EQ(f.lblRules.Container(), &f.picPanel) << "drawn on the strip";
+    }
+}
+
+}  // namespace
