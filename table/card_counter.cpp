@@ -75,16 +75,18 @@ FrmCounter::FrmCounter()
         label->setFontName(kGridFont);
         label->setFontSize(kGridFontSize);
         label->setBackStyle(0);
+        label->setForeColor(0x402020);
         // Right-aligned, every row ends in its King column.
         label->setAlignment(1);
     }
     Label1.setFontBold(true);
+    Label1.setForeColor(0x800000);
     Label1.setGeometryTw(gridLeft, kMarginTw, gridWidth - charWidthTw(), row);
     LblGrid.setGeometryTw(gridLeft, kMarginTw + row + 30, gridWidth, row * (kRowsPerImage + 1));
     Image1(0).setGeometryTw(kMarginTw, 0, kLabelWidthTw, row * kRowsPerImage);
     Image1(0).setPicture(rowLabels());
     Move(2400, 1800, gridLeft + gridWidth + kMarginTw + vb::FrameWidthTw(),
-         LblGrid.topTw() + row * kRowsPerImage + kMarginTw + vb::FrameHeightTw());
+         LblGrid.topTw() + row * kRowsPerImage + 2 * kMarginTw + vb::FrameHeightTw());
 }
 
 FrmCounter::~FrmCounter() = default;
