@@ -249,6 +249,36 @@ TEST_F(PileInfoTest, OnlyTheUsersOwnCloseIsTurnedIntoHiding) {
     }
 }
 
+TEST_F(PileInfoTest, ASeatsPileIsFilledAgainOnlyWhenItIsThePileOnShow) {
+    eng.Player2.Name = "Grisk";
+    eng.Pturn = 2;
+    eng.InfoPile = 8;
+    for (int d = 1; d <= 3; ++d) eng.OppHold(0, 2, d) = 20 + d;
+    eng.OppHoldTable(2, 1) = 3;
+    grisk::ShowPileInfo(eng.Player2, 2);
+    ASSERT_EQ(grisk::frmHold().lblHold.Caption(), " Grisk's Hold Cards Hidden: 2 ");
+
+    // The seat discards a fourth card onto that pile.
+    eng.OppHold(0, 2, 4) = 24;
+    eng.OppHoldTable(2, 1) = 4;
+    const struct {
+        int pturn, infoPile;
+        const char* caption;
+    } cases[] = {
+        {3, 8, " Grisk's Hold Cards Hidden: 2 "},  // another seat moves
+        {2, 9, " Grisk's Hold Cards Hidden: 2 "},  // another pile changes
+        {2, 8, " Grisk's Hold Cards Hidden: 3 "},
+    };
+    for (const auto& c : cases) {
+        eng.Pturn = c.pturn;
+        eng.InfoPile = c.infoPile;
+        grisk::RefreshPileInfo("Grisk");
+        EXPECT_EQ(grisk::frmHold().lblHold.Caption(), c.caption) << c.pturn << "," << c.infoPile;
+        EXPECT_TRUE(grisk::PileInfoShown());
+    }
+    EXPECT_EQ(shown(1), face(23));
+}
+
 // The real window on the (offscreen) screen, moved by its body.
 class PileInfoWindowTest : public PileInfoTest {
 protected:
