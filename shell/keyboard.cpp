@@ -5,10 +5,12 @@
 #include "platform/msgbox.h"
 #include "records/state.h"
 #include "shell/frm_menu.h"
+#include "shell/help_commands.h"
 #include "shell/state.h"
 #include "table/avatar.h"
 #include "table/background.h"
 #include "table/state.h"
+#include "table/system_info.h"
 
 namespace grisk {
 
@@ -20,7 +22,9 @@ enum KeyCode : int {
     kKeyUp = 38,
     kKeyRight = 39,
     kKeyDown = 40,
-    kKeyF10 = 121,
+    kKeyF8 = vb::vbKeyF1 + 7,
+    kKeyF10 = vb::vbKeyF1 + 9,
+    kKeyF11 = vb::vbKeyF1 + 10,
 };
 }  // namespace
 
@@ -42,6 +46,7 @@ void HandleKeyDown(int& keyCode, int shift) {
     }
     if (shift == 0) {
         switch (keyCode) {
+        case kKeyF8: MenuHelpCommand(4, 0); break;  // Card Counter
         case kKeyUp:
         case kKeyDown:
         case kKeySpace:
@@ -59,6 +64,8 @@ void HandleKeyDown(int& keyCode, int shift) {
         }
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF10) {
         ResetEmotionIcon();
+    } else if (shift == vb::vbCtrlMask && keyCode == kKeyF11) {
+        DisplayStats();
     }
 }
 

@@ -6,6 +6,7 @@
 #include "engine/state.h"
 #include "net/state.h"
 #include "records/state.h"
+#include "shell/help_commands.h"
 #include "shell/state.h"
 #include "table/background.h"
 #include "table/display_size.h"
@@ -79,12 +80,5 @@ void MenuPreferencesCommand(int item, int subItem) {
 
 void MenuInternetCommand(int) { hideStrip(); }
 
-void MenuHelpCommand(int item, int) {
-    hideStrip();
-    if (item == 5) {
-        vb::Control& bar = frmGrisk().StatusBar1;
-        bar.setVisible(!bar.Visible());
-    }
-}
 
 }  // namespace grisk

@@ -21,7 +21,5 @@ void MenuGameCommand(int item);
 void MenuPreferencesCommand(int item, int subItem);
 // The Internet menu; its commands come with Internet play.
 void MenuInternetCommand(int item);
-// The Help menu: 5 shows or hides the status bar.
-void MenuHelpCommand(int item, int subItem);
 
 }  // namespace grisk

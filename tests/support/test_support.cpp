@@ -12,7 +12,9 @@
 #include "platform/popup_menu.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "table/card_counter.h"
 #include "table/card_store.h"
+#include "table/pile_info.h"
 
 namespace grisk_test {
 
@@ -21,6 +23,8 @@ void HeadlessEnvironment::SetUp() { ResetAll(); }
 void ResetAll() {
     grisk::ReleaseFrmGrisk();
     grisk::ReleaseFrmFlasher();
+    grisk::ReleaseFrmHold();
+    grisk::ReleaseFrmCounter();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
