@@ -7,6 +7,7 @@
 #include "engine/frm_grisk.h"
 #include "engine/paths.h"
 #include "engine/general.h"
+#include "engine/rules.h"
 #include "engine/state.h"
 #include "net/state.h"
 #include "opponent/state.h"
@@ -323,6 +324,8 @@ bool SetupGameFromPrefs(int RecNo) {
     layTable(!tbl.TableLaidOut);
     tbl.TableLaidOut = true;
     placeHoldWindow();
+    // The rules labels on the menu strip tell the rules now in force.
+    ShowRulesSummary();
     return present;
 }
 

@@ -16,7 +16,8 @@ namespace grisk {
 namespace {
 
 constexpr int kRowHeightPx = 18;
-constexpr double kListWidthTw = 2800;
+// Wide enough for the longest caption in the program's font.
+constexpr double kListWidthTw = 3600;
 constexpr int32_t kTipBack = vb::RGB(255, 255, 225);  // the tooltip background
 constexpr int32_t kPicked = vb::RGB(10, 36, 106);
 
@@ -112,7 +113,7 @@ void FrmMenu::LoadList(int menu) {
     const int tabStop = menu == 1 ? 90 : menu == 2 ? 100 : menu == 3 ? 115 : 90;
     const double keyLeftTw = 120 + screen::PixelsToTwips(tabStop * 1.75);
     setWidth(listWidth + 500);
-    imgTop.setPicture(control_art::MenuStrip(recs.MenuStyle).copy(0, 0, 200, 20));
+    imgTop.setPicture(control_art::MenuStrip(recs.MenuStyle).copy(660, 0, 120, 20));
     imgTop.setGeometryTw(0, 0, listWidth + 500, screen::PixelsToTwips(20));
     imgTop.setVisible(true);
 
