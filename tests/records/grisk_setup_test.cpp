@@ -98,11 +98,28 @@ TEST_F(GriskSetupTest, TheDefaultBoardIsAGreenPictureThatTiles) {
     EXPECT_LT(edgeStep, 2 * innerStep + 300);
 }
 
+TEST_F(GriskSetupTest, TheOtherBackgroundsTheEmotionIconAndTheSlapAreReadable) {
+    ASSERT_EQ(run({}), 0);
+    const std::pair<const char*, QSize> pictures[] = {{"User/Backgrounds/BlueBaize.gif", QSize(240, 240)},
+                                                      {"User/Backgrounds/OakPlanks.gif", QSize(256, 256)},
+                                                      {"User/Icons/Mischievous.gif", QSize(32, 32)}};
+    for (const auto& [name, size] : pictures) {
+        QImage img;
+        EXPECT_TRUE(img.load(base + "/" + name)) << name;
+        EXPECT_EQ(img.size(), size) << name;
+    }
+    const QByteArray slap = file("User/Sounds/slap.wav");
+    ASSERT_GT(slap.size(), 44 + 2 * 22050 / 10) << "a tenth of a second at least";
+    EXPECT_TRUE(slap.startsWith("RIFF"));
+    EXPECT_EQ(slap.mid(8, 4), "WAVE");
+}
+
 TEST_F(GriskSetupTest, RunningTwiceKeepsEveryFileByteForByte) {
     ASSERT_EQ(run({}), 0);
     QMap<QString, QByteArray> first;
     for (const char* name : {"Data/Prefs.sav", "Data/scores.ran", "Data/highscore.ran", "Data/backup.sav",
-                             "User/Backgrounds/GameBoard.gif"})
+                             "User/Backgrounds/GameBoard.gif", "User/Backgrounds/BlueBaize.gif",
+                             "User/Backgrounds/OakPlanks.gif", "User/Icons/Mischievous.gif", "User/Sounds/slap.wav"})
         first[name] = file(name);
 
     QString out;

@@ -101,6 +101,11 @@ int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err) {
     // pictures, kept as 256-colour GIFs.
     for (const auto& extra : grisk::control_art::ExtraBackgrounds())
         files.emplace_back("User/Backgrounds/" + extra.fileName, EncodeGif(asGifPicture(extra.picture)));
+    {
+        // The avatar's slap, one of the program's own synthesised sounds.
+        QFile slap(QStringLiteral(":/SOUND/slap"));
+        if (slap.open(QIODevice::ReadOnly)) files.emplace_back("User/Sounds/slap.wav", slap.readAll());
+    }
     for (const QString& name : grisk::control_art::EmotionIconNames())
         files.emplace_back("User/Icons/" + name, EncodeGif(asGifPicture(grisk::control_art::EmotionIcon(name))));
     int rc = 0;

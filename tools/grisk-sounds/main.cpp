@@ -1,5 +1,5 @@
 // grisk-sounds OUTDIR: writes the program's sounds as OUTDIR/105.wav ..
-// OUTDIR/123.wav and the silent OUTDIR/empty.wav. The build runs it and
+// OUTDIR/123.wav, the silent OUTDIR/empty.wav and the avatar's OUTDIR/slap.wav. The build runs it and
 // compiles the WAVs into the program as resources.
 // grisk-sounds --list: prints what each sound is and when it is played.
 #include <cstdio>
@@ -48,5 +48,6 @@ int main(int argc, char** argv) {
     for (const auto& s : grisk_sounds::programSounds())
         ok = writeWav(dir / (std::to_string(s.number) + ".wav"), s.render()) && ok;
     ok = writeWav(dir / "empty.wav", grisk_sounds::emptySound()) && ok;
+    ok = writeWav(dir / "slap.wav", grisk_sounds::slapSound()) && ok;
     return ok ? 0 : 1;
 }

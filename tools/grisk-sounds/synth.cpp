@@ -488,6 +488,19 @@ std::span<const ProgramSound> programSounds() { return kSounds; }
 
 Samples emptySound() { return Samples(sampleCount(0.05), 0); }
 
+// A hand's smack: a sharp, bright crack of noise over a dull thud of the
+// palm, and a short ring of the skin.
+Samples slapSound() {
+    Mix m(0.32);
+    m.add(Noise{.start = 0, .length = 0.09, .filter = Filter::High, .cutoff = 2500, .cutoffEnd = 1200,
+                .q = 0.8, .attack = 0.0005, .decay = 0.018, .release = 0.02, .gain = 1.0, .seed = 41});
+    m.add(Noise{.start = 0, .length = 0.16, .filter = Filter::Low, .cutoff = 420, .cutoffEnd = 160,
+                .q = 1.2, .attack = 0.001, .decay = 0.05, .release = 0.05, .gain = 1.4, .seed = 42});
+    m.add(Noise{.start = 0.004, .length = 0.22, .filter = Filter::Band, .cutoff = 1100, .q = 4,
+                .attack = 0.002, .decay = 0.06, .release = 0.08, .gain = 0.5, .seed = 43});
+    return m.finish(0.85);
+}
+
 std::vector<std::uint8_t> wavFile(const Samples& samples, int sampleRate) {
     const auto dataSize = std::uint32_t(samples.size() * 2);
     std::vector<std::uint8_t> out;

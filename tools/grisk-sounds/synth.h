@@ -28,6 +28,9 @@ std::span<const ProgramSound> programSounds();
 // 50 ms of silence: what an opponent whose sound file is missing plays.
 Samples emptySound();
 
+// The slap of the opponent's avatar ("slap.wav" of the user's sounds).
+Samples slapSound();
+
 // A whole WAV file: the 44-byte RIFF header and 16-bit mono PCM data.
 std::vector<std::uint8_t> wavFile(const Samples& samples, int sampleRate = kSampleRate);
 
