@@ -553,6 +553,7 @@ void FrmGrisk::Form_Resize() {
     cmd.FlowClicked = true;
     Timer1.Enabled = false;
     unloadLoaded("frmMenu");  // the pop-up command list
+    picPanel.setVisible(false);  // and the menu strip
     if (inet.NetPeers > 0 && FrmChatExists() && frmChat().isLoaded())
         frmChat().setWindowState(WindowState() == 2 ? 0 : WindowState());
     if (WindowState() != 1) {

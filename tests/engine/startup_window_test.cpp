@@ -143,9 +143,11 @@ TEST_F(StartupTest, TheResizeEventFollowsTheWindow) {
     vb::Form menu("frmMenu");
     menu.Load();
     f.Timer1.Enabled = true;
+    f.picPanel.setVisible(true);
     f.Move(300, 300, 13000, 9500);
     EXPECT_FALSE(f.Timer1.Enabled);
     EXPECT_FALSE(menu.isLoaded()) << "the pop-up command list closes";
+    EXPECT_FALSE(f.picPanel.Visible()) << "and the menu strip goes";
     EXPECT_EQ(eng.MainFormWidth, 13000);
     EXPECT_EQ(eng.MainFormHeight, 9500);
     EXPECT_EQ(f.scaleMode(), vb::ScaleMode::Pixels);

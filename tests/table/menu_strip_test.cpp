@@ -315,6 +315,27 @@ TEST_F(MenuStripTest, APressOnTheTableOrAMessageLineStopsTheFlowAndPutsTheStripA
     }
 }
 
+TEST_F(MenuStripTest, EscapePutsTheStripAndItsListAway) {
+    FrmGrisk& f = frmGrisk();
+    f.picPanel.setVisible(true);
+    frmMenu().LoadList(4);
+    frmMenu().Show();
+    cmd.MenuOpen = true;
+    tbl.PanelHover = true;
+    int escape = 27;
+    f.Form_KeyDown(escape, 0);
+    EXPECT_FALSE(f.picPanel.Visible());
+    EXPECT_FALSE(cmd.MenuOpen);
+    EXPECT_FALSE(frmMenu().isLoaded());
+    EXPECT_FALSE(tbl.PanelHover);
+
+    // While the menus are locked (the game end) the key does nothing.
+    f.picPanel.setVisible(true);
+    cmd.MenuLocked = true;
+    f.Form_KeyDown(escape, 0);
+    EXPECT_TRUE(f.picPanel.Visible());
+}
+
 TEST(MenuRowsTest, EachMenuHasItsRowsAndSeparators) {
     grisk_test::ResetAll();
     const struct {
