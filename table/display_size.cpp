@@ -2,10 +2,12 @@
 
 #include "engine/frm_grisk.h"
 #include "engine/general.h"
+#include "engine/rules.h"
 #include "engine/state.h"
 #include "platform/msgbox.h"
 #include "platform/vb.h"
 #include "platform/vberror.h"
+#include "records/state.h"
 #include "shell/state.h"
 #include "table/background.h"
 #include "table/card_drawing.h"
@@ -62,6 +64,8 @@ void changeSize(FrmGrisk& f) {
         SizeStackShapes(StackFirst(1), StackLast(2));
         PlaceHoldImage();
     }
+    f.Label9(2).setFontSize(recs.NameFontSize);
+    if (eng.ScreenWidthTw < 12001) ShowRulesSummary();
     ClearTableImages();
     RedrawTable();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "layout_fixture.h"
+#include "records/state.h"
 #include "table/display_size.h"
 
 using namespace grisk;
@@ -38,6 +39,19 @@ TEST_F(DisplaySizeTest, MakingTheTableLargeAgainPutsTheWindowInTheCorner) {
     EXPECT_DOUBLE_EQ(f().Left(), 0);
     EXPECT_DOUBLE_EQ(f().Top(), 0);
     EXPECT_EQ(tbl.CardHalfSpacing, 41);
+}
+
+TEST_F(DisplaySizeTest, ASizeChangeSetsTheRemarkFontAndOnANarrowScreenTheRules) {
+    for (double width : {12000.0, 15360.0}) {
+        SCOPED_TRACE(width);
+        buildTable(2, 3, 0, width);
+        recs.NameFontSize = 13;
+        f().lblRules.setCaption(QStringLiteral("old"));
+        ChangeDisplayMode(1);
+        EXPECT_EQ(f().Label9(2).FontSize(), 13);
+        EXPECT_EQ(f().lblRules.Caption().startsWith("Rules:"), width < 12001) << f().lblRules.Caption().toStdString();
+        ChangeDisplayMode(1);
+    }
 }
 
 TEST_F(DisplaySizeTest, ThreeCentrePilesLeaveTheFourthAsItWas) {
