@@ -69,7 +69,7 @@ FrmHold::FrmHold()
     ImgHold.setVisible(false);
     lblHold.setGeometryTw(kMarginTw, 60, 4000, kCaptionTw - 60);
     lblHold.setBackStyle(0);
-    lblHold.setForeColor(0xFFFFFF);
+    lblHold.setForeColor(0x202020);  // dark on the light skins
     lblHold.setFontBold(true);
     cmdExit(0).setCaption(QStringLiteral("x"));
     cmdExit(0).setToolTipText(QStringLiteral("Hide"));
