@@ -2,6 +2,8 @@
 // and turns mouse, key, resize and close events into the form's events.
 #pragma once
 
+#include <QRectF>
+
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
@@ -53,5 +55,10 @@ private:
     bool deletePending_ = false; // detached while a handler ran
     QPointer<QEventLoop> modalLoop_;
 };
+
+// Where a label's caption shows, in pixels of its window: the text as the
+// window paints it (the label's font, alignment and word wrap), which may
+// be much smaller than the label's box. Empty for an empty caption.
+QRectF CaptionRectPx(const Control& label);
 
 }  // namespace vb
