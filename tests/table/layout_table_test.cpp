@@ -98,6 +98,17 @@ TEST_P(WholeTableTest, PilesMeetOnlyInTheirDesignedFans) {
                               << where(all[b].rect);
 }
 
+TEST_P(WholeTableTest, EachHoldRowFrameSurroundsItsPiles) {
+    for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+        const QRectF frame = pixelRect(f().Label3(seat - 1));
+        for (int i = 7; i <= 10; ++i) {
+            const QRectF pile = pixelRect(f().seatPictures(seat)(i));
+            EXPECT_TRUE(frame.contains(pile)) << "seat " << seat << "'s frame at " << where(frame) << " leaves slot " << i
+                                              << " at " << where(pile);
+        }
+    }
+}
+
 // What the player reads: the message line's texts, the players' names and
 // the hold-row captions, each where its text shows.
 TEST_P(WholeTableTest, MessageLineNamesAndCaptionsAreClearOfThePiles) {
