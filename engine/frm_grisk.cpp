@@ -82,7 +82,7 @@ FrmGrisk::FrmGrisk()
     for (int i = 0; i <= 6; ++i) Label9(i).setGeometryTw(0, 0, 3000, 300);
     // The message and remark lines hold up to four lines of text ("It's your
     // turn..." comes after two line breaks; rule messages take three).
-    Label9(1).setGeometryTw(0, 0, 3000, 1000);
+    Label9(1).setGeometryTw(0, 0, 3000, 780);
     Label9(2).setGeometryTw(0, 0, 3000, 1000);
     // The wild counters: the value a King on top of a centre pile stands for.
     LblWild(1).setGeometryTw(0, 0, screen::PixelsToTwips(24), screen::PixelsToTwips(17));
@@ -92,8 +92,8 @@ FrmGrisk::FrmGrisk()
     LblWild(1).setVisible(false);
     for (int c = 2; c <= 3; ++c) LblWild.Load(c);
     // Frames behind the rows of hold piles.
-    Label3(0).setCaption(QStringLiteral("Your HOLD piles -right click to see hidden cards"));
-    Label3.Load(1).setCaption(QStringLiteral("Grisk's HOLD piles -right click to see hidden cards"));
+    Label3(0).setCaption(QString::fromLatin1(kHumanHoldCaption));
+    Label3.Load(1).setCaption(QString::fromLatin1(kSeat2HoldCaption));
     for (int i = 0; i <= 1; ++i) {
         vb::Control& frame = Label3(i);
         frame.setGeometryTw(0, 0, screen::PixelsToTwips(324), screen::PixelsToTwips(112));
@@ -173,6 +173,13 @@ vb::ControlArray& FrmGrisk::seatPictures(int seat) {
     case 4: return Picture3;
     default: vb::raise(vb::ErrSubscript);
     }
+}
+
+int FrmGrisk::seatOf(const QString& pileArrayName) {
+    static const char* const names[] = {"Picture7", "Picture1", "Picture2", "Picture3"};
+    for (int seat = 1; seat <= 4; ++seat)
+        if (pileArrayName == QLatin1String(names[seat - 1])) return seat;
+    return 0;
 }
 
 FrmGrisk& frmGrisk() {

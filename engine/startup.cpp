@@ -42,6 +42,7 @@
 #include "table/background.h"
 #include "table/layout.h"
 #include "table/state.h"
+#include "table/table_start.h"
 
 namespace grisk {
 
@@ -142,38 +143,7 @@ bool loadMainWindow(FrmGrisk& f) {
     cmd.FormLoading = true;
     if (!OpenDoor()) return false;
 
-    if (tbl.DisplayMode < 2 && eng.ScreenWidthTw < 10000) {
-        tbl.SmallDisplay = true;
-        tbl.DisplayMode = 2;
-        DisableDisplayMenuForSmallScreen();
-        for (int panel : {1, 4, 5, 8}) f.StatusBar1.Panels(panel).MinWidth = 700;
-        f.StatusBar1.Panels(5).Text = QStringLiteral("Grisk:");
-    }
-    eng.OppSideShape = 99;
-
-    switch (tbl.DisplayMode) {
-    case 1:
-        tbl.DisplayMode = 0;
-        cmd.FormLoading = false;
-        ChangeDisplayMode(0);
-        break;
-    case 2:
-        ChangeDisplayMode(1);
-        tbl.CardSpacing = vb::CInt(82 * 0.8);
-        break;
-    case 3:
-        tbl.DisplayMode = 0;
-        ChangeDisplayMode(0);
-        ChangeDisplayMode(1);
-        tbl.CardSpacing = vb::CInt(82 * 0.8);
-        break;
-    default: break;
-    }
-
-    f.setScaleMode(vb::ScaleMode::Twips);
-    if (eng.NumPlayers == 2) RelayoutCenter();
-    cmd.FormLoading = false;
-    RedrawTable();
+    ApplyStartDisplayMode();
 
     f.Label9(2).setFontSize(recs.NameFontSize);
     for (int c = 1; c <= eng.NumCenters; ++c)
@@ -198,9 +168,7 @@ bool loadMainWindow(FrmGrisk& f) {
 
     if (f.WindowState() != 2) KeepOnScreen(f);
 
-    f.PicCenter(0).setVisible(true);
-    f.setScaleMode(vb::ScaleMode::Pixels);
-    if (eng.ScreenWidthTw > 12000) LayoutCenterArea();
+    PlaceStockOnShownTable();
 
     if (eng.Peeking) {
         f.StatusBar1.setVisible(true);

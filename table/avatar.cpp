@@ -4,16 +4,66 @@
 
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "platform/twips.h"
+#include "platform/vb.h"
+#include "table/seat_controls.h"
 
 namespace grisk {
 
+namespace {
+
+// A picture at most this much wider than high is fitted to the box's
+// height (and may come out wider than the box).
+constexpr float kTallEnough = 0.82f;
+
+// The avatar's box: 130 pixels square at the top, or 110 level with the
+// centre board at a four-player table on a narrow screen.
+void placeBox(FrmGrisk& f) {
+    f.setScaleMode(vb::ScaleMode::Pixels);
+    vb::Control& img = f.ImgAvatar;
+    const bool narrow = eng.ScreenWidthTw < 12001;
+    if (eng.NumPlayers < 4 || !narrow) {
+        img.setWidth(130);
+        img.setHeight(130);
+        img.setTop(0);
+        if (narrow && eng.NumPlayers == 3) img.setLeft(25);
+    } else {
+        img.setWidth(110);
+        img.setHeight(110);
+        img.setTop(f.imgCenter.Top());
+    }
+}
+
+}  // namespace
+
 void ShowAvatar(const QString& fileName) {
-    vb::Control& img = frmGrisk().ImgAvatar;
+    FrmGrisk& f = frmGrisk();
+    vb::Control& img = f.ImgAvatar;
+    placeBox(f);
+    const int boxW = vb::CInt(img.widthTw());
+    const int boxH = vb::CInt(img.heightTw());
+
     QImage picture;
     if (!fileName.isEmpty()) picture.load(eng.UserFolder + "Avatars/" + fileName);
-    img.setPicture(picture);
+    if (!picture.isNull() && picture.width() > 0 && picture.height() > 0) {
+        const float r1 = static_cast<float>(picture.width()) / static_cast<float>(picture.height());
+        const float r2 = static_cast<float>(picture.height()) / static_cast<float>(picture.width());
+        int width = boxW;
+        int height = boxH;
+        if (r2 >= kTallEnough)
+            width = vb::CInt(boxW * static_cast<double>(r1));
+        else
+            height = vb::CInt(boxH * static_cast<double>(r2));
+        img.setGeometryTw(img.leftTw(), img.topTw(), width, height);
+        img.setPicture(picture);
+    }
     img.setStretch(true);
     img.setTag(fileName);
+
+    f.imgSlap.setGeometryTw(f.imgSlap.leftTw(),
+                            img.topTw() + img.heightTw() - f.imgSlap.heightTw() - screen::PixelsToTwips(2),
+                            f.imgSlap.widthTw(), f.imgSlap.heightTw());
+    PlaceTurnImages();
 }
 
 }  // namespace grisk
