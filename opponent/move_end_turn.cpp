@@ -134,6 +134,7 @@ void Move_End_Turn(vb::ControlArray& CardOwner) {
     if (eng.Pturn == 1) humanTurnStarts();
     if (eng.StalemateState == 1) return;
     if (eng.StalemateState == 2) eng.StalemateState = 0;
+    opp.NoReplan = 0;
     if (eng.Pturn == 1) {
         eng.HumanMissedMove = false;
         f.ImgTurn1.setVisible(true);
