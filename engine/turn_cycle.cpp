@@ -64,6 +64,11 @@ void tutorialWaits(FrmGrisk& f) {
 
 void SetTurnWatch(TurnWatch watch) { turnWatch() = std::move(watch); }
 
+void NoteCardsMoved() {
+    const TurnWatch& watch = turnWatch();
+    if (watch.moved) watch.moved();
+}
+
 void ComputerTurn() {
     if (eng.Quitting) {
         eng.GameBusy = false;

@@ -24,10 +24,14 @@ public:
             census_.faults.push_back(QStringLiteral("card number %1 in %2").arg(card).arg(at.name()));
             return;
         }
-        if (seen_[card]++ > 0)
+        // A card seen twice (a play caught half way) stays at the first place
+        // counted: the table piles before the seats.
+        if (seen_[card]++ > 0) {
             census_.faults.push_back(QStringLiteral("card %1 in %2 and in %3")
                                          .arg(card)
                                          .arg(census_.where[card].name(), at.name()));
+            return;
+        }
         census_.where[card] = at;
     }
     void fault(const QString& text) { census_.faults.push_back(text); }

@@ -71,6 +71,9 @@ void watchTurns() {
         check("after a computer turn");
         run.loadedSeat = 0;
     };
+    w.moved = [] {
+        if (run.tracer) run.tracer->movedSince(run.loadedSeat);
+    };
     SetTurnWatch(w);
 }
 
@@ -131,6 +134,7 @@ void PrepareTable(const Rules& rules) {
     eng.Player2.Name = QStringLiteral("Grisk");
     eng.Player3.Name = QStringLiteral("Varnok");
     eng.Player4.Name = QStringLiteral("Mirabel");
+    tbl.PaintCards = false;
     recs.SkipWinShow = true;
     recs.SkipLoseShow = true;
     recs.SoundLevel = 2;

@@ -11,6 +11,7 @@ void Tracer::header() {
     std::fprintf(out_, "GAME %d players=%d centres=%d side=%d forced=%d nowildace=%d\n", game_, eng.NumPlayers,
                  eng.NumCenters, eng.SideOption, eng.ForcedCards, eng.NoWildAce ? 1 : 0);
     last_.assign(static_cast<std::size_t>(eng.TotalCards) + 1, Place{Place::Stock, 0, 0});
+    turn_ = seat_ = 0;
 }
 
 void Tracer::movedSince(int loadedSeat) {

@@ -1,6 +1,8 @@
 // The trace of one game: a header line, then one line for each card that
 // moved, "GAME TURN SEAT FROM TO CARD", found by comparing where every card
-// lies now with where it lay at the last look.
+// lies now with where it lay at the last look. The game tells of every
+// movement of its piles (NoteCardsMoved), so each look sees one step: a
+// card dealt, played, cleared with its pile, reshuffled or discarded.
 #pragma once
 
 #include <cstdio>
