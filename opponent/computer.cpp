@@ -8,6 +8,7 @@
 #include "engine/game_end.h"
 #include "engine/general.h"
 #include "engine/piles.h"
+#include "engine/player_record.h"
 #include "engine/program_sound.h"
 #include "engine/state.h"
 #include "net/state.h"
@@ -283,6 +284,13 @@ void placeDiscard() {
     }
 }
 
+// A stalemate given up inside the turn ends it: the seat's cards are put
+// back into its record all the same, so that the record holds every card
+// the seat has (the hand it was dealt before the stock ran out).
+void keepSeatAfterStalemate(int seat) {
+    if (eng.StalemateState == 1) ExchangePlayerRecord(SeatRecord(seat), true);
+}
+
 }  // namespace
 
 void Computer() {
@@ -296,7 +304,10 @@ void Computer() {
             if (eng.OppSlots(1, s) != 0) eng.HandCount += 1;
     } else {
         Deal_Players(owner, eng.OppSlots);
-        if (eng.StalemateState == 1) return;
+        if (eng.StalemateState == 1) {
+            keepSeatAfterStalemate(seat);
+            return;
+        }
         if (eng.StalemateState == 2) eng.StalemateState = 0;
     }
     if (eng.TurnStart == 0) openingRemark();
@@ -306,27 +317,24 @@ void Computer() {
     opp.WildPayoffCenter = opp.WildPayoffShift = opp.ForcedPlay = 0;
     opp.CardsMoved = 0;
 
-    for (int pass = 0; pass < kMostPasses; ++pass) {
+    for (int pass = 0; pass < kMostPasses && turnGoesOn(seat); ++pass) {
         lookAtPayoff();
-        if (!turnGoesOn(seat)) return;
         if (opp.SidePlay == 88) continue;
         if (opp.SidePlay != 0 && playPayoff(owner)) {
             if (eng.OppSideCount == 0) {
                 Game_End();
                 return;
             }
-            if (!turnGoesOn(seat)) return;
+            if (!turnGoesOn(seat)) break;
             if (opp.SidePlay != 0) continue;
         }
-        if (plannerStep(seat)) continue;
-        if (!turnGoesOn(seat)) return;
-        if (chooseDiscard()) {
-            if (!turnGoesOn(seat)) return;
-            continue;
-        }
+        if (plannerStep(seat) || (turnGoesOn(seat) && chooseDiscard())) continue;
         break;
     }
-    if (!turnGoesOn(seat)) return;
+    if (!turnGoesOn(seat)) {
+        keepSeatAfterStalemate(seat);
+        return;
+    }
 
     placeDiscard();
     frmGrisk().Label9(2).setCaption(QStringLiteral("  "));

@@ -166,21 +166,37 @@ TEST_F(ComputerTurnTest, FullHoldPilesNeverTakeAThirtyFirstCard) {
     }
 }
 
-// A seat plays its hand empty, the refill finds no card and the stalemate
-// is given up: the turn ends there, with no discard and no further play.
+// The stock runs out while the seat's hand is refilled (at the start of the
+// turn, or after it played its hand empty) and the stalemate is given up:
+// the turn ends there, with no discard and no further play, and the seat's
+// record keeps every card it was dealt.
 TEST_F(ComputerTurnTest, AStalemateInsideTheTurnEndsIt) {
-    position(2, {2, 9, 10}, 12);
-    setStock({});
-    setUsed({});
-    setSeatSide(2, {Card(9), Card(9)});
-    setSeatHand(2, {Card(3, 1), Card(4, 1), Card(5, 1), Card(6, 1), Card(7, 1)});
-    seatMoves(2);
-    vb::msgbox_script::pushAnswer(vb::vbNo);
-    Computer();
-    EXPECT_EQ(eng.StalemateState, 1);
-    EXPECT_EQ(eng.Pturn, 0) << "the given-up game stays over";
-    EXPECT_EQ(holdCards(2), 0) << "no discard";
-    EXPECT_EQ(eng.TurnIndex, 2) << "the turn was not passed on";
+    struct Case {
+        const char* name;
+        std::vector<int> stock;
+        std::vector<int> hand;  // 0 an empty place
+    };
+    const std::vector<Case> cases = {
+        {"refill at the start", {Card(12, 6)}, {Card(11, 1), Card(11, 2), Card(11, 3), 0, 0}},
+        {"hand played empty", {}, {Card(3, 1), Card(4, 1), Card(5, 1), Card(6, 1), Card(7, 1)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        position(2, {2, 9, 10}, 12);
+        setStock(c.stock);
+        setUsed({});
+        setSeatSide(2, {Card(9), Card(9)});
+        for (int s = 2; s <= 6; ++s) put(SeatRecord(2).Slots, s, c.hand[static_cast<std::size_t>(s - 2)]);
+        seatMoves(2);
+        const std::map<int, int> before = everyCard();
+        vb::msgbox_script::pushAnswer(vb::vbNo);
+        Computer();
+        EXPECT_EQ(eng.StalemateState, 1);
+        EXPECT_EQ(eng.Pturn, 0) << "the given-up game stays over";
+        EXPECT_EQ(holdCards(2), 0) << "no discard";
+        EXPECT_EQ(eng.TurnIndex, 2) << "the turn was not passed on";
+        EXPECT_EQ(everyCard(), before) << "no card lost from the seat's record";
+    }
 }
 
 // Remarks 23 (a wild pay-off King that failed to block) and 27 (a King
