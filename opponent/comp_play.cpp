@@ -167,7 +167,7 @@ void Comp_Play() {
         opp.MoveSlot = s;
         if (s < 7) eng.OppSlots(0, s) = eng.OppSlots(1, s) = 0;
         if (commentsOn() && rank == humanPayoff() && !Comp_PayoffOpenCk()) {
-            remarkLine().setCaption(eng.Comments(kRemarkValueTaken));
+            SayRemark(kRemarkValueTaken);
             Pause(eng.CompDelay);
         }
         if (s >= 7) {
@@ -176,7 +176,7 @@ void Comp_Play() {
         } else {
             Comp_Flip(opp.MoveSlot, eng.TargetCenter, owner);
             if (rank == kKing && eng.CenterCount(c) == humanPayoff() && commentsOn()) {
-                remarkLine().setCaption(eng.Comments(kRemarkKingTookValue));
+                SayRemark(kRemarkKingTookValue);
                 Pause(3 * eng.CompDelay);
             }
             Pause(eng.CompDelay);
@@ -196,7 +196,7 @@ void Comp_Flip(int flipFrom, int FlipTo, vb::ControlArray& CardOwner) {
     const int tookValue = eng.CenterCount(FlipTo) + 1;
     if (flipFrom == 1 && king && localGame()) {
         if (!Comp_PayoffOpenCk()) {
-            if (commentsOn()) remarkLine().setCaption(eng.Comments(kRemarkWildMissed));
+            SayRemark(kRemarkWildMissed);
             Pause(0.5);
         }
         if (recs.SoundLevel == 0) PlaySeatSoundToEnd(16);
@@ -292,7 +292,7 @@ void Comp_SideCompare(int flipFrom) {
         bool open = false;
         if (commentsOn()) {
             if (!eng.MsgText.isEmpty()) {
-                remarkLine().setCaption(eng.Comments(kRemarkOtherBlocked));
+                SayRemark(kRemarkOtherBlocked);
             } else {
                 open = Comp_PayoffOpenCk();
                 remarkLine().setCaption(humanPayoff() == 1 && !open ? QStringLiteral("Not quite a block...")
