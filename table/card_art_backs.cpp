@@ -3,11 +3,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <cmath>
-#include <map>
-#include <tuple>
 
 #include "platform/vb.h"
 #include "table/card_art.h"
+#include "table/card_art_paint.h"
 #include "table/card_art_paths.h"
 #include "table/card_art_style.h"
 
@@ -267,39 +266,27 @@ int32_t BackDesignColor(int design) {
     return design >= 0 && design < kBackCount ? kBacks[design].colour : vb::RGB(192, 224, 255);
 }
 
-QImage Back(int design, bool small) {
+QImage paint::Back(int design, bool small) {
     if (design < 0 || design >= kBackCount) return QImage();
-    static std::map<std::pair<int, bool>, QImage> cache;
-    auto it = cache.find({design, small});
-    if (it == cache.end())
-        it = cache.emplace(std::make_pair(design, small), paintBack(design, small)).first;
-    return it->second;
+    return paintBack(design, small);
 }
 
-QImage PlainBack() {
-    static const QImage plain = [] {
-        QImage img(kLargeW, kLargeH, QImage::Format_ARGB32_Premultiplied);
-        img.fill(Qt::transparent);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        // A faint lattice, even all over, so the picture can be cut to
-        // either card size.
-        p.setPen(QPen(QColor(255, 255, 255, 46), 1.0));
-        for (double k = -200; k <= 200; k += 8) {
-            p.drawLine(QPointF(k, 0), QPointF(k + 200, 200));
-            p.drawLine(QPointF(k, 0), QPointF(k - 200, 200));
-        }
-        p.end();
-        return img;
-    }();
-    return plain;
+QImage paint::PlainBack() {
+    QImage img(kLargeW, kLargeH, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // A faint lattice, even all over, so the picture can be cut to either
+    // card size.
+    p.setPen(QPen(QColor(255, 255, 255, 46), 1.0));
+    for (double k = -200; k <= 200; k += 8) {
+        p.drawLine(QPointF(k, 0), QPointF(k + 200, 200));
+        p.drawLine(QPointF(k, 0), QPointF(k - 200, 200));
+    }
+    p.end();
+    return img;
 }
 
-QImage EmptyMark(bool wood, bool small) {
-    static std::map<std::pair<bool, bool>, QImage> cache;
-    auto it = cache.find({wood, small});
-    if (it == cache.end()) it = cache.emplace(std::make_pair(wood, small), paintEmpty(wood, small)).first;
-    return it->second;
-}
+QImage paint::EmptyMark(bool wood, bool small) { return paintEmpty(wood, small); }
 
 }  // namespace grisk::card_art

@@ -1,10 +1,10 @@
 // Full face decks: corner indices, pip layouts, aces and the sheet of 52.
 #include <QPainter>
-#include <map>
 #include <utility>
 #include <vector>
 
 #include "table/card_art.h"
+#include "table/card_art_paint.h"
 #include "table/card_art_paths.h"
 #include "table/card_art_style.h"
 
@@ -219,42 +219,33 @@ QString FaceDeckName(int deck) {
     }
 }
 
-QImage Face(int deck, int card) {
+namespace paint {
+
+QImage Face(int deck, int card, bool small) {
     if (deck < 0 || deck >= FaceDeckCount()) deck = 0;
     if (card < 1 || card > 52) return QImage();
-    static std::map<std::pair<int, int>, QImage> cache;
-    auto it = cache.find({deck, card});
-    if (it == cache.end()) {
-        it = cache.emplace(std::make_pair(deck, card), paintFace(deck, card, false)).first;
-        RememberSmallPicture(it->second, [deck, card] { return SmallFace(deck, card); });
-    }
-    return it->second;
+    return paintFace(deck, card, small);
 }
 
-QImage SmallFace(int deck, int card) {
-    if (deck < 0 || deck >= FaceDeckCount()) deck = 0;
-    if (card < 1 || card > 52) return QImage();
-    static std::map<std::pair<int, int>, QImage> cache;
-    auto it = cache.find({deck, card});
-    if (it == cache.end()) it = cache.emplace(std::make_pair(deck, card), paintFace(deck, card, true)).first;
-    return it->second;
-}
-
-QImage FaceSheet(int deck) {
-    if (deck < 0 || deck >= FaceDeckCount()) deck = 0;
-    static std::map<int, QImage> cache;
-    auto it = cache.find(deck);
-    if (it != cache.end()) return it->second;
-    QImage sheet(kSheetW, kSheetH, QImage::Format_RGB32);
+QImage FaceSheet(int deck, bool small) {
+    const int h = small ? kSmallH : kLargeH;
+    QImage sheet(small ? 13 * kSmallW : kSheetW, 4 * h, QImage::Format_RGB32);
     sheet.fill(QColor(255, 255, 255));
     QPainter p(&sheet);
     for (int card = 1; card <= 52; ++card) {
-        const int suit = (card - 1) / 13 + 1;
-        const int rank = card - 13 * (suit - 1);
-        p.drawImage(rank * kLargeW - 70, (suit - 1) * kLargeH, Face(deck, card));
+        const QPoint at = SheetCell(card, small);
+        p.drawImage(at, Face(deck, card, small));
     }
     p.end();
-    return cache.emplace(deck, sheet).first->second;
+    return sheet;
+}
+
+}  // namespace paint
+
+QPoint SheetCell(int card, bool small) {
+    const int suit = (card - 1) / 13 + 1;
+    const int rank = card - 13 * (suit - 1);
+    return small ? QPoint((rank - 1) * kSmallW, (suit - 1) * kSmallH) : QPoint(rank * kLargeW - 70, (suit - 1) * kLargeH);
 }
 
 }  // namespace grisk::card_art

@@ -2,10 +2,9 @@
 // King, the wild card, shows a crowned figure instead.
 #include <QLinearGradient>
 #include <QPainter>
-#include <map>
-#include <utility>
 
 #include "table/card_art.h"
+#include "table/card_art_paint.h"
 #include "table/card_art_paths.h"
 #include "table/card_art_style.h"
 
@@ -95,24 +94,9 @@ QImage paintRank(int style, int rank, bool small) {
 
 QString RankStyleName(int style) { return QString::fromLatin1(rankStyle(style).name); }
 
-QImage RankCard(int style, int rank) {
+QImage paint::RankCard(int style, int rank, bool small) {
     if (style < 1 || style > kRankStyles || rank < 1 || rank > 13) return QImage();
-    static std::map<std::pair<int, int>, QImage> cache;
-    auto it = cache.find({style, rank});
-    if (it == cache.end()) {
-        it = cache.emplace(std::make_pair(style, rank), paintRank(style, rank, false)).first;
-        RememberSmallPicture(it->second, [style, rank] { return SmallRankCard(style, rank); });
-    }
-    return it->second;
-}
-
-QImage SmallRankCard(int style, int rank) {
-    if (style < 1 || style > kRankStyles || rank < 1 || rank > 13) return QImage();
-    static std::map<std::pair<int, int>, QImage> cache;
-    auto it = cache.find({style, rank});
-    if (it == cache.end())
-        it = cache.emplace(std::make_pair(style, rank), paintRank(style, rank, true)).first;
-    return it->second;
+    return paintRank(style, rank, small);
 }
 
 }  // namespace grisk::card_art

@@ -3,9 +3,7 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QRectF>
-#include <functional>
 
 class QPainter;
 
@@ -38,9 +36,6 @@ void DrawCourtFrame(QPainter& p, const QColor& colour);
 // King of the rank-only decks.
 void DrawKingBust(QPainter& p, double cx, double top, double scale, const QColor& robe,
                   const QColor& trim, const QColor& beard);
-
-// Notes that `large` has a small twin drawn by `small` (see SmallCardFor).
-void RememberSmallPicture(const QImage& large, std::function<QImage()> small);
 
 // A card-sized ground with a one-pixel outline.
 void DrawCardGround(QPainter& p, const QRectF& card, const QColor& paper, const QColor& edge);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "table/card_art.h"
+#include "table/card_art_paint.h"
 
 namespace art = grisk::card_art;
 
@@ -185,6 +186,52 @@ TEST(CardArt, EmptyMarksAreDarkPlacesInTheFelt) {
             EXPECT_LT(g / n, 110) << wood << small;
             EXPECT_LT(light, n / 50) << wood << small;
         }
+}
+
+}  // namespace
+
+// The program shows the pictures the build painted: they must be the
+// painters' own, pixel for pixel, in every size.
+namespace {
+
+TEST(CardArt, TheCompiledPicturesAreThePaintersOwn) {
+    for (int deck = 0; deck < art::FaceDeckCount(); ++deck) {
+        EXPECT_EQ(art::FaceSheet(deck), art::paint::FaceSheet(deck, false)) << deck;
+        for (int n : {1, 13, 14, 37, 52}) {
+            EXPECT_EQ(art::Face(deck, n), art::paint::Face(deck, n, false)) << deck << " " << n;
+            EXPECT_EQ(art::SmallFace(deck, n), art::paint::Face(deck, n, true)) << deck << " " << n;
+        }
+    }
+    for (int style = 1; style <= art::kRankStyles; ++style)
+        for (int rank : {1, 7, 13}) {
+            EXPECT_EQ(art::RankCard(style, rank), art::paint::RankCard(style, rank, false)) << style << " " << rank;
+            EXPECT_EQ(art::SmallRankCard(style, rank), art::paint::RankCard(style, rank, true)) << style << " " << rank;
+        }
+    for (int b = 0; b < art::BackDesignCount(); ++b)
+        for (bool small : {false, true}) EXPECT_EQ(art::Back(b, small), art::paint::Back(b, small)) << b;
+    EXPECT_EQ(art::PlainBack(), art::paint::PlainBack());
+    for (bool wood : {false, true})
+        for (bool other : {false, true}) {
+            EXPECT_EQ(art::EmptyMark(wood, other), art::paint::EmptyMark(wood, other)) << wood << other;
+            EXPECT_EQ(art::CentreBoard(wood, other), art::paint::CentreBoard(wood, other)) << wood << other;
+        }
+}
+
+TEST(CardArt, StoredPicturesKeepTheirPixelsAndRefuseDamage) {
+    for (const QImage& img : {art::paint::Face(0, 5, false), art::paint::PlainBack(), art::paint::CentreBoard(true, false)}) {
+        const QByteArray stored = art::EncodePicture(img);
+        const QImage back = art::DecodePicture(stored);
+        EXPECT_EQ(back, img);
+        EXPECT_EQ(back.format(), img.format());
+        EXPECT_TRUE(art::DecodePicture(stored.left(stored.size() - 1)).isNull()) << "cut short";
+        QByteArray wrongMagic = stored;
+        wrongMagic[0] = 'X';
+        EXPECT_TRUE(art::DecodePicture(wrongMagic).isNull());
+        QByteArray huge = stored;
+        huge[7] = char(0x7F);  // width near 2^31
+        EXPECT_TRUE(art::DecodePicture(huge).isNull());
+    }
+    EXPECT_TRUE(art::DecodePicture(QByteArray()).isNull());
 }
 
 }  // namespace
