@@ -64,4 +64,8 @@ QImage EmptyMark(bool wood, bool small);
 // tall (182 x 230) for four in a block.
 QImage CentreBoard(bool wood, bool tall);
 
+// The splash window's lines, painted at build time: see-through but for the
+// text, the size of the window.
+QImage SplashText();
+
 }  // namespace grisk::card_art

@@ -38,6 +38,8 @@ QString CentreBoardName(bool wood, bool tall) {
     return QStringLiteral("board-%1-%2").arg(wood ? "wood" : "metal").arg(tall ? "tall" : "wide");
 }
 
+QString SplashTextName() { return QStringLiteral("splash-text"); }
+
 std::vector<CompiledPicture> CompiledPictures() {
     std::vector<CompiledPicture> all;
     for (bool small : {false, true}) {
@@ -54,6 +56,7 @@ std::vector<CompiledPicture> CompiledPictures() {
     for (bool wood : {false, true})
         for (bool tall : {false, true})
             all.push_back({CentreBoardName(wood, tall), [=] { return paint::CentreBoard(wood, tall); }});
+    all.push_back({SplashTextName(), [] { return paint::SplashText(); }});
     return all;
 }
 

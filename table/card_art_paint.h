@@ -25,6 +25,8 @@ QImage Back(int design, bool small);
 QImage PlainBack();
 QImage EmptyMark(bool wood, bool small);
 QImage CentreBoard(bool wood, bool tall);
+// The splash window's lines on a see-through picture of the window's size.
+QImage SplashText();
 }  // namespace paint
 
 // The compiled pictures: each has a name and a painter. A rank-only deck is
@@ -40,6 +42,7 @@ QString BackName(int design, bool small);
 QString PlainBackName();
 QString EmptyMarkName(bool wood, bool small);
 QString CentreBoardName(bool wood, bool tall);
+QString SplashTextName();
 
 // A picture as stored: a 16-byte header (the letters "GPIX", width, height
 // and QImage format, little-endian 32-bit) and the rows, 4 bytes a pixel.

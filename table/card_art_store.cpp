@@ -138,4 +138,6 @@ QImage EmptyMark(bool wood, bool small) { return compiled(EmptyMarkName(wood, sm
 
 QImage CentreBoard(bool wood, bool tall) { return compiled(CentreBoardName(wood, tall)); }
 
+QImage SplashText() { return compiled(SplashTextName()); }
+
 }  // namespace grisk::card_art

@@ -9,6 +9,7 @@
 
 #include "table/card_art.h"
 #include "table/card_art_paint.h"
+#include "shell/splash_text.h"
 
 namespace art = grisk::card_art;
 
@@ -215,6 +216,33 @@ TEST(CardArt, TheCompiledPicturesAreThePaintersOwn) {
             EXPECT_EQ(art::EmptyMark(wood, other), art::paint::EmptyMark(wood, other)) << wood << other;
             EXPECT_EQ(art::CentreBoard(wood, other), art::paint::CentreBoard(wood, other)) << wood << other;
         }
+    EXPECT_EQ(art::SplashText(), art::paint::SplashText());
+}
+
+// The splash's lines are painted each in its own box, in the lines' colour,
+// on a see-through ground.
+TEST(CardArt, TheSplashLinesStandInTheirBoxes) {
+    const QImage text = art::SplashText().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(text.size(), QSize(400, 240));
+    std::vector<QRect> boxes;
+    for (const grisk::splash::Line& line : grisk::splash::kLines)
+        boxes.emplace_back(line.leftTw / 15, line.topTw / 15, line.widthTw / 15, line.heightTw / 15);
+    std::vector<int> inked(boxes.size(), 0);
+    int stray = 0;
+    for (int y = 0; y < text.height(); ++y)
+        for (int x = 0; x < text.width(); ++x) {
+            if (qAlpha(text.pixel(x, y)) < 128) continue;
+            bool inBox = false;
+            for (size_t i = 0; i < boxes.size(); ++i)
+                if (boxes[i].adjusted(-1, -1, 1, 1).contains(x, y)) {
+                    ++inked[i];
+                    inBox = true;
+                }
+            stray += inBox ? 0 : 1;
+            EXPECT_GT(qBlue(text.pixel(x, y)), 150) << "light text, at " << x << "," << y;
+        }
+    for (size_t i = 0; i < boxes.size(); ++i) EXPECT_GT(inked[i], 40) << "line " << i;
+    EXPECT_EQ(stray, 0);
 }
 
 TEST(CardArt, StoredPicturesKeepTheirPixelsAndRefuseDamage) {
