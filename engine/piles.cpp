@@ -74,7 +74,11 @@ void Add_Center() {
         f.PicCenter(c).setToolTipText(QString());
         f.LblWild(c).setVisible(false);
     }
-    if (cmd.TutorialOn) EnablePlayerCards(false);
+    if (cmd.TutorialOn) {
+        f.imgTip.setVisible(false);
+        f.imgTipUp.setVisible(false);
+        EnablePlayerCards(false);
+    }
 }
 
 void Add_Used() {
@@ -116,6 +120,11 @@ void Deal_Players(vb::ControlArray& owner, vb::Array<int, 2>& cards) {
     eng.HandCount = 5;
 }
 
+namespace {
+const QString kDroppedTheCards =
+    QStringLiteral("Oops! Sorry, I dropped the cards and can't redeal. Please start a new game.");
+}  // namespace
+
 void RESHUFFLE() {
     if (eng.UsedCount == 0) return;
     FrmGrisk& f = frmGrisk();
@@ -131,12 +140,14 @@ void RESHUFFLE() {
             f.Label9(0).setCaption(inet.HostName + " Reshuffled");
             f.Label9(0).setVisible(true);
             Pause(0.75);
-            if (!TakeStockFromHost()) {
-                // The exchange ended early: the stock stays as it was and the
-                // used pile keeps its cards.
+            const HostStock got = TakeStockFromHost();
+            if (got != HostStock::Taken) {
+                // The exchange ended early or the host's stock was damaged: the
+                // stock stays as it was and the used pile keeps its cards.
                 eng.StockCount = stockBefore;
                 f.Label9(0).setCaption(QString());
                 f.PicCenter(0).setVisible(true);
+                if (got == HostStock::Damaged) RefuseHostCards(kDroppedTheCards);
                 return;
             }
             emptyUsedPile();
@@ -153,8 +164,7 @@ void RESHUFFLE() {
             if (inet.NetPeers != 0) SendStockToPeers();
         }
     } catch (const vb::Error&) {
-        vb::MsgBox(QStringLiteral("Oops! Sorry, I dropped the cards and can't redeal. Please start a new game."),
-                   vb::vbOKOnly + vb::vbExclamation, QStringLiteral("Dealer Error"));
+        vb::MsgBox(kDroppedTheCards, vb::vbOKOnly + vb::vbExclamation, QStringLiteral("Dealer Error"));
         return;
     }
     f.Label9(0).setCaption(QString());

@@ -23,6 +23,7 @@
 #include "records/stats.h"
 #include "records/state.h"
 #include "shell/state.h"
+#include "shell/tutorial.h"
 #include "table/animation.h"
 #include "table/avatar.h"
 #include "table/card_counter.h"
@@ -242,6 +243,7 @@ void Player_Move() {
         WriteMoveLogRecord(eng.MoveLogPos);
     }
     EnablePileRange(f.Picture7, !cmd.TutorialOn, 1, 10);
+    if (cmd.TutorialOn) frmTutorial().cmdNextTip.setVisible(true);
 }
 
 void Hand_Sort(vb::Array<int, 2>& cards, vb::ControlArray& owner, int& fromPos, int& toPos) {

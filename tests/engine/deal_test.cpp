@@ -260,6 +260,7 @@ TEST_P(AnnounceTest, TheFirstPlayerIsAnnounced) {
     eng.Pturn = c.first;
     eng.TieCount = c.tie;
     WhosOnFirst();
+    eng.Dragging = 1;  // left over from a drag of the game before
     recs.SoundLevel = 2;  // the toss is heard even with sounds off
     sound::PlayAsync(QString());
     GoDeal();
@@ -273,6 +274,7 @@ TEST_P(AnnounceTest, TheFirstPlayerIsAnnounced) {
     EXPECT_FALSE(f().ImgTurn2.Visible());
     for (int s = 1; s <= 6; ++s) EXPECT_TRUE(f().Picture7(s).Enabled()) << "slot " << s;
     EXPECT_FALSE(eng.GameBusy);
+    if (c.first == 1) EXPECT_EQ(eng.Dragging, 0) << "the human begins with no drag under way";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,7 +11,9 @@
 #include "platform/msgbox.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "table/card_counter.h"
 #include "table/card_store.h"
+#include "table/pile_info.h"
 
 namespace grisk_test {
 
@@ -20,6 +22,8 @@ void HeadlessEnvironment::SetUp() { ResetAll(); }
 void ResetAll() {
     grisk::ReleaseFrmGrisk();
     grisk::ReleaseFrmFlasher();
+    grisk::ReleaseFrmHold();
+    grisk::ReleaseFrmCounter();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
