@@ -4,8 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QStandardPaths>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <memory>
 
 #include "engine/frm_grisk.h"
@@ -51,9 +54,13 @@ namespace {
 bool exitLeftRan = false;
 int exitLeftRuns = 0;
 
-std::unique_ptr<QLockFile>& instanceLock() {
-    static std::unique_ptr<QLockFile> lock;
-    return lock;
+// The open lock file while this copy holds the lock, else -1. The system
+// drops the lock when the process ends, however it ends, so a copy that
+// crashed never keeps the next one out; and taking it writes nothing to the
+// disk (no wait for the disk at start-up).
+int& instanceLockFd() {
+    static int fd = -1;
+    return fd;
 }
 
 }  // namespace
@@ -206,15 +213,26 @@ bool IsDeveloperSwitch(const QString& commandLine) {
 int ExitLeftRuns() { return exitLeftRuns; }
 
 bool AcquireSingleInstanceLock() {
-    if (instanceLock()) return true;
-    auto lock = std::make_unique<QLockFile>(SingleInstanceLockPath());
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) return false;
-    instanceLock() = std::move(lock);
+    if (instanceLockFd() >= 0) return true;
+    const QByteArray path = QFile::encodeName(SingleInstanceLockPath());
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    instanceLockFd() = fd;
     return true;
 }
 
-void ReleaseSingleInstanceLock() { instanceLock().reset(); }
+void ReleaseSingleInstanceLock() {
+    int& fd = instanceLockFd();
+    if (fd < 0) return;
+    // Removed while still held, so that no file stays behind.
+    ::unlink(QFile::encodeName(SingleInstanceLockPath()).constData());
+    ::close(fd);
+    fd = -1;
+}
 
 void ResetStartupState() {
     BackupFile().close();

@@ -169,11 +169,7 @@ QImage SheetFaceImage(int cardNo) {
     return sheetCell();
 }
 
-QImage ScaleToSmallCard(const QImage& large) {
-    if (large.isNull()) return QImage();
-    return large.convertToFormat(QImage::Format_RGB32)
-        .scaled(card_art::kSmallW, card_art::kSmallH, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
+QImage ScaleToSmallCard(const QImage& large) { return card_art::SmallCardFor(large); }
 
 QImage LoadScaledCardFile(const QString& fileName) {
     QImage img;
