@@ -6,6 +6,8 @@
 #include "engine/deal.h"
 #include "engine/frm_grisk.h"
 #include "engine/player_record.h"
+#include "engine/reshuffle_net.h"
+#include "engine/rules.h"
 #include "engine/state.h"
 #include "net/deal_lines.h"
 #include "net/protocol.h"
@@ -43,16 +45,10 @@ void buildAndShuffleStock() {
     eng.StockCount = eng.TotalCards;
 }
 
-// A deck or first player from the host that cannot be played: the player
-// is told, and the connection is closed at once so that the host sees a lost
-// peer rather than waiting for an answer that never comes.
+// A deck or first player from the host that cannot be played.
 void refuseHostDeal() {
-    CloseMainSocket();
-    NetCleanUp();
-    vb::MsgBox(QStringLiteral("The dealer's cards came through damaged, so this game cannot be "
-                              "dealt.\nThe connection to the dealer has been closed."),
-               vb::vbExclamation, QStringLiteral("Dealer Error"));
-    frmGrisk().cmdDeal.setVisible(true);
+    RefuseHostCards(QStringLiteral("The dealer's cards came through damaged, so this game cannot be "
+                                   "dealt.\nThe connection to the dealer has been closed."));
 }
 
 // The host's deck, read into the stock; its rules replace ours.
@@ -217,6 +213,7 @@ bool SetUp() {
     if (isRemote() && !takeHostDeck()) return false;
 
     inet.NetPayload.clear();
+    if (inet.NetPeers != 0) ShowRulesSummary();
     eng.Player2.RecSideShape = 50 - eng.SideOption;
     eng.Player2.RecSideCount = eng.SideOption + 1;
     if (eng.NumPlayers >= 3) {

@@ -37,6 +37,7 @@ FrmGrisk::FrmGrisk()
       lblRules(addControl(vb::Kind::Label, "lblRules")),
       lblLevel(addControl(vb::Kind::Label, "lblLevel")),
       LabelPeek(addControl(vb::Kind::Label, "LabelPeek")),
+      StatusMsg(addControl(vb::Kind::Label, "StatusMsg")),
       Stack(addArray(vb::Kind::Shape, "Stack", 0)),
       StackHold(addArray(vb::Kind::Shape, "StackHold", 0)),
       lblHoldCard(addArray(vb::Kind::Label, "lblHoldCard", 1)),
@@ -146,6 +147,14 @@ FrmGrisk::FrmGrisk()
     ImgTurn2.setVisible(false);
     ImgHold.setVisible(false);
     LabelPeek.setVisible(false);
+    StatusMsg.setGeometryTw(2400, 3300, 7200, 1500);
+    StatusMsg.setAlignment(2);
+    StatusMsg.setWordWrap(true);
+    StatusMsg.setFontSize(12);
+    StatusMsg.setFontBold(true);
+    StatusMsg.setBackColor(vb::RGB(255, 255, 192));
+    StatusMsg.setBorderStyle(1);
+    StatusMsg.setVisible(false);
     for (vb::Control* pointer : {&imgTip, &imgTipUp}) {
         pointer->setGeometryTw(0, 0, screen::PixelsToTwips(32), screen::PixelsToTwips(32));
         pointer->setVisible(false);

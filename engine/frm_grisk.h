@@ -34,6 +34,7 @@ public:
     vb::Control& lblRules;
     vb::Control& lblLevel;
     vb::Control& LabelPeek;
+    vb::Control& StatusMsg;     // the large notice in the middle of the table
     // Pay-off stacks: 25 card-sized shapes a seat (1..25 the human, 26..50,
     // 51..75, 76..100 seats 2..4), 0 the template. Hold-pile outlines: pile
     // p of seat s is element p + 4 (s - 1), 0 the template.

@@ -71,6 +71,7 @@ void humanBegins(FrmGrisk& f) {
         WriteMoveLogRecord(1);
     }
     EnablePileRange(f.Picture7, true, 1, 10);
+    eng.Dragging = 0;
 }
 
 }  // namespace

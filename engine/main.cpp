@@ -18,9 +18,11 @@ int main(int argc, char** argv) {
     });
     // Logging out, Ctrl+C or a closed terminal close the main window as its
     // close button does: the shut-down runs (deferred while the game is
-    // busy), so no temporary file and no lock stay behind.
+    // busy), so no temporary file and no lock stay behind. The windows are
+    // told that the session ends, so none of them holds the close up.
     termination::CatchSignals([] {
-        if (grisk::FrmGriskExists() && grisk::frmGrisk().isLoaded()) grisk::frmGrisk().windowClosed();
+        if (grisk::FrmGriskExists() && grisk::frmGrisk().isLoaded())
+            grisk::frmGrisk().windowClosed(vb::vbAppWindows);
     });
 
     grisk::frmGrisk().Show();

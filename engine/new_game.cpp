@@ -55,13 +55,17 @@ bool hostStartsGame(FrmGrisk& f) {
     }
     EnablePileRange(f.Picture7, false, 1, 10);
     eng.DealAllowed = false;
+    f.StatusMsg.setVisible(false);
     QString start = QStringLiteral("GS");
     int all = 0;
     NetSendToOthers(start, all);
     inet.NetAnswers = 1;
+    f.StatusMsg.setCaption(QStringLiteral("Waiting for opponent(s) to click their DEAL button so the game can begin"));
+    f.StatusMsg.setVisible(true);
     f.Label9(0).setCaption(QStringLiteral("WAITING for Opponent"));
     if (!NetWaitUntil([] { return inet.NetState == nsGameStart && inet.NetAnswers == eng.NumPlayers; }))
         return false;
+    f.StatusMsg.setVisible(false);
     f.Label9(0).setCaption(QString());
     return true;
 }
@@ -75,6 +79,7 @@ void unloadPileInformation() {
 // A remote machine's Deal button answers the host's new game or saved game.
 // False when the game ended while it waited.
 bool answerHostsGame(FrmGrisk& f) {
+    f.StatusMsg.setVisible(false);
     if (inet.NetState == nsGameStart) {
         NetAnswerHost(QStringLiteral("GS"));
     } else if (inet.NetState == nsRecover) {

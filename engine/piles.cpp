@@ -7,6 +7,7 @@
 #include "engine/reshuffle_net.h"
 #include "engine/stalemate.h"
 #include "engine/state.h"
+#include "engine/turn_cycle.h"
 #include "net/frm_chat.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
@@ -74,7 +75,12 @@ void Add_Center() {
         f.PicCenter(c).setToolTipText(QString());
         f.LblWild(c).setVisible(false);
     }
-    if (cmd.TutorialOn) EnablePlayerCards(false);
+    if (cmd.TutorialOn) {
+        f.imgTip.setVisible(false);
+        f.imgTipUp.setVisible(false);
+        EnablePlayerCards(false);
+    }
+    NoteCardsMoved();
 }
 
 void Add_Used() {
@@ -92,6 +98,7 @@ void Add_Used() {
         eng.CenterPile(0, c, k) = 0;
     }
     eng.CenterCount(c) = 0;
+    NoteCardsMoved();
     PlayProgramSound(kSoundClearing);
     Pause(inet.NetPeers != 0 ? 0.2 : 2 * eng.CompDelay);
     ShowEmptyPile(f.PicCenter(c));
@@ -116,6 +123,11 @@ void Deal_Players(vb::ControlArray& owner, vb::Array<int, 2>& cards) {
     eng.HandCount = 5;
 }
 
+namespace {
+const QString kDroppedTheCards =
+    QStringLiteral("Oops! Sorry, I dropped the cards and can't redeal. Please start a new game.");
+}  // namespace
+
 void RESHUFFLE() {
     if (eng.UsedCount == 0) return;
     FrmGrisk& f = frmGrisk();
@@ -131,15 +143,18 @@ void RESHUFFLE() {
             f.Label9(0).setCaption(inet.HostName + " Reshuffled");
             f.Label9(0).setVisible(true);
             Pause(0.75);
-            if (!TakeStockFromHost()) {
-                // The exchange ended early: the stock stays as it was and the
-                // used pile keeps its cards.
+            const HostStock got = TakeStockFromHost();
+            if (got != HostStock::Taken) {
+                // The exchange ended early or the host's stock was damaged: the
+                // stock stays as it was and the used pile keeps its cards.
                 eng.StockCount = stockBefore;
                 f.Label9(0).setCaption(QString());
                 f.PicCenter(0).setVisible(true);
+                if (got == HostStock::Damaged) RefuseHostCards(kDroppedTheCards);
                 return;
             }
             emptyUsedPile();
+            NoteCardsMoved();
         } else {
             vb::Control& line = f.Label9(inet.NetPeers == 0 ? 2 : 0);
             line.setCaption(QStringLiteral("I Reshuffled"));
@@ -149,12 +164,12 @@ void RESHUFFLE() {
             stockFromUsedPile();
             if (inet.NetPeers != 0) inet.NetPayload = ReshuffleDeckLine();
             emptyUsedPile();
+            NoteCardsMoved();
             if (inet.NetPeers == 0) f.Label9(2).setCaption(QStringLiteral(" "));
             if (inet.NetPeers != 0) SendStockToPeers();
         }
     } catch (const vb::Error&) {
-        vb::MsgBox(QStringLiteral("Oops! Sorry, I dropped the cards and can't redeal. Please start a new game."),
-                   vb::vbOKOnly + vb::vbExclamation, QStringLiteral("Dealer Error"));
+        vb::MsgBox(kDroppedTheCards, vb::vbOKOnly + vb::vbExclamation, QStringLiteral("Dealer Error"));
         return;
     }
     f.Label9(0).setCaption(QString());

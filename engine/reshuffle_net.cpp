@@ -1,6 +1,8 @@
 #include "engine/reshuffle_net.h"
 
+#include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "platform/msgbox.h"
 #include "net/deal_lines.h"
 #include "net/protocol.h"
 #include "net/receive.h"
@@ -25,15 +27,15 @@ void SendStockToPeers() {
     NetWaitUntil([] { return inet.NetState == nsDeck && inet.NetAnswers == eng.NumPlayers; });
 }
 
-bool TakeStockFromHost() {
+HostStock TakeStockFromHost() {
     const bool arrived = NetWaitUntil([] { return eng.StalemateState == 1 || inet.NetState == nsDeck; },
                                       {nsGameStart, nsSeatList});
-    if (!arrived || eng.StalemateState == 1) return false;
+    if (!arrived || eng.StalemateState == 1) return HostStock::Ended;
     // The host's stock is checked as a dealt one is: exactly the cards of a
     // stock of this size, every number in range.
     const std::optional<ReceivedDeck> deck =
         ParseDeckPayload(inet.NetPayload, inet.PeerVersion, eng.StockCount, false, eng.TotalCards);
-    if (!deck) return false;
+    if (!deck) return HostStock::Damaged;
     for (int i = 1; i <= eng.StockCount; ++i) {
         eng.Deck(0, i) = deck->numbers[static_cast<std::size_t>(i - 1)];
         eng.Deck(1, i) = deck->ranks[static_cast<std::size_t>(i - 1)];
@@ -41,7 +43,14 @@ bool TakeStockFromHost() {
     QString answer = QStringLiteral("DK");
     int host = 1;
     NetSendToSlot(answer, host);
-    return true;
+    return HostStock::Taken;
+}
+
+void RefuseHostCards(const QString& text) {
+    CloseMainSocket();
+    NetCleanUp();
+    vb::MsgBox(text, vb::vbExclamation, QStringLiteral("Dealer Error"));
+    frmGrisk().cmdDeal.setVisible(true);
 }
 
 void SendStalemateRecovery() { sendToEveryPeer(QStringLiteral("OK")); }

@@ -14,11 +14,18 @@ QString ReshuffleDeckLine();
 void SendStockToPeers();
 
 // Remote machine: waits for the host's "DK" and takes stock positions
-// 1..StockCount from it; answers the bare "DK". False, with the stock
+// 1..StockCount from it; answers the bare "DK". Ended, with the stock
 // untouched, when the wait ended early (a stalemate given up, a peer lost,
-// the game ended or restarted, no peers left) or the line was not a stock
-// of that size.
-bool TakeStockFromHost();
+// the game ended or restarted, no peers left); Damaged, with the stock
+// untouched, when the line was not a stock of that size.
+enum class HostStock { Taken, Ended, Damaged };
+HostStock TakeStockFromHost();
+
+// Cards from the host that cannot be played (a deal or a reshuffle): the
+// connection is closed at once, so that the host sees a lost peer rather than
+// waiting for an answer that never comes; the player is told with `text` in
+// the "Dealer Error" box, and the Deal button is shown for a new game.
+void RefuseHostCards(const QString& text);
 
 }  // namespace grisk
 

@@ -258,6 +258,7 @@ struct Form::Design {
     PictureLayout pictureLayout = PictureLayout::AsIs;
     QSize pictureArea;
     bool stayOnTop = false;
+    bool borderless = false;
     bool keyPreview = false;
     std::vector<std::pair<Control*, std::unique_ptr<Control>>> singles;
     std::vector<std::pair<ControlArray*, std::map<int, std::unique_ptr<Control>>>> arrays;
@@ -301,10 +302,10 @@ void Form::Move(double left, double top, double width, double height) {
 }
 
 double Form::ScaleWidth() const {
-    return std::max(0.0, widthTw_ - FrameWidthTw()) / unitTw(scaleMode_);
+    return std::max(0.0, widthTw_ - frameWidthTw()) / unitTw(scaleMode_);
 }
 double Form::ScaleHeight() const {
-    return std::max(0.0, heightTw_ - FrameHeightTw()) / unitTw(scaleMode_);
+    return std::max(0.0, heightTw_ - frameHeightTw()) / unitTw(scaleMode_);
 }
 
 void Form::setWindowState(int s) {
@@ -317,6 +318,18 @@ void Form::setWindowState(int s) {
 void Form::setStayOnTop(bool on) {
     stayOnTop_ = on;
     if (window_) window_->applyGeometry();
+}
+
+void Form::setBorderless(bool on) {
+    borderless_ = on;
+    if (window_) window_->applyGeometry();
+}
+
+double Form::frameWidthTw() const { return borderless_ ? 0.0 : FrameWidthTw(); }
+double Form::frameHeightTw() const { return borderless_ ? 0.0 : FrameHeightTw(); }
+
+void Form::DragByBody() {
+    if (window_) window_->startBodyDrag();
 }
 
 void Form::setCaption(const QString& c) {
@@ -416,6 +429,7 @@ void Form::takeDesign() {
     d.pictureLayout = pictureLayout_;
     d.pictureArea = pictureArea_;
     d.stayOnTop = stayOnTop_;
+    d.borderless = borderless_;
     d.keyPreview = KeyPreview;
     for (const auto& c : singles_) {
         auto copy = std::make_unique<Control>(nullptr, c->kind(), c->Name());
@@ -439,6 +453,7 @@ void Form::restoreDesign() {
     pictureLayout_ = d.pictureLayout;
     pictureArea_ = d.pictureArea;
     stayOnTop_ = d.stayOnTop;
+    borderless_ = d.borderless;
     KeyPreview = d.keyPreview;
     for (const auto& [control, copy] : d.singles) control->copyDesignFrom(*copy);
     for (const auto& [array, elements] : d.arrays) array->restoreElements(elements);
@@ -507,8 +522,9 @@ void Form::MouseDown(Control&, int, int, double, double) {}
 void Form::MouseMove(Control&, int, int, double, double) {}
 void Form::MouseUp(Control&, int, int, double, double) {}
 void Form::FormMouseDown(int, int, double, double) {}
+void Form::FormMouseMove(int, int, double, double) {}
 
-void Form::windowClosed() { Unload(0); }
+void Form::windowClosed(int unloadMode) { Unload(unloadMode); }
 
 void Form::windowResized(double widthTw, double heightTw, int state) {
     const bool changedSize = widthTw != widthTw_ || heightTw != heightTw_ || state != windowState_;

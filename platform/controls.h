@@ -212,6 +212,14 @@ private:
 
 class FormWindow;
 
+// Why a window is being unloaded, as Form_QueryUnload is told.
+enum UnloadMode : int {
+    vbFormControlMenu = 0,  // the user closed it (close button, window menu, Alt+F4)
+    vbFormCode = 1,         // the program unloads it
+    vbAppWindows = 2,       // the desktop session is ending
+    vbAppTaskManager = 3,   // a task manager ends the program
+};
+
 // A window of the program: its controls, its size and place in twips, its
 // scale mode, and the events the run time raises. Subclasses override the
 // events they handle.
@@ -262,6 +270,17 @@ public:
     // Keeps the window above the others (the keep-on-top choice).
     bool StayOnTop() const { return stayOnTop_; }
     void setStayOnTop(bool on);
+    // A window without frame or title bar: its inner area is the whole window.
+    bool Borderless() const { return borderless_; }
+    void setBorderless(bool on);
+    // Twips of this window's frame (both sides together) and of its title
+    // bar plus frame: 0 for a borderless window.
+    double frameWidthTw() const;
+    double frameHeightTw() const;
+    // Called while the left button is held on the window's body: the window
+    // follows the mouse until the button is released, as if its title bar
+    // were dragged. Nothing happens without a screen window.
+    void DragByBody();
 
     // Controls. The form owns them.
     Control& addControl(Kind kind, const QString& name);
@@ -285,8 +304,8 @@ public:
     bool isLoaded() const { return loaded_; }
     void Show(bool modal = false);
     void Hide();
-    // unloadMode: 0 closed from the window's menu or frame, 1 by code.
-    bool Unload(int unloadMode = 1);
+    // unloadMode: one of UnloadMode.
+    bool Unload(int unloadMode = vbFormCode);
     FormWindow* window() const { return window_; }
 
     // Repaint request from a control or the form itself.
@@ -304,11 +323,14 @@ public:
     virtual void Click(Control& c) { (void)c; }
     virtual void DblClick(Control& c) { (void)c; }
     virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }
-    // A press on the form itself, outside every control.
+    // A press, a move and a click on the form itself, outside every control.
     virtual void FormMouseDown(int button, int shift, double x, double y);
+    virtual void FormMouseMove(int button, int shift, double x, double y);
+    virtual void FormClick() {}
 
-    // Called by the window.
-    void windowClosed();
+    // Called by the window: a close asked for by the user, or by the
+    // desktop session when it ends (vbAppWindows).
+    void windowClosed(int unloadMode = vbFormControlMenu);
     void windowResized(double widthTw, double heightTw, int state);
 
 private:
@@ -321,6 +343,7 @@ private:
     bool visible_ = false;
     bool loaded_ = false;
     bool stayOnTop_ = false;
+    bool borderless_ = false;
     bool unloading_ = false;
     int32_t backColor_ = 0x8000;  // table green
     double fontSize_ = 8.25;

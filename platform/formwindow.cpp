@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -183,9 +184,11 @@ void FormWindow::applyGeometry() {
     if (!form_) return;
     applying_ = true;
     setWindowTitle(form_->Caption());
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != form_->StayOnTop()) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != form_->StayOnTop() ||
+        windowFlags().testFlag(Qt::FramelessWindowHint) != form_->Borderless()) {
         const bool shown = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, form_->StayOnTop());
+        setWindowFlag(Qt::FramelessWindowHint, form_->Borderless());
         if (shown) show();
     }
     const int state = form_->WindowState();
@@ -195,8 +198,8 @@ void FormWindow::applyGeometry() {
         if (isVisible()) showMaximized();
     } else {
         if (isMaximized() || isMinimized()) showNormal();
-        const QSize inner(static_cast<int>(px(form_->Width() - FrameWidthTw()) + 0.5),
-                          static_cast<int>(px(form_->Height() - FrameHeightTw()) + 0.5));
+        const QSize inner(static_cast<int>(px(form_->Width() - form_->frameWidthTw()) + 0.5),
+                          static_cast<int>(px(form_->Height() - form_->frameHeightTw()) + 0.5));
         resize(inner);
         move(static_cast<int>(px(form_->Left())), static_cast<int>(px(form_->Top())));
     }
@@ -259,6 +262,12 @@ void FormWindow::detach() {
         deleteLater();
 }
 
+void FormWindow::startBodyDrag() {
+    // The window keeps the place under the mouse where the button went down.
+    dragOffset_ = pressGlobal_ - pos();
+    bodyDrag_ = true;
+}
+
 void FormWindow::controlGone(Control* c) {
     if (pressed_ == c) pressed_ = nullptr;
     if (active_ == c) active_ = nullptr;
@@ -291,17 +300,35 @@ Control* FormWindow::controlAt(QPointF pos) const {
 // what: 0 down, 1 move, 2 up
 void FormWindow::mouseEvent(QMouseEvent* e, int what) {
     if (!form_) return;
+    lastMouseGlobal_ = e->globalPosition().toPoint();
+    if (what == 0) pressGlobal_ = lastMouseGlobal_;
+    if (bodyDrag_) {
+        if (what == 1 && (e->buttons() & Qt::LeftButton)) {
+            move(lastMouseGlobal_ - dragOffset_);
+            return;
+        }
+        // The drag ends with the button; the release and its click go on as usual.
+        bodyDrag_ = false;
+    }
     const QPointF pos = e->position();
     Control* c = (what == 0 || !pressed_) ? controlAt(pos) : pressed_;
     const int button = what == 1 ? buttonOf(e->buttons()) : buttonOf(e->button());
     const int shift = shiftOf(e->modifiers());
     if (!c) {
+        const double unit = form_->scaleMode() == ScaleMode::Pixels ? 1.0 : screen::kTwipsPerPixel;
+        Form* form = form_;
         if (what == 0) {
-            const double unit = form_->scaleMode() == ScaleMode::Pixels ? 1.0 : screen::kTwipsPerPixel;
-            guarded([&] { form_->FormMouseDown(button, shift, pos.x() * unit, pos.y() * unit); });
+            formPressed_ = true;
+            guarded([&] { form->FormMouseDown(button, shift, pos.x() * unit, pos.y() * unit); });
+        } else if (what == 1) {
+            guarded([&] { form->FormMouseMove(button, shift, pos.x() * unit, pos.y() * unit); });
+        } else if (formPressed_) {
+            formPressed_ = false;
+            if (rect().contains(pos.toPoint())) guarded([&] { form->FormClick(); });
         }
         return;
     }
+    if (what == 0) formPressed_ = false;
     if (!c->Enabled()) return;
     // A picture box reports positions in its own scale; windowless controls
     // report the position inside them in the form's scale.
@@ -354,9 +381,15 @@ void FormWindow::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
-    // The form decides; when it unloads, detach() hides and deletes us.
+    // The form decides; when it unloads, detach() hides and deletes us. A
+    // close that comes from the ending desktop session says so, so that no
+    // window holds the session up.
     e->ignore();
-    guarded([&] { form_->windowClosed(); });
+    int mode = vbFormControlMenu;
+#if QT_CONFIG(sessionmanager)
+    if (qGuiApp && qGuiApp->isSavingSession()) mode = vbAppWindows;
+#endif
+    guarded([&] { form_->windowClosed(mode); });
 }
 
 int FormWindow::windowStateCode() const {
@@ -368,8 +401,8 @@ int FormWindow::windowStateCode() const {
 void FormWindow::resizeEvent(QResizeEvent*) {
     if (!form_ || applying_) return;
     guarded([&] {
-        form_->windowResized(screen::PixelsToTwips(width()) + FrameWidthTw(),
-                             screen::PixelsToTwips(height()) + FrameHeightTw(), windowStateCode());
+        form_->windowResized(screen::PixelsToTwips(width()) + form_->frameWidthTw(),
+                             screen::PixelsToTwips(height()) + form_->frameHeightTw(), windowStateCode());
     });
 }
 
@@ -377,8 +410,8 @@ void FormWindow::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::WindowStateChange && form_ && !applying_)
         guarded([&] {
-            form_->windowResized(screen::PixelsToTwips(width()) + FrameWidthTw(),
-                                 screen::PixelsToTwips(height()) + FrameHeightTw(), windowStateCode());
+            form_->windowResized(screen::PixelsToTwips(width()) + form_->frameWidthTw(),
+                                 screen::PixelsToTwips(height()) + form_->frameHeightTw(), windowStateCode());
         });
 }
 

@@ -25,6 +25,8 @@ public:
     // The form was unloaded: close and go away once control is back in the loop.
     void detach();
     void controlGone(Control* c);
+    // The window follows the mouse while the left button stays down.
+    void startBodyDrag();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -54,6 +56,11 @@ private:
     int dispatching_ = 0;        // handlers running in this window
     bool deletePending_ = false; // detached while a handler ran
     QPointer<QEventLoop> modalLoop_;
+    bool bodyDrag_ = false;
+    bool formPressed_ = false;  // the last press was on the form itself
+    QPoint dragOffset_;
+    QPoint lastMouseGlobal_;  // where the last mouse event of this window happened
+    QPoint pressGlobal_;      // where the last button went down  // the mouse's place in the window when the drag began
 };
 
 // Where a label's caption shows, in pixels of its window: the text as the

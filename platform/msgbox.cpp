@@ -79,6 +79,9 @@ int showReal(const QString& prompt, int style, const QString& title) {
     // The box lives on the heap: its parent window may go while it is open.
     QPointer<QMessageBox> box = new QMessageBox(iconOf(style), title, prompt, QMessageBox::NoButton,
                                                 QApplication::activeWindow());
+    // A box waits for its answer: it stays above the windows that float over
+    // the table (pile information, card counter).
+    box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const std::vector<int> answers = answersOf(style & 0x0F);
     for (int a : answers) box->addButton(buttonOf(a));
     box->setDefaultButton(buttonOf(defaultAnswer(style)));

@@ -215,8 +215,9 @@ void storeOptions(PlayerProfileRecord& p) {
     put16(p.SoundSet, recs.SoundSet);
     put16(p.DeckStyle, recs.DeckStyle);
     put16(p.BackStyle, recs.BackStyle);
-    put16(p.HoldPosition(0), recs.HoldLeft);
-    put16(p.HoldPosition(1), recs.HoldTop);
+    // A window place beyond the 16-bit fields is kept at the nearest edge.
+    p.HoldPosition(0) = vb::ClampToInteger(recs.HoldLeft);
+    p.HoldPosition(1) = vb::ClampToInteger(recs.HoldTop);
     p.OpaqueLabels = FlagWord(recs.OpaqueLabels);
     p.StatusBarOn = FlagWord(f.StatusBar1.Visible());
     p.IntroOn = FlagWord(!recs.IntroMusic);

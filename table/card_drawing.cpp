@@ -125,7 +125,9 @@ int DrawCard(vb::ControlArray& ctl, int index, int cardNo, int sound) {
     try {
         vb::Control& pic = ctl(index);
         pic.setVisible(true);
-        if (cardNo < 0 || cardNo > 208) {
+        if (!tbl.PaintCards) {
+            // Nothing painted.
+        } else if (cardNo < 0 || cardNo > 208) {
             // A number from a damaged saved game or a peer: no such card.
             ShowEmptyPile(pic);
         } else if (cardNo != 0 && recs.DeckStyle >= 1 && recs.DeckStyle <= 5) {

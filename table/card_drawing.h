@@ -26,7 +26,8 @@ inline constexpr int kEmptyMark = 88;
 // A failure (a missing picture element) ends in a message box. The picture
 // is tagged with what was painted: "face N large" / "face N small" (N the
 // card reduced to 1..52), "back large" / "back small", "empty large" /
-// "empty small". Returns 0.
+// "empty small". Returns 0. With PaintCards off (the simulator) it only
+// shows the control and plays the sound.
 int DrawCard(vb::ControlArray& ctl, int index, int cardNo, int sound);
 
 // Resets the centre-pile pictures and the first two seats' pile pictures to

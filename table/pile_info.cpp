@@ -4,12 +4,14 @@
 #include <cmath>
 #include <functional>
 
+#include "engine/class1.h"
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "records/state.h"
 #include "shell/state.h"
+#include "table/card_art.h"
 #include "table/card_drawing.h"
 #include "table/layout_sizes.h"
 #include "table/state.h"
@@ -20,15 +22,10 @@ namespace {
 constexpr int kShown = 10;
 constexpr double kSmallW = screen::PixelsToTwips(kSmallCardWidthPx);
 constexpr double kSmallH = screen::PixelsToTwips(kSmallCardHeightPx);
-constexpr int kOverlapTw = 60;
-constexpr int kCaptionTw = 300;
+constexpr int kOverlapTw = 60;   // each card covers this much of the one before
+constexpr int kCaptionTw = 300;  // the caption line above the cards
 constexpr int kMarginTw = 100;
-
-void rememberPosition() {
-    FrmHold& w = frmHold();
-    recs.HoldLeft = static_cast<int>(std::lround(w.Left()));
-    recs.HoldTop = static_cast<int>(std::lround(w.Top()));
-}
+constexpr int kButtonTw = 300;
 
 // The window placed where it was left, every picture empty.
 FrmHold& prepareWindow() {
@@ -58,45 +55,94 @@ FrmHold::FrmHold()
     : vb::Form(QStringLiteral("frmHold")),
       Picture8(addArray(vb::Kind::PictureBox, "Picture8", 1)),
       lblHold(addControl(vb::Kind::Label, "lblHold")),
+      ImgHold(addControl(vb::Kind::Image, "ImgHold")),
       cmdExit(addArray(vb::Kind::CommandButton, "cmdExit", 0)) {
     setCaption(QStringLiteral("Hidden cards"));
-    const int step = kSmallW - kOverlapTw;
-    Picture8(1).setGeometryTw(kMarginTw, kCaptionTw + kMarginTw, kSmallW, kSmallH);
-    Picture8(1).setVisible(true);
+    setBorderless(true);
+    setBackColor(0x404000);
+    Picture8(1).setGeometryTw(kMarginTw, kCaptionTw + kMarginTw, 1000, 1300);
+    Picture8(1).setBorderStyle(1);
+    ImgHold.setPicture(card_art::Back(0, true));
+    ImgHold.setVisible(false);
+    lblHold.setGeometryTw(kMarginTw, 60, 4000, kCaptionTw - 60);
+    lblHold.setBackStyle(0);
+    lblHold.setForeColor(0xFFFFFF);
+    lblHold.setFontBold(true);
+    cmdExit(0).setCaption(QStringLiteral("x"));
+    cmdExit(0).setToolTipText(QStringLiteral("Hide"));
+    cmdExit(0).setGeometryTw(0, 30, kButtonTw, kCaptionTw - 60);
+    cmdExit.Load(1).setCaption(QStringLiteral("o"));
+    cmdExit(1).setToolTipText(QStringLiteral("Keep the window here"));
+    cmdExit(1).setVisible(true);
+    Move(recs.HoldLeft, recs.HoldTop, 6000, kCaptionTw + kSmallH + 2 * kMarginTw);
+}
+
+FrmHold::~FrmHold() = default;
+
+void FrmHold::Form_Load() {
+    Picture8(1).setWidth(kSmallW);
+    Picture8(1).setHeight(kSmallH);
+    Picture8(1).setPicture(ImgHold.Picture());
+    const double step = kSmallW - kOverlapTw;
     for (int i = 2; i <= kShown; ++i) {
         vb::Control& pic = Picture8.Load(i);
-        pic.setGeometryTw(Picture8(i - 1).leftTw() + step, Picture8(1).topTw(), kSmallW, kSmallH);
+        pic.Move(Picture8(i - 1).Left() + step, Picture8(1).Top());
         pic.setVisible(true);
         pic.ZOrder(0);
     }
-    const double width = Picture8(kShown).leftTw() + kSmallW + kMarginTw;
-    lblHold.setGeometryTw(kMarginTw, 60, width - 2 * kMarginTw - 600, kCaptionTw - 60);
-    cmdExit(0).setCaption(QStringLiteral("x"));
-    cmdExit(0).setGeometryTw(width - 300 - 70, 30, 300, 240);
-    cmdExit.Load(1).setCaption(QStringLiteral("-"));
-    cmdExit(1).setGeometryTw(cmdExit(0).leftTw() - 300, 30, 300, 240);
-    cmdExit(1).setVisible(true);
-    Move(recs.HoldLeft, recs.HoldTop, width + vb::FrameWidthTw(),
-         kCaptionTw + kSmallH + 2 * kMarginTw + vb::FrameHeightTw());
-}
-
-void FrmHold::Click(vb::Control& c) {
-    rememberPosition();
-    if (c.Name() == QLatin1String("cmdExit") && c.Index() == 0) Hide();
+    setWidth(Picture8(kShown).Left() + kSmallW + kMarginTw);
+    cmdExit(0).setLeft(Width() - cmdExit(0).Width() - 70);
+    cmdExit(1).setLeft(cmdExit(0).Left() - cmdExit(0).Width());
+    lblHold.setWidth(cmdExit(1).Left() - lblHold.Left());
+    onTop_ = std::make_unique<Class1>();
+    onTop_->setOnTop(true);
+    onTop_->setTopForm(*this);
 }
 
 void FrmHold::Form_QueryUnload(int& cancel, int unloadMode) {
-    // A close by the user only hides the window; the program's own unload goes through.
-    if (unloadMode == 1) return;
+    // Only the user's own close is turned into hiding; the program's unload
+    // and the end of the desktop session go through.
+    if (unloadMode != vb::vbFormControlMenu) return;
     cancel = 1;
     Hide();
 }
 
-FrmHold& frmHold() { return vb::DefaultInstance<FrmHold>::get(); }
+void FrmHold::Form_Unload(int&) { onTop_.reset(); }
+
+void FrmHold::Click(vb::Control& c) {
+    RememberPosition();
+    if (c.Name() == QLatin1String("cmdExit") && c.Index() == 0) Hide();
+}
+
+void FrmHold::FormClick() { RememberPosition(); }
+
+void FrmHold::MouseMove(vb::Control& c, int button, int, double, double) {
+    if (c.kind() == vb::Kind::CommandButton) return;
+    DragWindow(button);
+}
+
+void FrmHold::FormMouseMove(int button, int, double, double) { DragWindow(button); }
+
+void FrmHold::DragWindow(int button) {
+    if (button == 1) DragByBody();
+}
+
+void FrmHold::RememberPosition() {
+    // The profile keeps the place in 16-bit fields: a place beyond them is
+    // kept at the nearest value that fits, never wrapped round.
+    recs.HoldLeft = vb::ClampToInteger(std::llround(Left()));
+    recs.HoldTop = vb::ClampToInteger(std::llround(Top()));
+}
+
+FrmHold& frmHold() { return vb::DefaultInstance<FrmHold>::getLoaded(); }
 bool FrmHoldExists() { return vb::DefaultInstance<FrmHold>::exists(); }
 void ReleaseFrmHold() { vb::DefaultInstance<FrmHold>::release(); }
 
-bool PileInfoShown() { return FrmHoldExists() && frmHold().isLoaded() && frmHold().Visible(); }
+bool PileInfoShown() {
+    if (!FrmHoldExists()) return false;
+    const FrmHold& w = vb::DefaultInstance<FrmHold>::get();
+    return w.isLoaded() && w.Visible();
+}
 
 void HoldInfo(const vb::Array<int, 3>& holdPiles, const vb::Array<int, 1>& humanCounts, int, const QString&) {
     FrmHold& w = prepareWindow();

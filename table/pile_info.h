@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "platform/controls.h"
 #include "platform/vbarray.h"
@@ -11,18 +12,37 @@
 namespace grisk {
 
 struct PlayerRecord;
+class Class1;
 
+// A small borderless window that floats above the table. It is dragged by
+// its body and remembers where it was put (HoldLeft, HoldTop).
 class FrmHold : public vb::Form {
 public:
     FrmHold();
-    vb::ControlArray& Picture8;  // 1..10: the cards shown
+    ~FrmHold() override;
+    vb::ControlArray& Picture8;  // 1..10: the cards shown; 2..10 are loaded with the window
     vb::Control& lblHold;        // what the window shows, and how many cards are hidden
-    vb::ControlArray& cmdExit;   // 0 hides the window
+    vb::Control& ImgHold;        // the card back the first picture starts with
+    vb::ControlArray& cmdExit;   // 0 hides the window, 1 only remembers its place
 
-    void Click(vb::Control& c) override;
+    void Form_Load() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void Form_Unload(int& cancel) override;
+    void Click(vb::Control& c) override;
+    void MouseMove(vb::Control& c, int button, int shift, double x, double y) override;
+    void FormMouseMove(int button, int shift, double x, double y) override;
+    void FormClick() override;
+
+private:
+    // Only the left button drags the window.
+    void DragWindow(int button);
+    // Keeps the window's place for the next time it is filled and for the profile.
+    void RememberPosition();
+    std::unique_ptr<Class1> onTop_;
 };
 
+// The window, loaded on first use (and loaded again, as designed, when it
+// was unloaded).
 FrmHold& frmHold();
 bool FrmHoldExists();
 void ReleaseFrmHold();

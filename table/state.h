@@ -22,6 +22,10 @@ struct BitmapBuffer {
 };
 
 struct TableState {
+    // False for a table that nobody looks at (the simulator): DrawCard only
+    // shows the picture control and plays the sound, and a card flight only
+    // notes where it started.
+    bool PaintCards = true;
     // The card being painted (reduced as the drawing goes) and its cell in
     // the face sheet.
     int DrawCardNo = 0;

@@ -92,9 +92,12 @@ TEST_P(RemoteDealTest, TheHostsDeckAndFirstPlayerAreTaken) {
         if (line == "GS") peer.send(BuildDeckLine(stock, 104, version, DeckRules{14, 3, true, false}));
         if (line == "DK") peer.send(BuildTurnLine(c.turnSent));
     };
+    f().StatusMsg.setVisible(true);
     hostStartsAndPlayerDeals();
 
     EXPECT_EQ(peer.codes(3), (QStringList{"GS", "DK", "TR"}));
+    EXPECT_FALSE(f().StatusMsg.Visible()) << "the Deal button hides the host's notice";
+    EXPECT_TRUE(f().lblLevel.Caption().startsWith("Decks: ")) << "the rules of the host's game are shown";
     EXPECT_TRUE(vb::msgbox_script::shown().empty());
     EXPECT_EQ(eng.SideOption, c.sideOption);
     // What this machine shows of the host's card at stock position i.
@@ -179,10 +182,13 @@ TEST_P(HostDealTest, TheDeckAndFirstPlayerGoToThePeer) {
     const HostCase& c = GetParam();
     internetGame(1, c.peerVersion);
     QString payload;
+    QString noticeWhileWaiting;
     peer.onLine = [&](const QString& line) {
+        if (line == "GS" && f().StatusMsg.Visible()) noticeWhileWaiting = f().StatusMsg.Caption();
         if (line.startsWith("DK ")) payload = NetLineText(line);
         peer.send(line.left(2));
     };
+    f().lblLevel.setCaption(QStringLiteral("Average"));
     eng.SideOption = 25;
     eng.ForcedCards = 3;
     Game_New();
@@ -203,6 +209,12 @@ TEST_P(HostDealTest, TheDeckAndFirstPlayerGoToThePeer) {
     const int expected = c.swapped ? (first == 1 ? 2 : 1) : first;
     EXPECT_EQ(peer.lines.last(), BuildTurnLine(expected));
     EXPECT_EQ(eng.PlayerSlots(0, 6) != 0, true) << "the hands were dealt";
+    // The notice stands while the peers are pressing Deal, and goes when they have.
+    EXPECT_EQ(noticeWhileWaiting, "Waiting for opponent(s) to click their DEAL button so the game can begin");
+    EXPECT_FALSE(f().StatusMsg.Visible());
+    // An Internet game shows its rules and how the decks are shuffled.
+    EXPECT_EQ(f().lblRules.Caption(), "Rules: 26 cards " + eng.RulesText);
+    EXPECT_TRUE(f().lblLevel.Caption().startsWith("Decks: ")) << f().lblLevel.Caption().toStdString();
     EXPECT_FALSE(eng.GameBusy);
 }
 

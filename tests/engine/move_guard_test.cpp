@@ -169,10 +169,22 @@ TEST_F(RemoteReshuffleTest, TheHostsStockIsTakenWhenItArrives) {
     EXPECT_TRUE(grisk::frmChat().Command1.Enabled());
 }
 
-TEST_F(RemoteReshuffleTest, AStockOfTheWrongSizeIsNotTaken) {
+// A damaged stock is refused as a damaged deal is: the host's connection is
+// closed, so that it does not wait for an answer, and the player is told.
+TEST_F(RemoteReshuffleTest, AStockOfTheWrongSizeIsRefusedAndTheHostLetGo) {
     duringTheMove([] { grisk::NetReceiveText(1, "DK  1# 2# 3#\n"); });
+    vb::msgbox_script::pushAnswer(vb::vbOK);
     grisk::RESHUFFLE();
-    expectUntouched();
+    EXPECT_EQ(eng.StockCount, 0);
+    EXPECT_EQ(eng.UsedCount, 24);
+    for (int i = 1; i <= 24; ++i) EXPECT_EQ(eng.Used(0, i), used_[i - 1]) << i;
+    EXPECT_TRUE(f().PicCenter(0).Visible());
+    ASSERT_EQ(vb::msgbox_script::shown().size(), 1u);
+    EXPECT_EQ(vb::msgbox_script::shown()[0].title, "Dealer Error");
+    EXPECT_EQ(vb::msgbox_script::shown()[0].prompt,
+              "Oops! Sorry, I dropped the cards and can't redeal. Please start a new game.");
+    EXPECT_EQ(inet.NetPeers, 0);
+    EXPECT_TRUE(f().cmdDeal.Visible());
 }
 
 TEST_F(RemoteReshuffleTest, TheHostShufflesAndSendsItsNewStock) {

@@ -12,11 +12,13 @@
 #include "records/move_log.h"
 #include "records/saved_game_record.h"
 #include "shell/state.h"
+#include "shell/tutorial.h"
 
 namespace {
 
 using grisk::eng;
 using grisk::recs;
+using grisk::cmd;
 using grisk_test::Card;
 using grisk_test::RankOf;
 
@@ -54,6 +56,24 @@ TEST_F(PlayerMoveTest, AHandCardGoesOnThePileAndItsPlaceEmpties) {
     for (int s = 1; s <= 10; ++s) EXPECT_EQ(f().Picture7(s).Enabled(), eng.PlayerSlots(0, s) != 0) << s;
     EXPECT_FALSE(eng.GameBusy);
     EXPECT_FALSE(eng.HumanMoveBusy);
+}
+
+// In the tutorial a play takes the pointers away and keeps the cards locked
+// until the tutorial's Next button, which the play brings up.
+TEST_F(PlayerMoveTest, InTheTutorialAPlayHidesThePointersAndBringsUpNext) {
+    show();
+    grisk::frmTutorial().cmdNextTip.setVisible(false);
+    cmd.TutorialOn = true;
+    f().imgTip.setVisible(true);
+    f().imgTipUp.setVisible(true);
+    play(2, 1);
+    cmd.TutorialOn = false;
+    EXPECT_EQ(eng.CenterCount(1), 1);
+    EXPECT_FALSE(f().imgTip.Visible());
+    EXPECT_FALSE(f().imgTipUp.Visible());
+    EXPECT_TRUE(grisk::frmTutorial().cmdNextTip.Visible());
+    for (int s = 1; s <= 10; ++s) EXPECT_FALSE(f().Picture7(s).Enabled()) << s;
+    grisk::frmTutorial().Unload();
 }
 
 TEST_F(PlayerMoveTest, APayOffCardTurnsUpTheNextOne) {

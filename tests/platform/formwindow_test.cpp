@@ -93,3 +93,23 @@ TEST_F(FormWindowTest, AnIdleWindowPaintsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormWindowTest, ABorderlessWindowIsAllInnerArea) {
+    vb::Form framed("frmFramed");
+    vb::Form bare("frmBare");
+    bare.setBorderless(true);
+    for (vb::Form* form : {&framed, &bare}) {
+        form->Move(1500, 1500, 3000, 1500);
+        form->Show();
+    }
+    EXPECT_EQ(bare.ScaleWidth(), 3000);
+    EXPECT_EQ(bare.ScaleHeight(), 1500);
+    EXPECT_LT(framed.ScaleWidth(), 3000);
+    EXPECT_TRUE(bare.window()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(framed.window()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(bare.window()->size(), QSize(200, 100));
+}
+
+}  // namespace

@@ -11,7 +11,9 @@
 #include "platform/msgbox.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "table/card_counter.h"
 #include "table/card_store.h"
+#include "table/pile_info.h"
 
 namespace grisk_test {
 
@@ -20,6 +22,8 @@ void HeadlessEnvironment::SetUp() { ResetAll(); }
 void ResetAll() {
     grisk::ReleaseFrmGrisk();
     grisk::ReleaseFrmFlasher();
+    grisk::ReleaseFrmHold();
+    grisk::ReleaseFrmCounter();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
@@ -35,6 +39,25 @@ void RunEventsFor(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+LineWatch::LineWatch(int line) {
+    waits::SetPauseScale(1e-6);
+    waits::SetClockForTests([this, line] {
+        captions_.push_back(grisk::frmGrisk().Label9(line).Caption());
+        return now_ += 1;
+    });
+}
+
+LineWatch::~LineWatch() {
+    waits::SetClockForTests(nullptr);
+    waits::SetPauseScale(0);
+}
+
+int LineWatch::seen(const QString& text) const {
+    int n = 0;
+    for (const QString& c : captions_) n += c == text ? 1 : 0;
+    return n;
 }
 
 void GriskTest::SetUp() {

@@ -156,7 +156,7 @@ QPixmap takeShot(vb::FormWindow& window, const Options& o) {
             return QPointF(screen::TwipsToPixels(c.leftTw()), screen::TwipsToPixels(c.topTw()));
         };
         const auto steps = FlightPath(px(f.Picture7(o.fly)), px(f.PicCenter(1)), recs.AnimSpeed).size();
-        const int halfWay = static_cast<int>(steps / 2 * waits::FrameMs());
+        const int halfWay = static_cast<int>(steps / 2 * kFlightStepMs);
         QTimer::singleShot(halfWay, [&] { shot = window.grab(); });
         AnimateCardMove(f.Picture7, o.fly, f.PicCenter, 1);
     } else if (o.flow >= 0) {

@@ -3,7 +3,7 @@
 # xvfb, openbox, xdotool and wmctrl: the smoke test plays the real program
 # on a virtual screen with a window manager.
 need_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev \
-libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache openbox xdotool wmctrl"
+libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache openbox xdotool wmctrl imagemagick"
 
 install_missing_packages() {
     local missing=""
