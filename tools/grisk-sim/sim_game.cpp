@@ -23,6 +23,7 @@
 #include "table/layout_reset.h"
 #include "table/layout_stacks.h"
 #include "table/state.h"
+#include "table/table_start.h"
 #include "trace.h"
 
 using namespace grisk;
@@ -118,18 +119,8 @@ void applyRules(const Rules& r) {
 
 void PrepareTable(const Rules& rules) {
     const int centres = rules.centres != 0 ? rules.centres : (rules.players == 2 ? 3 : 4);
-    LoadPilePictures();
-    CreateStackShapes();
-    CreatePileOutlines();
-    cmd.FormLoading = true;
-    eng.NumPlayers = rules.players;
-    eng.NumCenters = centres;
-    eng.TotalCards = 52 * rules.players;
-    tbl.DisplayMode = 0;
-    SetPlayerCount(rules.players, centres);
-    ComputeVerticalLayout();
-    eng.OppSideShape = 99;
-    cmd.FormLoading = false;
+    // The table laid out as the program's start-up lays it out.
+    LayOutTableAsStartUp(rules.players, centres, 0);
     eng.PlayerName = QStringLiteral("Greedy");
     eng.Player2.Name = QStringLiteral("Grisk");
     eng.Player3.Name = QStringLiteral("Varnok");
