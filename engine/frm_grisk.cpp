@@ -6,6 +6,7 @@
 #include "engine/state.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
+#include "table/layout_sizes.h"
 
 namespace grisk {
 
@@ -14,11 +15,6 @@ constexpr int32_t kTableGreen = vb::RGB(0, 128, 0);
 constexpr int32_t kFrameGreen = vb::RGB(0, 104, 0);
 constexpr int32_t kFrameText = vb::RGB(120, 190, 120);
 constexpr int32_t kEdgeColor = vb::RGB(48, 48, 48);
-// Card sizes in twips: normal and small.
-constexpr int kCardWTw = 1065;
-constexpr int kCardHTw = 1440;
-constexpr int kSmallCardWTw = 885;
-constexpr int kSmallCardHTw = 1200;
 constexpr int kStatusPanels = 8;
 }  // namespace
 
@@ -63,7 +59,7 @@ FrmGrisk::FrmGrisk()
     for (vb::ControlArray* a : {&Picture7, &Picture1, &Picture2, &Picture3}) {
         vb::Control& t = (*a)(0);
         const bool small = a == &Picture2 || a == &Picture3;
-        t.setGeometryTw(0, 0, small ? kSmallCardWTw : kCardWTw, small ? kSmallCardHTw : kCardHTw);
+        t.setGeometryTw(0, 0, small ? kSmallCardWidthTw : kCardWidthTw, small ? kSmallCardHeightTw : kCardHeightTw);
         t.setBackColor(kTableGreen);
         t.setBorderStyle(0);
         t.setVisible(false);
@@ -71,9 +67,9 @@ FrmGrisk::FrmGrisk()
     }
     Picture1.Load(1);
     // The side piles of seats 3 and 4 exist from the start, hidden.
-    Picture2.Load(1).setGeometryTw(0, 75, kSmallCardWTw, kSmallCardHTw);
-    Picture3.Load(1).setGeometryTw(0, 75, kSmallCardWTw, kSmallCardHTw);
-    PicCenter(0).setGeometryTw(5400, 3600, 1065, 1440);
+    Picture2.Load(1).setGeometryTw(0, 75, kSmallCardWidthTw, kSmallCardHeightTw);
+    Picture3.Load(1).setGeometryTw(0, 75, kSmallCardWidthTw, kSmallCardHeightTw);
+    PicCenter(0).setGeometryTw(5400, 3600, kCardWidthTw, kCardHeightTw);
     PicCenter(0).setBackColor(kTableGreen);
     PicCenter(0).setBorderStyle(0);
     PicCenter(0).setVisible(false);
@@ -109,7 +105,7 @@ FrmGrisk::FrmGrisk()
     // Pay-off stack and hold-outline templates: card-sized plain backs.
     for (vb::ControlArray* a : {&Stack, &StackHold}) {
         vb::Control& t = (*a)(0);
-        t.setGeometryTw(0, 0, kCardWTw, kCardHTw);
+        t.setGeometryTw(0, 0, kCardWidthTw, kCardHeightTw);
         t.setBackStyle(1);
         t.setBackColor(kTableGreen);
         t.setFillStyle(0);

@@ -300,10 +300,10 @@ bool OpenDoor() {
 
     LoadPilePictures();
 
-    tbl.CardWidthPx = 71;
-    tbl.CardHeightPx = 96;
-    tbl.CardWidthTw = 1065;
-    tbl.CardHeightTw = 1440;
+    tbl.CardWidthPx = kCardWidthPx;
+    tbl.CardHeightPx = kCardHeightPx;
+    tbl.CardWidthTw = kCardWidthTw;
+    tbl.CardHeightTw = kCardHeightTw;
     tbl.PileStep = 80;
     tbl.CardSpacing = 82;
     tbl.CardHalfSpacing = 41;

@@ -221,7 +221,10 @@ void PlaceHighlightLabel(int y, int x, int index) {
     // A fanned seat's frame is as wide as its hold row, so that it stays
     // clear of the next seat's.
     vb::ControlArray& piles = f.seatPictures(index + 1);
-    if (!large && piles.exists(10)) width = std::min<int>(width, vb::CInt(piles(10).rectPx().right() - x + 10));
+    if (!large && piles.exists(10)) {
+        const int row = vb::CInt(piles(10).rectPx().right() - x + 10);
+        if (row > 0) width = std::min(width, row);
+    }
     frame.setWidth(width);
     frame.setHeight(height);
     frame.Move(x - 5, y - strip);

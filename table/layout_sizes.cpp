@@ -20,8 +20,8 @@ namespace {
 void setCardSize(bool small) {
     tbl.CardWidthPx = small ? kSmallCardWidthPx : kCardWidthPx;
     tbl.CardHeightPx = small ? kSmallCardHeightPx : kCardHeightPx;
-    tbl.CardWidthTw = static_cast<int>(screen::PixelsToTwips(tbl.CardWidthPx));
-    tbl.CardHeightTw = static_cast<int>(screen::PixelsToTwips(tbl.CardHeightPx));
+    tbl.CardWidthTw = small ? kSmallCardWidthTw : kCardWidthTw;
+    tbl.CardHeightTw = small ? kSmallCardHeightTw : kCardHeightTw;
 }
 
 void sizeTo(vb::Control& c, double w, double h) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/vbarray.h"
+#include "table/layout_sizes.h"
 
 namespace grisk {
 
@@ -36,10 +37,10 @@ struct TableState {
     QImage EmptyPilePictureSmall;
     bool EmptyPilesChosen = false;
 
-    int CardWidthPx = 71;
-    int CardHeightPx = 96;
-    int CardWidthTw = 1065;
-    int CardHeightTw = 1440;
+    int CardWidthPx = kCardWidthPx;
+    int CardHeightPx = kCardHeightPx;
+    int CardWidthTw = kCardWidthTw;
+    int CardHeightTw = kCardHeightTw;
     int PileStep = 80;
     int CardSpacing = 82;
     int CardHalfSpacing = 41;

@@ -45,6 +45,9 @@ int seatReach(int w, const SeatFan& fan) {
     return std::max(hand, hold);
 }
 
+// Without a screen (a table laid out for a simulation) nothing is fitted.
+bool noScreen() { return eng.ScreenWidthTw <= 0; }
+
 QRectF payOffWithStack(FrmGrisk& f, int seat) {
     vb::ControlArray& piles = f.seatPictures(seat);
     QRectF r = piles(1).rectPx();
@@ -90,7 +93,7 @@ double TableRightPx() { return screen::TwipsToPixels(MainWindowWidthTw() - vb::F
 SeatFan OpponentFan(int w) {
     SeatFan fan{vb::CInt(w / 4.0), w - 6};
     const int seats = eng.NumPlayers - 1;
-    if (seats < 2) return fan;
+    if (seats < 2 || noScreen()) return fan;
     const double room = (TableRightPx() + kSeatGap) / seats - kSeatGap;
     const int reach = static_cast<int>(std::floor(room)) - kStackReach;
     if (seatReach(w, fan) <= reach) return fan;
@@ -100,6 +103,7 @@ SeatFan OpponentFan(int w) {
 }
 
 int OpponentPayOffLeft(int seat) {
+    if (noScreen()) return designedPayOffLeft(seat);
     const int w = kSmallCardWidthPx;
     const int reach = seatReach(w, OpponentFan(w));
     double limit = TableRightPx();
@@ -112,6 +116,7 @@ int OpponentPayOffLeft(int seat) {
 }
 
 void KeepHumanRowOnWindow(int first, int last) {
+    if (noScreen()) return;
     FrmGrisk& f = frmGrisk();
     vb::ControlArray& me = f.Picture7;
     double right = 0;
@@ -170,7 +175,7 @@ QRectF windowRect(FrmGrisk& f) {
 // they are clear already or no such place exists.
 bool moveClear(const std::vector<vb::Control*>& group, const QRectF& footprint,
                const std::vector<QRectF>& obstacles, const QRectF& window) {
-    if (clear(footprint, obstacles, window)) return true;
+    if (noScreen() || clear(footprint, obstacles, window)) return true;
     double best = std::numeric_limits<double>::max();
     QPointF bestAt;
     for (double y = 0; y + footprint.height() <= window.height(); y += kSearchStep)

@@ -61,7 +61,9 @@ void fourCentresLargeTable(FrmGrisk& f) {
     vb::Control& remark = f.Label9(2);
     // (no wider than the window)
     const double left = f.Label3(0).Left();
-    remark.Move(left, tbl.SeatHoldTop + 86, std::min(f.Label3(0).Width() + 50, TableRightPx() - left), 80);
+    double width = f.Label3(0).Width() + 50;
+    if (TableRightPx() > left) width = std::min(width, TableRightPx() - left);
+    remark.Move(left, tbl.SeatHoldTop + 86, width, 80);
     f.imgIcon.Move(remark.Left() - f.imgIcon.Width(), remark.Top());
     if (f.PicCenter.exists(4))
         f.cmdDeal.Move(board.Left() + board.Width() + 6, f.PicCenter(4).Top() - f.cmdDeal.Height() - 13);
