@@ -9,19 +9,17 @@
 #include "engine/end_turn.h"
 #include "engine/frm_grisk.h"
 #include "engine/player_record.h"
-#include "engine/startup.h"
 #include "engine/state.h"
 #include "engine/turn_cycle.h"
 #include "opponent/greedy_seat.h"
 #include "opponent/state.h"
 #include "platform/msgbox.h"
 #include "platform/random.h"
+#include "platform/twips.h"
 #include "records/profile_record.h"
 #include "records/state.h"
 #include "shell/state.h"
-#include "table/layout_centre.h"
 #include "table/layout_reset.h"
-#include "table/layout_stacks.h"
 #include "table/state.h"
 #include "table/table_start.h"
 #include "trace.h"
@@ -119,12 +117,14 @@ void applyRules(const Rules& r) {
 
 void PrepareTable(const Rules& rules) {
     const int centres = rules.centres != 0 ? rules.centres : (rules.players == 2 ? 3 : 4);
-    // The table of a 1024 by 768 screen, laid out as the program's start-up
-    // lays it out.
-    eng.ScreenWidthTw = 15360;
-    eng.ScreenHeightTw = 11520;
+    // The table of a 1024 x 768 screen, laid out as start-up lays it out.
+    screen::Metrics m;
+    m.widthTw = 15360;
+    m.heightTw = 11520;
+    screen::Inject(m);
+    eng.ScreenWidthTw = m.widthTw;
+    eng.ScreenHeightTw = m.heightTw;
     LayOutTableAsStartUp(rules.players, centres, 0);
-    eng.OppSideShape = 99;
     eng.PlayerName = QStringLiteral("Greedy");
     eng.Player2.Name = QStringLiteral("Grisk");
     eng.Player3.Name = QStringLiteral("Varnok");
