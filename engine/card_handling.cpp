@@ -377,9 +377,6 @@ void PicCenter_MouseDown(int index, int button, int shift) {
 
 namespace {
 bool named(const vb::Control& c, const char* name) { return c.Name() == QLatin1String(name); }
-bool isSeatPile(const vb::Control& c) {
-    return named(c, "Picture1") || named(c, "Picture2") || named(c, "Picture3");
-}
 }  // namespace
 
 void FrmGrisk::MouseDown(vb::Control& c, int button, int shift, double x, double y) {
@@ -392,9 +389,8 @@ void FrmGrisk::MouseDown(vb::Control& c, int button, int shift, double x, double
             vb::StatusPanelAt(StatusBar1, scaleMode() == vb::ScaleMode::Pixels ? x : screen::TwipsToPixels(x)));
     else if (named(c, "Picture7"))
         Picture7_MouseDown(c.Index(), button, shift, x, y);
-    else if (isSeatPile(c))
-        SeatPile_MouseDown(named(c, "Picture1") ? Picture1 : named(c, "Picture2") ? Picture2 : Picture3,
-                           c.Index(), button);
+    else if (seatOf(c.Name()) >= 2)
+        SeatPile_MouseDown(seatPictures(seatOf(c.Name())), c.Index(), button);
     else if (named(c, "PicCenter"))
         PicCenter_MouseDown(c.Index(), button, shift);
 }

@@ -5,6 +5,7 @@
 #include "engine/frm_grisk.h"
 #include "engine/general.h"
 #include "engine/state.h"
+#include "engine/turn_cycle.h"
 #include "platform/random.h"
 #include "shell/state.h"
 #include "table/animation.h"
@@ -58,6 +59,7 @@ bool DealCard(vb::ControlArray& ctl, vb::Array<int, 2>& Slots, int index, int so
     eng.Deck(0, eng.StockCount) = 0;
     eng.StockCount -= 1;
     eng.Deck(2, cardNo) = 1;
+    NoteCardsMoved();
 
     AnimateCardMove(f.Picture1, 0, ctl, index);
 

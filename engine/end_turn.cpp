@@ -99,6 +99,7 @@ void discard() {
         eng.PlayerSlots(fld, d) = eng.PlayerSlots(fld, s);
         eng.PlayerSlots(fld, s) = 0;
     }
+    NoteCardsMoved();
 }
 
 // The turn passes to the next seat of the round.

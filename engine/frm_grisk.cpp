@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "table/control_art.h"
+#include "table/layout_sizes.h"
 
 namespace grisk {
 
@@ -15,11 +16,6 @@ constexpr int32_t kTableGreen = vb::RGB(0, 128, 0);
 constexpr int32_t kFrameGreen = vb::RGB(0, 104, 0);
 constexpr int32_t kFrameText = vb::RGB(120, 190, 120);
 constexpr int32_t kEdgeColor = vb::RGB(48, 48, 48);
-// Card sizes in twips: normal and small.
-constexpr int kCardWTw = 1065;
-constexpr int kCardHTw = 1440;
-constexpr int kSmallCardWTw = 885;
-constexpr int kSmallCardHTw = 1200;
 constexpr int kStatusPanels = 9;
 // The status bar as designed: the human's name, last hand, best run and wild
 // counters, the same four of an opponent (the name panel springs to fill the
@@ -88,7 +84,7 @@ FrmGrisk::FrmGrisk()
     for (vb::ControlArray* a : {&Picture7, &Picture1, &Picture2, &Picture3}) {
         vb::Control& t = (*a)(0);
         const bool small = a == &Picture2 || a == &Picture3;
-        t.setGeometryTw(0, 0, small ? kSmallCardWTw : kCardWTw, small ? kSmallCardHTw : kCardHTw);
+        t.setGeometryTw(0, 0, small ? kSmallCardWidthTw : kCardWidthTw, small ? kSmallCardHeightTw : kCardHeightTw);
         t.setBackColor(kTableGreen);
         t.setBorderStyle(0);
         t.setVisible(false);
@@ -96,9 +92,9 @@ FrmGrisk::FrmGrisk()
     }
     Picture1.Load(1);
     // The side piles of seats 3 and 4 exist from the start, hidden.
-    Picture2.Load(1).setGeometryTw(0, 75, kSmallCardWTw, kSmallCardHTw);
-    Picture3.Load(1).setGeometryTw(0, 75, kSmallCardWTw, kSmallCardHTw);
-    PicCenter(0).setGeometryTw(5400, 3600, 1065, 1440);
+    Picture2.Load(1).setGeometryTw(0, 75, kSmallCardWidthTw, kSmallCardHeightTw);
+    Picture3.Load(1).setGeometryTw(0, 75, kSmallCardWidthTw, kSmallCardHeightTw);
+    PicCenter(0).setGeometryTw(5400, 3600, kCardWidthTw, kCardHeightTw);
     PicCenter(0).setBackColor(kTableGreen);
     PicCenter(0).setBorderStyle(0);
     PicCenter(0).setVisible(false);
@@ -107,7 +103,7 @@ FrmGrisk::FrmGrisk()
     for (int i = 0; i <= 6; ++i) Label9(i).setGeometryTw(0, 0, 3000, 300);
     // The message and remark lines hold up to four lines of text ("It's your
     // turn..." comes after two line breaks; rule messages take three).
-    Label9(1).setGeometryTw(0, 0, 3000, 1000);
+    Label9(1).setGeometryTw(0, 0, 3000, 780);
     Label9(2).setGeometryTw(0, 0, 3000, 1000);
     // The wild counters: the value a King on top of a centre pile stands for.
     LblWild(1).setGeometryTw(0, 0, screen::PixelsToTwips(24), screen::PixelsToTwips(17));
@@ -117,8 +113,8 @@ FrmGrisk::FrmGrisk()
     LblWild(1).setVisible(false);
     for (int c = 2; c <= 3; ++c) LblWild.Load(c);
     // Frames behind the rows of hold piles.
-    Label3(0).setCaption(QStringLiteral("Your HOLD piles -right click to see hidden cards"));
-    Label3.Load(1).setCaption(QStringLiteral("Grisk's HOLD piles -right click to see hidden cards"));
+    Label3(0).setCaption(QString::fromLatin1(kHumanHoldCaption));
+    Label3.Load(1).setCaption(QString::fromLatin1(kSeat2HoldCaption));
     for (int i = 0; i <= 1; ++i) {
         vb::Control& frame = Label3(i);
         frame.setGeometryTw(0, 0, screen::PixelsToTwips(324), screen::PixelsToTwips(112));
@@ -134,7 +130,7 @@ FrmGrisk::FrmGrisk()
     // Pay-off stack and hold-outline templates: card-sized plain backs.
     for (vb::ControlArray* a : {&Stack, &StackHold}) {
         vb::Control& t = (*a)(0);
-        t.setGeometryTw(0, 0, kCardWTw, kCardHTw);
+        t.setGeometryTw(0, 0, kCardWidthTw, kCardHeightTw);
         t.setBackStyle(1);
         t.setBackColor(kTableGreen);
         t.setFillStyle(0);
@@ -215,6 +211,13 @@ vb::ControlArray& FrmGrisk::seatPictures(int seat) {
     case 4: return Picture3;
     default: vb::raise(vb::ErrSubscript);
     }
+}
+
+int FrmGrisk::seatOf(const QString& pileArrayName) {
+    static const char* const names[] = {"Picture7", "Picture1", "Picture2", "Picture3"};
+    for (int seat = 1; seat <= 4; ++seat)
+        if (pileArrayName == QLatin1String(names[seat - 1])) return seat;
+    return 0;
 }
 
 FrmGrisk& frmGrisk() {

@@ -62,6 +62,10 @@ public:
 
     // The pile-picture array of a seat: 1 the human, 2..4 the others.
     vb::ControlArray& seatPictures(int seat);
+    // The seat whose pile pictures these are: 1 the human (Picture7), 2..4
+    // (Picture1..Picture3); 0 for any other array.
+    static int seatOf(const QString& pileArrayName);
+    static int seatOf(const vb::ControlArray& piles) { return seatOf(piles.Name()); }
 
     // The window's own fields: 20 when the previous run's placement is
     // stored; the state it opens in (0 normal, 2 maximized); the title bar's
@@ -101,6 +105,10 @@ public:
     void FormMouseDown(int button, int shift, double x, double y) override;
     void FormMouseMove(int button, int shift, double x, double y) override;
 };
+
+// The captions of the human's and seat 2's hold-row frames.
+inline constexpr const char* kHumanHoldCaption = "Your HOLD piles -right click to see hidden cards";
+inline constexpr const char* kSeat2HoldCaption = "Grisk's HOLD piles -right click to see hidden cards";
 
 // The main window; made on first use, as the run time's global instance.
 FrmGrisk& frmGrisk();

@@ -7,6 +7,7 @@
 #include "engine/reshuffle_net.h"
 #include "engine/stalemate.h"
 #include "engine/state.h"
+#include "engine/turn_cycle.h"
 #include "net/frm_chat.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
@@ -79,6 +80,7 @@ void Add_Center() {
         f.imgTipUp.setVisible(false);
         EnablePlayerCards(false);
     }
+    NoteCardsMoved();
 }
 
 void Add_Used() {
@@ -96,6 +98,7 @@ void Add_Used() {
         eng.CenterPile(0, c, k) = 0;
     }
     eng.CenterCount(c) = 0;
+    NoteCardsMoved();
     PlayProgramSound(kSoundClearing);
     Pause(inet.NetPeers != 0 ? 0.2 : 2 * eng.CompDelay);
     ShowEmptyPile(f.PicCenter(c));
@@ -151,6 +154,7 @@ void RESHUFFLE() {
                 return;
             }
             emptyUsedPile();
+            NoteCardsMoved();
         } else {
             vb::Control& line = f.Label9(inet.NetPeers == 0 ? 2 : 0);
             line.setCaption(QStringLiteral("I Reshuffled"));
@@ -160,6 +164,7 @@ void RESHUFFLE() {
             stockFromUsedPile();
             if (inet.NetPeers != 0) inet.NetPayload = ReshuffleDeckLine();
             emptyUsedPile();
+            NoteCardsMoved();
             if (inet.NetPeers == 0) f.Label9(2).setCaption(QStringLiteral(" "));
             if (inet.NetPeers != 0) SendStockToPeers();
         }

@@ -48,14 +48,6 @@ bool anyCentrePileEmpty() {
     return false;
 }
 
-// A number 1..range + first - 1 drawn again until it differs from last.
-int drawOtherThan(int last, int range, int first) {
-    int k;
-    do {
-        k = static_cast<int>(vb::Rnd() * range) + first;
-    } while (k == last);
-    return k;
-}
 
 // The lowest seat whose pay-off top the pile's new value blocks; 0 for none.
 int blockedSeat(int standing) {
@@ -74,7 +66,7 @@ void blockingRemark(int c, int s) {
     if (standing == 1 && anyCentrePileEmpty()) return;
     PlayerRecord& rec = SeatRecord(seat);
     FrmGrisk& f = frmGrisk();
-    eng.LastBlockRemark = drawOtherThan(eng.LastBlockRemark, 10, 1);
+    eng.LastBlockRemark = DrawOtherThan(eng.LastBlockRemark, 10, 1);
     if (!eng.NoComments) f.Label9(2).setCaption(rec.RecComments(eng.LastBlockRemark));
     if (eng.NumPlayers > 2) {
         ShowAvatar(rec.Avatar);
@@ -84,7 +76,7 @@ void blockingRemark(int c, int s) {
     if (recs.SoundLevel != 0) return;
     int soundNo = 11;
     if (s != 1) {
-        eng.LastBlockSound = drawOtherThan(eng.LastBlockSound, 4, 7);
+        eng.LastBlockSound = DrawOtherThan(eng.LastBlockSound, 4, 7);
         soundNo = eng.LastBlockSound;
     }
     if (standing == kFullPile)
@@ -274,6 +266,14 @@ void Hand_Sort(vb::Array<int, 2>& cards, vb::ControlArray& owner, int& fromPos, 
         }
         Pause(0.02);
     }
+}
+
+int DrawOtherThan(int last, int range, int first) {
+    int k;
+    do {
+        k = static_cast<int>(vb::Rnd() * range) + first;
+    } while (k == last);
+    return k;
 }
 
 }  // namespace grisk

@@ -37,4 +37,8 @@ void Player_Move();
 // fromPos holds the lower and toPos the higher of the two places.
 void Hand_Sort(vb::Array<int, 2>& cards, vb::ControlArray& owner, int& fromPos, int& toPos);
 
+// A number first..first + range - 1 drawn again until it differs from last
+// (a remark or sound that never comes twice in a row).
+int DrawOtherThan(int last, int range, int first);
+
 }  // namespace grisk

@@ -4,8 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QStandardPaths>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <memory>
 
 #include "engine/frm_grisk.h"
@@ -43,6 +46,7 @@
 #include "table/skin_empty_piles.h"
 #include "table/layout.h"
 #include "table/state.h"
+#include "table/table_start.h"
 
 namespace grisk {
 
@@ -51,9 +55,13 @@ namespace {
 bool exitLeftRan = false;
 int exitLeftRuns = 0;
 
-std::unique_ptr<QLockFile>& instanceLock() {
-    static std::unique_ptr<QLockFile> lock;
-    return lock;
+// The open lock file while this copy holds the lock, else -1. The system
+// drops the lock when the process ends, however it ends, so a copy that
+// crashed never keeps the next one out; and taking it writes nothing to the
+// disk (no wait for the disk at start-up).
+int& instanceLockFd() {
+    static int fd = -1;
+    return fd;
 }
 
 }  // namespace
@@ -143,38 +151,7 @@ bool loadMainWindow(FrmGrisk& f) {
     cmd.FormLoading = true;
     if (!OpenDoor()) return false;
 
-    if (tbl.DisplayMode < 2 && eng.ScreenWidthTw < 10000) {
-        tbl.SmallDisplay = true;
-        tbl.DisplayMode = 2;
-        DisableDisplayMenuForSmallScreen();
-        for (int panel : {1, 4, 5, 8}) f.StatusBar1.Panels(panel).MinWidth = 700;
-        f.StatusBar1.Panels(5).Text = QStringLiteral("Grisk:");
-    }
-    eng.OppSideShape = 99;
-
-    switch (tbl.DisplayMode) {
-    case 1:
-        tbl.DisplayMode = 0;
-        cmd.FormLoading = false;
-        ChangeDisplayMode(0);
-        break;
-    case 2:
-        ChangeDisplayMode(1);
-        tbl.CardSpacing = vb::CInt(82 * 0.8);
-        break;
-    case 3:
-        tbl.DisplayMode = 0;
-        ChangeDisplayMode(0);
-        ChangeDisplayMode(1);
-        tbl.CardSpacing = vb::CInt(82 * 0.8);
-        break;
-    default: break;
-    }
-
-    f.setScaleMode(vb::ScaleMode::Twips);
-    if (eng.NumPlayers == 2) RelayoutCenter();
-    cmd.FormLoading = false;
-    RedrawTable();
+    ApplyStartDisplayMode();
 
     f.Label9(2).setFontSize(recs.NameFontSize);
     for (int c = 1; c <= eng.NumCenters; ++c)
@@ -199,9 +176,7 @@ bool loadMainWindow(FrmGrisk& f) {
 
     if (f.WindowState() != 2) KeepOnScreen(f);
 
-    f.PicCenter(0).setVisible(true);
-    f.setScaleMode(vb::ScaleMode::Pixels);
-    if (eng.ScreenWidthTw > 12000) LayoutCenterArea();
+    PlaceStockOnShownTable();
 
     if (eng.Peeking) {
         f.StatusBar1.setVisible(true);
@@ -239,15 +214,26 @@ bool IsDeveloperSwitch(const QString& commandLine) {
 int ExitLeftRuns() { return exitLeftRuns; }
 
 bool AcquireSingleInstanceLock() {
-    if (instanceLock()) return true;
-    auto lock = std::make_unique<QLockFile>(SingleInstanceLockPath());
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) return false;
-    instanceLock() = std::move(lock);
+    if (instanceLockFd() >= 0) return true;
+    const QByteArray path = QFile::encodeName(SingleInstanceLockPath());
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    instanceLockFd() = fd;
     return true;
 }
 
-void ReleaseSingleInstanceLock() { instanceLock().reset(); }
+void ReleaseSingleInstanceLock() {
+    int& fd = instanceLockFd();
+    if (fd < 0) return;
+    // Removed while still held, so that no file stays behind.
+    ::unlink(QFile::encodeName(SingleInstanceLockPath()).constData());
+    ::close(fd);
+    fd = -1;
+}
 
 void ResetStartupState() {
     BackupFile().close();
@@ -315,10 +301,10 @@ bool OpenDoor() {
 
     LoadPilePictures();
 
-    tbl.CardWidthPx = 71;
-    tbl.CardHeightPx = 96;
-    tbl.CardWidthTw = 1065;
-    tbl.CardHeightTw = 1440;
+    tbl.CardWidthPx = kCardWidthPx;
+    tbl.CardHeightPx = kCardHeightPx;
+    tbl.CardWidthTw = kCardWidthTw;
+    tbl.CardHeightTw = kCardHeightTw;
     tbl.PileStep = 80;
     tbl.CardSpacing = 82;
     tbl.CardHalfSpacing = 41;

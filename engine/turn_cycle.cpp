@@ -24,6 +24,11 @@ constexpr int kIdleTwoPlayersMs = 12000;
 constexpr int kIdleMorePlayersMs = 24000;
 constexpr int kMostNudges = 4;
 
+TurnWatch& turnWatch() {
+    static TurnWatch watch;
+    return watch;
+}
+
 // The template picture that card animations move takes a card size.
 void sizeFlyingCard(int widthPx, int heightPx) {
     vb::Control& card = frmGrisk().Picture1(0);
@@ -57,6 +62,13 @@ void tutorialWaits(FrmGrisk& f) {
 
 }  // namespace
 
+void SetTurnWatch(TurnWatch watch) { turnWatch() = std::move(watch); }
+
+void NoteCardsMoved() {
+    const TurnWatch& watch = turnWatch();
+    if (watch.moved) watch.moved();
+}
+
 void ComputerTurn() {
     if (eng.Quitting) {
         eng.GameBusy = false;
@@ -85,7 +97,10 @@ void ComputerTurn() {
         if (!local) return;
         if (eng.NumPlayers >= 3 && eng.LevelNames.inRange({eng.OppLevel}))
             f.lblLevel.setCaption(eng.LevelNames(eng.OppLevel));
+        const TurnWatch& watch = turnWatch();
+        if (watch.before) watch.before(seat);
         Computer();
+        if (watch.after) watch.after(seat);
         // A turn that did not pass (a stalemate left undecided) must not be
         // played again and again.
         if (eng.Pturn == seat) break;

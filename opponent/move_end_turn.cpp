@@ -6,6 +6,7 @@
 #include "engine/general.h"
 #include "engine/piles.h"
 #include "engine/state.h"
+#include "engine/turn_cycle.h"
 #include "net/move_lines.h"
 #include "net/protocol.h"
 #include "net/receive.h"
@@ -110,6 +111,7 @@ void Move_End_Turn(vb::ControlArray& CardOwner) {
     if (discarded) {
         opp.MoveSlot = s;
         showDiscard(CardOwner, s);
+        NoteCardsMoved();
     }
 
     if (inet.NetPeers != 0) {
@@ -134,6 +136,7 @@ void Move_End_Turn(vb::ControlArray& CardOwner) {
     if (eng.Pturn == 1) humanTurnStarts();
     if (eng.StalemateState == 1) return;
     if (eng.StalemateState == 2) eng.StalemateState = 0;
+    opp.NoReplan = 0;
     if (eng.Pturn == 1) {
         eng.HumanMissedMove = false;
         f.ImgTurn1.setVisible(true);

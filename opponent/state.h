@@ -33,6 +33,24 @@ struct OpponentState {
     int MoveSlot = 0;         // the slot or pile a move concerns
     bool PayoffIsWild = false;  // the loaded seat's pay-off top is a King
 
+    // The turn.
+    int SidePlay = 0;       // pay-off play of the pass: 0 none, 1 play, 2 wild block found
+                            // under the no-wild-Ace rule, 88 start again, 99 aim the King again
+    int BlockCenter = 0;    // pile where the human's pay-off card fits, for a wild pay-off
+    bool RestartPass = false;  // a hand played empty was refilled: the pass starts again
+    int CardsMoved = 0;     // cards the turn has played to the centre piles so far
+    int PlayedRank = 0;     // 13 while a King from the hand or a hold pile is played
+    vb::Array<int, 1> UncoveredCard{{0, 1}};  // the card a hold play uncovers (number, rank)
+    int LastBlockRemark = 0;  // remark line 11..20 of the last block remark
+    int LastBlockSound = 0;   // sound 3..6 of the last block sound
+
+    // The discard choice.
+    int NoReplan = 0;    // 1: the turn searches no further after the last pass
+    int DupSlot = 0;     // hand slot of a duplicate rank
+    int LinkPile = 0;    // hold pile linked for the discard
+    int LinkSlot = 0;    // hand slot for LinkPile
+    int MatchSlot = 0;   // hand slot whose rank equals a hold top
+
     // The look-ahead on the human.
     int BlockValue = 0;    // the centre value the human's pay-off card needs, with margin
     int HumanCenter = 0;   // the pile the human's pay-off card aims at

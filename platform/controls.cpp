@@ -103,6 +103,16 @@ void Control::Move(double left, double top, double width, double height) {
     if (width < 0 || height < 0) raise(ErrInvalidCall);
     setGeometryTw(toTw(left), toTw(top), toTw(width), toTw(height));
 }
+QRectF Control::rectPx() const {
+    return QRectF(screen::TwipsToPixels(leftTw_), screen::TwipsToPixels(topTw_), screen::TwipsToPixels(widthTw_),
+                  screen::TwipsToPixels(heightTw_));
+}
+
+void Control::setRectPx(const QRectF& r) {
+    setGeometryTw(screen::PixelsToTwips(r.x()), screen::PixelsToTwips(r.y()), screen::PixelsToTwips(r.width()),
+                  screen::PixelsToTwips(r.height()));
+}
+
 void Control::setGeometryTw(double left, double top, double width, double height) {
     if (left == leftTw_ && top == topTw_ && width == widthTw_ && height == heightTw_) return;
     leftTw_ = left;
@@ -446,11 +456,13 @@ ControlArray* Form::findArray(const QString& name) const {
 
 void Form::registerControl(Control* c) {
     order_.push_back(c);
+    collection_.push_back(c);
     changed();
 }
 
 void Form::forgetControl(Control* c) {
     order_.erase(std::remove(order_.begin(), order_.end(), c), order_.end());
+    collection_.erase(std::remove(collection_.begin(), collection_.end(), c), collection_.end());
     for (Control* other : order_)
         if (other->Container() == c) other->setContainer(nullptr);
     if (window_) window_->controlGone(c);

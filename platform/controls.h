@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -113,6 +114,9 @@ public:
     double widthTw() const { return widthTw_; }
     double heightTw() const { return heightTw_; }
     void setGeometryTw(double left, double top, double width, double height);
+    // The same in pixels, whatever the scale mode.
+    QRectF rectPx() const;
+    void setRectPx(const QRectF& r);
 
     // ZOrder 0 brings the control to the front of its layer, 1 sends it to the
     // back. Windowless controls always stay under the controls with windows.
@@ -279,6 +283,9 @@ public:
     void setCaption(const QString& c);
     int32_t BackColor() const { return backColor_; }
     void setBackColor(int32_t c);
+    // The window's own font size (text printed on the form itself).
+    double FontSize() const { return fontSize_; }
+    void setFontSize(double size) { fontSize_ = size; }
     QImage Picture() const { return picture_; }
     // The picture, laid out over the area (pixels; an empty one is the
     // whole window when tiled).
@@ -310,6 +317,8 @@ public:
     ControlArray* findArray(const QString& name) const;
     // Paint order: windowless controls first, then the ones with windows.
     std::vector<Control*> paintOrder() const;
+    // The Controls collection: every control in the order it was made.
+    const std::vector<Control*>& controls() const { return collection_; }
     void bringToFront(Control* c);
     void sendToBack(Control* c);
 
@@ -367,12 +376,14 @@ private:
     bool borderless_ = false;
     bool unloading_ = false;
     int32_t backColor_ = 0x8000;  // table green
+    double fontSize_ = 8.25;
     QImage picture_;
     PictureLayout pictureLayout_ = PictureLayout::AsIs;
     QSize pictureArea_;
     std::vector<std::unique_ptr<Control>> singles_;
     std::vector<std::unique_ptr<ControlArray>> arrays_;
     std::vector<Control*> order_;  // z-order, back to front
+    std::vector<Control*> collection_;  // in the order made
     FormWindow* window_ = nullptr;
 
     friend class Control;

@@ -1,5 +1,7 @@
 #include "platform/formwindow.h"
 
+#include <QFontMetricsF>
+
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -51,6 +53,11 @@ QFont fontOf(const Control& c) {
     f.setPointSizeF(c.FontSize());
     f.setBold(c.FontBold());
     return f;
+}
+
+int labelTextFlags(const Control& c) {
+    const int flags = c.Alignment() == 1 ? Qt::AlignRight : c.Alignment() == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+    return flags | Qt::AlignTop | Qt::TextWordWrap;
 }
 
 void paintShape(QPainter& p, const Control& c) {
@@ -110,10 +117,7 @@ void paintControl(QPainter& p, const Control& c) {
         if (c.BackStyle() == 1) p.fillRect(r, toQColor(c.BackColor()));
         p.setPen(toQColor(c.ForeColor()));
         p.setFont(fontOf(c));
-        int flags = c.Alignment() == 1 ? Qt::AlignRight : c.Alignment() == 2 ? Qt::AlignHCenter
-                                                                               : Qt::AlignLeft;
-        flags |= Qt::AlignTop | Qt::TextWordWrap;
-        p.drawText(r, flags, c.Caption());
+        p.drawText(r, labelTextFlags(c), c.Caption());
         if (c.BorderStyle() != 0) {
             p.setPen(Qt::black);
             p.drawRect(r.adjusted(0, 0, -1, -1));
@@ -468,6 +472,12 @@ bool FormWindow::event(QEvent* e) {
     if (!alive) return handled;
     finishDispatch();
     return handled;
+}
+
+QRectF CaptionRectPx(const Control& label) {
+    if (label.Caption().isEmpty()) return QRectF();
+    const QFontMetricsF metrics(fontOf(label));
+    return metrics.boundingRect(label.rectPx(), labelTextFlags(label), label.Caption());
 }
 
 }  // namespace vb

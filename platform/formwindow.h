@@ -2,6 +2,8 @@
 // and turns mouse, key, resize and close events into the form's events.
 #pragma once
 
+#include <QRectF>
+
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
@@ -60,5 +62,10 @@ private:
     QPoint lastMouseGlobal_;  // where the last mouse event of this window happened
     QPoint pressGlobal_;      // where the last button went down  // the mouse's place in the window when the drag began
 };
+
+// Where a label's caption shows, in pixels of its window: the text as the
+// window paints it (the label's font, alignment and word wrap), which may
+// be much smaller than the label's box. Empty for an empty caption.
+QRectF CaptionRectPx(const Control& label);
 
 }  // namespace vb

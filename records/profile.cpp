@@ -27,6 +27,7 @@
 #include "table/frm_pic.h"
 #include "table/layout.h"
 #include "table/state.h"
+#include "table/table_start.h"
 
 namespace grisk {
 
@@ -171,15 +172,12 @@ void prepareCardPictures() {
 // ones rebuild it when a count changed and empty it.
 void layTable(bool firstSetUp) {
     if (firstSetUp) {
-        const int mode = tbl.DisplayMode;
-        tbl.DisplayMode = 0;
-        SetPlayerCount(eng.NumPlayers, eng.NumCenters);
-        tbl.DisplayMode = mode;
-    } else {
-        if (recs.SetupPlayers != eng.NumPlayers || recs.SetupCenters != eng.NumCenters)
-            SetPlayerCount(eng.NumPlayers, eng.NumCenters);
-        ResetTableDisplay();
+        LayOutFirstTable();
+        return;
     }
+    if (recs.SetupPlayers != eng.NumPlayers || recs.SetupCenters != eng.NumCenters)
+        SetPlayerCount(eng.NumPlayers, eng.NumCenters);
+    ResetTableDisplay();
     ShowOpponentNames();
     SetHoldImagePicture();
     PositionPileLabels();

@@ -3,43 +3,41 @@
 #include <memory>
 
 #include "platform/vb.h"
+#include "shell/splash_text.h"
+#include "table/card_art.h"
 #include "table/background.h"
 
 namespace grisk {
 
-namespace {
-constexpr int kVersionMajor = 1;
-constexpr int kVersionMinor = 0;
-constexpr int kVersionRevision = 0;
-}  // namespace
+QString ProgramVersionText() { return splash::VersionText(); }
 
-QString ProgramVersionText() {
-    return QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
-}
-
+// The lines are the labels' captions; the window shows them from the picture
+// the build painted of them (card_art::SplashText), so that showing the
+// splash needs no font, and keeps the labels hidden.
 FrmSplash::FrmSplash()
     : vb::Form(QStringLiteral("frmSplash")),
       lblTitle(addControl(vb::Kind::Label, "lblTitle")),
       lblVersion(addControl(vb::Kind::Label, "lblVersion")),
       lblLegal(addControl(vb::Kind::Label, "lblLegal")),
-      lblWarning(addControl(vb::Kind::Label, "lblWarning")) {
+      lblWarning(addControl(vb::Kind::Label, "lblWarning")),
+      imgText(addControl(vb::Kind::Image, "imgText")) {
     setCaption(QStringLiteral("Grisk and Varnok"));
-    Move(3000, 2500, 6000, 3600);
-    for (vb::Control* l : {&lblTitle, &lblVersion, &lblLegal, &lblWarning}) {
-        l->setAlignment(2);
-        l->setForeColor(vb::RGB(255, 255, 224));
+    Move(3000, 2500, splash::kWindowWidthTw, splash::kWindowHeightTw);
+    vb::Control* labels[] = {&lblTitle, &lblVersion, &lblLegal, &lblWarning};
+    for (int i = 0; i < 4; ++i) {
+        const splash::Line& line = splash::kLines[i];
+        vb::Control& l = *labels[i];
+        l.setAlignment(2);
+        l.setForeColor(splash::kTextColour);
+        l.setGeometryTw(line.leftTw, line.topTw, line.widthTw, line.heightTw);
+        l.setFontName(QString::fromLatin1(splash::kFontName));
+        l.setFontSize(line.points);
+        l.setFontBold(line.bold);
+        l.setVisible(false);
     }
-    lblTitle.setGeometryTw(200, 400, 5400, 700);
-    lblTitle.setFontSize(20);
-    lblTitle.setFontBold(true);
-    lblTitle.setCaption(QStringLiteral("Grisk and Varnok"));
-    lblVersion.setGeometryTw(200, 1300, 5400, 350);
-    lblVersion.setFontSize(10);
-    lblLegal.setGeometryTw(200, 1800, 5400, 350);
-    lblWarning.setGeometryTw(200, 2400, 5400, 400);
-    lblWarning.setFontSize(10);
-    lblWarning.setFontBold(true);
-    lblWarning.setCaption(QStringLiteral(" Warning: Highly addictive"));
+    lblTitle.setCaption(splash::LineText(splash::kLines[0]));
+    lblWarning.setCaption(splash::LineText(splash::kLines[3]));
+    imgText.setGeometryTw(0, 0, splash::kWindowWidthTw, splash::kWindowHeightTw);
 }
 
 void FrmSplash::Form_Load() {
@@ -47,7 +45,8 @@ void FrmSplash::Form_Load() {
     // own green shows.
     setPicture(BackgroundPicture(QStringLiteral("GameBoard.gif")), vb::PictureLayout::Tiled, QSize(400, 240));
     lblVersion.setCaption(ProgramVersionText());
-    lblLegal.setCaption(QStringLiteral("A Quenmoor card game. Made with care; shared freely."));
+    lblLegal.setCaption(splash::LineText(splash::kLines[2]));
+    imgText.setPicture(card_art::SplashText());
 }
 
 void FrmSplash::Form_KeyDown(int&, int) { Unload(); }

@@ -12,6 +12,7 @@ public:
     vb::Control& lblVersion;
     vb::Control& lblLegal;
     vb::Control& lblWarning;
+    vb::Control& imgText;  // the lines as painted at build time
     void Form_Load() override;
     void Form_KeyDown(int& keyCode, int shift) override;
     void Click(vb::Control& c) override;

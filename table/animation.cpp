@@ -12,6 +12,7 @@
 #include "platform/vb.h"
 #include "records/state.h"
 #include "table/card_drawing.h"
+#include "table/state.h"
 
 namespace grisk {
 
@@ -92,6 +93,7 @@ void AnimateCardMove(vb::ControlArray& fromCtl, int fromIndex, vb::ControlArray&
     const QPointF start = pixelPlace(card);
     eng.DragLeft = wholePixels(start.x());
     eng.DragTop = wholePixels(start.y());
+    if (!tbl.PaintCards) return;
 
     const bool human = &fromCtl == &f.Picture7;
     const bool humanHold = human && isHoldSlot(fromIndex);

@@ -15,7 +15,8 @@ namespace grisk {
 // the caller draws the result. On the way the moving-card picture
 // Picture1(0) covers the source pile with what lies under the card. Sets
 // DragLeft and DragTop to the start. With the pause scale at 0 the flight
-// takes no time and does no waiting.
+// takes no time and does no waiting; with PaintCards off (the simulator)
+// nothing flies at all.
 void AnimateCardMove(vb::ControlArray& fromCtl, int fromIndex, vb::ControlArray& toCtl,
                      int toIndex);
 

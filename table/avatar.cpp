@@ -1,35 +1,39 @@
 #include "table/avatar.h"
 
 #include <QImage>
-#include <QImageReader>
 
 #include "engine/frm_grisk.h"
 #include "engine/program_sound.h"
 #include "engine/state.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
+#include "platform/twips.h"
 #include "platform/vb.h"
 #include "records/state.h"
 #include "table/background.h"
-#include "table/frm_pic.h"
 #include "table/seat_controls.h"
 
 namespace grisk {
 
 namespace {
 
+// A picture at most this much wider than high is fitted to the box's
+// height (and may come out wider than the box).
+constexpr float kTallEnough = 0.82f;
+
 constexpr int kSoundSlapped = 118;
 
-// The avatar's box, in pixels: 130 square at the top, but 110 square beside
-// the centre with four players on a narrow screen.
-void placeAvatarBox(FrmGrisk& f) {
+// The avatar's box: 130 pixels square at the top, or 110 level with the
+// centre board at a four-player table on a narrow screen.
+void placeBox(FrmGrisk& f) {
     f.setScaleMode(vb::ScaleMode::Pixels);
     vb::Control& img = f.ImgAvatar;
-    if (eng.NumPlayers < 4 || eng.ScreenWidthTw >= 12001) {
+    const bool narrow = eng.ScreenWidthTw < 12001;
+    if (eng.NumPlayers < 4 || !narrow) {
         img.setWidth(130);
         img.setHeight(130);
         img.setTop(0);
-        if (eng.ScreenWidthTw < 12001 && eng.NumPlayers == 3) img.setLeft(25);
+        if (narrow && eng.NumPlayers == 3) img.setLeft(25);
     } else {
         img.setWidth(110);
         img.setHeight(110);
@@ -41,37 +45,31 @@ void placeAvatarBox(FrmGrisk& f) {
 
 void ShowAvatar(const QString& fileName) {
     FrmGrisk& f = frmGrisk();
-    f.ImgAvatar.setTag(fileName);
-    const QString path = eng.UserFolder + "Avatars/" + fileName;
+    vb::Control& img = f.ImgAvatar;
+    placeBox(f);
+    const int boxW = vb::CInt(img.widthTw());
+    const int boxH = vb::CInt(img.heightTw());
+
     QImage picture;
-    if (!fileName.isEmpty()) picture.load(path);
-    // Nothing to show: the avatar stays as it was.
-    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) return;
+    if (!fileName.isEmpty()) picture.load(eng.UserFolder + "Avatars/" + fileName);
+    if (!picture.isNull() && picture.width() > 0 && picture.height() > 0) {
+        const float r1 = static_cast<float>(picture.width()) / static_cast<float>(picture.height());
+        const float r2 = static_cast<float>(picture.height()) / static_cast<float>(picture.width());
+        int width = boxW;
+        int height = boxH;
+        if (r2 >= kTallEnough)
+            width = vb::CInt(boxW * static_cast<double>(r1));
+        else
+            height = vb::CInt(boxH * static_cast<double>(r2));
+        img.setGeometryTw(img.leftTw(), img.topTw(), width, height);
+        img.setPicture(picture);
+    }
+    img.setStretch(true);
+    img.setTag(fileName);
 
-    placeAvatarBox(f);
-    f.setScaleMode(vb::ScaleMode::Twips);
-    const int boxW = vb::CInt(f.ImgAvatar.Width());
-    const int boxH = vb::CInt(f.ImgAvatar.Height());
-    FrmPic& store = frmPic();
-    store.picAvatar.setPicture(picture);
-    const float w = static_cast<float>(picture.width());
-    const float h = static_cast<float>(picture.height());
-    const float r1 = w / h;
-    const float r2 = h / w;
-    int width = boxW;
-    int height = boxH;
-    if (r2 >= 0.82f)
-        width = vb::CInt(static_cast<float>(boxW) * r1);
-    else
-        height = vb::CInt(static_cast<float>(boxH) * r2);
-    store.picAvatar.setPicture(QImage());
-    f.ImgAvatar.setWidth(width);
-    f.ImgAvatar.setHeight(height);
-    f.ImgAvatar.setStretch(true);
-    f.ImgAvatar.setPicture(picture);
-
-    f.setScaleMode(vb::ScaleMode::Pixels);
-    f.imgSlap.setTop(f.ImgAvatar.Top() + f.ImgAvatar.Height() - f.imgSlap.Height() - 2);
+    f.imgSlap.setGeometryTw(f.imgSlap.leftTw(),
+                            img.topTw() + img.heightTw() - f.imgSlap.heightTw() - screen::PixelsToTwips(2),
+                            f.imgSlap.widthTw(), f.imgSlap.heightTw());
     PlaceTurnImages();
 }
 

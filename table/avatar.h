@@ -6,11 +6,11 @@
 
 namespace grisk {
 
-// Shows a picture of the "Avatars" folder in the avatar image, fitted to its
-// box: a picture not much wider than high (height / width at least 0.82)
-// takes the box's height, a wider one its width. A picture that cannot be
-// read, or has no size, leaves the avatar as it was. The image's Tag keeps
-// the file name last asked for.
+// Shows a picture of the "Avatars" folder in the table's avatar image,
+// fitted to its box with the picture's proportions kept (a picture much
+// wider than high is as wide as the box, any other as high as it), then
+// places the avatar and the slap picture at the window's right edge. A
+// file that cannot be read leaves the picture shown before.
 void ShowAvatar(const QString& fileName);
 
 // Shows the slap picture and plays "Sounds/slap.wav" of the user's folder,

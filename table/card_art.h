@@ -27,15 +27,23 @@ int FaceDeckCount();
 QString FaceDeckName(int deck);
 // The face of card 1..52 (suit (n - 1) \ 13 + 1, rank n - 13 (suit - 1)), 71 x 96.
 QImage Face(int deck, int card);
+// The same face drawn at the small card size, 59 x 80.
+QImage SmallFace(int deck, int card);
 // The whole sheet of a deck, laid out as above. An unknown deck gives the
 // built-in one.
 QImage FaceSheet(int deck);
+
+// A card picture at the small size: when `large` is one of our own large
+// faces or rank cards (pixel for pixel, wherever it has been since), the
+// same card drawn at 59 x 80; any other picture smoothly scaled down.
+QImage SmallCardFor(const QImage& large);
 
 // Rank-only decks 1..5: the rank alone, large, in the style's colours; the
 // King (the wild card) shows a crowned figure. 71 x 96.
 inline constexpr int kRankStyles = 5;
 QString RankStyleName(int style);
 QImage RankCard(int style, int rank);
+QImage SmallRankCard(int style, int rank);  // 59 x 80
 
 // Patterned backs 0..BackDesignCount() - 1 in either card size, and the
 // colour that goes with each (the run time's &HBBGGRR).
@@ -55,5 +63,9 @@ QImage EmptyMark(bool wood, bool small);
 // with the skin) or a metal one; wide (262 x 128) for three piles in a row,
 // tall (182 x 230) for four in a block.
 QImage CentreBoard(bool wood, bool tall);
+
+// The splash window's lines, painted at build time: see-through but for the
+// text, the size of the window.
+QImage SplashText();
 
 }  // namespace grisk::card_art

@@ -3,11 +3,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <cmath>
-#include <map>
-#include <tuple>
 
 #include "platform/vb.h"
 #include "table/card_art.h"
+#include "table/card_art_paint.h"
 #include "table/card_art_paths.h"
 #include "table/card_art_style.h"
 
@@ -205,76 +204,51 @@ QImage paintBack(int design, bool small) {
     return img;
 }
 
-// Draws path sunk into the surface: a dark line with a light one beside it.
-void engrave(QPainter& p, const QPainterPath& path, const QColor& dark, const QColor& light) {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(light, 1.0));
-    p.drawPath(path.translated(0.8, 0.8));
-    p.setPen(QPen(dark, 1.0));
-    p.drawPath(path);
-}
-
+// The empty-pile mark: the place where a card goes, pressed into the felt
+// and filling the pile's whole picture. A shade darker than the felt,
+// shadowed along its top and left and catching the light along its bottom
+// and right; its rim takes the tone of the board (wood with the skin, metal
+// without) and a faint ring marks the middle. Quiet, so that the cards
+// stand out.
 QImage paintEmpty(bool wood, bool small) {
     const int W = small ? kSmallW : kLargeW, H = small ? kSmallH : kLargeH;
     QImage img(W, H, QImage::Format_RGB32);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            QColor c;
-            if (wood) {
-                // Vertical grain: bands that wander a little, with fine noise.
-                const double band = std::sin((x + 2.2 * std::sin(y * 0.11 + x * 0.05)) * 0.9);
-                const double t = 0.5 + 0.22 * band + 0.1 * (Noise(x, y / 3, 7) - 0.5);
-                c = Mix(QColor(172, 120, 70), QColor(122, 78, 40), t + y * 0.0015);
-            } else {
-                // Brushed metal: a soft gradient with faint horizontal streaks.
-                const double t = double(y) / H * 0.75 + 0.08 * (Noise(x / 9, y, 3) - 0.5);
-                c = Mix(QColor(226, 229, 234), QColor(156, 162, 171), t);
-            }
-            img.setPixelColor(x, y, c);
-        }
+    img.fill(QColor(14, 104, 34));  // only the rounded corners show it
+    const QColor recess(22, 86, 42);
     QPainter p(&img);
-    const QColor edge = wood ? QColor(64, 40, 20) : QColor(84, 90, 100);
-    const QColor dark = wood ? QColor(84, 50, 22) : QColor(112, 118, 128);
-    const QColor light = wood ? QColor(206, 160, 108) : QColor(246, 248, 250);
-    p.setPen(edge);
-    p.drawRect(0, 0, W - 1, H - 1);
-    // A raised rim: light on the top and left, dark on the bottom and right.
-    p.setPen(light);
-    p.drawLine(1, 1, W - 2, 1);
-    p.drawLine(1, 1, 1, H - 2);
-    p.setPen(dark);
-    p.drawLine(2, H - 2, W - 2, H - 2);
-    p.drawLine(W - 2, 2, W - 2, H - 2);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const double m = small ? 6.5 : 7.5;
-    QPainterPath frame;
-    frame.addRoundedRect(QRectF(m, m, W - 2 * m - 1, H - 2 * m - 1), 4, 4);
-    engrave(p, frame, dark, light);
-    const QPointF c(W / 2.0 - 0.5, H / 2.0 - 0.5);
-    const double r = W * 0.2;
-    QPainterPath ring;
-    ring.addEllipse(c, r, r);
-    engrave(p, ring, dark, light);
-    // Four small suit marks round the ring: the pile waits for any card.
-    for (int s = 1; s <= 4; ++s) {
-        const double a = (s - 1) * 90.0 * 3.14159265358979 / 180.0;
-        const QPointF at(c.x() + r * 1.45 * std::sin(a), c.y() - r * 1.95 * std::cos(a));
-        const double w = small ? 6 : 7;
-        QPainterPath pip = SuitPathIn(s, QRectF(at.x() - w / 2, at.y() - w / 2, w, w * 1.08));
-        p.setPen(Qt::NoPen);
-        p.setBrush(light);
-        p.drawPath(pip.translated(0.7, 0.7));
-        p.setBrush(dark);
-        p.drawPath(pip);
+    const double radius = small ? 3.5 : 4.5;
+    const QRectF place(0.5, 0.5, W - 1, H - 1);
+    QPainterPath hole;
+    hole.addRoundedRect(place, radius, radius);
+    p.fillPath(hole, recess);
+    p.save();
+    p.setClipPath(hole);
+    // Fine grain, as felt has.
+    for (int y = 1; y < H - 1; ++y)
+        for (int x = 1; x < W - 1; ++x)
+            if (Noise(x, y, 17) > 0.82) {
+                p.setPen(QColor(0, 40, 14, 40));
+                p.drawPoint(x, y);
+            }
+    p.setBrush(Qt::NoBrush);
+    // The shadow the edge casts into the place, and the light on its far side.
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(QPen(QColor(0, 34, 12, 90 - 28 * i), 1.0));
+        p.drawLine(QPointF(1, 1.5 + i), QPointF(W - 1, 1.5 + i));
+        p.drawLine(QPointF(1.5 + i, 1), QPointF(1.5 + i, H - 1));
     }
-    QPainterPath star;
-    const double k = r * 0.62;
-    star.moveTo(c.x(), c.y() - k);
-    star.quadTo(c.x() + k * 0.18, c.y() - k * 0.18, c.x() + k, c.y());
-    star.quadTo(c.x() + k * 0.18, c.y() + k * 0.18, c.x(), c.y() + k);
-    star.quadTo(c.x() - k * 0.18, c.y() + k * 0.18, c.x() - k, c.y());
-    star.quadTo(c.x() - k * 0.18, c.y() - k * 0.18, c.x(), c.y() - k);
-    engrave(p, star, dark, light);
+    p.setPen(QPen(QColor(120, 180, 128, 70), 1.0));
+    p.drawLine(QPointF(radius, H - 1.5), QPointF(W - radius, H - 1.5));
+    p.drawLine(QPointF(W - 1.5, radius), QPointF(W - 1.5, H - radius));
+    p.restore();
+    const QColor rim = wood ? QColor(150, 104, 56, 170) : QColor(170, 180, 190, 130);
+    p.setPen(QPen(rim, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hole);
+    const double ring = W * 0.17;
+    p.setPen(QPen(Mix(recess, rim, 0.3), 1.0));
+    p.drawEllipse(QPointF(W / 2.0, H / 2.0), ring, ring);
     p.end();
     return img;
 }
@@ -292,39 +266,27 @@ int32_t BackDesignColor(int design) {
     return design >= 0 && design < kBackCount ? kBacks[design].colour : vb::RGB(192, 224, 255);
 }
 
-QImage Back(int design, bool small) {
+QImage paint::Back(int design, bool small) {
     if (design < 0 || design >= kBackCount) return QImage();
-    static std::map<std::pair<int, bool>, QImage> cache;
-    auto it = cache.find({design, small});
-    if (it == cache.end())
-        it = cache.emplace(std::make_pair(design, small), paintBack(design, small)).first;
-    return it->second;
+    return paintBack(design, small);
 }
 
-QImage PlainBack() {
-    static const QImage plain = [] {
-        QImage img(kLargeW, kLargeH, QImage::Format_ARGB32_Premultiplied);
-        img.fill(Qt::transparent);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        // A faint lattice, even all over, so the picture can be cut to
-        // either card size.
-        p.setPen(QPen(QColor(255, 255, 255, 46), 1.0));
-        for (double k = -200; k <= 200; k += 8) {
-            p.drawLine(QPointF(k, 0), QPointF(k + 200, 200));
-            p.drawLine(QPointF(k, 0), QPointF(k - 200, 200));
-        }
-        p.end();
-        return img;
-    }();
-    return plain;
+QImage paint::PlainBack() {
+    QImage img(kLargeW, kLargeH, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // A faint lattice, even all over, so the picture can be cut to either
+    // card size.
+    p.setPen(QPen(QColor(255, 255, 255, 46), 1.0));
+    for (double k = -200; k <= 200; k += 8) {
+        p.drawLine(QPointF(k, 0), QPointF(k + 200, 200));
+        p.drawLine(QPointF(k, 0), QPointF(k - 200, 200));
+    }
+    p.end();
+    return img;
 }
 
-QImage EmptyMark(bool wood, bool small) {
-    static std::map<std::pair<bool, bool>, QImage> cache;
-    auto it = cache.find({wood, small});
-    if (it == cache.end()) it = cache.emplace(std::make_pair(wood, small), paintEmpty(wood, small)).first;
-    return it->second;
-}
+QImage paint::EmptyMark(bool wood, bool small) { return paintEmpty(wood, small); }
 
 }  // namespace grisk::card_art

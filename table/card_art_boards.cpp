@@ -5,10 +5,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
-#include <map>
-#include <tuple>
 
 #include "table/card_art.h"
+#include "table/card_art_paint.h"
 #include "table/card_art_paths.h"
 
 namespace grisk::card_art {
@@ -102,11 +101,6 @@ QImage paintBoard(bool wood, bool tall) {
 
 }  // namespace
 
-QImage CentreBoard(bool wood, bool tall) {
-    static std::map<std::pair<bool, bool>, QImage> cache;
-    auto it = cache.find({wood, tall});
-    if (it == cache.end()) it = cache.emplace(std::make_pair(wood, tall), paintBoard(wood, tall)).first;
-    return it->second;
-}
+QImage paint::CentreBoard(bool wood, bool tall) { return paintBoard(wood, tall); }
 
 }  // namespace grisk::card_art

@@ -1,10 +1,10 @@
 // Full face decks: corner indices, pip layouts, aces and the sheet of 52.
 #include <QPainter>
-#include <map>
 #include <utility>
 #include <vector>
 
 #include "table/card_art.h"
+#include "table/card_art_paint.h"
 #include "table/card_art_paths.h"
 #include "table/card_art_style.h"
 
@@ -32,9 +32,14 @@ FaceStyle classic() {
     s.robe[0] = QColor(200, 40, 36);
     s.robe[1] = QColor(38, 78, 160);
     s.robe[2] = QColor(30, 110, 70);
+    s.robe[3] = QColor(226, 140, 36);
+    s.robe[4] = QColor(44, 42, 56);
     s.trim = QColor(232, 182, 40);
-    s.hair[0] = QColor(226, 168, 52);
-    s.hair[1] = QColor(96, 58, 30);
+    s.hair[0] = QColor(238, 196, 92);
+    s.hair[1] = QColor(112, 66, 32);
+    s.hair[2] = QColor(184, 76, 34);
+    s.hair[3] = QColor(226, 226, 222);
+    s.hair[4] = QColor(36, 32, 34);
     return s;
 }
 
@@ -44,9 +49,11 @@ FaceStyle fourColour() {
     s.suitColour[Diamonds] = QColor(24, 84, 186);
     s.courtFrame = QColor(60, 60, 66);
     s.courtGround = QColor(246, 249, 255);
-    s.robe[0] = QColor(24, 84, 186);
-    s.robe[1] = QColor(22, 122, 52);
-    s.robe[2] = QColor(190, 30, 40);
+    s.robe[0] = QColor(190, 30, 40);
+    s.robe[1] = QColor(24, 84, 186);
+    s.robe[2] = QColor(22, 122, 52);
+    s.robe[3] = QColor(230, 130, 30);
+    s.robe[4] = QColor(60, 60, 66);
     return s;
 }
 
@@ -64,7 +71,9 @@ FaceStyle ivory() {
     s.courtGround = QColor(255, 250, 236);
     s.robe[0] = QColor(130, 26, 52);
     s.robe[1] = QColor(24, 96, 104);
-    s.robe[2] = QColor(70, 50, 120);
+    s.robe[2] = QColor(70, 104, 40);
+    s.robe[3] = QColor(206, 160, 70);
+    s.robe[4] = QColor(70, 50, 120);
     s.trim = QColor(214, 170, 60);
     return s;
 }
@@ -136,18 +145,23 @@ void drawAce(QPainter& p, int suit, const FaceStyle& s) {
     drawPip(p, suit, kC, kMid, 24, 27, false, c);
 }
 
-QImage paintFace(int deck, int card) {
+// A face painted at its own size: the ground and outline in the picture's
+// pixels, the rest drawn from the large card's layout at the picture's
+// scale, so that a small face is as sharp as a large one.
+QImage paintFace(int deck, int card, bool small) {
     const FaceStyle& s = FaceStyleOf(deck);
     const int suit = (card - 1) / 13 + 1;
     const int rank = card - 13 * (suit - 1);
-    QImage img(kLargeW, kLargeH, QImage::Format_RGB32);
+    const int W = small ? kSmallW : kLargeW, H = small ? kSmallH : kLargeH;
+    QImage img(W, H, QImage::Format_RGB32);
     img.fill(s.paper);
     QPainter p(&img);
-    DrawCardGround(p, QRectF(0, 0, kLargeW, kLargeH), s.paper, s.edge);
+    DrawCardGround(p, QRectF(0, 0, W, H), s.paper, s.edge);
     if (s.innerFrame.alpha() > 0) {
         p.setPen(s.innerFrame);
-        p.drawRect(2, 2, kLargeW - 5, kLargeH - 5);
+        p.drawRect(2, 2, W - 5, H - 5);
     }
+    p.scale(double(W) / kLargeW, double(H) / kLargeH);
     for (int turn = 0; turn < 2; ++turn) {
         p.save();
         if (turn == 1) {
@@ -205,30 +219,33 @@ QString FaceDeckName(int deck) {
     }
 }
 
-QImage Face(int deck, int card) {
+namespace paint {
+
+QImage Face(int deck, int card, bool small) {
     if (deck < 0 || deck >= FaceDeckCount()) deck = 0;
     if (card < 1 || card > 52) return QImage();
-    static std::map<std::pair<int, int>, QImage> cache;
-    auto it = cache.find({deck, card});
-    if (it == cache.end()) it = cache.emplace(std::make_pair(deck, card), paintFace(deck, card)).first;
-    return it->second;
+    return paintFace(deck, card, small);
 }
 
-QImage FaceSheet(int deck) {
-    if (deck < 0 || deck >= FaceDeckCount()) deck = 0;
-    static std::map<int, QImage> cache;
-    auto it = cache.find(deck);
-    if (it != cache.end()) return it->second;
-    QImage sheet(kSheetW, kSheetH, QImage::Format_RGB32);
+QImage FaceSheet(int deck, bool small) {
+    const int h = small ? kSmallH : kLargeH;
+    QImage sheet(small ? 13 * kSmallW : kSheetW, 4 * h, QImage::Format_RGB32);
     sheet.fill(QColor(255, 255, 255));
     QPainter p(&sheet);
     for (int card = 1; card <= 52; ++card) {
-        const int suit = (card - 1) / 13 + 1;
-        const int rank = card - 13 * (suit - 1);
-        p.drawImage(rank * kLargeW - 70, (suit - 1) * kLargeH, Face(deck, card));
+        const QPoint at = SheetCell(card, small);
+        p.drawImage(at, Face(deck, card, small));
     }
     p.end();
-    return cache.emplace(deck, sheet).first->second;
+    return sheet;
+}
+
+}  // namespace paint
+
+QPoint SheetCell(int card, bool small) {
+    const int suit = (card - 1) / 13 + 1;
+    const int rank = card - 13 * (suit - 1);
+    return small ? QPoint((rank - 1) * kSmallW, (suit - 1) * kSmallH) : QPoint(rank * kLargeW - 70, (suit - 1) * kLargeH);
 }
 
 }  // namespace grisk::card_art

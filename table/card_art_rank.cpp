@@ -2,10 +2,9 @@
 // King, the wild card, shows a crowned figure instead.
 #include <QLinearGradient>
 #include <QPainter>
-#include <map>
-#include <utility>
 
 #include "table/card_art.h"
+#include "table/card_art_paint.h"
 #include "table/card_art_paths.h"
 #include "table/card_art_style.h"
 
@@ -37,12 +36,15 @@ const RankStyle& rankStyle(int style) {
     return styles[(style >= 1 && style <= kRankStyles ? style : 1) - 1];
 }
 
-QImage paintRank(int style, int rank) {
+// Drawn at its own size from the large card's layout (see paintFace).
+QImage paintRank(int style, int rank, bool small) {
     const RankStyle& s = rankStyle(style);
-    QImage img(kLargeW, kLargeH, QImage::Format_RGB32);
+    const int W = small ? kSmallW : kLargeW, H = small ? kSmallH : kLargeH;
+    QImage img(W, H, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
-    DrawCardGround(p, QRectF(0, 0, kLargeW, kLargeH), QColor(255, 255, 255), QColor(72, 72, 78));
+    DrawCardGround(p, QRectF(0, 0, W, H), QColor(255, 255, 255), QColor(72, 72, 78));
+    p.scale(double(W) / kLargeW, double(H) / kLargeH);
     p.setRenderHint(QPainter::Antialiasing, true);
     const QRectF panel(2.5, 2.5, kLargeW - 5, kLargeH - 5);
     QLinearGradient g(panel.topLeft(), panel.bottomRight());
@@ -92,13 +94,9 @@ QImage paintRank(int style, int rank) {
 
 QString RankStyleName(int style) { return QString::fromLatin1(rankStyle(style).name); }
 
-QImage RankCard(int style, int rank) {
+QImage paint::RankCard(int style, int rank, bool small) {
     if (style < 1 || style > kRankStyles || rank < 1 || rank > 13) return QImage();
-    static std::map<std::pair<int, int>, QImage> cache;
-    auto it = cache.find({style, rank});
-    if (it == cache.end())
-        it = cache.emplace(std::make_pair(style, rank), paintRank(style, rank)).first;
-    return it->second;
+    return paintRank(style, rank, small);
 }
 
 }  // namespace grisk::card_art

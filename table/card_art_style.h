@@ -18,16 +18,18 @@ struct FaceStyle {
     QColor innerFrame;      // a thin line inside the edge (none when transparent)
     QColor courtFrame;      // frame round the court picture
     QColor courtGround;     // ground inside that frame
-    QColor robe[3];         // robe colours of the court figures
+    QColor robe[5];         // robe and lining colours of the court figures: red, blue, green, gold, dark
     QColor trim;            // gold of crowns and collars
-    QColor hair[2];
+    QColor hair[5];         // fair, brown, auburn, white, black
 };
 
 const FaceStyle& FaceStyleOf(int deck);
 
 // The court figure of rank 11..13 in suit, drawn in the card's middle frame
-// (both halves, the lower one turned round).
+// (both halves, the lower one turned round), in the large card's units.
 void DrawCourt(QPainter& p, int suit, int rank, const FaceStyle& style);
+// The frame round the court picture, one device pixel wide at any scale.
+void DrawCourtFrame(QPainter& p, const QColor& colour);
 
 // A crowned head and shoulders centred on (cx, top) at the given scale (1 =
 // the size on a court card); robe and trim colours as given. Used by the

@@ -19,6 +19,7 @@
 #include "table/frm_cards.h"
 #include "table/frm_pic.h"
 #include "table/frm_std_sm.h"
+#include "table/layout_pictures.h"
 #include "table/skin_empty_piles.h"
 #include "table/state.h"
 
@@ -52,22 +53,11 @@ bool largeBack(const vb::ControlArray& ctl) {
     return largeCardMode() && (eng.NumPlayers == 2 || named(ctl, "Picture7"));
 }
 
-// The empty mark is also large on every pile while the human is on turn.
-bool largeEmpty(const vb::ControlArray& ctl) {
-    return largeCardMode() &&
-           (eng.NumPlayers == 2 || (eng.NumPlayers > 2 && (named(ctl, "Picture7") || eng.Pturn == 1)));
-}
 
 QString sizeWord(bool large) { return large ? QStringLiteral("large") : QStringLiteral("small"); }
 
 int faceOf(int cardNo) { return (cardNo - 1) % 52 + 1; }
 
-void paintEmpty(const vb::ControlArray& ctl, vb::Control& pic) {
-    EnsureEmptyPileImages();
-    const bool large = largeEmpty(ctl);
-    pic.setPicture(large ? tbl.EmptyPilePicture : tbl.EmptyPilePictureSmall);
-    pic.setDrawn(QStringLiteral("empty ") + sizeWord(large));
-}
 
 void paintBack(const vb::ControlArray& ctl, vb::Control& pic) {
     const bool large = largeBack(ctl);
@@ -84,7 +74,7 @@ void paintRankFace(vb::Control& pic, int cardNo) {
     if (rank == 0) rank = 13;
     tbl.DrawCardNo = rank;
     pic.setBorderStyle(1);
-    const bool large = std::lround(pic.Height()) == kCellH;
+    const bool large = IsLargePicture(pic);
     FrmPic& store = frmPic();
     pic.setPicture(large ? store.Image1(rank).Picture() : store.ImageSm(rank).Picture());
     pic.setDrawn(QStringLiteral("face %1 ").arg(faceOf(cardNo)) + sizeWord(large));
@@ -135,15 +125,17 @@ int DrawCard(vb::ControlArray& ctl, int index, int cardNo, int sound) {
     try {
         vb::Control& pic = ctl(index);
         pic.setVisible(true);
-        if (cardNo < 0 || cardNo > 208) {
+        if (!tbl.PaintCards) {
+            // Nothing painted.
+        } else if (cardNo < 0 || cardNo > 208) {
             // A number from a damaged saved game or a peer: no such card.
-            paintEmpty(ctl, pic);
+            ShowEmptyPile(pic);
         } else if (cardNo != 0 && recs.DeckStyle >= 1 && recs.DeckStyle <= 5) {
             paintRankFace(pic, cardNo);
         } else if (cardNo != 0) {
             paintFullFace(ctl, index, pic, cardNo);
         } else if (sound == kEmptyMark) {
-            paintEmpty(ctl, pic);
+            ShowEmptyPile(pic);
         } else {
             paintBack(ctl, pic);
         }
@@ -177,11 +169,7 @@ QImage SheetFaceImage(int cardNo) {
     return sheetCell();
 }
 
-QImage ScaleToSmallCard(const QImage& large) {
-    if (large.isNull()) return QImage();
-    return large.convertToFormat(QImage::Format_RGB32)
-        .scaled(card_art::kSmallW, card_art::kSmallH, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
+QImage ScaleToSmallCard(const QImage& large) { return card_art::SmallCardFor(large); }
 
 QImage LoadScaledCardFile(const QString& fileName) {
     QImage img;
@@ -248,10 +236,7 @@ void ClearTableImages() {
     EnsureEmptyPileImages();
     for (int i = 0; i <= 3; ++i) {
         f.PicCenter(i).setBackColor(recs.PlainColor);
-        if (i >= 1) {
-            f.PicCenter(i).setPicture(tbl.EmptyPilePicture);
-            f.PicCenter(i).setDrawn(QStringLiteral("empty large"));
-        }
+        if (i >= 1) ShowEmptyPile(f.PicCenter(i));
     }
     for (vb::Control* c : {&f.Picture7(1), &f.Picture1(1)}) {
         c->setBackColor(recs.PlainColor);

@@ -19,10 +19,15 @@ inline constexpr int kEmptyMark = 88;
 // Paints card cardNo (1..208; 0 a back, or the empty mark with sound 88) in
 // element index of the pile-picture array, shows it, then plays card sound
 // 1..5 unless sounds are off. A number outside 0..208 paints the empty mark.
+// The empty mark and the faces of rank-only decks take the size of the
+// picture itself (large in a picture as high as a large card); full-deck
+// faces and backs follow the display mode, the player count and the kind
+// of picture.
 // A failure (a missing picture element) ends in a message box. The picture
 // is tagged with what was painted: "face N large" / "face N small" (N the
 // card reduced to 1..52), "back large" / "back small", "empty large" /
-// "empty small". Returns 0.
+// "empty small". Returns 0. With PaintCards off (the simulator) it only
+// shows the control and plays the sound.
 int DrawCard(vb::ControlArray& ctl, int index, int cardNo, int sound);
 
 // Resets the centre-pile pictures and the first two seats' pile pictures to

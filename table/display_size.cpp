@@ -11,6 +11,7 @@
 #include "shell/state.h"
 #include "table/background.h"
 #include "table/card_drawing.h"
+#include "table/form_scaling.h"
 #include "table/layout_centre.h"
 #include "table/layout_redraw.h"
 #include "table/layout_rows.h"
@@ -18,6 +19,7 @@
 #include "table/layout_stacks.h"
 #include "table/pile_labels.h"
 #include "table/state.h"
+#include "table/table_fit.h"
 
 namespace grisk {
 
@@ -44,6 +46,7 @@ void changeSize(FrmGrisk& f) {
         tbl.DisplayMenuCaption[0] = kMoveUp;
     }
     if (tbl.DisplayMenuCaption[1] != kSmaller) {
+        if (eng.NumPlayers == 2) ScaleFormToScreen(f, kScaleByStep, kStepLarger);
         tbl.DisplayMenuEnabled[0] = eng.ScreenWidthTw > 10000;
         tbl.DisplayMode = 0;
         tbl.DisplayMenuCaption[1] = kSmaller;
@@ -52,6 +55,7 @@ void changeSize(FrmGrisk& f) {
         if (eng.NumPlayers > 2) ResizeCards(false);
     } else {
         tbl.DisplayMenuEnabled[0] = false;
+        if (eng.NumPlayers == 2) ScaleFormToScreen(f, kScaleByStep, kStepSmaller);
         tbl.DisplayMode = 2;
         if (eng.NumPlayers > 2) ResizeCards(true);
         tbl.DisplayMenuCaption[1] = kLarger;
@@ -61,6 +65,10 @@ void changeSize(FrmGrisk& f) {
         LayoutCenterArea();
         SetCardSize();
         SizePlayerCards();
+        // The centre piles take the card size too (scaling alone leaves
+        // them a little smaller or larger than their cards).
+        for (int c = 1; c <= eng.NumCenters; ++c)
+            if (f.PicCenter.exists(c)) f.PicCenter(c).setRectPx(QRectF(f.PicCenter(c).rectPx().topLeft(), QSizeF(tbl.CardWidthPx, tbl.CardHeightPx)));
         SizeStackShapes(StackFirst(1), StackLast(2));
         PlaceHoldImage();
     }
@@ -109,6 +117,8 @@ void change(FrmGrisk& f, int which, bool dialogs) {
     tbl.CardHalfSpacing = 71 - vb::CInt((142 - tbl.CardSpacing) / 2.0);
     tbl.SmallDisplay = tbl.DisplayMode >= 2;
     PositionPileLabels();
+    KeepStockClear();
+    KeepMessageLineClear();
 }
 
 }  // namespace

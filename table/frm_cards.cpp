@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "table/card_art.h"
+#include "table/layout_sizes.h"
 
 namespace grisk {
 
@@ -12,7 +13,7 @@ FrmCards::FrmCards()
     for (int style = 1; style <= card_art::kRankStyles; ++style)
         for (int rank = 1; rank <= 13; ++rank) {
             vb::Control& img = Image1(15 * (style - 1) + rank);
-            img.setGeometryTw(0, 0, 1065, 1440);
+            img.setGeometryTw(0, 0, kCardWidthTw, kCardHeightTw);
             img.setPicture(card_art::RankCard(style, rank));
         }
 }

@@ -14,6 +14,7 @@
 #include "table/pile_labels.h"
 #include "table/seat_controls.h"
 #include "table/state.h"
+#include "table/table_fit.h"
 #include "table/table_labels.h"
 
 namespace grisk {
@@ -72,6 +73,8 @@ void LayoutCenterArea() {
     for (vb::Control* arrow : {&f.ImgTurn2, &f.ImgTurn1})
         arrow->setLeft(frame.Left() + frame.Width() / 2 - arrow->Width() / 2);
     stock.Move(frame.Left() + 5, frame.Top() + 5);
+    KeepStockClear();
+    KeepMessageLineClear();
 }
 
 void RelayoutCenter() {
@@ -90,7 +93,7 @@ void ComputeVerticalLayout() {
                           (eng.ScreenWidthTw < 13000 ? 184 : 255);
     eng.MainFormHeight = vb::CInt(height);
     f.setHeight(eng.MainFormHeight);
-    eng.MainFormWidth = eng.ScreenWidthTw <= 15360 ? static_cast<int>(eng.ScreenWidthTw) : 16665;
+    eng.MainFormWidth = MainWindowWidthTw();
     RelayoutCenter();
     f.setScaleMode(vb::ScaleMode::Twips);
     f.setWidth(eng.MainFormWidth);
@@ -115,7 +118,8 @@ void SetupCenterPiles() {
     if (eng.NumPlayers == 2) {
         PlacePilePictures();
         PlaceTableLabels();
-        if (eng.ScreenWidthTw < 12001) {
+        // Seat 2's rows follow the anchors: placed from the same threshold.
+        if (eng.ScreenWidthTw < 12288) {
             PlaceTableFrames();
             StackPayOffShapes(StackLast(2), f.Picture1);
             LayoutCenterArea();

@@ -1,5 +1,7 @@
 #include "table/layout_geometry.h"
 
+#include <algorithm>
+
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "platform/vb.h"
@@ -10,6 +12,7 @@
 #include "table/layout_stacks.h"
 #include "table/pile_labels.h"
 #include "table/state.h"
+#include "table/table_fit.h"
 #include "table/table_labels.h"
 
 namespace grisk {
@@ -57,10 +60,7 @@ void largeTableAnchors(int w, int h) {
     tbl.HoldRowLeft = 433;
     tbl.HandRowTop = above ? 405 : 392;
     tbl.HoldRowTop = above ? 290 : 273;
-    if (eng.NumPlayers == 3)
-        tbl.Seat2SideLeft = 250;
-    else
-        tbl.Seat2SideLeft = eng.ScreenWidthTw >= 12288 ? 80 : 63;
+    tbl.Seat2SideLeft = OpponentPayOffLeft(2);
     tbl.Seat2HandLeft = vb::CInt(tbl.Seat2SideLeft + w / 2.0 + 10);
     tbl.SeatHoldTop = above ? 5 + h + 15 : 5 + h;
     tbl.CenterAreaTop = above ? 230 : 213;
@@ -195,6 +195,8 @@ void PlacePilePictures() {
         pile.Move(tbl.HoldRowLeft + k * tbl.PileStep, tbl.HoldRowTop);
         if (f.StackHold.exists(1 + k)) f.StackHold(1 + k).Move(pile.Left() + 5, pile.Top() - 5);
     }
+    KeepHumanRowOnWindow(1, 6);
+    KeepHumanRowOnWindow(7, 10);
 
     PlaceHighlightLabel(vb::CInt(me(7).Top()), vb::CInt(me(7).Left()), 0);
     PlaceHighlightLabel(vb::CInt(f.Picture1(7).Top()), vb::CInt(f.Picture1(7).Left()), 1);
@@ -210,26 +212,40 @@ void PlaceHighlightLabel(int y, int x, int index) {
     f.setScaleMode(vb::ScaleMode::Pixels);
     const bool large = index == 0 || (index == 1 && eng.NumPlayers == 2);
     vb::Control& frame = f.Label3(index);
-    frame.setWidth(large ? 324 : 268);
-    frame.setHeight(large ? 112 : 90);
-    frame.Move(x - 5, y - (large ? 8 : 5));
+    // The frame reaches as far below the piles as designed; above them it
+    // leaves a strip for its caption.
+    const int above = large ? 8 : 5;
+    const int strip = large ? kFrameCaptionStrip : above;
+    const int height = (large ? 112 : 90) - above + strip;
+    int width = large ? kHumanFrameWidth : 268;
+    // A fanned seat's frame is as wide as its hold row, so that it stays
+    // clear of the next seat's.
+    vb::ControlArray& piles = f.seatPictures(index + 1);
+    if (!large && piles.exists(10)) {
+        const int row = vb::CInt(piles(10).rectPx().right() - x + 10);
+        if (row > 0) width = std::min(width, row);
+    }
+    frame.setWidth(width);
+    frame.setHeight(height);
+    frame.Move(x - 5, y - strip);
+    // Over a fanned seat the strip lies under the hand: no caption there.
+    if (index == 1) frame.setCaption(large ? QString::fromLatin1(kSeat2HoldCaption) : QString());
 }
 
 void PlaceTableShapes(vb::ControlArray& cardOwner, int stackIndex) {
     FrmGrisk& f = frmGrisk();
     f.setScaleMode(vb::ScaleMode::Pixels);
-    const int w = tbl.CardWidthPx;
-    const int step = vb::CInt(w / 4.0);
+    // The seat's own cards (always small here) set the fan.
+    const int w = vb::CInt(cardOwner(1).rectPx().width());
+    const SeatFan fan = OpponentFan(w);
     const int base = vb::CInt(cardOwner(1).Left() + w / 2.0 + 10);
-    int outlineOffset = 4;
-    if (cardOwner.Name() == QLatin1String("Picture2")) outlineOffset = 8;
-    if (cardOwner.Name() == QLatin1String("Picture3")) outlineOffset = 12;
+    const int seat = FrmGrisk::seatOf(cardOwner);
 
     int k = 1;
     for (int i = 2; i <= 10; ++i, ++k) {
         vb::Control& pile = cardOwner(i);
         if (i <= 6) {
-            pile.Move(base + k * step, cardOwner(i - 1).Top() + 3);
+            pile.Move(base + k * fan.handStep, cardOwner(i - 1).Top() + 3);
             continue;
         }
         if (i == 7) {
@@ -237,9 +253,9 @@ void PlaceTableShapes(vb::ControlArray& cardOwner, int stackIndex) {
                                                                 : cardOwner(1).Left() - 56;
             pile.Move(stackLeft + 8, tbl.SeatHoldTop);
         } else {
-            pile.Move(cardOwner(i - 1).Left() + w - 6, tbl.SeatHoldTop);
+            pile.Move(cardOwner(i - 1).Left() + fan.holdStep, tbl.SeatHoldTop);
         }
-        const int outline = i - 6 + outlineOffset;
+        const int outline = OutlineIndex(seat, i - 6);
         if (f.StackHold.exists(outline)) f.StackHold(outline).Move(pile.Left() + 4, pile.Top() - 4);
     }
 }

@@ -26,6 +26,12 @@ void PlacePilePictures();
 // Sizes and places hold-row frame Label3(index) for a row whose first pile
 // stands at (x, y).
 void PlaceHighlightLabel(int y, int x, int index);
+// The human's hold-row frame with large and with small cards.
+inline constexpr int kHumanFrameWidth = 324;
+inline constexpr int kHumanSmallFrameWidth = 274;
+// The strip of a captioned hold-row frame above its piles, where its
+// caption shows (a fanned seat's frame has none).
+inline constexpr int kFrameCaptionStrip = 13;
 // Lays out an opponent's pile pictures at a three- or four-player table:
 // the hand fanned from the side pile, the hold row from the pay-off stack
 // whose leftmost shape is stackIndex.

@@ -16,10 +16,12 @@ namespace {
 
 // The record of the seat whose pile array this is; nullptr for the human.
 PlayerRecord* recordOf(const vb::ControlArray& pile) {
-    if (pile.Name() == QLatin1String("Picture1")) return &eng.Player2;
-    if (pile.Name() == QLatin1String("Picture2")) return &eng.Player3;
-    if (pile.Name() == QLatin1String("Picture3")) return &eng.Player4;
-    return nullptr;
+    switch (FrmGrisk::seatOf(pile)) {
+    case 2: return &eng.Player2;
+    case 3: return &eng.Player3;
+    case 4: return &eng.Player4;
+    default: return nullptr;
+    }
 }
 
 // The pay-off slot shows the large back with large cards on a screen of
@@ -59,7 +61,7 @@ void redrawCentrePile(FrmGrisk& f, int c) {
 }  // namespace
 
 void RedrawPlayerPiles(vb::ControlArray& pile, vb::Array<int, 2>& cardSlots) {
-    const bool human = pile.Name() == QLatin1String("Picture7");
+    const bool human = FrmGrisk::seatOf(pile) == 1;
     const PlayerRecord* rec = recordOf(pile);
 
     if (pile.exists(1)) {

@@ -48,8 +48,8 @@ void moveRowsUp() {
             if (f.StackHold.exists(slot - 2)) f.StackHold(slot - 2).setTop(seat2Hold - 5);
         }
     }
-    f.Label3(0).setTop(me(7).Top() - 10);
-    if (eng.NumPlayers == 2) f.Label3(1).setTop(f.Picture1(7).Top() - 10);
+    f.Label3(0).setTop(me(7).Top() - kFrameCaptionStrip);
+    if (eng.NumPlayers == 2) f.Label3(1).setTop(f.Picture1(7).Top() - kFrameCaptionStrip);
 
     StackPayOffShapes(StackLast(1), me);
     if (f.Stack.exists(StackLast(1)))

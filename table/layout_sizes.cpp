@@ -11,6 +11,7 @@
 #include "table/layout_redraw.h"
 #include "table/layout_stacks.h"
 #include "table/state.h"
+#include "table/table_fit.h"
 
 namespace grisk {
 
@@ -19,8 +20,8 @@ namespace {
 void setCardSize(bool small) {
     tbl.CardWidthPx = small ? kSmallCardWidthPx : kCardWidthPx;
     tbl.CardHeightPx = small ? kSmallCardHeightPx : kCardHeightPx;
-    tbl.CardWidthTw = static_cast<int>(screen::PixelsToTwips(tbl.CardWidthPx));
-    tbl.CardHeightTw = static_cast<int>(screen::PixelsToTwips(tbl.CardHeightPx));
+    tbl.CardWidthTw = small ? kSmallCardWidthTw : kCardWidthTw;
+    tbl.CardHeightTw = small ? kSmallCardHeightTw : kCardHeightTw;
 }
 
 void sizeTo(vb::Control& c, double w, double h) {
@@ -69,6 +70,11 @@ void ResizeCards(bool small) {
 
     // The compact row: the hand edge to edge beside the raised pay-off pile,
     // the hold piles 8 pixels apart.
+    // (From the pay-off pile's place in the large row, before that row was
+    // kept on the window.)
+    me(1).setLeft(tbl.HandRowLeft - 1.25 * kCardWidthPx);
+    me(7).setLeft(tbl.HoldRowLeft);
+    f.Label3(0).setLeft(tbl.HoldRowLeft - 5);
     const double base = me(1).Left() + w / 2.0 + 6;
     me(1).setTop(me(1).Top() - h / 3.0);
     me(2).setTop(me(1).Top());
@@ -82,12 +88,15 @@ void ResizeCards(bool small) {
         if (f.StackHold.exists(slot - 6)) f.StackHold(slot - 6).setLeft(me(slot).Left() + 5);
     }
     for (int slot = 2; slot <= 10; ++slot) me(slot).setVisible(true);
-    sizeTo(f.Label3(0), 274, 93);
+    sizeTo(f.Label3(0), kHumanSmallFrameWidth, 93 - 8 + kFrameCaptionStrip);
+    KeepHumanRowOnWindow(1, 6);
+    KeepHumanRowOnWindow(7, 10);
 
     StackPayOffShapes(StackLast(1), me);
     PlaceHoldImage();
     CreatePileHighlightLabels();
     SetupCenterPiles();
+    KeepHumanHandClearOfCentre();
 }
 
 void SizePlayerCards() {

@@ -2,13 +2,19 @@
 // human's and seat 2's pile pictures, the hold-pile frames, the hold image.
 #pragma once
 
+#include "platform/twips.h"
+
 namespace grisk {
 
-// Normal and small cards, in pixels and twips.
+// Normal and small cards, in pixels and twips: the one set of card sizes.
 inline constexpr int kCardWidthPx = 71;
 inline constexpr int kCardHeightPx = 96;
 inline constexpr int kSmallCardWidthPx = 59;
 inline constexpr int kSmallCardHeightPx = 80;
+inline constexpr int kCardWidthTw = kCardWidthPx * screen::kTwipsPerPixel;
+inline constexpr int kCardHeightTw = kCardHeightPx * screen::kTwipsPerPixel;
+inline constexpr int kSmallCardWidthTw = kSmallCardWidthPx * screen::kTwipsPerPixel;
+inline constexpr int kSmallCardHeightTw = kSmallCardHeightPx * screen::kTwipsPerPixel;
 
 // The card size from DisplayMode: below 2 normal, else small.
 void SetCardSize();

@@ -11,13 +11,6 @@ namespace grisk {
 
 namespace {
 
-// The outline offset of a seat's pile array: hold pile p is outline p + k.
-int outlineOffset(const QString& pileName) {
-    if (pileName == QLatin1String("Picture1")) return 4;
-    if (pileName == QLatin1String("Picture2")) return 8;
-    if (pileName == QLatin1String("Picture3")) return 12;
-    return 0;
-}
 
 // Shows or hides the shapes of one seat's range above its stack index. The
 // index is only trusted inside the seat's own range: a seat never dealt
@@ -61,10 +54,14 @@ void SizeStackShapes(int first, int last) {
         }
 }
 
+int OutlineIndex(int seat, int holdPile) { return holdPile + 4 * (seat - 1); }
+
 void ShowPileOutline(const vb::Control& pileCtl, bool show, int holdPile) {
     if (holdPile < 1 || holdPile > 4) return;
     vb::ControlArray& outlines = frmGrisk().StackHold;
-    const int index = holdPile + outlineOffset(pileCtl.Name());
+    const int seat = FrmGrisk::seatOf(pileCtl.Name());
+    if (seat == 0) return;
+    const int index = OutlineIndex(seat, holdPile);
     if (outlines.exists(index)) outlines(index).setVisible(show);
 }
 

@@ -12,6 +12,8 @@ namespace grisk {
 // The first and last stack shape of a seat 1..4 (1..25, 26..50, ...).
 constexpr int StackFirst(int seat) { return 25 * (seat - 1) + 1; }
 constexpr int StackLast(int seat) { return 25 * seat; }
+// The outline behind hold pile 1..4 of seat 1..4.
+int OutlineIndex(int seat, int holdPile);
 // The pixel step between two neighbouring stack shapes.
 inline constexpr double kStackStep = 2.25;
 

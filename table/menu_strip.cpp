@@ -13,6 +13,7 @@
 #include "shell/frm_menu.h"
 #include "shell/menu_commands.h"
 #include "shell/state.h"
+#include "table/skin_empty_piles.h"
 #include "table/state.h"
 
 namespace grisk {
@@ -35,6 +36,7 @@ constexpr TitleRange kTitles[] = {
 
 void showStrip() {
     FrmGrisk& f = frmGrisk();
+    FitMenuStrip();
     f.picPanel.ZOrder(0);
     f.picPanel.setVisible(true);
 }

@@ -7,6 +7,7 @@
 #include "engine/class1.h"
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "table/form_scaling.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "records/state.h"
@@ -92,6 +93,8 @@ FrmHold::FrmHold()
 FrmHold::~FrmHold() = default;
 
 void FrmHold::Form_Load() {
+    // Large system fonts: the window is made a step smaller.
+    if (eng.LargeFonts) ScaleFormToScreen(*this, kScaleByStep, kStepSmaller);
     Picture8(1).setWidth(kSmallW);
     Picture8(1).setHeight(kSmallH);
     Picture8(1).setPicture(ImgHold.Picture());

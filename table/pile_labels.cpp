@@ -6,6 +6,7 @@
 #include "shell/state.h"
 #include "table/frm_pic.h"
 #include "table/state.h"
+#include "table/table_fit.h"
 #include "table/table_labels.h"
 
 namespace grisk {
@@ -20,6 +21,14 @@ QImage board(bool fourPiles) {
     return (fourPiles ? store.imgCenterVM : store.imgCenterHM).Picture();
 }
 
+// The centre piles stand in a row (three piles of a two-player table) or
+// in a block of two columns; the board follows their shape.
+bool pilesInRow(FrmGrisk& f) {
+    for (int c = 1; c <= 3; ++c)
+        if (!f.PicCenter.exists(c)) return eng.NumCenters == 3;
+    return eng.NumCenters == 3 && f.PicCenter(3).topTw() == f.PicCenter(1).topTw();
+}
+
 void centreOver(vb::Control& label, const vb::Control& pile) {
     label.setLeft(pile.Left() + tbl.CardWidthPx / 2.0 - label.Width() / 2);
 }
@@ -30,7 +39,7 @@ void PositionPileLabels() {
     FrmGrisk& f = frmGrisk();
     f.setScaleMode(vb::ScaleMode::Pixels);
     vb::Control& img = f.imgCenter;
-    const bool four = eng.NumCenters == 4;
+    const bool four = !pilesInRow(f);
     img.setPicture(board(four));
     if (!tbl.SmallDisplay) {
         img.setStretch(false);
@@ -68,6 +77,7 @@ void PositionPileLabels() {
     }
     for (int i = 1; i <= eng.NumCenters; ++i)
         if (wild.exists(i)) wild(i).ZOrder(0);
+    KeepMessageLineClear();
 }
 
 }  // namespace grisk

@@ -8,21 +8,17 @@
 #include "table/layout_sizes.h"
 #include "table/layout_stacks.h"
 #include "table/state.h"
+#include "table/table_fit.h"
 
 namespace grisk {
 
 void LoadPlayerControls(vb::ControlArray& pic) {
     FrmGrisk& f = frmGrisk();
     f.setScaleMode(vb::ScaleMode::Pixels);
-    const bool third = pic.Name() == QLatin1String("Picture2");
-    const int seat = third ? 3 : 4;
+    const int seat = FrmGrisk::seatOf(pic);
+    const bool third = seat == 3;
     const int k = seat - 1;  // hold-row frame Label3(k), name label Label9(k + 3)
-    const bool narrow = eng.ScreenWidthTw < 12288;
-    double sideLeft = 0;
-    if (third)
-        sideLeft = eng.NumPlayers == 4 ? (narrow ? 326 : 375) : 580;
-    else
-        sideLeft = narrow ? 590 : 664;
+    const double sideLeft = OpponentPayOffLeft(seat);
     const bool made = third ? tbl.Seat3Loaded : tbl.Seat4Loaded;
 
     vb::Control& side = pic(1);
@@ -54,7 +50,8 @@ void LoadPlayerControls(vb::ControlArray& pic) {
     PlaceHighlightLabel(vb::CInt(pic(7).Top()), vb::CInt(pic(7).Left()), k);
 
     f.setScaleMode(vb::ScaleMode::Pixels);
-    f.Label9(k + 3).setTop(side.Top() + side.Height() + (eng.ScreenWidthTw < 13000 ? -7 : 3));
+    // (The hold rows drop on a screen above 13000 twips: the names with them.)
+    f.Label9(k + 3).setTop(side.Top() + side.Height() + (eng.ScreenWidthTw > 13000 ? 3 : -7));
     side.setVisible(false);
 }
 

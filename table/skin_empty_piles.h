@@ -8,6 +8,9 @@ namespace grisk {
 // (ImgEmpty2 and ImgEmptySm2). The menu strip takes the picture of the menu
 // style, and the rules labels end 8 (skin) or 5 pixels from its right end.
 void SelectEmptyPileImages();
+// Fits the menu strip to the window's width (never wider than its picture)
+// and puts the rules labels at its right end again.
+void FitMenuStrip();
 
 // Makes the choice once when nothing has chosen yet.
 void EnsureEmptyPileImages();

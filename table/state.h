@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/vbarray.h"
+#include "table/layout_sizes.h"
 
 namespace grisk {
 
@@ -21,6 +22,10 @@ struct BitmapBuffer {
 };
 
 struct TableState {
+    // False for a table that nobody looks at (the simulator): DrawCard only
+    // shows the picture control and plays the sound, and a card flight only
+    // notes where it started.
+    bool PaintCards = true;
     // The card being painted (reduced as the drawing goes) and its cell in
     // the face sheet.
     int DrawCardNo = 0;
@@ -32,10 +37,10 @@ struct TableState {
     QImage EmptyPilePictureSmall;
     bool EmptyPilesChosen = false;
 
-    int CardWidthPx = 71;
-    int CardHeightPx = 96;
-    int CardWidthTw = 1065;
-    int CardHeightTw = 1440;
+    int CardWidthPx = kCardWidthPx;
+    int CardHeightPx = kCardHeightPx;
+    int CardWidthTw = kCardWidthTw;
+    int CardHeightTw = kCardHeightTw;
     int PileStep = 80;
     int CardSpacing = 82;
     int CardHalfSpacing = 41;

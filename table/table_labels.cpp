@@ -5,6 +5,7 @@
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "table/state.h"
+#include "table/table_fit.h"
 
 namespace grisk {
 
@@ -58,7 +59,11 @@ void fourCentresLargeTable(FrmGrisk& f) {
         message.setWidth(1.75 * board.Width());
     }
     vb::Control& remark = f.Label9(2);
-    remark.Move(f.Label3(0).Left(), tbl.SeatHoldTop + 86, f.Label3(0).Width() + 50, 80);
+    // (no wider than the window)
+    const double left = f.Label3(0).Left();
+    double width = f.Label3(0).Width() + 50;
+    if (TableRightPx() > left) width = std::min(width, TableRightPx() - left);
+    remark.Move(left, tbl.SeatHoldTop + 86, width, 80);
     f.imgIcon.Move(remark.Left() - f.imgIcon.Width(), remark.Top());
     if (f.PicCenter.exists(4))
         f.cmdDeal.Move(board.Left() + board.Width() + 6, f.PicCenter(4).Top() - f.cmdDeal.Height() - 13);
@@ -78,7 +83,7 @@ void PlaceTableLabels() {
     if (eng.NumPlayers == 2 && tbl.DisplayMode != 2)
         f.Label9(4).setTop(seat2Top + 96);
     else
-        f.Label9(4).setTop(seat2Top + (eng.ScreenWidthTw >= 13000 ? 80 : 70));
+        f.Label9(4).setTop(seat2Top + (eng.ScreenWidthTw > 13000 ? 80 : 70));
 
     vb::Control& remark = f.Label9(2);
     remark.setWidth(f.imgCenter.Width());
@@ -87,6 +92,7 @@ void PlaceTableLabels() {
 
     if (eng.NumCenters != 4) {
         threeCentres(f, wide);
+        KeepMessageLineClear();
         return;
     }
     f.LabelPeek.setTop(446);
@@ -94,6 +100,7 @@ void PlaceTableLabels() {
         fourCentresTwoPlayers(f, wide);
     else
         fourCentresLargeTable(f);
+    KeepMessageLineClear();
 }
 
 }  // namespace grisk

@@ -62,10 +62,19 @@ protected:
         }
         return out;
     }
-    // How often each card number lies in the stock, a pay-off pile, a hand
-    // or a hold pile.
+    // The cards the seats have played to the centre piles and the used pile.
+    static std::vector<int> cardsPlayed() {
+        std::vector<int> out;
+        for (int c = 1; c <= grisk::eng.NumCenters; ++c)
+            for (int k = 1; k <= grisk::eng.CenterCount(c); ++k) out.push_back(grisk::eng.CenterPile(0, c, k));
+        for (int i = 1; i <= grisk::eng.UsedCount; ++i) out.push_back(grisk::eng.Used(0, i));
+        return out;
+    }
+    // How often each card number lies in the stock, a pay-off pile, a hand,
+    // a hold pile, a centre pile or the used pile.
     static std::map<int, int> cardsInPlay() {
         std::map<int, int> seen;
+        for (int n : cardsPlayed()) seen[n] += 1;
         for (int i = 1; i <= grisk::eng.StockCount; ++i) seen[grisk::eng.Deck(0, i)] += 1;
         for (int seat = 1; seat <= grisk::eng.NumPlayers; ++seat) {
             for (int n : payOff(seat)) seen[n] += 1;

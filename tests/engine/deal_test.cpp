@@ -39,7 +39,14 @@ TEST_P(DealCountTest, PayOffPilesHandsAndStock) {
     const int total = 52 * players;
     EXPECT_EQ(eng.StockCount, total - (side + 1) * players) << "after the pay-off piles";
     GoDeal();
-    EXPECT_EQ(eng.StockCount, total - (side + 1) * players - 5 * players) << "after the hands";
+    // The seats that moved before the human may have played hands empty
+    // and taken more cards from the stock.
+    const int afterHands = total - (side + 1) * players - 5 * players;
+    EXPECT_LE(eng.StockCount, afterHands) << "after the hands";
+    std::size_t held = cardsPlayed().size();
+    for (int seat = 1; seat <= players; ++seat) held += cardsHeld(seat).size();
+    EXPECT_EQ(static_cast<int>(held), 5 * players + afterHands - eng.StockCount)
+        << "every card taken from the stock is held, played or discarded";
 
     EXPECT_EQ(eng.SideCount, side + 1);
     EXPECT_EQ(eng.SideShape, 25 - side);
@@ -48,8 +55,7 @@ TEST_P(DealCountTest, PayOffPilesHandsAndStock) {
         ASSERT_EQ(static_cast<int>(pile.size()), side + 1) << "seat " << seat;
         const std::vector<int> s = seatSlots(seat);
         EXPECT_EQ(s[0], pile.back()) << "slot 1 is the pay-off top, seat " << seat;
-        // A seat that moved before the human has discarded one of its five.
-        EXPECT_EQ(cardsHeld(seat).size(), 5u) << "seat " << seat;
+        if (seat == 1) EXPECT_EQ(cardsHeld(seat).size(), 5u);
         if (seat == 1)
             for (int k = 1; k <= 5; ++k) EXPECT_NE(s[static_cast<std::size_t>(k)], 0) << "hand slot " << k + 1;
         if (seat >= 2) {
@@ -99,6 +105,7 @@ TEST_P(DealCountTest, EveryCardOfEveryDeckIsInPlayOnceAndOnlyShownCardsAreSeen) 
         for (int k = 2; k <= 6; ++k) faceUp.insert(eng.PlayerSlots(0, k));
         for (int seat = 2; seat <= players; ++seat)
             for (int n : cardsHeld(seat)) faceUp.insert(n);
+        for (int n : cardsPlayed()) faceUp.insert(n);
         for (int n = 1; n <= 52 * players; ++n)
             EXPECT_EQ(eng.Deck(2, n), faceUp.count(n) ? 1 : 0) << "card " << n;
     }
@@ -263,8 +270,16 @@ TEST_P(AnnounceTest, TheFirstPlayerIsAnnounced) {
     eng.Dragging = 1;  // left over from a drag of the game before
     recs.SoundLevel = 2;  // the toss is heard even with sounds off
     sound::PlayAsync(QString());
-    GoDeal();
-    EXPECT_EQ(f().Label9(2).Caption(), QString::fromLatin1(c.remark));
+    {
+        // A computer seat that moves first clears the remark line with its
+        // discard: the remark stood at the pauses before that.
+        grisk_test::LineWatch remarks(2);
+        GoDeal();
+        if (c.first == 1)
+            EXPECT_EQ(f().Label9(2).Caption(), QString::fromLatin1(c.remark));
+        else
+            EXPECT_GE(remarks.seen(QString::fromLatin1(c.remark)), 1);
+    }
     if (*c.message) {
         EXPECT_EQ(f().Label9(1).Caption(), QString::fromLatin1(c.message));
     }

@@ -237,6 +237,21 @@ TEST_F(StartupTest, ASecondCopyIsRefused) {
     EXPECT_EQ(ExitLeftRuns(), 0);
 }
 
+// A copy that crashed leaves its lock file, but not its lock: the next start
+// goes ahead, and a closed program leaves no lock file behind.
+TEST_F(StartupTest, ALockFileWithoutAHolderDoesNotKeepTheGameOut) {
+    QFile left(SingleInstanceLockPath());
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write("31337\ngrisk\nsomewhere\n");
+    left.close();
+    start();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    EXPECT_FALSE(lockIsFree()) << "the running copy holds the lock";
+    frmGrisk().windowClosed();
+    ReleaseSingleInstanceLock();
+    EXPECT_FALSE(QFile::exists(SingleInstanceLockPath()));
+}
+
 TEST_F(StartupTest, TheGoodbyeReachesEveryOpenConnection) {
     QTcpServer peers;
     ASSERT_TRUE(peers.listen(QHostAddress::LocalHost));

@@ -120,11 +120,18 @@ TEST_F(TurnCycleTest, TheTurnGoesRoundTheTableAndBack) {
 TEST_F(TurnCycleTest, TheOtherSeatsRemarkOnAMissedPayOffCard) {
     midGame(3);
     stackCentre(2, 8, 1);  // the human's pay-off Nine fits
+    // A seat remarks when it holds the card the human missed.
+    for (int seat : {2, 3}) setSeatHand(seat, {Card(2, seat), Card(4, seat), Card(9, seat), Card(11, seat), Card(12, seat)});
     for (PlayerRecord* r : {&eng.Player2, &eng.Player3}) r->RecComments(21) = "You missed one!";
     eng.Player2.CommentFile = eng.Player3.CommentFile = "Default Personality";
     recs.SoundLevel = 0;
-    discard(2, 7);
-    EXPECT_EQ(f().Label9(2).Caption(), "You missed one!");
+    {
+        // The remark stands while the seat pauses after it; the discard clears the line.
+        grisk_test::LineWatch remarks(2);
+        discard(2, 7);
+        EXPECT_GE(remarks.seen(QStringLiteral("You missed one!")), 2) << "the next seat remarks and pauses on it";
+    }
+    EXPECT_EQ(f().Label9(2).Caption(), "  ") << "the last seat's discard clears the line";
     EXPECT_FALSE(eng.HumanMissedMove) << "cleared when the turn is the human's again";
 }
 

@@ -43,6 +43,25 @@ void RunEventsFor(int ms) {
     loop.exec();
 }
 
+LineWatch::LineWatch(int line) {
+    waits::SetPauseScale(1e-6);
+    waits::SetClockForTests([this, line] {
+        captions_.push_back(grisk::frmGrisk().Label9(line).Caption());
+        return now_ += 1;
+    });
+}
+
+LineWatch::~LineWatch() {
+    waits::SetClockForTests(nullptr);
+    waits::SetPauseScale(0);
+}
+
+int LineWatch::seen(const QString& text) const {
+    int n = 0;
+    for (const QString& c : captions_) n += c == text ? 1 : 0;
+    return n;
+}
+
 void GriskTest::SetUp() {
     ResetAll();
     ASSERT_TRUE(dir_.isValid());

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <ostream>
+#include <vector>
 
 #include "platform/vberror.h"
 
@@ -40,6 +41,25 @@ void ResetAll();
 // Runs the events of the main loop for ms milliseconds, as the program's
 // own loop would while the player does nothing.
 void RunEventsFor(int ms);
+
+// What a text line of the table showed at each pause while it lives: the
+// pauses take no time but read the clock, and each look at the clock notes
+// the line's caption. For a line that a later step clears (a remark the
+// discard wipes) but that must have stood meanwhile.
+class LineWatch {
+public:
+    // line: the Label9 element to watch (1 message line, 2 remark line).
+    explicit LineWatch(int line);
+    ~LineWatch();
+    LineWatch(const LineWatch&) = delete;
+    LineWatch& operator=(const LineWatch&) = delete;
+    // How many looks saw the caption text.
+    int seen(const QString& text) const;
+
+private:
+    std::vector<QString> captions_;
+    double now_ = 0;
+};
 
 // The fixture most tests use: a reset state and a temporary folder.
 class GriskTest : public ::testing::Test {

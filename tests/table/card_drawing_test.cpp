@@ -128,7 +128,8 @@ TEST_F(CardTest, EmptyMarksFollowTheSkin) {
     EXPECT_EQ(table().Picture7(8).Drawn(), "empty large");
     recs.SkinOn = true;
     SelectEmptyPileImages();
-    tbl.DisplayMode = 2;
+    // (a small pile picture takes the small mark)
+    table().Picture7(8).setRectPx(QRectF(0, 0, 59, 80));
     DrawCard(table().Picture7, 8, 0, kEmptyMark);
     EXPECT_EQ(table().Picture7(8).Picture(), card_art::EmptyMark(true, true));
     EXPECT_EQ(table().Picture7(8).Drawn(), "empty small");

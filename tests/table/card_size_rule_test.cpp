@@ -79,16 +79,6 @@ TEST_F(SizeRuleTest, EachKindOfPictureFollowsItsOwnRule) {
         {Back, 0, 4, 1, "Picture1", 0, 19200, false, false},
         {Back, 2, 2, 1, "Picture7", 1, 19200, false, false},
         {Back, 0, 2, 1, "Picture1", 1, 9600, true, true},    // the large-fonts rule is for faces
-        // Empty marks: also large everywhere while the human is on turn.
-        {Empty, 0, 2, 2, "Picture1", 7, 19200, false, true},
-        {Empty, 0, 3, 2, "Picture2", 7, 19200, false, false},
-        {Empty, 0, 3, 3, "Picture2", 7, 19200, false, false},
-        {Empty, 1, 3, 1, "Picture2", 7, 19200, false, true},
-        {Empty, 0, 4, 3, "Picture7", 7, 19200, false, true},
-        {Empty, 0, 4, 4, "PicCenter", 1, 19200, false, false},
-        {Empty, 2, 3, 1, "Picture7", 7, 19200, false, false},
-        {Empty, 3, 2, 1, "Picture1", 7, 19200, false, false},
-        {Empty, 0, 2, 1, "Picture1", 7, 9600, true, true},
     };
     MakeSmallCardFiles();
     Targets form;
@@ -108,6 +98,54 @@ TEST_F(SizeRuleTest, EachKindOfPictureFollowsItsOwnRule) {
                                      << (c.largeFonts ? ", large fonts" : "");
         EXPECT_EQ(pic.Picture().size(), c.large ? QSize(71, 96) : QSize(59, 80)) << want.toStdString();
         EXPECT_TRUE(pic.Visible());
+    }
+}
+
+// The empty mark and a rank-only face take the size of the picture they
+// go into, whoever is on turn and whatever the window's scale mode: an
+// opponent's small pile never shows a cropped large mark while the human
+// is on turn, and a large slot shows a large face though its window was
+// left in twips.
+struct OwnSizeCase {
+    What what;
+    int displayMode, players, pturn;
+    const char* target;
+    bool largePicture;
+    vb::ScaleMode windowScale;
+};
+
+TEST_F(SizeRuleTest, EmptyMarksAndRankFacesFollowThePicturesOwnSize) {
+    using S = vb::ScaleMode;
+    const OwnSizeCase cases[] = {
+        {Empty, 0, 3, 1, "Picture2", false, S::Pixels},  // the human on turn: still small
+        {Empty, 1, 4, 1, "Picture3", false, S::Pixels},
+        {Empty, 0, 3, 2, "Picture7", true, S::Pixels},
+        {Empty, 0, 2, 2, "Picture1", true, S::Twips},
+        {Empty, 2, 2, 1, "Picture1", false, S::Pixels},
+        {Empty, 2, 4, 4, "PicCenter", false, S::Twips},
+        {Empty, 0, 4, 4, "PicCenter", true, S::Pixels},
+        {Face, 0, 2, 1, "Picture7", true, S::Twips},  // rank-only deck, window left in twips
+        {Face, 0, 2, 1, "Picture7", true, S::Pixels},
+        {Face, 2, 3, 2, "Picture2", false, S::Twips},
+    };
+    LoadRankCardImages();
+    Targets form;
+    for (const OwnSizeCase& c : cases) {
+        recs.DeckStyle = c.what == Face ? 1 : 6;
+        if (c.what == Face) LoadRankCardImages();
+        tbl.DisplayMode = c.displayMode;
+        eng.NumPlayers = c.players;
+        eng.Pturn = c.pturn;
+        vb::Control& pic = form[c.target](7);
+        form.setScaleMode(vb::ScaleMode::Pixels);
+        pic.setWidth(c.largePicture ? 71 : 59);
+        pic.setHeight(c.largePicture ? 96 : 80);
+        form.setScaleMode(c.windowScale);
+        DrawCard(form[c.target], 7, c.what == Face ? 9 : 0, c.what == Empty ? kEmptyMark : 0);
+        EXPECT_EQ(pic.Drawn(), whatText(c.what) + (c.largePicture ? " large" : " small"))
+            << c.target << " mode " << c.displayMode << ", " << c.players << " players, seat " << c.pturn
+            << " on turn, window in " << (c.windowScale == S::Twips ? "twips" : "pixels");
+        EXPECT_EQ(pic.Picture().size(), c.largePicture ? QSize(71, 96) : QSize(59, 80));
     }
 }
 

@@ -38,7 +38,8 @@ TEST_F(DisplaySizeTest, MakingTheTableLargeAgainPutsTheWindowInTheCorner) {
     EXPECT_EQ(tbl.DisplayMode, 0);
     EXPECT_DOUBLE_EQ(f().Left(), 0);
     EXPECT_DOUBLE_EQ(f().Top(), 0);
-    EXPECT_EQ(tbl.CardHalfSpacing, 41);
+    EXPECT_EQ(tbl.CardSpacing, 102);
+    EXPECT_EQ(tbl.CardHalfSpacing, 51);
 }
 
 TEST_F(DisplaySizeTest, ASizeChangeSetsTheRemarkFontAndOnANarrowScreenTheRules) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/frm_grisk.h"
+#include "engine/state.h"
 #include "platform/controls.h"
 #include "platform/twips.h"
 #include "records/state.h"
@@ -21,6 +22,7 @@ namespace {
 class FormSkinTest : public grisk_test::GriskTest {
 protected:
     void TearDown() override {
+        ReleaseFrmHold();
         ReleaseFrmGrisk();
         ReleaseCardPictureStores();
     }
@@ -104,6 +106,15 @@ TEST_F(FormSkinTest, OnlyThePileInformationWindowsControlsTakeTheSkinsColour) {
     hold.Load();
     EXPECT_EQ(hold.lblHold.BackColor(), kPlainControlColor);
     EXPECT_TRUE(hold.Line2.exists(3));
+    hold.Unload(1);
+}
+
+TEST_F(FormSkinTest, WithLargeFontsThePileInformationWindowOpensAStepSmaller) {
+    const double designed = FrmHold().Height();
+    eng.LargeFonts = true;
+    FrmHold& hold = frmHold();  // loaded on first use
+    ASSERT_TRUE(hold.isLoaded());
+    EXPECT_NEAR(hold.Height(), designed * 0.8, 0.01);
     hold.Unload(1);
 }
 

@@ -79,7 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
         AnchorCase{2, 4, 59, 15360, 400, 400, 279, 480, 246, 6, 320, 86, 153, 225},
         // Three players: seat 2 at 250 whatever the screen; rows lower above
         // 13000 twips.
-        AnchorCase{3, 3, 71, 9600, 392, 433, 273, 433, 250, 5, 296, 101, 213, 126},
+        // (On a screen of 640 pixels seat 3 moves left to lie whole on the
+        // window, and seat 2 the least that keeps it clear of seat 3.)
+        AnchorCase{3, 3, 71, 9600, 392, 433, 273, 433, 224, 5, 270, 101, 213, 126},
         AnchorCase{3, 4, 71, 13000, 392, 433, 273, 433, 250, 5, 296, 101, 213, 126},
         AnchorCase{3, 4, 71, 15360, 405, 433, 290, 433, 250, 5, 296, 116, 230, 126},
         AnchorCase{3, 3, 59, 13001, 405, 433, 290, 433, 250, 5, 290, 100, 230, 126},

@@ -175,11 +175,17 @@ TEST_F(CentreTest, AMissingFourthPileIsPassedOver) {
 
 TEST_F(CentreTest, HoldRowFramesAndTheFanOfALargerTable) {
     buildTable(3, 3, 0, 15360);
-    // Seat 2's frame is small at a larger table, the human's large.
-    EXPECT_EQ(pixelRect(f().Label3(0)).size(), QSizeF(324, 112));
-    EXPECT_EQ(pixelRect(f().Label3(1)).size(), QSizeF(268, 90));
+    // Seat 2's frame is small at a larger table and as wide as its hold row
+    // (5 pixels round it), without a caption: the fanned hand covers the
+    // strip above the piles. The human's is large, with a strip for its
+    // caption above the piles and reaching as far below them as designed.
+    const QRectF seat2Row = pixelRect(f().Picture1(7)).united(pixelRect(f().Picture1(10)));
+    EXPECT_EQ(pixelRect(f().Label3(1)).size(), QSizeF(seat2Row.width() + 10, 90));
     EXPECT_DOUBLE_EQ(pixelRect(f().Label3(1)).top(), pixelRect(f().Picture1(7)).top() - 5);
-    EXPECT_DOUBLE_EQ(pixelRect(f().Label3(0)).top(), pixelRect(f().Picture7(7)).top() - 8);
+    EXPECT_TRUE(f().Label3(1).Caption().isEmpty());
+    const double holdTop = pixelRect(f().Picture7(7)).top();
+    EXPECT_EQ(pixelRect(f().Label3(0)), QRectF(pixelRect(f().Picture7(7)).left() - 5, holdTop - grisk::kFrameCaptionStrip,
+                                               324, 112 - 8 + grisk::kFrameCaptionStrip));
 
     // The fan with small cards: hand 15 apart and 3 lower each, hold piles
     // 53 apart (overlapping by 6), the first 8 right of the stack's end.

@@ -15,6 +15,7 @@
 #include "table/card_store.h"
 #include "table/layout.h"
 #include "table/state.h"
+#include "table/table_start.h"
 
 namespace grisk_test {
 
@@ -52,19 +53,11 @@ protected:
         grisk::eng.OppSideShape = 99;
     }
 
-    // A whole table: the counts set, laid out by SetPlayerCount, then the
-    // display mode reached as start-up reaches it.
+    // A whole table laid out as start-up lays it out, for the counts, the
+    // stored display mode and the screen width.
     void buildTable(int players, int centres, int mode = 0, double widthTw = 15360) {
         grisk::eng.ScreenWidthTw = widthTw;
-        grisk::eng.NumPlayers = players;
-        grisk::eng.NumCenters = centres;
-        grisk::eng.TotalCards = 52 * players;
-        grisk::tbl.DisplayMode = 0;
-        loadStartControls();
-        grisk::SetPlayerCount(players, centres);
-        grisk::ComputeVerticalLayout();
-        if (mode == 1) grisk::ChangeDisplayMode(0);
-        if (mode >= 2) grisk::ChangeDisplayMode(1);
+        grisk::LayOutTableAsStartUp(players, centres, mode);
         f().setScaleMode(vb::ScaleMode::Pixels);
     }
 };

@@ -41,11 +41,12 @@ TEST_F(RowsTest, RowsGoUpAndComeBackAtEveryTable) {
         EXPECT_EQ(f().scaleMode(), vb::ScaleMode::Twips);
         expectRowsAt(hand - c.lift, hold - c.lift);
         EXPECT_EQ(tbl.HandRowTop, hand) << "the anchors stay";
-        EXPECT_DOUBLE_EQ(pixelRect(f().Label3(0)).top(), hold - c.lift - 10);
+        // The frames keep the strip for their captions above the piles.
+        EXPECT_DOUBLE_EQ(pixelRect(f().Label3(0)).top(), hold - c.lift - grisk::kFrameCaptionStrip);
         if (c.players == 2) {
             for (int s = 7; s <= 10; ++s) EXPECT_DOUBLE_EQ(pixelRect(f().Picture1(s)).top(), seat2Hold - 10);
             EXPECT_DOUBLE_EQ(pixelRect(f().StackHold(5)).top(), seat2Hold - 15);
-            EXPECT_DOUBLE_EQ(pixelRect(f().Label3(1)).top(), seat2Hold - 20);
+            EXPECT_DOUBLE_EQ(pixelRect(f().Label3(1)).top(), seat2Hold - 10 - grisk::kFrameCaptionStrip);
         }
         if (c.players == 2 && c.centres == 4) {
             EXPECT_EQ(tbl.CenterAreaTop, 128 - 10 + 10);
@@ -99,7 +100,7 @@ TEST_F(RowsTest, SmallCardsAtALargerTableMakeACompactRow) {
     }
     for (int s = 8; s <= 10; ++s)
         EXPECT_DOUBLE_EQ(pixelRect(f().Picture7(s)).left() - pixelRect(f().Picture7(s - 1)).left(), 59 + 8);
-    EXPECT_EQ(pixelRect(f().Label3(0)).size(), QSizeF(274, 93));
+    EXPECT_EQ(pixelRect(f().Label3(0)).size(), QSizeF(274, 93 - 8 + grisk::kFrameCaptionStrip));
 }
 
 }  // namespace

@@ -1,12 +1,19 @@
-// Whole tables for every player count, number of centre piles, display mode
-// and the screen widths where the layout changes: no seat's piles overlap
-// another's or the centre's, and the card sizes are the ones each seat uses.
+// Whole tables as the player sees them, for every player count, number of
+// centre piles, display mode and the screen widths where the layout changes:
+// every pile, label and button lies inside the window; no seat's piles meet
+// another seat's or the centre's, and within a seat only the designed fans
+// overlap; the message line, the name labels and the hold-row captions are
+// clear of the piles; each seat shows its card size.
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 #include "layout_fixture.h"
+#include "platform/formwindow.h"
+#include "table/table_fit.h"
+#include "table/table_geometry.h"
 
 namespace {
 
@@ -23,50 +30,123 @@ std::ostream& operator<<(std::ostream& os, const TableCase& c) {
               << c.widthTw << " twips";
 }
 
-struct Group {
+std::string where(const QRectF& r) {
+    std::ostringstream os;
+    os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+    return os.str();
+}
+
+struct Pile {
     std::string name;
-    std::vector<QRectF> rects;
+    int seat;  // 0 the centre
+    int slot;  // 1..10 for a seat's pile, 0 the stock, 1..4 a centre pile
+    QRectF rect;
 };
 
 class WholeTableTest : public grisk_test::LayoutTest, public ::testing::WithParamInterface<TableCase> {
 protected:
-    // Each seat's ten piles are one group (a seat's own fanned hand and
-    // hold piles may overlap); every centre pile and the stock are groups
-    // of their own.
-    std::vector<Group> groups() {
-        std::vector<Group> out;
-        for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
-            Group g{"seat " + std::to_string(seat), {}};
-            for (int i = 1; i <= 10; ++i) g.rects.push_back(pixelRect(f().seatPictures(seat)(i)));
-            out.push_back(g);
-        }
-        for (int c = 1; c <= eng.NumCenters; ++c)
-            out.push_back({"centre pile " + std::to_string(c), {pixelRect(f().PicCenter(c))}});
-        out.push_back({"stock", {pixelRect(f().PicCenter(0))}});
+    void SetUp() override {
+        grisk_test::LayoutTest::SetUp();
+        const TableCase& c = GetParam();
+        buildTable(c.players, c.centres, c.mode, c.widthTw);
+        // As dealt: every pile of every seat shows.
+        for (int seat = 1; seat <= eng.NumPlayers; ++seat)
+            for (int i = 1; i <= 10; ++i) f().seatPictures(seat)(i).setVisible(true);
+        f().cmdDeal.setVisible(true);
+    }
+
+    std::vector<Pile> piles() {
+        std::vector<Pile> out;
+        for (int seat = 1; seat <= eng.NumPlayers; ++seat)
+            for (int i = 1; i <= 10; ++i)
+                out.push_back({"seat " + std::to_string(seat) + " slot " + std::to_string(i), seat, i,
+                               pixelRect(f().seatPictures(seat)(i))});
+        for (int c = 0; c <= eng.NumCenters; ++c)
+            out.push_back({c == 0 ? "stock" : "centre pile " + std::to_string(c), 0, c, pixelRect(f().PicCenter(c))});
         return out;
+    }
+
+    // The fanned rows of a seat at a three- or four-player table: its hand
+    // fans out from the pay-off pile, and neighbouring hold piles overlap by
+    // six pixels.
+    static bool designedOverlap(const Pile& a, const Pile& b) {
+        if (a.seat != b.seat || a.seat < 2 || eng.NumPlayers == 2) return false;
+        if (a.slot <= 6 && b.slot <= 6) return true;
+        if (a.slot >= 7 && b.slot >= 7 && std::abs(a.slot - b.slot) == 1) {
+            const int w = static_cast<int>(a.rect.width());
+            return a.rect.intersected(b.rect).width() <= w - grisk::OpponentFan(w).holdStep;
+        }
+        return false;
     }
 };
 
-class CardSizeTest : public WholeTableTest {};
+TEST_P(WholeTableTest, EveryPileLabelAndButtonLiesInsideTheWindow) {
+    const QRectF inner = grisk::TableInnerRect();
+    for (const grisk::PlacedControl& c : grisk::VisibleTableControls()) {
+        if (c.rect.isEmpty()) continue;  // nothing shows
+        EXPECT_TRUE(inner.contains(c.rect)) << c.name.toStdString() << "(" << c.index << ") at " << where(c.rect)
+                                            << " outside the window's " << where(inner);
+    }
+}
 
-TEST_P(WholeTableTest, PilesOfDifferentSeatsAndTheCentreNeverOverlap) {
-    const TableCase& c = GetParam();
-    buildTable(c.players, c.centres, c.mode, c.widthTw);
-    const std::vector<Group> all = groups();
+TEST_P(WholeTableTest, PilesMeetOnlyInTheirDesignedFans) {
+    const std::vector<Pile> all = piles();
     for (std::size_t a = 0; a < all.size(); ++a)
         for (std::size_t b = a + 1; b < all.size(); ++b)
-            for (const QRectF& ra : all[a].rects)
-                for (const QRectF& rb : all[b].rects)
-                    EXPECT_FALSE(ra.intersects(rb))
-                        << all[a].name << " " << ra.x() << "," << ra.y() << " meets " << all[b].name << " "
-                        << rb.x() << "," << rb.y();
+            if (all[a].rect.intersects(all[b].rect) && !designedOverlap(all[a], all[b]))
+                ADD_FAILURE() << all[a].name << " at " << where(all[a].rect) << " meets " << all[b].name << " at "
+                              << where(all[b].rect);
 }
+
+TEST_P(WholeTableTest, EachHoldRowFrameSurroundsItsPiles) {
+    for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+        const QRectF frame = pixelRect(f().Label3(seat - 1));
+        for (int i = 7; i <= 10; ++i) {
+            const QRectF pile = pixelRect(f().seatPictures(seat)(i));
+            EXPECT_TRUE(frame.contains(pile)) << "seat " << seat << "'s frame at " << where(frame) << " leaves slot " << i
+                                              << " at " << where(pile);
+        }
+    }
+}
+
+// What the player reads: the message line's texts, the players' names and
+// the hold-row captions, each where its text shows.
+TEST_P(WholeTableTest, MessageLineNamesAndCaptionsAreClearOfThePiles) {
+    std::vector<std::pair<std::string, QRectF>> texts;
+    vb::Control& message = f().Label9(1);
+    for (const char* line : {"\n\n     It's your turn...", "Please stop --\n     It's NOT your turn!"}) {
+        message.setCaption(QString::fromLatin1(line));
+        texts.push_back({"the message line", vb::CaptionRectPx(message)});
+    }
+    const char* const names[] = {"Ottilie", "Grisk", "Varnok", "Mirabel"};
+    std::vector<QRectF> frames;
+    for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+        vb::Control& name = f().Label9(seat + 2);
+        name.setCaption(QString::fromLatin1(names[seat - 1]));
+        texts.push_back({"the name of seat " + std::to_string(seat), vb::CaptionRectPx(name)});
+        vb::Control& frame = f().Label3(seat - 1);
+        if (!frame.Caption().isEmpty())
+            texts.push_back({"the hold-row caption of seat " + std::to_string(seat), vb::CaptionRectPx(frame)});
+        frames.push_back(frame.rectPx());
+    }
+    for (const auto& [name, rect] : texts) {
+        for (const Pile& p : piles())
+            EXPECT_FALSE(rect.intersects(p.rect))
+                << name << " at " << where(rect) << " meets " << p.name << " at " << where(p.rect);
+        if (name.rfind("the name", 0) == 0)
+            for (const QRectF& frame : frames)
+                EXPECT_FALSE(rect.intersects(frame)) << name << " at " << where(rect) << " meets the hold frame at "
+                                                     << where(frame);
+    }
+}
+
+class CardSizeTest : public WholeTableTest {};
 
 TEST_P(CardSizeTest, EachSeatShowsItsCardSize) {
     const TableCase& c = GetParam();
-    buildTable(c.players, c.centres, c.mode, c.widthTw);
     const QSizeF large(71, 96), small(59, 80);
-    const QSizeF mine = c.mode >= 2 ? small : large;
+    const bool smallTable = c.mode >= 2 || c.widthTw < 10000;
+    const QSizeF mine = smallTable ? small : large;
     for (int i = 1; i <= 10; ++i) {
         EXPECT_EQ(pixelRect(f().Picture7(i)).size(), mine) << "human slot " << i;
         for (int seat = 2; seat <= c.players; ++seat) {
@@ -74,10 +154,7 @@ TEST_P(CardSizeTest, EachSeatShowsItsCardSize) {
             EXPECT_EQ(pixelRect(f().seatPictures(seat)(i)).size(), theirs) << "seat " << seat << " slot " << i;
         }
     }
-    // (A two-player table goes small by scaling the whole window.)
-    if (c.players > 2 || c.mode < 2) {
-        for (int p = 1; p <= c.centres; ++p) EXPECT_EQ(pixelRect(f().PicCenter(p)).size(), mine) << "centre " << p;
-    }
+    for (int p = 1; p <= c.centres; ++p) EXPECT_EQ(pixelRect(f().PicCenter(p)).size(), mine) << "centre " << p;
     EXPECT_TRUE(f().PicCenter.exists(4) == (c.centres == 4 || c.players > 2));
     if (c.centres == 3 && f().PicCenter.exists(4)) {
         EXPECT_FALSE(f().PicCenter(4).Visible());
@@ -86,24 +163,27 @@ TEST_P(CardSizeTest, EachSeatShowsItsCardSize) {
     EXPECT_EQ(tbl.Seat4Loaded, c.players == 4);
 }
 
-std::vector<TableCase> tables(std::initializer_list<int> widths) {
+// 640 pixels (small cards only, as start-up forces), 800, one twip past
+// it, 1024, the widths where the anchors change, 1280 and beyond.
+std::vector<TableCase> tables() {
     std::vector<TableCase> out;
     for (int players : {2, 3, 4})
         for (int centres : {3, 4})
-            for (int mode : {0, 1, 2})
-                for (int width : widths) out.push_back({players, centres, mode, width});
+            for (int mode : {0, 1, 2, 3}) {
+                if (mode >= 2) out.push_back({players, centres, mode, 9600});
+                for (int width : {12000, 12001, 12288, 13000, 13800, 15360, 19200, 28800})
+                    out.push_back({players, centres, mode, width});
+            }
     return out;
 }
 
-// The screens of 640, 800, 1024 and 1280 pixels. Between 12001 and 12999
-// twips the screen already counts as wide (the stock goes under the avatar)
-// while the window is still too narrow for it: there the stock meets a hold
-// row, as the anchors place them.
-INSTANTIATE_TEST_SUITE_P(Tables, WholeTableTest,
-                         ::testing::ValuesIn(tables({9600, 12000, 15360, 19200})));
+std::string caseName(const ::testing::TestParamInfo<TableCase>& info) {
+    const TableCase& c = info.param;
+    return "p" + std::to_string(c.players) + "c" + std::to_string(c.centres) + "m" + std::to_string(c.mode) + "w" +
+           std::to_string(c.widthTw);
+}
 
-
-INSTANTIATE_TEST_SUITE_P(Tables, CardSizeTest,
-                         ::testing::ValuesIn(tables({9600, 12000, 12001, 12288, 13000, 13001, 15360})));
+INSTANTIATE_TEST_SUITE_P(Tables, WholeTableTest, ::testing::ValuesIn(tables()), caseName);
+INSTANTIATE_TEST_SUITE_P(Tables, CardSizeTest, ::testing::ValuesIn(tables()), caseName);
 
 }  // namespace

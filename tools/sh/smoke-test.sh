@@ -8,7 +8,10 @@
 # and no instance lock behind. A copy started while one runs is refused and
 # exits with 1.
 #
-#   smoke-test.sh GRISK GRISK_SETUP
+#   smoke-test.sh GRISK GRISK_SETUP GRISK_SNAPSHOT
+#
+# The piles are found where grisk-snapshot --geometry says the table of
+# this screen puts them (the snapshot lays the table out as start-up does).
 #
 # The known player then deals a game, plays the cards that fit, ends the
 # turn on a hold pile and sees the computer seat's turn come back. Later
@@ -17,6 +20,7 @@ set -euo pipefail
 
 grisk=$(realpath "$1")
 grisk_setup=$(realpath "$2")
+grisk_snapshot=$(realpath "$3")
 
 # Generous limits: a sanitizer build on a loaded two-core machine is slow.
 readonly start_timeout=180  # seconds until a window shows
@@ -242,15 +246,48 @@ expect_second_copy_refused() {
 
 # ---- a turn at the table -------------------------------------------------------
 
-# Places on the table in pixels of the main window's inner area, as the
-# table is laid out for two players on this screen.
+# Places on the table in pixels of the main window's inner area, as
+# grisk-snapshot lays the table out for two players on this screen (1280
+# pixels, 19200 twips). The Deal button is hidden on a dealt table: its
+# place is the one the layout gives it before the first deal.
 readonly deal_button=(351 354)
-readonly pay_off=(346 448)
-hand_place() { echo $((435 + 80 * ($1 - 2))) 448; }  # places 2..6
-hold_pile() { echo $((515 + 80 * ($1 - 1))) 327; }   # piles 1..4
-readonly hand_place_2_area=71x96+400+400
-readonly hold_pile_1_area=72x97+479+278
-readonly seat2_hold_area=324x111+475+120
+geometry_file=""
+
+table_geometry() {
+    geometry_file="$work/table.json"
+    QT_QPA_PLATFORM=offscreen "$grisk_snapshot" --players 2 --centres 3 --mode 0 --screen-width 19200 \
+        --seed 1 --out "$work/table.png" --geometry "$geometry_file" >"$work/snapshot.log" 2>&1 ||
+        fail "grisk-snapshot failed: $(cat "$work/snapshot.log")"
+}
+
+# The rectangle of a control as "x y width height".
+control_rect() {
+    python3 - "$geometry_file" "$1" "$2" <<'PY'
+import json, sys
+path, name, index = sys.argv[1], sys.argv[2], int(sys.argv[3])
+for c in json.load(open(path))["controls"]:
+    if c["name"] == name and c["index"] == index:
+        print(c["x"], c["y"], c["width"], c["height"])
+        break
+else:
+    sys.exit("no control %s(%d)" % (name, index))
+PY
+}
+
+# The centre of a control, and its area (grown by a pixel for the frame).
+control_centre() {
+    local r
+    r=($(control_rect "$1" "$2")) || fail "the table has no $1($2)"
+    echo $((r[0] + r[2] / 2)) $((r[1] + r[3] / 2))
+}
+control_area() {
+    local r
+    r=($(control_rect "$1" "$2")) || fail "the table has no $1($2)"
+    echo "$((r[2] + ${3:-0}))x$((r[3] + ${3:-0}))+$((r[0]))+$((r[1]))"
+}
+
+hand_place() { control_centre Picture7 "$1"; }          # places 2..6
+hold_pile() { control_centre Picture7 $((6 + $1)); }    # piles 1..4
 
 # A checksum of what an area of the window shows.
 area() { import -window "$1" -crop "$2" +repage png:- 2>/dev/null | md5sum; }
@@ -304,6 +341,11 @@ play_a_turn() {
     [ -z "$tip" ] || wmctrl -ic "$tip"
     win=$(wait_window '^Grisk and Varnok$')
     xdotool windowactivate --sync "$win" 2>/dev/null || true
+    local pay_off hand_place_2_area hold_pile_1_area seat2_hold_area
+    pay_off=($(control_centre Picture7 1))
+    hand_place_2_area=$(control_area Picture7 2)
+    hold_pile_1_area=$(control_area Picture7 7 1)
+    seat2_hold_area=$(control_area Label3 1)
     before=$(area "$win" "$hand_place_2_area")
     click_at "$win" "${deal_button[@]}"
     area_changes "$win" "$hand_place_2_area" "$before" 60 || fail "the Deal button dealt no hand"
@@ -340,6 +382,7 @@ close_main_window() {
 main() {
     start_screen
     make_user_tree
+    table_geometry
 
     log "first start: a new player"
     start_grisk

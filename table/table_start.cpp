@@ -1,0 +1,99 @@
+#include "table/table_start.h"
+
+#include "engine/frm_grisk.h"
+#include "engine/startup.h"
+#include "engine/state.h"
+#include "platform/vb.h"
+#include "shell/state.h"
+#include "table/avatar.h"
+#include "table/display_size.h"
+#include "table/layout_centre.h"
+#include "table/layout_redraw.h"
+#include "table/layout_reset.h"
+#include "table/layout_sizes.h"
+#include "table/layout_stacks.h"
+#include "table/pile_labels.h"
+#include "table/state.h"
+#include "table/table_fit.h"
+
+namespace grisk {
+
+namespace {
+// Below this width large cards do not fit: the table is always small.
+constexpr double kSmallScreenTw = 10000;
+}  // namespace
+
+void LayOutFirstTable() {
+    const int mode = tbl.DisplayMode;
+    tbl.DisplayMode = 0;
+    SetPlayerCount(eng.NumPlayers, eng.NumCenters);
+    tbl.DisplayMode = mode;
+    ShowOpponentNames();
+    SetHoldImagePicture();
+    PositionPileLabels();
+}
+
+void ApplyStartDisplayMode() {
+    FrmGrisk& f = frmGrisk();
+    if (tbl.DisplayMode < 2 && eng.ScreenWidthTw < kSmallScreenTw) {
+        tbl.SmallDisplay = true;
+        tbl.DisplayMode = 2;
+        DisableDisplayMenuForSmallScreen();
+        for (int panel : {1, 4, 5, 8}) f.StatusBar1.Panels(panel).MinWidth = 700;
+        f.StatusBar1.Panels(5).Text = QStringLiteral("Grisk:");
+    }
+    eng.OppSideShape = 99;
+
+    switch (tbl.DisplayMode) {
+    case 1:
+        tbl.DisplayMode = 0;
+        cmd.FormLoading = false;
+        ChangeDisplayMode(0);
+        break;
+    case 2:
+        ChangeDisplayMode(1);
+        tbl.CardSpacing = vb::CInt(82 * 0.8);
+        break;
+    case 3:
+        tbl.DisplayMode = 0;
+        ChangeDisplayMode(0);
+        ChangeDisplayMode(1);
+        tbl.CardSpacing = vb::CInt(82 * 0.8);
+        break;
+    default: break;
+    }
+
+    f.setScaleMode(vb::ScaleMode::Twips);
+    if (eng.NumPlayers == 2) RelayoutCenter();
+    cmd.FormLoading = false;
+    RedrawTable();
+}
+
+void PlaceStockOnShownTable() {
+    FrmGrisk& f = frmGrisk();
+    f.PicCenter(0).setVisible(true);
+    f.setScaleMode(vb::ScaleMode::Pixels);
+    if (eng.ScreenWidthTw > 12000) LayoutCenterArea();
+    KeepStockClear();
+    KeepMessageLineClear();
+}
+
+void LayOutTableAsStartUp(int players, int centres, int storedMode) {
+    LoadPilePictures();
+    cmd.FormLoading = true;
+    eng.NumPlayers = players;
+    eng.NumCenters = centres;
+    eng.TotalCards = 52 * players;
+    tbl.DisplayMode = storedMode;
+    CreateStackShapes();
+    CreatePileOutlines();
+    LayOutFirstTable();
+    // The first start: no placement is stored, the window is sized for
+    // the table.
+    ComputeVerticalLayout();
+    ApplyStartDisplayMode();
+    ShowAvatar(eng.Player2.Avatar);
+    PlaceStockOnShownTable();
+}
+
+}  // namespace grisk

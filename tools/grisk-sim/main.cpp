@@ -1,0 +1,143 @@
+// grisk-sim: plays whole games headless through the real engine and the
+// computer opponent, every pause at zero, and checks the table after every
+// turn.
+//
+//   grisk-sim [--games N] [--players 2..4] [--level average|clever|ruthless]
+//             [--seed S] [--centres 3|4] [--side 9|14|19|25] [--forced 0..7]
+//             [--no-wild-ace] [--decks-separate] [--trace FILE]
+//
+// Seat 1 is a greedy player that goes through the human's own procedures
+// (the centre rule, the play, the end of the turn); seats 2..4 are the
+// computer at the chosen level. --side is the house rule's pay-off setting
+// (the pile is dealt with one card more). Game g is seeded with S + g - 1. The last
+// line sums the run up:
+//   games=N finished=F stalemates=S violations=V hung=H seat1_wins=W
+//   turns_mean=T games_per_s=G comp_turn_us_mean=M comp_turn_us_max=X
+// The exit status is 1 when a check failed or a game hung.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "engine/state.h"
+#include "platform/controls.h"
+#include "platform/eventwait.h"
+#include "platform/msgbox.h"
+#include "sim_game.h"
+
+using namespace grisk;
+
+namespace {
+
+const char* const kUsage =
+    "usage: grisk-sim [--games N] [--players 2..4] [--level average|clever|ruthless] [--seed S]\n"
+    "                 [--centres 3|4] [--side 9|14|19|25] [--forced 0..7] [--no-wild-ace]\n"
+    "                 [--decks-separate] [--trace FILE]\n";
+
+struct Options {
+    int games = 100;
+    quint64 seed = 1;
+    sim::Rules rules;
+    QString trace;
+};
+
+[[noreturn]] void usage(const QString& problem) {
+    if (!problem.isEmpty()) std::fprintf(stderr, "grisk-sim: %s\n", qPrintable(problem));
+    std::fputs(kUsage, stderr);
+    std::exit(2);
+}
+
+long long number(const QCommandLineParser& p, const QString& name, long long lo, long long hi, long long fallback) {
+    if (!p.isSet(name)) return fallback;
+    bool ok = false;
+    const long long v = p.value(name).toLongLong(&ok);
+    if (!ok || v < lo || v > hi)
+        usage(QStringLiteral("--%1 must be a whole number from %2 to %3").arg(name).arg(lo).arg(hi));
+    return v;
+}
+
+Options parse(const QApplication& app) {
+    QCommandLineParser p;
+    for (const char* name : {"games", "players", "level", "seed", "centres", "side", "forced", "trace"})
+        p.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    for (const char* flag : {"no-wild-ace", "decks-separate"}) p.addOption(QCommandLineOption(QString::fromLatin1(flag)));
+    p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    if (!p.parse(app.arguments())) usage(p.errorText());
+    if (p.isSet(QStringLiteral("help"))) usage(QString());
+    if (!p.positionalArguments().isEmpty()) usage(QStringLiteral("unexpected argument"));
+    Options o;
+    o.games = static_cast<int>(number(p, QStringLiteral("games"), 1, 100000000, o.games));
+    o.seed = static_cast<quint64>(number(p, QStringLiteral("seed"), 0, 4294967295LL, 1));
+    o.rules.players = static_cast<int>(number(p, QStringLiteral("players"), 2, 4, 2));
+    o.rules.centres = static_cast<int>(number(p, QStringLiteral("centres"), 3, 4, 0));
+    o.rules.side = static_cast<int>(number(p, QStringLiteral("side"), 9, 25, 19));
+    if (!QList<int>{9, 14, 19, 25}.contains(o.rules.side)) usage(QStringLiteral("--side must be 9, 14, 19 or 25"));
+    o.rules.forced = static_cast<int>(number(p, QStringLiteral("forced"), 0, 7, 0));
+    o.rules.noWildAce = p.isSet(QStringLiteral("no-wild-ace"));
+    o.rules.decksSeparate = p.isSet(QStringLiteral("decks-separate"));
+    const QString level = p.value(QStringLiteral("level")).toLower();
+    if (level.isEmpty() || level == QStringLiteral("average"))
+        o.rules.level = 0;
+    else if (level == QStringLiteral("clever"))
+        o.rules.level = 1;
+    else if (level == QStringLiteral("ruthless"))
+        o.rules.level = 2;
+    else
+        usage(QStringLiteral("--level must be average, clever or ruthless"));
+    o.trace = p.value(QStringLiteral("trace"));
+    return o;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const Options o = parse(app);
+
+    QTemporaryDir data;
+    if (!data.isValid()) {
+        std::fprintf(stderr, "grisk-sim: no temporary folder\n");
+        return 2;
+    }
+    std::FILE* trace = nullptr;
+    if (!o.trace.isEmpty()) {
+        trace = std::fopen(qPrintable(o.trace), "w");
+        if (!trace) {
+            std::fprintf(stderr, "grisk-sim: cannot write %s\n", qPrintable(o.trace));
+            return 2;
+        }
+    }
+    vb::forms::setScreenWindows(false);
+    vb::msgbox_script::enable();
+    waits::SetPauseScale(0);
+    ResetAllState();
+    eng.DataFolder = data.path() + "/";
+    eng.UserFolder = data.path() + "/";
+    sim::PrepareTable(o.rules);
+
+    long long finished = 0, stalemates = 0, violations = 0, hung = 0, wins = 0, turns = 0, compTurns = 0;
+    double compUs = 0, compMax = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (int g = 1; g <= o.games; ++g) {
+        const sim::Outcome r = sim::PlayGame(o.rules, g, o.seed + static_cast<quint64>(g) - 1, trace);
+        finished += r.finished;
+        stalemates += r.stalemate;
+        violations += r.violations;
+        hung += r.hung;
+        wins += r.seat1Won;
+        turns += r.turns;
+        compTurns += r.compTurns;
+        compUs += r.compTurnUsTotal;
+        compMax = std::max(compMax, r.compTurnUsMax);
+    }
+    const double seconds = std::max(1e-9, static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    if (trace) std::fclose(trace);
+    std::printf("games=%d finished=%lld stalemates=%lld violations=%lld hung=%lld seat1_wins=%lld turns_mean=%.1f "
+                "games_per_s=%.1f comp_turn_us_mean=%.1f comp_turn_us_max=%.1f\n",
+                o.games, finished, stalemates, violations, hung, wins, static_cast<double>(turns) / o.games,
+                o.games / seconds, compTurns > 0 ? compUs / static_cast<double>(compTurns) : 0.0, compMax);
+    return violations != 0 || hung != 0 ? 1 : 0;
+}

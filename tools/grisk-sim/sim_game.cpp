@@ -1,0 +1,202 @@
+#include "sim_game.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include "census.h"
+#include "engine/card_handling.h"
+#include "engine/deal.h"
+#include "engine/end_turn.h"
+#include "engine/frm_grisk.h"
+#include "engine/player_record.h"
+#include "engine/state.h"
+#include "engine/turn_cycle.h"
+#include "opponent/greedy_seat.h"
+#include "opponent/state.h"
+#include "platform/msgbox.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+#include "records/profile_record.h"
+#include "records/state.h"
+#include "shell/state.h"
+#include "table/layout_reset.h"
+#include "table/state.h"
+#include "table/table_start.h"
+#include "trace.h"
+
+using namespace grisk;
+
+namespace sim {
+
+namespace {
+
+// Turns of seat 1 after which a game counts as hung.
+constexpr int kMostHumanTurns = 1500;
+
+struct Running {
+    const Rules* rules = nullptr;
+    int game = 0;
+    quint64 seed = 0;
+    Outcome* out = nullptr;
+    Tracer* tracer = nullptr;
+    int loadedSeat = 0;
+    QElapsedTimer clock;
+};
+Running run;
+
+void check(const char* when) {
+    const Census c = TakeCensus(run.loadedSeat);
+    if (c.faults.empty()) return;
+    run.out->violations += static_cast<int>(c.faults.size());
+    for (const QString& f : c.faults)
+        std::fprintf(stderr, "grisk-sim: game %d seed %llu turn %d (%s): %s\n", run.game,
+                     static_cast<unsigned long long>(run.seed), run.out->turns, when, qPrintable(f));
+}
+
+void watchTurns() {
+    TurnWatch w;
+    w.before = [](int seat) {
+        run.loadedSeat = seat;
+        run.out->turns += 1;
+        if (run.tracer) run.tracer->setTurn(run.out->turns, seat);
+        run.clock.start();
+    };
+    w.after = [](int) {
+        const double us = static_cast<double>(run.clock.nsecsElapsed()) / 1000.0;
+        run.out->compTurns += 1;
+        run.out->compTurnUsTotal += us;
+        run.out->compTurnUsMax = std::max(run.out->compTurnUsMax, us);
+        if (run.tracer) run.tracer->movedSince(run.loadedSeat);
+        check("after a computer turn");
+        run.loadedSeat = 0;
+    };
+    w.moved = [] {
+        if (run.tracer) run.tracer->movedSince(run.loadedSeat);
+    };
+    SetTurnWatch(w);
+}
+
+// Message boxes answer No: a stalemate is given up, not reshuffled.
+void answerNo() {
+    vb::msgbox_script::enable();
+    for (int i = 0; i < 4; ++i) vb::msgbox_script::pushAnswer(vb::vbNo);
+}
+
+// Seat 1's moves go through the human's own procedures; the boxes they
+// show answer No, and the trace notes what moved.
+bool playOne() {
+    if (!GreedyPlayOne(answerNo)) return false;
+    if (run.tracer) run.tracer->movedSince(0);
+    return true;
+}
+
+bool discard() {
+    return GreedyDiscard([] {
+        answerNo();
+        if (run.tracer) run.tracer->setTurn(run.out->turns, 1);
+    });
+}
+
+void writeProfiles() {
+    PlayerProfileRecord shared, mine;
+    shared.Seats(0).Name = mine.Seats(0).Name = QStringLiteral("Greedy");
+    QFile prefs(eng.DataFolder + "Prefs.sav");
+    if (prefs.open(QIODevice::WriteOnly)) prefs.write(shared.encode() + mine.encode());
+    recs.CurrentProfile = 2;
+}
+
+void applyRules(const Rules& r) {
+    eng.SideOption = r.side;
+    eng.ForcedCards = r.forced;
+    eng.NoWildAce = r.noWildAce;
+    eng.DecksSeparate = r.decksSeparate;
+    for (int seat = 2; seat <= 4; ++seat) SeatRecord(seat).Level = r.level;
+}
+
+}  // namespace
+
+void PrepareTable(const Rules& rules) {
+    const int centres = rules.centres != 0 ? rules.centres : (rules.players == 2 ? 3 : 4);
+    // The table of a 1024 x 768 screen, laid out as start-up lays it out.
+    screen::Metrics m;
+    m.widthTw = 15360;
+    m.heightTw = 11520;
+    screen::Inject(m);
+    eng.ScreenWidthTw = m.widthTw;
+    eng.ScreenHeightTw = m.heightTw;
+    LayOutTableAsStartUp(rules.players, centres, 0);
+    eng.PlayerName = QStringLiteral("Greedy");
+    eng.Player2.Name = QStringLiteral("Grisk");
+    eng.Player3.Name = QStringLiteral("Varnok");
+    eng.Player4.Name = QStringLiteral("Mirabel");
+    tbl.PaintCards = false;
+    recs.SkipWinShow = true;
+    recs.SkipLoseShow = true;
+    recs.SoundLevel = 2;
+    eng.NoComments = false;
+    eng.CompDelay = 0;
+    writeProfiles();
+    watchTurns();
+}
+
+Outcome PlayGame(const Rules& rules, int game, quint64 seed, std::FILE* trace) {
+    Outcome out;
+    Tracer tracer(trace, game);
+    run.rules = &rules;
+    run.game = game;
+    run.seed = seed;
+    run.out = &out;
+    run.tracer = trace ? &tracer : nullptr;
+    run.loadedSeat = 0;
+    vb::Randomize(seed);
+    ResetOpponentState();
+    RedimForFourCentres();
+
+    applyRules(rules);
+    if (run.tracer) tracer.header();
+    // A new game as the New Game command starts it; a box asking whether to
+    // give up a running game is answered Yes.
+    vb::msgbox_script::enable();
+    vb::msgbox_script::pushAnswer(vb::vbYes);
+    for (int i = 0; i < 3; ++i) vb::msgbox_script::pushAnswer(vb::vbNo);
+    Game_New();
+    if (run.tracer) tracer.movedSince(0);
+    check("after the deal");
+
+    int humanTurns = 0;
+    while (eng.Pturn == 1) {
+        if (++humanTurns > kMostHumanTurns) {
+            out.hung = true;
+            std::fprintf(stderr, "grisk-sim: game %d seed %llu passed %d turns of seat 1\n", game,
+                         static_cast<unsigned long long>(seed), kMostHumanTurns);
+            break;
+        }
+        out.turns += 1;
+        while (eng.Pturn == 1 && playOne()) {
+        }
+        if (eng.Pturn != 1) break;
+        if (!discard()) {
+            out.hung = true;
+            std::fprintf(stderr, "grisk-sim: game %d seed %llu: seat 1 found no discard the rules take\n", game,
+                         static_cast<unsigned long long>(seed));
+            break;
+        }
+        check("after a turn of seat 1");
+    }
+    if (!out.hung) {
+        out.stalemate = eng.StalemateState == 1;
+        bool emptied = eng.SideCount == 0;
+        for (int seat = 2; seat <= eng.NumPlayers; ++seat) emptied = emptied || SeatRecord(seat).RecSideCount == 0;
+        out.finished = emptied && !out.stalemate;
+        out.seat1Won = eng.SideCount == 0;
+        if (!out.finished && !out.stalemate) {
+            out.hung = true;
+            std::fprintf(stderr, "grisk-sim: game %d seed %llu stopped unfinished (turn of seat %d)\n", game,
+                         static_cast<unsigned long long>(seed), eng.Pturn);
+        }
+    }
+    run.tracer = nullptr;
+    return out;
+}
+
+}  // namespace sim
