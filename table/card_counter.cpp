@@ -14,6 +14,7 @@
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "table/card_art_paths.h"
+#include "table/form_scaling.h"
 
 namespace grisk {
 
@@ -92,6 +93,7 @@ FrmCounter::FrmCounter()
 FrmCounter::~FrmCounter() = default;
 
 void FrmCounter::Form_Load() {
+    ScaleCompanionWindow(*this);
     Image1(0).setTop(LblGrid.Top());
     Label1.setCaption(QStringLiteral("1  2  3  4  5  6  7  8  9 10 J  Q  K"));
     const double labelHeight = Image1(0).Height();

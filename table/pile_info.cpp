@@ -13,6 +13,7 @@
 #include "shell/state.h"
 #include "table/card_art.h"
 #include "table/card_drawing.h"
+#include "table/form_scaling.h"
 #include "table/layout_sizes.h"
 #include "table/state.h"
 
@@ -80,6 +81,7 @@ FrmHold::FrmHold()
 FrmHold::~FrmHold() = default;
 
 void FrmHold::Form_Load() {
+    ScaleCompanionWindow(*this);
     Picture8(1).setWidth(kSmallW);
     Picture8(1).setHeight(kSmallH);
     Picture8(1).setPicture(ImgHold.Picture());
