@@ -10,11 +10,11 @@
 #include "engine/class1.h"
 #include "engine/player_record.h"
 #include "engine/state.h"
-#include "table/form_scaling.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "table/card_art_paths.h"
+#include "table/form_scaling.h"
 
 namespace grisk {
 
@@ -93,8 +93,7 @@ FrmCounter::FrmCounter()
 FrmCounter::~FrmCounter() = default;
 
 void FrmCounter::Form_Load() {
-    // Large system fonts: the window is made a step smaller.
-    if (eng.LargeFonts) ScaleFormToScreen(*this, kScaleByStep, kStepSmaller);
+    ScaleCompanionWindow(*this);
     Image1(0).setTop(LblGrid.Top());
     Label1.setCaption(QStringLiteral("1  2  3  4  5  6  7  8  9 10 J  Q  K"));
     const double labelHeight = Image1(0).Height();

@@ -111,4 +111,11 @@ void ScaleFormToScreen(vb::Form& frm, int mode, int step) {
     if (!main) scaleOtherWindowControls(frm, x, y);
 }
 
+void ScaleCompanionWindow(vb::Form& frm) {
+    if (!eng.LargeFonts) return;
+    const int spacing = tbl.CardSpacing;
+    ScaleFormToScreen(frm, kScaleByStep, kStepSmaller);
+    tbl.CardSpacing = spacing;
+}
+
 }  // namespace grisk

@@ -24,6 +24,11 @@ inline constexpr int kStepSmaller = 3;
 // narrower than 12000 twips). A property a control lacks is passed over.
 void ScaleFormToScreen(vb::Form& frm, int mode, int step);
 
+// A small window over the table on a large-fonts screen: scaled down one
+// step (x 0.8), as such windows are. The table's card spacing, which a step
+// also sets, stays as it is: a window opening does not re-space the table.
+void ScaleCompanionWindow(vb::Form& frm);
+
 // The factors a call would use, X then Y (for the callers' checks).
 struct ScaleFactors {
     float x = 1;

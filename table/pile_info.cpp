@@ -7,13 +7,13 @@
 #include "engine/class1.h"
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
-#include "table/form_scaling.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "records/state.h"
 #include "shell/state.h"
 #include "table/card_art.h"
 #include "table/card_drawing.h"
+#include "table/form_scaling.h"
 #include "table/form_skin.h"
 #include "table/layout_sizes.h"
 #include "table/state.h"
@@ -93,8 +93,7 @@ FrmHold::FrmHold()
 FrmHold::~FrmHold() = default;
 
 void FrmHold::Form_Load() {
-    // Large system fonts: the window is made a step smaller.
-    if (eng.LargeFonts) ScaleFormToScreen(*this, kScaleByStep, kStepSmaller);
+    ScaleCompanionWindow(*this);
     Picture8(1).setWidth(kSmallW);
     Picture8(1).setHeight(kSmallH);
     Picture8(1).setPicture(ImgHold.Picture());

@@ -7,6 +7,7 @@
 #include "layout_fixture.h"
 #include "platform/keys.h"
 #include "table/card_counter.h"
+#include "table/state.h"
 
 namespace {
 
@@ -83,6 +84,23 @@ TEST_F(CardCounterTest, RowsAndHeightFollowThePlayers) {
         EXPECT_GE(w.LblGrid.Top() + w.LblGrid.Height(), w.Image1(0).Top() + labels * c.rows / 8.0);
         ASSERT_TRUE(w.Unload(1)) << "closed, the next use builds it anew";
     }
+}
+
+TEST_F(CardCounterTest, WithLargeFontsItsTextShrinksButNotItsRowLabels) {
+    players(2);
+    grisk::FrmCounter& normal = grisk::frmCounter();
+    const double font = normal.LblGrid.FontSize();
+    const double labelWidth = normal.Image1(0).Width();
+    const double height = normal.Height();
+    grisk::ReleaseFrmCounter();
+    eng.LargeFonts = true;
+    grisk::tbl.CardSpacing = 82;
+    grisk::FrmCounter& large = grisk::frmCounter();
+    EXPECT_NEAR(large.LblGrid.FontSize(), font * 0.8, 1e-6);
+    EXPECT_NEAR(large.Label1.FontSize(), font * 0.8, 1e-6);
+    EXPECT_EQ(large.Image1(0).Width(), labelWidth);
+    EXPECT_NEAR(large.Height(), height * 0.8, 0.01);
+    EXPECT_EQ(grisk::tbl.CardSpacing, 82);
 }
 
 TEST_F(CardCounterTest, EnterAndF8CloseItOtherKeysDoNot) {

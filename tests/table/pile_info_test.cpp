@@ -229,6 +229,21 @@ TEST_F(PileInfoTest, TheWindowFloatsWithoutAFrameAndItsCardsOverlap) {
     EXPECT_EQ(grisk::frmHold().Picture8.Count(), 10);
 }
 
+TEST_F(PileInfoTest, WithLargeFontsItsLettersShrinkAndTheTableKeepsItsSpacing) {
+    const double normalFont = grisk::frmHold().lblHold.FontSize();
+    const double normalWidth = grisk::frmHold().Width();
+    grisk::ReleaseFrmHold();
+    eng.LargeFonts = true;
+    tbl.CardSpacing = 82;
+    grisk::FrmHold& w = grisk::frmHold();
+    EXPECT_NEAR(w.lblHold.FontSize(), normalFont * 0.8, 1e-6);
+    EXPECT_EQ(w.Picture8(1).widthTw(), screen::PixelsToTwips(59)) << "the cards keep their size";
+    EXPECT_EQ(w.Width(), w.Picture8(10).leftTw() + screen::PixelsToTwips(59) + 100)
+        << "and the window fits them";
+    EXPECT_GT(w.Width(), normalWidth * 0.95);
+    EXPECT_EQ(tbl.CardSpacing, 82);
+}
+
 TEST_F(PileInfoTest, OnlyTheUsersOwnCloseIsTurnedIntoHiding) {
     const struct {
         int mode;
