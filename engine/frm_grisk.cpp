@@ -179,7 +179,9 @@ FrmGrisk::FrmGrisk()
 
     StatusBar1.setPanelCount(kStatusPanels);
     designStatusPanels(StatusBar1);
-    StatusBar1.setGeometryTw(0, 9000 - vb::FrameHeightTw() - 330, 12000 - vb::FrameWidthTw(), 330);
+    StatusBar1.setGeometryTw(0, 0, 0, 330);
+    StatusBar1.setAlign(2);
+    AlignControls();
     StatusBar1.setVisible(false);
     cmdDeal.setCaption(QStringLiteral("&Deal"));
     cmdDeal.setBackColor(vb::RGB(192, 192, 192));

@@ -365,7 +365,17 @@ void Form::Move(double left, double top, double width, double height) {
     widthTw_ = width;
     heightTw_ = height;
     if (window_) window_->applyGeometry();
+    if (resized) AlignControls();
     if (resized && loaded_) Form_Resize();
+}
+
+void Form::AlignControls() {
+    for (Control* c : collection_) {
+        if (c->Align() != 2) continue;
+        const double innerWidth = std::max(0.0, widthTw_ - frameWidthTw());
+        const double innerHeight = std::max(0.0, heightTw_ - frameHeightTw());
+        c->setGeometryTw(0, std::max(0.0, innerHeight - c->heightTw()), innerWidth, c->heightTw());
+    }
 }
 
 double Form::ScaleWidth() const {
@@ -614,6 +624,7 @@ void Form::windowResized(double widthTw, double heightTw, int state) {
         heightTw_ = heightTw;
     }
     windowState_ = state;
+    if (changedSize && state != 1) AlignControls();
     if (changedSize && loaded_) Form_Resize();
 }
 

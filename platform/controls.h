@@ -145,6 +145,9 @@ public:
     VB_PROPERTY(int, Alignment, 0)   // 0 left, 1 right, 2 centre
     VB_PROPERTY(bool, Stretch, false)
     VB_PROPERTY(bool, WordWrap, false)
+    // 2: the control lies along the bottom of its form's inner area, across
+    // its whole width, whatever size the form takes; 0: placed by hand.
+    VB_PROPERTY(int, Align, 0)
     // The picture of a picture box or image control.
     VB_PROPERTY(QImage, Picture, QImage())
     // The mouse pointer shown over the control (none: the window's own).
@@ -346,6 +349,8 @@ public:
     virtual void Form_QueryUnload(int& cancel, int unloadMode) { (void)cancel; (void)unloadMode; }
     virtual void Form_Unload(int& cancel) { (void)cancel; }
     virtual void Form_Resize() {}
+    // Places the controls aligned to an edge of the inner area.
+    void AlignControls();
     virtual void Form_KeyDown(int& keyCode, int shift) { (void)keyCode; (void)shift; }
     virtual void MouseDown(Control& c, int button, int shift, double x, double y);
     virtual void MouseMove(Control& c, int button, int shift, double x, double y);

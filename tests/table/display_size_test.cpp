@@ -55,6 +55,25 @@ TEST_F(DisplaySizeTest, ASizeChangeSetsTheRemarkFontAndOnANarrowScreenTheRules) 
     }
 }
 
+// Whatever size the window takes (two players in small cards shrink it),
+// the status bar lies along the bottom of its inner area, across its width.
+TEST_F(DisplaySizeTest, TheStatusBarKeepsToTheWindowsBottomEdge) {
+    for (int players : {2, 3}) {
+        for (double width : {12000.0, 15360.0, 19200.0}) {
+            buildTable(players, 3, 0, width);
+            for (int step = 0; step < 4; ++step) {
+                SCOPED_TRACE(testing::Message() << players << " players, " << width << " twips, mode "
+                                                << tbl.DisplayMode);
+                const vb::Control& bar = f().StatusBar1;
+                EXPECT_DOUBLE_EQ(bar.leftTw(), 0);
+                EXPECT_DOUBLE_EQ(bar.topTw() + bar.heightTw(), f().Height() - f().frameHeightTw());
+                EXPECT_DOUBLE_EQ(bar.widthTw(), f().Width() - f().frameWidthTw());
+                ChangeDisplayMode(1);
+            }
+        }
+    }
+}
+
 TEST_F(DisplaySizeTest, ThreeCentrePilesLeaveTheFourthAsItWas) {
     buildTable(2, 4, 0, 15360);
     eng.NumCenters = 3;
