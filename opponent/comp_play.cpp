@@ -29,6 +29,13 @@ namespace grisk {
 
 namespace {
 
+// A card that has been seen face up counts on the card counter, which is
+// brought up to date when it is open.
+void markSeen(int card) {
+    if (eng.Deck.inRange({2, card})) eng.Deck(2, card) = 1;
+    if (IsFormLoaded(QStringLiteral("frmCounter"))) UpdateCardCounter();
+}
+
 constexpr int32_t kEmptySlotColour = 0x80C0FF;  // light orange
 
 constexpr int kRemarkWildMissed = 23;
@@ -131,8 +138,7 @@ void redrawSource(vb::ControlArray& owner, int from) {
         const int card = eng.OppSlots(0, 1);
         const bool silentKing = !localGame() && eng.OppSlots(1, 1) == kKing;
         DrawCard(owner, 1, card, silentKing ? 0 : 1);
-        if (eng.Deck.inRange({2, card})) eng.Deck(2, card) = 1;
-        if (IsFormLoaded(QStringLiteral("frmCounter"))) UpdateCardCounter();
+        markSeen(card);
         Pause(eng.CompDelay);
     } else {
         pic.setVisible(false);
@@ -252,7 +258,8 @@ void Comp_Flip(int flipFrom, int FlipTo, vb::ControlArray& CardOwner) {
     moving.setVisible(false);
 
     if (eng.OppSideCount > 0) {
-        if (flipFrom <= 6 && IsFormLoaded(QStringLiteral("frmCounter"))) UpdateCardCounter();
+        // The card played from the hand or the pay-off pile was seen on its way.
+        if (flipFrom <= 6 && IsFormLoaded(QStringLiteral("frmCounter"))) markSeen(eng.MoveCard(0));
         Pause(eng.CompDelay);
     }
     if (localGame() && flipFrom == 1 && king) badLuckRemark(tookValue);

@@ -4,10 +4,14 @@
 // that respect "No Comments", and the end of the turn.
 #include <gtest/gtest.h>
 
+#include "engine/frm_grisk.h"
+#include "engine/general.h"
 #include "engine/play_fixture.h"
 #include "engine/player_record.h"
 #include "opponent/computer.h"
 #include "opponent/state.h"
+#include "platform/keys.h"
+#include "table/card_counter.h"
 
 using namespace grisk;
 using grisk_test::Card;
@@ -98,6 +102,22 @@ TEST_F(ComputerTurnTest, TheTwelfthCardClearsThePileMidPlan) {
     EXPECT_GE(eng.CenterCount(1), 1) << "the Ace started the cleared pile again";
     EXPECT_EQ(eng.CenterPile(1, 1, 1), 1);
     EXPECT_EQ(everyCard(), before) << "no card lost or doubled";
+}
+
+// With the card counter open, the hand cards the seat plays count as seen,
+// and the counter shows them.
+TEST_F(ComputerTurnTest, PlayedHandCardsCountOnAnOpenCardCounter) {
+    position(2, {10, 5, 6}, 1);
+    setSeatSide(2, {Card(9), Card(9)});
+    setSeatHand(2, {Card(11, 1), Card(12, 1), Card(1, 1), Card(9, 3), Card(9, 2)});
+    seatMoves(2);
+    int f8 = vb::vbKeyF1 + 7;  // F8
+    frmGrisk().Form_KeyDown(f8, 0);
+    ASSERT_TRUE(IsFormLoaded(QStringLiteral("frmCounter")));
+    Computer();
+    for (int card : {Card(11, 1), Card(12, 1), Card(1, 1)}) EXPECT_EQ(eng.Deck(2, card), 1) << card;
+    EXPECT_EQ(eng.Deck(2, Card(9, 3)), 0) << "a card still in the hand";
+    frmCounter().Unload();
 }
 
 // Under forced Aces (only the discard tested) an Average or Clever seat
