@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "platform/controls.h"
@@ -478,6 +480,13 @@ QRectF CaptionRectPx(const Control& label) {
     if (label.Caption().isEmpty()) return QRectF();
     const QFontMetricsF metrics(fontOf(label));
     return metrics.boundingRect(label.rectPx(), labelTextFlags(label), label.Caption());
+}
+
+QRectF TextLinesRectPx(const Control& label, int lines) {
+    const QFontMetricsF metrics(fontOf(label));
+    QRectF r = label.rectPx();
+    r.setHeight(std::ceil(lines * std::max(metrics.height(), metrics.lineSpacing())));
+    return r;
 }
 
 }  // namespace vb

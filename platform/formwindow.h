@@ -68,4 +68,9 @@ private:
 // be much smaller than the label's box. Empty for an empty caption.
 QRectF CaptionRectPx(const Control& label);
 
+// The top of a label's box, as tall as the given number of lines of its
+// text: where a caption of that many lines shows, running on below a box
+// too short for it.
+QRectF TextLinesRectPx(const Control& label, int lines);
+
 }  // namespace vb

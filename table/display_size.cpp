@@ -118,7 +118,7 @@ void change(FrmGrisk& f, int which, bool dialogs) {
     tbl.SmallDisplay = tbl.DisplayMode >= 2;
     PositionPileLabels();
     KeepStockClear();
-    KeepMessageLineClear();
+    KeepTextLinesClear();
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ void LayoutCenterArea() {
         arrow->setLeft(frame.Left() + frame.Width() / 2 - arrow->Width() / 2);
     stock.Move(frame.Left() + 5, frame.Top() + 5);
     KeepStockClear();
-    KeepMessageLineClear();
+    KeepTextLinesClear();
 }
 
 void RelayoutCenter() {

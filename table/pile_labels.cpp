@@ -77,7 +77,7 @@ void PositionPileLabels() {
     }
     for (int i = 1; i <= eng.NumCenters; ++i)
         if (wild.exists(i)) wild(i).ZOrder(0);
-    KeepMessageLineClear();
+    KeepTextLinesClear();
 }
 
 }  // namespace grisk

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "platform/controls.h"
+#include "platform/formwindow.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "table/layout_geometry.h"
@@ -26,7 +28,8 @@ constexpr int kHoldBehindStack = 48;    // the first hold pile stands this far l
 constexpr int kSearchStep = 2;          // pixels between the places tried for the stock
 constexpr int kFrameMargin = 5;         // a hold-row frame reaches past its last pile
 constexpr double kScaledDown = 0.8;     // the small two-player table
-constexpr double kNarrowMessageLine = 190;  // wide enough for every message text
+constexpr double kNarrowTextLine = 190;  // wide enough for every message text
+constexpr int kRemarkLines = 4;          // the longest remark
 
 // The other seats' places as the layout gives them (pixels).
 int designedPayOffLeft(int seat) {
@@ -170,14 +173,14 @@ QRectF windowRect(FrmGrisk& f) {
     return QRectF(0, 0, TableRightPx(), screen::TwipsToPixels(f.Height() - vb::FrameHeightTw()));
 }
 
-// Moves the controls together the least that puts their footprint inside
-// the window and clear of the obstacles; leaves them where they are when
-// they are clear already or no such place exists.
-bool moveClear(const std::vector<vb::Control*>& group, const QRectF& footprint,
-               const std::vector<QRectF>& obstacles, const QRectF& window) {
-    if (noScreen() || clear(footprint, obstacles, window)) return true;
+// The nearest place for the footprint's top left that puts it inside the
+// window and clear of the obstacles: its own when it is clear already;
+// none when no place is.
+std::optional<QPointF> nearestClearPlace(const QRectF& footprint, const std::vector<QRectF>& obstacles,
+                                         const QRectF& window) {
+    if (clear(footprint, obstacles, window)) return footprint.topLeft();
     double best = std::numeric_limits<double>::max();
-    QPointF bestAt;
+    std::optional<QPointF> bestAt;
     for (double y = 0; y + footprint.height() <= window.height(); y += kSearchStep)
         for (double x = 0; x + footprint.width() <= window.width(); x += kSearchStep) {
             const double d = std::hypot(x - footprint.x(), y - footprint.y());
@@ -185,9 +188,42 @@ bool moveClear(const std::vector<vb::Control*>& group, const QRectF& footprint,
             best = d;
             bestAt = QPointF(x, y);
         }
-    if (best == std::numeric_limits<double>::max()) return false;
-    for (vb::Control* c : group) shift(*c, bestAt.x() - footprint.x(), bestAt.y() - footprint.y());
-    return true;
+    return bestAt;
+}
+
+// Moves the controls together the least that puts their footprint inside
+// the window and clear of the obstacles; leaves them where they are when
+// they are clear already or no such place exists.
+void moveClear(const std::vector<vb::Control*>& group, const QRectF& footprint,
+               const std::vector<QRectF>& obstacles, const QRectF& window) {
+    if (noScreen()) return;
+    const std::optional<QPointF> at = nearestClearPlace(footprint, obstacles, window);
+    if (!at) return;
+    for (vb::Control* c : group) shift(*c, at->x() - footprint.x(), at->y() - footprint.y());
+}
+
+// Everything a line of text must stay clear of: the piles, the hold-row
+// frames and the stock (not the board's edge).
+std::vector<QRectF> textObstacles(FrmGrisk& f) {
+    std::vector<QRectF> obstacles = stockObstacles(f, false);
+    for (const vb::Control* c : {&f.Label1, &f.ImgTurn2, &f.ImgTurn1}) obstacles.push_back(c->rectPx());
+    return obstacles;
+}
+
+// Moves a line of text the least that keeps the part of its box where its
+// text shows (the footprint, from its top) inside the window and clear of
+// the obstacles; with no room for the whole width, the line narrows to the
+// width its texts need. A line that moves keeps only its footprint.
+void keepLineClear(vb::Control& line, const QRectF& footprint, const std::vector<QRectF>& obstacles,
+                   const QRectF& window) {
+    if (noScreen() || clear(footprint, obstacles, window)) return;
+    QRectF narrow = footprint;
+    narrow.setWidth(std::min(narrow.width(), kNarrowTextLine));
+    for (const QRectF& wanted : {footprint, narrow})
+        if (const std::optional<QPointF> at = nearestClearPlace(wanted, obstacles, window)) {
+            line.setRectPx(QRectF(*at, wanted.size()));
+            return;
+        }
 }
 
 }  // namespace
@@ -198,17 +234,16 @@ void KeepStockClear() {
               windowRect(f));
 }
 
-void KeepMessageLineClear() {
+void KeepTextLinesClear() {
     FrmGrisk& f = frmGrisk();
-    if (!f.Label9.exists(1)) return;
-    std::vector<QRectF> obstacles = stockObstacles(f, false);
-    for (const vb::Control* c : {&f.Label1, &f.ImgTurn2, &f.ImgTurn1}) obstacles.push_back(c->rectPx());
+    if (!f.Label9.exists(2)) return;
+    std::vector<QRectF> obstacles = textObstacles(f);
     vb::Control& message = f.Label9(1);
-    if (moveClear({&message}, message.rectPx(), obstacles, windowRect(f))) return;
-    // No room for the whole line: it narrows to the width its texts need.
-    QRectF narrow = message.rectPx();
-    narrow.setWidth(std::min(narrow.width(), kNarrowMessageLine));
-    if (moveClear({&message}, narrow, obstacles, windowRect(f))) message.setRectPx(QRectF(message.rectPx().topLeft(), narrow.size()));
+    keepLineClear(message, message.rectPx(), obstacles, windowRect(f));
+    // The remark shows beside the message: it keeps clear of it too.
+    obstacles.push_back(message.rectPx());
+    vb::Control& remark = f.Label9(2);
+    keepLineClear(remark, vb::TextLinesRectPx(remark, kRemarkLines), obstacles, windowRect(f));
 }
 
 }  // namespace grisk

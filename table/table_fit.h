@@ -43,9 +43,11 @@ void KeepHumanRowOnWindow(int first, int last);
 // of the centre piles (the raised compact row of small cards).
 void KeepHumanHandClearOfCentre();
 
-// Moves the message line the least that keeps it inside the window and
-// clear of the piles, the hold-row frames and the stock.
-void KeepMessageLineClear();
+// Moves the message line, then the remark line, each the least that keeps
+// its text inside the window and clear of the piles, the hold-row frames
+// and the stock; the remark keeps clear of the message line too, for as
+// many lines as the longest remark.
+void KeepTextLinesClear();
 
 // Moves the stock with its frame and turn arrows the least that keeps
 // them inside the window and clear of every pile, hold-row frame and the

@@ -92,7 +92,7 @@ void PlaceTableLabels() {
 
     if (eng.NumCenters != 4) {
         threeCentres(f, wide);
-        KeepMessageLineClear();
+        KeepTextLinesClear();
         return;
     }
     f.LabelPeek.setTop(446);
@@ -100,7 +100,7 @@ void PlaceTableLabels() {
         fourCentresTwoPlayers(f, wide);
     else
         fourCentresLargeTable(f);
-    KeepMessageLineClear();
+    KeepTextLinesClear();
 }
 
 }  // namespace grisk

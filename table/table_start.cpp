@@ -75,7 +75,7 @@ void PlaceStockOnShownTable() {
     f.setScaleMode(vb::ScaleMode::Pixels);
     if (eng.ScreenWidthTw > 12000) LayoutCenterArea();
     KeepStockClear();
-    KeepMessageLineClear();
+    KeepTextLinesClear();
 }
 
 void LayOutTableAsStartUp(int players, int centres, int storedMode) {

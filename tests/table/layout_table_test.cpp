@@ -2,8 +2,8 @@
 // centre piles, display mode and the screen widths where the layout changes:
 // every pile, label and button lies inside the window; no seat's piles meet
 // another seat's or the centre's, and within a seat only the designed fans
-// overlap; the message line, the name labels and the hold-row captions are
-// clear of the piles; each seat shows its card size.
+// overlap; the message line, the remark line, the name labels and the
+// hold-row captions are clear of the piles; each seat shows its card size.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -109,15 +109,25 @@ TEST_P(WholeTableTest, EachHoldRowFrameSurroundsItsPiles) {
     }
 }
 
-// What the player reads: the message line's texts, the players' names and
-// the hold-row captions, each where its text shows.
-TEST_P(WholeTableTest, MessageLineNamesAndCaptionsAreClearOfThePiles) {
+// What the player reads: the message line's and the remark line's texts,
+// the players' names and the hold-row captions, each where its text shows.
+// The two lines are clear of the piles, the hold-row frames and the stock.
+TEST_P(WholeTableTest, MessageRemarkNamesAndCaptionsAreClearOfThePiles) {
     std::vector<std::pair<std::string, QRectF>> texts;
-    vb::Control& message = f().Label9(1);
-    for (const char* line : {"\n\n     It's your turn...", "Please stop --\n     It's NOT your turn!"}) {
-        message.setCaption(QString::fromLatin1(line));
-        texts.push_back({"the message line", vb::CaptionRectPx(message)});
-    }
+    std::vector<std::pair<std::string, QRectF>> lines;  // the message and the remark
+    const auto showLines = [&](vb::Control& line, const std::string& name, std::initializer_list<const char*> captions) {
+        for (const char* caption : captions) {
+            line.setCaption(QString::fromLatin1(caption));
+            lines.push_back({name + " \"" + caption + "\"", vb::CaptionRectPx(line)});
+        }
+    };
+    showLines(f().Label9(1), "the message line", {"\n\n     It's your turn...", "Please stop --\n     It's NOT your turn!"});
+    // The remark's texts, and one of four short lines, as tall as a remark
+    // gets in the narrowest remark line.
+    showLines(f().Label9(2), "the remark line",
+              {"\n\nYOU go first", "My  9 beats\nyour 5\nSo I go FIRST!", "Mirabel has the highest card.\nMirabel goes FIRST!",
+               "Grisk won\nthe toss --\nSo Grisk\ngoes FIRST!"});
+    texts.insert(texts.end(), lines.begin(), lines.end());
     const char* const names[] = {"Ottilie", "Grisk", "Varnok", "Mirabel"};
     std::vector<QRectF> frames;
     for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
@@ -133,10 +143,18 @@ TEST_P(WholeTableTest, MessageLineNamesAndCaptionsAreClearOfThePiles) {
         for (const Pile& p : piles())
             EXPECT_FALSE(rect.intersects(p.rect))
                 << name << " at " << where(rect) << " meets " << p.name << " at " << where(p.rect);
-        if (name.rfind("the name", 0) == 0)
+        if (name.rfind("the hold-row caption", 0) != 0)
             for (const QRectF& frame : frames)
                 EXPECT_FALSE(rect.intersects(frame)) << name << " at " << where(rect) << " meets the hold frame at "
                                                      << where(frame);
+    }
+    for (const auto& [name, rect] : lines) {
+        for (const vb::Control* stock : {&f().Label1, &f().ImgTurn1, &f().ImgTurn2})
+            EXPECT_FALSE(rect.intersects(pixelRect(*stock)))
+                << name << " at " << where(rect) << " meets the stock's " << stock->Name().toStdString() << " at "
+                << where(pixelRect(*stock));
+        EXPECT_FALSE(rect.intersects(pixelRect(f().Label9(1))) && name.rfind("the remark", 0) == 0)
+            << name << " at " << where(rect) << " meets the message line at " << where(pixelRect(f().Label9(1)));
     }
 }
 

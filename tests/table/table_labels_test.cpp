@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "layout_fixture.h"
+#include "platform/formwindow.h"
 #include "table/table_fit.h"
 #include "table/table_geometry.h"
 #include "records/state.h"
@@ -144,14 +145,10 @@ TEST_P(TableLabelTest, LabelsStandRoundTheCentreAndThePiles) {
     const QRectF payOff = pixelRect(f().Picture7(1));
     const QRectF banner = pixelRect(f().Label9(0));
     const QRectF message = pixelRect(f().Label9(1));
-    // The message line stands where it is designed to unless a pile or the
-    // stock lies there; then it has moved clear (the whole-table test).
-    auto messageAt = [&](QPointF designed, double width) {
-        if (message.topLeft() == designed) {
-            EXPECT_DOUBLE_EQ(message.width(), width);
-            return;
-        }
-        QRectF there(designed, QSizeF(width, message.height()));
+    // The message and remark lines stand where they are designed to unless
+    // a pile, a frame or the stock lies there (or, for the remark, the
+    // message line); then they have moved clear (the whole-table test).
+    auto blockedAt = [&](const QRectF& there, bool byMessage) {
         bool blocked = there.intersects(pixelRect(f().Label1)) || there.intersects(pixelRect(f().ImgTurn1)) ||
                        !grisk::TableInnerRect().contains(there);
         for (int seat = 1; seat <= c.players; ++seat) {
@@ -159,9 +156,30 @@ TEST_P(TableLabelTest, LabelsStandRoundTheCentreAndThePiles) {
             blocked = blocked || there.intersects(pixelRect(f().Stack(grisk::StackFirst(seat))));
             blocked = blocked || there.intersects(pixelRect(f().Label3(seat - 1)));
         }
-        EXPECT_TRUE(blocked) << "the message line left a clear place at " << designed.x() << "," << designed.y();
+        for (int p = 0; p <= c.centres; ++p) blocked = blocked || there.intersects(pixelRect(f().PicCenter(p)));
+        return blocked || (byMessage && there.intersects(message));
+    };
+    auto messageAt = [&](QPointF designed, double width) {
+        if (message.topLeft() == designed) {
+            EXPECT_DOUBLE_EQ(message.width(), width);
+            return;
+        }
+        EXPECT_TRUE(blockedAt(QRectF(designed, QSizeF(width, message.height())), false))
+            << "the message line left a clear place at " << designed.x() << "," << designed.y();
     };
     const QRectF remark = pixelRect(f().Label9(2));
+    // The remark is checked where its four lines of text show.
+    auto remarkAt = [&](const QRectF& designed, bool withHeight) {
+        if (remark.topLeft() == designed.topLeft()) {
+            EXPECT_DOUBLE_EQ(remark.width(), designed.width());
+            if (withHeight) EXPECT_DOUBLE_EQ(remark.height(), designed.height());
+            return;
+        }
+        const QRectF text(designed.topLeft(),
+                          QSizeF(designed.width(), vb::TextLinesRectPx(f().Label9(2), 4).height()));
+        EXPECT_TRUE(blockedAt(text, true)) << "the remark line left a clear place at " << designed.x() << ","
+                                           << designed.y();
+    };
     const QRectF deal = pixelRect(f().cmdDeal);
     const QRectF notice = pixelRect(f().LabelPeek);
     const QRectF icon = pixelRect(f().imgIcon);
@@ -176,15 +194,14 @@ TEST_P(TableLabelTest, LabelsStandRoundTheCentreAndThePiles) {
     if (c.centres == 3) {
         EXPECT_EQ(banner.topLeft(), QPointF(pixelRect(f().PicCenter(2)).left(), board.bottom() + banner.height()));
         messageAt(QPointF(6, board.bottom() + 10), board.width());
-        EXPECT_EQ(remark.topLeft(), QPointF(20, pixelRect(f().Label9(4)).top() + 15));
-        EXPECT_DOUBLE_EQ(remark.width(), board.right() - 20);
+        const QPointF remarkTop(20, pixelRect(f().Label9(4)).top() + 15);
+        remarkAt(QRectF(remarkTop, QSizeF(board.right() - 20, 80)), c.players == 2);
         // The notice right of the last hand card; the Deal button over the
         // third pile's column, twice its height above the hand row.
         EXPECT_EQ(notice.topLeft(), QPointF(pixelRect(f().Picture7(6)).left() + w, tbl.HandRowTop));
         EXPECT_EQ(deal.topLeft(), QPointF(pixelRect(f().PicCenter(3)).left(), tbl.HandRowTop - 2 * deal.height()));
         const bool wide = c.widthTw >= 12288;
-        EXPECT_DOUBLE_EQ(icon.top(), wide ? pixelRect(f().PicCenter(1)).top() : remark.top() - icon.height());
-        if (c.players == 2) EXPECT_DOUBLE_EQ(remark.height(), 80);
+        EXPECT_DOUBLE_EQ(icon.top(), wide ? pixelRect(f().PicCenter(1)).top() : remarkTop.y() - icon.height());
     } else if (c.players == 2) {
         EXPECT_EQ(banner.topLeft(), QPointF(pixelRect(f().PicCenter(2)).left(), board.top() - pixelRect(f().LblWild(1)).height()));
         if (c.widthTw >= 12288 && c.mode != 2) {
@@ -193,12 +210,11 @@ TEST_P(TableLabelTest, LabelsStandRoundTheCentreAndThePiles) {
             messageAt(QPointF(3, board.bottom()), board.width() + 20);
         }
         EXPECT_EQ(notice.topLeft(), QPointF(3, pixelRect(f().PicCenter(3)).top() + w / 2.0)) << "half a width, not a height";
-        EXPECT_EQ(remark.topLeft(), QPointF(6, pixelRect(f().PicCenter(1)).top() - 20));
-        EXPECT_DOUBLE_EQ(remark.width(), board.left() - 10);
-        EXPECT_DOUBLE_EQ(remark.height(), board.height());
+        const QRectF designed(6, pixelRect(f().PicCenter(1)).top() - 20, board.left() - 10, board.height());
+        remarkAt(designed, true);
         EXPECT_DOUBLE_EQ(deal.left(), board.right() + 6);
         EXPECT_DOUBLE_EQ(deal.center().y(), pixelRect(f().PicCenter(4)).top());
-        EXPECT_DOUBLE_EQ(icon.bottom(), remark.top());
+        EXPECT_DOUBLE_EQ(icon.bottom(), designed.top());
     } else {
         EXPECT_EQ(banner.topLeft(), QPointF(tbl.CenterAreaLeft + board.width(), board.top()));
         if (c.widthTw <= 12000) {
@@ -210,8 +226,9 @@ TEST_P(TableLabelTest, LabelsStandRoundTheCentreAndThePiles) {
         const QRectF holdFrame = pixelRect(f().Label3(0));
         // (no wider than the window)
         const double width = std::min(holdFrame.width() + 50, grisk::TableRightPx() - holdFrame.left());
-        EXPECT_EQ(remark, QRectF(holdFrame.left(), tbl.SeatHoldTop + 86, width, 80));
-        EXPECT_EQ(icon.topRight(), remark.topLeft());
+        const QRectF designed(holdFrame.left(), tbl.SeatHoldTop + 86, width, 80);
+        remarkAt(designed, true);
+        EXPECT_EQ(icon.topRight(), designed.topLeft());
         EXPECT_DOUBLE_EQ(deal.bottom() + 13, pixelRect(f().PicCenter(4)).top());
         EXPECT_EQ(notice.topLeft(), deal.bottomLeft());
     }

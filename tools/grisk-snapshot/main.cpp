@@ -5,14 +5,15 @@
 //
 //   grisk-snapshot --players 2..4 --centres 3|4 --mode 0..3
 //                  --screen-width TWIPS --seed S [--peek] [--fly SLOT | --flow STYLE]
-//                  --out FILE.png [--geometry FILE.json]
+//                  --out FILE.png [--geometry FILE.json] [--remark TEXT]
 //
 // The table is built as start-up builds it (pile pictures, stack shapes,
 // outlines, player count, window size, display mode), then dealt by the
 // game's own deal, as the Deal button deals it. --peek turns the other hands
 // up as the peek command does; --fly takes the shot half way through the
 // flight of the human's card in slot SLOT to the first centre pile, --flow a
-// few frames into the card flow.
+// few frames into the card flow. --remark puts TEXT in the remark line once
+// the deal is done (where the deal's own remark may already have gone).
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
@@ -51,7 +52,7 @@ namespace {
 const char* const kUsage =
     "usage: grisk-snapshot --players 2..4 --centres 3|4 --mode 0..3 --screen-width TWIPS\n"
     "                      --seed S [--peek] [--fly SLOT | --flow STYLE] --out FILE.png\n"
-    "                      [--geometry FILE.json]\n"
+    "                      [--geometry FILE.json] [--remark TEXT]\n"
     "  renders the table headless with the piles filled from a shuffle seeded with S;\n"
     "  TWIPS is the screen width (15 twips a pixel: 9600, 12000, 12288, 15360, ...);\n"
     "  mode 1 moves the human's rows up, 2 and 3 use small cards (3 ends in 2,\n"
@@ -60,7 +61,8 @@ const char* const kUsage =
     "  card half way to the first centre pile; --flow STYLE (0 whole window, 1 pile\n"
     "  rows, 2 stock) shoots the card flow; --geometry writes every visible pile\n"
     "  picture, button and label with its place in pixels of the window's inner\n"
-    "  area (name, index, x, y, width, height).\n";
+    "  area (name, index, x, y, width, height); --remark shows TEXT in the remark\n"
+    "  line after the deal (\\n in TEXT starts a new line).\n";
 
 struct Options {
     int players = 2;
@@ -73,6 +75,7 @@ struct Options {
     int flow = -1;  // -1: no flow
     QString out;
     QString geometry;  // where the controls' places go, as JSON; none when empty
+    QString remark;    // the remark line's text after the deal; the deal's own when empty
 };
 
 [[noreturn]] void usage(const QString& problem) {
@@ -92,7 +95,7 @@ int number(const QCommandLineParser& p, const QString& name, int lo, int hi, int
 
 Options parse(const QApplication& app) {
     QCommandLineParser p;
-    for (const char* name : {"players", "centres", "mode", "screen-width", "seed", "fly", "flow", "out", "geometry"})
+    for (const char* name : {"players", "centres", "mode", "screen-width", "seed", "fly", "flow", "out", "geometry", "remark"})
         p.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     p.addOption(QCommandLineOption(QStringLiteral("peek")));
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
@@ -111,6 +114,7 @@ Options parse(const QApplication& app) {
     if (o.fly > 0 && o.flow >= 0) usage(QStringLiteral("--fly and --flow cannot be shot together"));
     o.out = p.value(QStringLiteral("out"));
     o.geometry = p.value(QStringLiteral("geometry"));
+    o.remark = p.value(QStringLiteral("remark")).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
     if (o.out.isEmpty()) usage(QStringLiteral("--out is required"));
     return o;
 }
@@ -133,11 +137,12 @@ void dealTable() {
 // The table laid out as start-up lays it out.
 void buildTable(const Options& o) { LayOutTableAsStartUp(o.players, o.centres, o.mode); }
 
-void dealAndDraw() {
+void dealAndDraw(const Options& o) {
     FrmGrisk& f = frmGrisk();
     f.Label9(3).setCaption(QStringLiteral("Ottilie"));
     dealTable();
     ShowOpponentNames();
+    if (!o.remark.isEmpty()) f.Label9(2).setCaption(o.remark);
 }
 
 // The shot: of the dealt table, or taken while a card flies or the card
@@ -212,7 +217,7 @@ int main(int argc, char** argv) {
 
     try {
         buildTable(o);
-        dealAndDraw();
+        dealAndDraw(o);
     } catch (const vb::Error& e) {
         std::fprintf(stderr, "grisk-snapshot: error %d: %s\n", e.number(), e.what());
         ReleaseFrmGrisk();
