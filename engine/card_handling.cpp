@@ -82,6 +82,7 @@ void blankMessageLines() {
 }
 
 void closeCommandMenus() {
+    frmGrisk().picPanel.setVisible(false);
     CloseCommandList();
     tbl.PanelHover = false;
 }

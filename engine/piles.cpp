@@ -121,6 +121,7 @@ void Deal_Players(vb::ControlArray& owner, vb::Array<int, 2>& cards) {
     if (eng.HandCount == 0)
         f.Label9(1).setCaption(eng.Pturn == 1 ? QStringLiteral("\n\nYOU Picked Up") : eng.TurnName + " Picked Up");
     eng.HandCount = 5;
+    if (f.picPanel.Visible()) f.picPanel.ZOrder(0);
 }
 
 namespace {

@@ -130,6 +130,17 @@ TEST_F(CardHandlingTest, CardsThatMayNotGoThereSlideHomeWithTheirMessage) {
     }
 }
 
+// A press on a card puts the menu strip away, with either button.
+TEST_F(CardHandlingTest, APressOnACardPutsTheMenuStripAway) {
+    for (int button : {1, 2}) {
+        f().picPanel.setVisible(true);
+        grisk::tbl.PanelHover = true;
+        dragBy(4, 0, 0, button);
+        EXPECT_FALSE(f().picPanel.Visible()) << "button " << button;
+        EXPECT_FALSE(grisk::tbl.PanelHover) << "button " << button;
+    }
+}
+
 TEST_F(CardHandlingTest, AReleaseAtHomeDoesNothingAndOnePixelOffSlidesHome) {
     const double left = leftPx(f().Picture7(4)), top = topPx(f().Picture7(4));
     dragBy(4, 0, 0);
