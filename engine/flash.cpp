@@ -11,6 +11,7 @@
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "records/state.h"
+#include "table/animation_flow.h"
 #include "table/background.h"
 
 namespace grisk {
@@ -53,19 +54,6 @@ QPointF showPlace(FrmGrisk& f) {
     if (eng.NumPlayers == 2) return {40, f.imgCenter.topTw()};
     f.Picture7(1).setVisible(false);
     return {f.imgCenter.leftTw() + f.imgCenter.widthTw(), f.Label9(2).topTw() - 220};
-}
-
-// The table as it stands, the surface every frame is painted on.
-QImage tableSurface(FrmGrisk& f) {
-    const int w = static_cast<int>(screen::TwipsToPixels(f.Width() - vb::FrameWidthTw()));
-    const int h = static_cast<int>(screen::TwipsToPixels(f.Height() - vb::FrameHeightTw()));
-    QImage surface(std::max(1, w), std::max(1, h), QImage::Format_RGB32);
-    surface.fill(vb::toQColor(f.BackColor()));
-    if (!f.Picture().isNull()) {
-        QPainter p(&surface);
-        p.drawImage(0, 0, f.Picture());
-    }
-    return surface;
 }
 
 void paintFrame(FrmGrisk& f, const QImage& table, QPointF placeTw, int frame) {
@@ -128,7 +116,7 @@ void Flash(int tempPerson) {
     FrmGrisk& f = frmGrisk();
     frmFlasher().FramesShown.clear();
     const QPointF place = showPlace(f);
-    const QImage table = tableSurface(f);
+    const QImage table = TableSurface(f);
     int frame = 0;
     bool forward = true;
     for (int step = 1; step <= kSteps; ++step) {

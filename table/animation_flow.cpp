@@ -51,18 +51,6 @@ QImage sourceCopy(const QImage& from, int w, int h) {
     return out;
 }
 
-// The table window's surface as the flow found it or left it last.
-QImage tableSurface(FrmGrisk& f) {
-    const int w = static_cast<int>(pixels(f.Width() - vb::FrameWidthTw()));
-    const int h = static_cast<int>(pixels(f.Height() - vb::FrameHeightTw()));
-    QImage surface(std::max(1, w), std::max(1, h), QImage::Format_RGB32);
-    surface.fill(vb::toQColor(f.BackColor()));
-    if (!f.Picture().isNull()) {
-        QPainter p(&surface);
-        p.drawImage(0, 0, f.Picture());
-    }
-    return surface;
-}
 
 void paintStock(FrmGrisk& f, const QImage& frame) {
     vb::Control& stock = f.PicCenter(0);
@@ -143,6 +131,18 @@ void runFlowLoop(const QImage& tile, FlowTileCount tiles, int displayStyle) {
 
 }  // namespace
 
+QImage TableSurface(FrmGrisk& f) {
+    const int w = static_cast<int>(pixels(f.Width() - vb::FrameWidthTw()));
+    const int h = static_cast<int>(pixels(f.Height() - vb::FrameHeightTw()));
+    QImage surface(std::max(1, w), std::max(1, h), QImage::Format_RGB32);
+    surface.fill(vb::toQColor(f.BackColor()));
+    if (!f.Picture().isNull()) {
+        QPainter p(&surface);
+        p.drawImage(0, 0, f.Picture());
+    }
+    return surface;
+}
+
 void LoadBitmapBuffer(BitmapBuffer& buffer) {
     if (buffer.FileName.isEmpty() || !QFile::exists(buffer.FileName)) return;
     FreeBitmapBuffer(buffer);
@@ -196,7 +196,7 @@ void PaintBuffers(int displayStyle) {
     } else if (displayStyle == 1) {
         const int rowHeight = smallTile() ? kSmallCardHeightPx : kCardHeightPx;
         const QImage strip = back.copy(0, 0, wide, rowHeight);
-        QImage surface = tableSurface(f);
+        QImage surface = TableSurface(f);
         QPainter p(&surface);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(2, static_cast<int>(pixels(f.Picture1(1).topTw())), strip);

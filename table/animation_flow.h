@@ -4,9 +4,13 @@
 // FlowClicked.
 #pragma once
 
+#include <QImage>
+
 #include "table/state.h"
 
 namespace grisk {
+
+class FrmGrisk;
 
 // Loads the file buffer.FileName into the buffer (freeing what it held)
 // when the file exists; a file that cannot be read shows "Error: Unable to
@@ -35,6 +39,10 @@ void PaintBuffers(int displayStyle);
 // deal that waited for it (FlowStop) starts. With the pause scale at 0
 // (nobody watching) it shows one frame and ends as though clicked.
 void AnimateCardsFlow(int displayStyle);
+
+// The table window's inner area as it stands: its colour with its picture
+// over it, the surface the flow and the winner's picture show paint on.
+QImage TableSurface(FrmGrisk& f);
 
 // How many tiles the flow lays, from the back buffer's and the tile's size:
 // Across = width \ tile width + 1 and Down = height \ tile height + 1, then
