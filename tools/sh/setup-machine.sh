@@ -18,6 +18,8 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing || return 1
 }
 
+# GRISK_JOBS caps the build and test jobs (several builds side by side).
 jobs() {
+    [ -n "${GRISK_JOBS:-}" ] && { echo "$GRISK_JOBS"; return; }
     nproc 2>/dev/null || echo 2
 }
