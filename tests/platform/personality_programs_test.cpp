@@ -17,7 +17,7 @@ TEST_F(PersonalityProgramsTest, EveryShippedPersonalityWritesSevenFramesOfItsOwn
     const QString folder = tempFolder() + "/";
     for (const QString& name : pms::ShippedPersonalities()) {
         SCOPED_TRACE(name.toStdString());
-        ASSERT_TRUE(pms::RunPersonalityProgram(name, "/QORVN", folder, 5000));
+        ASSERT_TRUE(pms::RunPersonalityProgram(name, "/QORVN", "", folder, 5000));
         for (int i = 1; i <= pms::kFrameCount; ++i) {
             QImage frame(folder + name + QString::number(i) + ".tmp");
             ASSERT_FALSE(frame.isNull()) << "frame " << i;
@@ -39,10 +39,11 @@ TEST_F(PersonalityProgramsTest, EveryShippedPersonalityWritesSevenFramesOfItsOwn
 
 TEST_F(PersonalityProgramsTest, WhatNoProgramAnswersWritesNothing) {
     const QString folder = tempFolder() + "/";
-    EXPECT_FALSE(pms::RunPersonalityProgram("Grisk", "/QORVN", folder, 5000)) << "the default has no program";
-    EXPECT_FALSE(pms::RunPersonalityProgram("Nobody", "/QORVN", folder, 5000));
-    EXPECT_FALSE(pms::RunPersonalityProgram("Voze", "/SND", folder, 5000));
-    EXPECT_FALSE(pms::RunPersonalityProgram("Voze", "/QORVN", tempFolder() + "/missing/", 5000));
+    EXPECT_FALSE(pms::RunPersonalityProgram("Grisk", "/QORVN", "", folder, 5000)) << "the default's are built in";
+    EXPECT_FALSE(pms::RunPersonalityProgram("Nobody", "/QORVN", "", folder, 5000));
+    EXPECT_FALSE(pms::RunPersonalityProgram("Voze", "/SND", folder, folder, 5000)) << "no pack";
+    EXPECT_FALSE(pms::RunPersonalityProgram("Voze", "/HELP", folder, folder, 5000));
+    EXPECT_FALSE(pms::RunPersonalityProgram("Voze", "/QORVN", "", tempFolder() + "/missing/", 5000));
     EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(pms::PersonalityFrame("Voze", 0).isNull());
     EXPECT_TRUE(pms::PersonalityFrame("Voze", 8).isNull());
