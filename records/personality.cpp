@@ -103,12 +103,10 @@ void LoadOpponentPersonality(PlayerRecord& Rec, int IsFirst) {
     for (int i = 1; i <= 16; ++i) {
         const QString name = StoredText(pms.Sounds(Rec.SoundColumn, i));
         const QString file = eng.UserFolder + "Sounds/" + name;
-        if (isPlainName(name) && FileExists(file)) {
-            Rec.Sounds(i) = file;
-            if (first) eng.SoundFiles(i) = file;
-        } else {
-            Rec.Sounds(i) = eng.AppFolder + "/Data/empty.wav";
-        }
+        Rec.Sounds(i) = isPlainName(name) && FileExists(file) ? file : eng.AppFolder + "/Data/empty.wav";
+        // The first seat's sounds are in force at once; a missing one too,
+        // so that no sound of the personality loaded before stays behind.
+        if (first) eng.SoundFiles(i) = Rec.Sounds(i);
     }
     Rec.Sounds(0) = QString::number(vb::Val(StoredText(pms.Sounds(0, 0))));
 

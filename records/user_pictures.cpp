@@ -57,34 +57,34 @@ void Get_Avatars() {
     const QString start = GetLastFolder();
     FrmGrisk& f = frmGrisk();
     if (!f.ImgAvatar.Visible()) f.ImgAvatar.setVisible(true);
-    vb::CommonDialog dlg;
-    dlg.FileName.clear();
-    dlg.InitDir = start;
-    dlg.Flags = vb::cdlOFNFileMustExist | vb::cdlOFNHideReadOnly;
-    dlg.Filter = QStringLiteral("Pictures (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp");
-    dlg.DialogTitle = QStringLiteral("Import Avatar Pic");
+    vb::CommonDialog dlgCommon;
+    dlgCommon.FileName.clear();
+    dlgCommon.InitDir = start;
+    dlgCommon.Flags = vb::cdlOFNFileMustExist | vb::cdlOFNHideReadOnly;
+    dlgCommon.Filter = QStringLiteral("Pictures (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp");
+    dlgCommon.DialogTitle = QStringLiteral("Import Avatar Pic");
     try {
-        dlg.ShowOpen();
+        dlgCommon.ShowOpen();
     } catch (const vb::Error&) {
         return;  // cancelled
     }
-    if (dlg.FileName.isEmpty()) return;
-    const QString title = dlg.FileTitle;
+    if (dlgCommon.FileName.isEmpty()) return;
+    const QString title = dlgCommon.FileTitle;
     if (title.size() > kMaxAvatarNameLength) {
         vb::MsgBox("The picture's file name is too long: please use a name of at most " +
                        QString::number(kMaxAvatarNameLength) + " characters.",
                    vb::vbCritical, kRejectedTitle);
         return;
     }
-    if (IsImageSizeOk(dlg.FileName, kMaxAvatarSize)) {
+    if (IsImageSizeOk(dlgCommon.FileName, kMaxAvatarSize)) {
         const QString target = eng.UserFolder + "Avatars/" + title;
         // A picture chosen from the avatars folder is already in place.
-        const bool inPlace = QFileInfo(dlg.FileName).canonicalFilePath() == QFileInfo(target).canonicalFilePath();
-        if (!inPlace && !copyWhole(dlg.FileName, target)) return;
+        const bool inPlace = QFileInfo(dlgCommon.FileName).canonicalFilePath() == QFileInfo(target).canonicalFilePath();
+        if (!inPlace && !copyWhole(dlgCommon.FileName, target)) return;
         recs.AvatarFile = title;
         ShowAvatar(recs.AvatarFile);
     }
-    const QString folder = CutFileTitle(dlg.FileName, title);
+    const QString folder = CutFileTitle(dlgCommon.FileName, title);
     if (folder != start) SaveLastFolder(folder);
 }
 

@@ -147,6 +147,7 @@ TEST_F(PersonalityTest, TheFirstSeatTakesEveryLineItsSoundsAndItsAvatar) {
     userFile("Sounds/Varnok3.pmw");
     userFile("Sounds/Varnok16.pmw");
     PlayerRecord rec = seat("Varnok");
+    eng.SoundFiles(4) = "the sound of the personality before";
 
     LoadOpponentPersonality(rec, 1);
 
@@ -160,6 +161,7 @@ TEST_F(PersonalityTest, TheFirstSeatTakesEveryLineItsSoundsAndItsAvatar) {
     EXPECT_EQ(eng.SoundFiles(3), rec.Sounds(3));
     EXPECT_EQ(rec.Sounds(16), eng.UserFolder + "Sounds/Varnok16.pmw");
     EXPECT_EQ(rec.Sounds(4), eng.AppFolder + "/Data/empty.wav") << "a missing sound plays silence";
+    EXPECT_EQ(eng.SoundFiles(4), rec.Sounds(4)) << "and is in force at once";
     EXPECT_EQ(rec.Sounds(0), "1");
     EXPECT_EQ(rec.Avatar, "Varnok.jpg") << "a seat without an avatar takes the personality's";
     EXPECT_EQ(recs.OppPicture, "Varnok.jpg");
