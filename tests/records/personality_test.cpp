@@ -261,6 +261,28 @@ TEST_F(PersonalityTest, WhatStandsInForMissingFiles) {
     EXPECT_EQ(QDir(eng.UserFolder + "Sounds").entryList(QDir::Files).size(), 0) << "nothing was installed";
 }
 
+// A seat entry that was never written (blank, or zeros) is the default
+// personality; an avatar that begins with a zero character is none.
+TEST_F(PersonalityTest, AnUnwrittenSeatBecomesGrisk) {
+    for (const QString& unwritten : {QString(), QString(20, ' '), QString(QChar(0)) + "Varnok"}) {
+        recs.ProfileRec.Seats(2) = OpponentSeatRecord{};
+        recs.ProfileRec.Seats(2).Name = unwritten;
+        recs.ProfileRec.Seats(2).Comments = "No Comments";
+        PlayerRecord rec;
+        CopySeatToPlayer(rec, 2);
+        EXPECT_EQ(rec.Name, "Grisk");
+        EXPECT_EQ(rec.Avatar, "Grisk.jpg");
+        EXPECT_EQ(rec.CommentFile, "Default Personality");
+        EXPECT_EQ(recs.ProfileRec.Seats(2).Name, "Grisk") << "the entry itself is set";
+    }
+    recs.ProfileRec.Seats(1).Name = "Varnok";
+    recs.ProfileRec.Seats(1).Avatar = QString(QChar(0)) + "Old.jpg";
+    PlayerRecord rec;
+    CopySeatToPlayer(rec, 1);
+    EXPECT_EQ(rec.Name, "Varnok");
+    EXPECT_EQ(rec.Avatar, "");
+}
+
 TEST_F(PersonalityTest, APersonalityProgramInstallsTheSoundsWhereTheyAreLookedFor) {
     // The personalities the build made, with their sound packs.
     eng.AppFolder = QStringLiteral(GRISK_BINARY_DIR);
