@@ -30,7 +30,8 @@ const QString kDefaultOpponent = QStringLiteral("Grisk");
 // The frames of a personality from its program's files; true when at least
 // one frame was loaded (a frame that cannot be loaded keeps its picture).
 bool loadProgramFrames(const QString& name) {
-    pms::RunPersonalityProgram(name, QStringLiteral("/QORVN"), eng.DataFolder, kProgramWaitMs);
+    pms::RunPersonalityProgram(name, QStringLiteral("/QORVN"), eng.AppFolder + "/Data/PMS/", eng.DataFolder,
+                               kProgramWaitMs);
     FrmFlasher& flasher = frmFlasher();
     bool any = false;
     for (int i = 1; i <= kFrames; ++i) {

@@ -323,7 +323,8 @@ bool OpenDoor() {
         return refuseStartFilesMissing();
     const ScoreRecord mode = ScoreRecord::decode(modeBytes);
     f.PlacementSaved = mode.Value4;
-    ListPersonalityFiles();
+    // Every opponent falls back on the default personality's file.
+    if (!ListPersonalityFiles()) return refuseStartFilesMissing();
     // Only 20..23 carry a display mode; anything else means none is stored.
     tbl.DisplayMode = (mode.Value3 >= 20 && mode.Value3 <= 23) ? mode.Value3 - 20 : 0;
 

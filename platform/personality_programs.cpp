@@ -1,6 +1,8 @@
 #include "platform/personality_programs.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
@@ -107,6 +109,60 @@ void drawFigure(QPainter& p, const Look& look, int f) {
     }
 }
 
+const QByteArray kPackMagic("GVSP");
+
+void put(QByteArray& out, quint32 v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+quint32 number(const QByteArray& b) {
+    quint32 v = 0;
+    for (qsizetype i = b.size() - 1; i >= 0; --i) v = (v << 8) | static_cast<quint8>(b[i]);
+    return v;
+}
+
+// A sound's name is a plain ".pmw" file name of the sounds folder.
+bool isSoundName(const QString& name) {
+    return name.size() > 4 && name.size() <= 80 && name.endsWith(QLatin1String(".pmw"), Qt::CaseInsensitive) &&
+           !name.contains('/') && !name.contains('\\') && !name.startsWith('.');
+}
+
+// The packs a program carries: its own, and Voze's carries Zozida's too.
+QStringList packsOf(const QString& program) {
+    QStringList packs{program};
+    if (program.compare(QLatin1String("Voze"), Qt::CaseInsensitive) == 0) packs << QStringLiteral("Zozida");
+    return packs;
+}
+
+// A file that already holds these bytes is left as it is.
+bool writeSound(const QString& path, const QByteArray& bytes) {
+    QFile existing(path);
+    if (existing.size() == bytes.size() && existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return true;
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
+
+bool installSounds(const QString& program, const QString& programFolder, const QString& outFolder,
+                   int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    bool ok = true;
+    for (const QString& pack : packsOf(program)) {
+        QFile file(programFolder + pack + ".pmp");
+        std::vector<PackedSound> sounds;
+        if (!file.open(QIODevice::ReadOnly) || !DecodeSoundPack(file.readAll(), sounds)) {
+            // Only the program's own pack must be there.
+            if (pack == program) ok = false;
+            continue;
+        }
+        for (const PackedSound& s : sounds) {
+            if (clock.elapsed() > timeoutMs || !writeSound(outFolder + s.name, s.bytes)) return false;
+        }
+    }
+    return ok;
+}
+
 }  // namespace
 
 QStringList ShippedPersonalities() {
@@ -129,15 +185,58 @@ QImage PersonalityFrame(const QString& name, int frame) {
     return img;
 }
 
-bool RunPersonalityProgram(const QString& name, const QString& argument, const QString& dataFolder,
-                           int timeoutMs) {
-    if (!ShippedPersonalities().contains(name, Qt::CaseInsensitive)) return false;
-    if (argument.compare(QLatin1String("/QORVN"), Qt::CaseInsensitive) != 0) return false;
+bool HasPersonalityProgram(const QString& name) {
+    return name.compare(QLatin1String(kLooks[0].name), Qt::CaseInsensitive) == 0 ||
+           ShippedPersonalities().contains(name, Qt::CaseInsensitive);
+}
+
+QByteArray EncodeSoundPack(const std::vector<PackedSound>& sounds) {
+    QByteArray out(kPackMagic);
+    put(out, static_cast<quint16>(sounds.size()), 2);
+    for (const PackedSound& s : sounds) {
+        const QByteArray name = s.name.toLatin1();
+        put(out, static_cast<quint16>(name.size()), 2);
+        out += name;
+        put(out, static_cast<quint32>(s.bytes.size()), 4);
+        out += s.bytes;
+    }
+    return out;
+}
+
+bool DecodeSoundPack(const QByteArray& bytes, std::vector<PackedSound>& sounds) {
+    sounds.clear();
+    qsizetype pos = 0;
+    auto take = [&](qsizetype n, QByteArray& into) {
+        if (n < 0 || n > bytes.size() - pos) return false;
+        into = bytes.mid(pos, n);
+        pos += n;
+        return true;
+    };
+    QByteArray field;
+    if (!take(4, field) || field != kPackMagic || !take(2, field)) return false;
+    const quint32 count = number(field);
+    for (quint32 i = 0; i < count; ++i) {
+        PackedSound s;
+        if (!take(2, field) || !take(number(field), field)) return false;
+        s.name = QString::fromLatin1(field);
+        if (!isSoundName(s.name) || !take(4, field) || !take(number(field), s.bytes)) return false;
+        sounds.push_back(s);
+    }
+    return pos == bytes.size();
+}
+
+bool RunPersonalityProgram(const QString& name, const QString& argument, const QString& programFolder,
+                           const QString& outFolder, int timeoutMs) {
+    if (!HasPersonalityProgram(name)) return false;
+    if (argument.compare(QLatin1String("/SND"), Qt::CaseInsensitive) == 0)
+        return installSounds(name, programFolder, outFolder, timeoutMs);
+    if (argument.compare(QLatin1String("/QORVN"), Qt::CaseInsensitive) != 0 || !lookOf(name) || lookOf(name) == &kLooks[0])
+        return false;
     QElapsedTimer clock;
     clock.start();
     for (int i = 1; i <= kFrameCount; ++i) {
         if (clock.elapsed() > timeoutMs) return false;
-        if (!PersonalityFrame(name, i).save(dataFolder + name + QString::number(i) + ".tmp", "BMP")) return false;
+        if (!PersonalityFrame(name, i).save(outFolder + name + QString::number(i) + ".tmp", "BMP")) return false;
     }
     return true;
 }

@@ -1,21 +1,61 @@
 #include "records/personality.h"
 
+#include <QDir>
+
+#include "engine/paths.h"
 #include "engine/state.h"
+#include "platform/personality_programs.h"
+#include "platform/recordfile.h"
+#include "platform/vb.h"
+#include "records/personality_record.h"
 #include "records/record_fields.h"
 #include "records/state.h"
+#include "records/text_line_record.h"
+#include "table/avatar.h"
 
 namespace grisk {
 
+namespace {
+
+const QString kDefaultName = QStringLiteral("Grisk");
+const QString kNoComments = QStringLiteral("No Comments");
+const QString kDefaultComments = QStringLiteral("Default Personality");
+
+// Record 1 of a personality file; blank when it cannot be read.
+PersonalityRecord readPersonality(const QString& path) {
+    QByteArray bytes;
+    vb::RecordFile f;
+    if (!path.isEmpty() && f.open(path, kPersonalityRecordLength)) f.read(1, bytes);
+    return PersonalityRecord::decode(bytes);
+}
+
+// The row of the opponent table that name stands for (the letters' case
+// does not count, as on the system the files come from); -1 for none.
+int opponentRow(const QString& name) {
+    const int last = std::min(recs.NumOpps, recs.OppTable.ubound(1));
+    for (int row = 0; row <= last; ++row)
+        if (recs.OppTable(row, 1).compare(name, Qt::CaseInsensitive) == 0) return row;
+    return -1;
+}
+
+// A comment file's name stands for a file of UserFolder itself.
+bool isPlainName(const QString& name) {
+    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && name != QLatin1String("..");
+}
+
+}  // namespace
+
 void SetDefaultPersonality(int Seat) {
     OpponentSeatRecord& s = recs.ProfileRec.Seats(Seat);
-    s.Name = QStringLiteral("Grisk");
+    s.Name = kDefaultName;
     s.Level = 0;
     s.Avatar = QStringLiteral("Grisk.jpg");
     s.SoundSource = 0;
-    s.Comments = QStringLiteral("Default Personality");
+    s.Comments = kDefaultComments;
 }
 
 void CopySeatToPlayer(PlayerRecord& Rec, int Seat) {
+    // A name that begins with a zero character was never written.
     if (StoredText(recs.ProfileRec.Seats(Seat).Name).isEmpty()) SetDefaultPersonality(Seat);
     const OpponentSeatRecord& s = recs.ProfileRec.Seats(Seat);
     Rec.Name = StoredText(s.Name);
@@ -23,6 +63,86 @@ void CopySeatToPlayer(PlayerRecord& Rec, int Seat) {
     Rec.Avatar = StoredText(s.Avatar);
     Rec.SoundColumn = (s.SoundSource == 0 || s.SoundSource == 1) ? s.SoundSource : 0;
     Rec.CommentFile = StoredText(s.Comments);
+}
+
+QString PersonalityFolder() { return eng.AppFolder + "/Data/PMS/"; }
+
+QString PersonalityFilePath(const QString& name) {
+    const int row = opponentRow(name);
+    if (row < 0) return QString();
+    const QString wanted = recs.OppTable(row, 1) + ".pms";
+    const QStringList files = QDir(PersonalityFolder()).entryList(QDir::Files);
+    for (const QString& file : files)
+        if (file.compare(wanted, Qt::CaseInsensitive) == 0) return PersonalityFolder() + file;
+    return QString();
+}
+
+void LoadOpponentPersonality(PlayerRecord& Rec, int IsFirst) {
+    const bool first = IsFirst == 1;
+    if (Rec.CommentFile != kNoComments && Rec.CommentFile != kDefaultComments &&
+        (!isPlainName(Rec.CommentFile) || !FileExists(eng.UserFolder + Rec.CommentFile + ".cmt")))
+        Rec.CommentFile = kDefaultComments;
+
+    // A personality that is not among the files found is Grisk.
+    QString path = PersonalityFilePath(Rec.Name);
+    if (path.isEmpty()) {
+        Rec.Name = kDefaultName;
+        path = PersonalityFilePath(kDefaultName);
+    }
+    recs.PmsRecord = readPersonality(path);
+    const PersonalityRecord& pms = recs.PmsRecord;
+
+    // Zozida's sounds come with Voze's program.
+    const QString program = Rec.Name.compare(QLatin1String("Zozida"), Qt::CaseInsensitive) == 0
+                                ? QStringLiteral("Voze")
+                                : Rec.Name;
+    if (pms::HasPersonalityProgram(program))
+        pms::RunPersonalityProgram(program, QStringLiteral("/SND"), PersonalityFolder(),
+                                   eng.UserFolder + "Sounds/", pms::kProgramTimeoutMs);
+
+    for (int i = 1; i <= 16; ++i) {
+        const QString name = StoredText(pms.Sounds(Rec.SoundColumn, i));
+        const QString file = eng.UserFolder + "Sounds/" + name;
+        Rec.Sounds(i) = isPlainName(name) && FileExists(file) ? file : eng.AppFolder + "/Data/empty.wav";
+        // The first seat's sounds are in force at once; a missing one too,
+        // so that no sound of the personality loaded before stays behind.
+        if (first) eng.SoundFiles(i) = Rec.Sounds(i);
+    }
+    Rec.Sounds(0) = QString::number(vb::Val(StoredText(pms.Sounds(0, 0))));
+
+    if (Rec.Avatar.isEmpty()) Rec.Avatar = StoredText(pms.Picture);
+    recs.OppPicture = StoredText(pms.Picture);
+    eng.NoComments = Rec.CommentFile == kNoComments;
+
+    if (first) {
+        ShowAvatar(Rec.Avatar);
+        for (int i = 1; i <= 35; ++i)
+            eng.Comments(i) = (eng.NoComments && i <= 33) ? QString() : StoredText(pms.Comments(i));
+    } else if (!eng.NoComments) {
+        for (int i = 1; i <= 27; ++i) eng.Comments(i) = StoredText(pms.Comments(i));
+    }
+    if (Rec.CommentFile != kDefaultComments && !eng.NoComments) LoadCommentFile(Rec.CommentFile);
+    const int kept = first ? 35 : 33;
+    for (int i = 1; i <= kept; ++i) Rec.RecComments(i) = eng.Comments(i);
+}
+
+void LoadCommentFile(const QString& Name) {
+    const QString path = eng.UserFolder + Name + ".cmt";
+    if (!isPlainName(Name) || !FileExists(path)) return;
+    vb::RecordFile f;
+    if (!f.open(path, kTextLineRecordLength)) return;
+    for (int i = 1; i <= 20; ++i) {
+        QByteArray bytes;
+        f.read(i, bytes);
+        eng.Comments(i) = StoredText(TextLineRecord::decode(bytes).Text);
+    }
+}
+
+void LoadPersonalityComments(const QString& Name) {
+    QString path = PersonalityFilePath(Name);
+    if (path.isEmpty()) path = PersonalityFilePath(kDefaultName);
+    recs.PmsRecord = readPersonality(path);
+    for (int i = 1; i <= 20; ++i) eng.Comments(i) = StoredText(recs.PmsRecord.Comments(i));
 }
 
 }  // namespace grisk

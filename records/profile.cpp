@@ -131,9 +131,12 @@ void showPlainColorAndBars(const PlayerProfileRecord& p) {
 
 void takeSeats() {
     CopySeatToPlayer(eng.Player2, 1);
+    LoadOpponentPersonality(eng.Player2, 1);
     ChangePerson();
     CopySeatToPlayer(eng.Player3, 2);
+    LoadOpponentPersonality(eng.Player3, 0);
     CopySeatToPlayer(eng.Player4, 3);
+    LoadOpponentPersonality(eng.Player4, 0);
     const int level = eng.Player2.Level;
     if (eng.LevelNames.inRange({level})) frmGrisk().lblLevel.setCaption(eng.LevelNames(level));
     recs.OppPicture = StoredText(recs.ProfileRec.Seats(1).Avatar);

@@ -195,6 +195,60 @@ bool BuildMessageTexts(const QString& source, QByteArray& file, QString* error) 
     return true;
 }
 
+bool BuildPersonalityFile(const QString& source, PersonalityRecord& personality, QString* error) {
+    PersonalityRecord p;
+    QHash<QString, int> seen;
+    const QStringList lines = source.split('\n');
+    for (int n = 0; n < lines.size(); ++n) {
+        const QString line = lines[n].trimmed();
+        if (line.isEmpty() || line.startsWith('#')) continue;
+        QString key, value;
+        if (!splitLine(line, key, value)) return fail(error, n + 1, QStringLiteral("expected \"key = value\""));
+        if (seen.contains(key))
+            return fail(error, n + 1, QStringLiteral("\"%1\" is already set on line %2").arg(key).arg(seen[key]));
+        seen.insert(key, n + 1);
+        for (QChar c : value)
+            if (c.unicode() > 0xFF) return fail(error, n + 1, QStringLiteral("the text has a character outside Latin-1"));
+        bool isNumber = false;
+        const int remark = key.toInt(&isNumber);
+        const int sound = key.startsWith(QLatin1String("Sound ")) ? key.mid(6).toInt() : 0;
+        int width = kPersonalityLineWidth;
+        if (key == QLatin1String("Description")) {
+            p.Comments(0) = value;
+        } else if (isNumber && remark >= 1 && remark <= 35) {
+            p.Comments(remark) = value;
+        } else if (sound >= 1 && sound <= 16) {
+            width = kPersonalitySoundWidth;
+            if (!value.endsWith(QLatin1String(".pmw")) || value.contains('/') || value.contains('\\'))
+                return fail(error, n + 1, QStringLiteral("a sound is a plain \".pmw\" file name"));
+            p.Sounds(0, sound) = p.Sounds(1, sound) = value;
+        } else if (key == QLatin1String("Show")) {
+            width = kPersonalitySoundWidth;
+            p.Sounds(0, 0) = value;
+        } else if (key == QLatin1String("Picture")) {
+            width = kPersonalityPictureWidth;
+            p.Picture = value;
+        } else {
+            return fail(error, n + 1, QStringLiteral("unknown field \"%1\"").arg(key));
+        }
+        if (value.isEmpty()) return fail(error, n + 1, QStringLiteral("\"%1\" is empty").arg(key));
+        if (value.size() > width) return fail(error, n + 1, QStringLiteral("the text is longer than %1 characters").arg(width));
+    }
+    QStringList missing;
+    for (const QString& key : {QStringLiteral("Description"), QStringLiteral("Picture"), QStringLiteral("Show")})
+        if (!seen.contains(key)) missing << key;
+    for (int i = 1; i <= 35; ++i)
+        if (!seen.contains(QString::number(i))) missing << QString::number(i);
+    for (int i = 1; i <= 16; ++i)
+        if (!seen.contains("Sound " + QString::number(i))) missing << "Sound " + QString::number(i);
+    if (!missing.isEmpty()) {
+        if (error) *error = "missing: " + missing.join(", ");
+        return false;
+    }
+    personality = p;
+    return true;
+}
+
 QByteArray BlankScoresFile() { return repeated(ScoreRecord{}.encode(), kStartingScoreRecords); }
 
 QByteArray BlankHighScoreFile() { return repeated(HighScoreRecord{}.encode(), kHighScoreEntries); }

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "records/personality_record.h"
 #include "records/profile_record.h"
 
 namespace grisk {
@@ -34,6 +35,15 @@ bool ProfileFromDefaults(const QString& text, PlayerProfileRecord& profile, QStr
 // error, for a bad or repeated number or a text over 100 characters or not
 // Latin-1.
 bool BuildMessageTexts(const QString& source, QByteArray& file, QString* error);
+
+// A personality file from "key = value" lines: "Description" (the line of
+// the opponent lists), the remark lines "1" .. "35", "Picture" (the avatar
+// file), "Show" (the number of the end show's sound entry 0) and the sound
+// files "Sound 1" .. "Sound 16" (".pmw" names, the personality's own column;
+// the custom column starts as a copy). Every key must be there once, with
+// a text that fits its field. False, with the line and the reason in
+// error, otherwise.
+bool BuildPersonalityFile(const QString& source, PersonalityRecord& personality, QString* error);
 
 // The blank starting files: scores (blank names, zeros), high scores
 // (When 0, blank names, zeros), saved games (zeros, blank titles).

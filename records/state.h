@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "platform/vbarray.h"
+#include "records/personality_record.h"
 #include "records/profile_record.h"
 #include "records/saved_game_record.h"
 
@@ -62,8 +63,11 @@ struct RecordsState {
     vb::Array<QString, 2> OppTable{{0, 0}, {0, 1}};  // (row, 0 description / 1 personality name)
     int NumOpps = 0;
     int OppIndex = 0;
+    PersonalityRecord PmsRecord;  // the personality file's record buffer
 
     // The user's files.
+    vb::Array<QString, 1> AvatarFiles{{0, 0}};  // from 1
+    int NumAvatars = 0;
     vb::Array<QString, 1> Backgrounds{{0, 0}};  // from 1, "GameBoard.gif" first
     int NumBackgrounds = 0;
     int BackgroundIdx = 0;   // 1..NumBackgrounds, NumBackgrounds + 1 the plain colour, 0 none yet

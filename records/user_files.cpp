@@ -5,7 +5,11 @@
 #include <QStringList>
 
 #include "engine/state.h"
+#include "platform/recordfile.h"
 #include "platform/vb.h"
+#include "records/personality.h"
+#include "records/personality_record.h"
+#include "records/record_fields.h"
 #include "records/state.h"
 
 namespace grisk {
@@ -55,11 +59,44 @@ void ListScoreFiles() {
     fill(recs.ScoreFileList, recs.ScoreFileCount, withoutExtension(listFiles(eng.UserFolder, {"RAN"})));
 }
 
-void ListPersonalityFiles() {
-    recs.NumOpps = 0;
-    recs.OppTable.redim({{0, 0}, {0, 1}});
-    recs.OppTable(0, 1) = QStringLiteral("Grisk");
+void ListAvatarFiles() {
+    fill(recs.AvatarFiles, recs.NumAvatars, listFiles(eng.UserFolder + "Avatars/", {"JPG", "GIF", "BMP"}));
+}
+
+bool ListPersonalityFiles() {
+    const QStringList files = listFiles(PersonalityFolder(), {"PMS"});
+    auto upper = [](const QString& name) { return vb::UCase(name); };
+    bool hasGrisk = false;
+    bool hasZozida = false;
+    QStringList others;
+    for (const QString& file : files) {
+        if (upper(file) == QLatin1String("GRISK.PMS"))
+            hasGrisk = true;
+        else if (upper(file) == QLatin1String("ZOZIDA.PMS"))
+            hasZozida = true;
+        else
+            others << file.left(file.size() - 4);
+    }
     recs.OppIndex = 0;
+    // Without the default opponent's file there is no opponent to fall back on.
+    if (!hasGrisk) {
+        recs.NumOpps = 0;
+        recs.OppTable.redim({{0, 0}, {0, 1}});
+        recs.OppTable(0, 1) = QStringLiteral("Grisk");
+        return false;
+    }
+    recs.NumOpps = static_cast<int>(files.size()) - 1;
+    recs.OppTable.redim({{0, recs.NumOpps}, {0, 1}});
+    recs.OppTable(0, 1) = QStringLiteral("Grisk");
+    for (int row = 1; row <= static_cast<int>(others.size()); ++row) recs.OppTable(row, 1) = others[row - 1];
+    if (hasZozida) recs.OppTable(recs.NumOpps, 1) = QStringLiteral("Zozida");
+    for (int row = 0; row <= recs.NumOpps; ++row) {
+        QByteArray bytes;
+        vb::RecordFile f;
+        if (f.open(PersonalityFilePath(recs.OppTable(row, 1)), kPersonalityRecordLength)) f.read(1, bytes);
+        recs.OppTable(row, 0) = StoredText(PersonalityRecord::decode(bytes).Comments(0));
+    }
+    return true;
 }
 
 }  // namespace grisk

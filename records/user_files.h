@@ -21,10 +21,16 @@ void ListCommentFiles();
 // without the extension, and ScoreFileCount.
 void ListScoreFiles();
 
-// The opponent table OppTable (column 0 the description, column 1 the
-// personality's name) with NumOpps, and OppIndex = 0. Until the shipped
-// personality files are read, the table holds the one default opponent,
-// "Grisk", in row 0.
-void ListPersonalityFiles();
+// The JPG, GIF and BMP pictures of "Avatars/" in UserFolder into
+// AvatarFiles and NumAvatars.
+void ListAvatarFiles();
+
+// The opponent table OppTable from the personality files (".pms") of
+// "Data/PMS/" in AppFolder: column 1 the personality's name, column 0 the
+// description its file holds; "Grisk" in row 0, "Zozida" (when its file is
+// there) in the last row, the others between; NumOpps the last row and
+// OppIndex = 0. False when "Grisk.pms" is missing: the table then holds
+// "Grisk" alone and the program cannot start.
+[[nodiscard]] bool ListPersonalityFiles();
 
 }  // namespace grisk

@@ -4,6 +4,7 @@
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "records/state.h"
+#include "records/user_pictures.h"
 #include "shell/frm_menu.h"
 #include "shell/help_commands.h"
 #include "shell/state.h"
@@ -26,6 +27,22 @@ enum KeyCode : int {
     kKeyF10 = vb::vbKeyF1 + 9,
     kKeyF11 = vb::vbKeyF1 + 10,
 };
+}  // namespace
+
+namespace {
+// Ctrl+Delete: the background picture on show goes, once the player is sure.
+void AskRemoveBackground() {
+    const QString title = QStringLiteral("Remove Background");
+    if (recs.BackgroundIdx < recs.NumBackgrounds + 1) {
+        if (vb::MsgBox(QStringLiteral("Are you sure you want to permanently delete this background?"),
+                       vb::vbYesNoCancel, title) == vb::vbYes)
+            RemoveBackground();
+    } else {
+        vb::MsgBox(QStringLiteral("There's no background picture to delete.\r\nYou can change the color of this "
+                                  "color-only background from the Options Menu, Preferences, Deck Styles"),
+                   vb::vbInformation, title);
+    }
+}
 }  // namespace
 
 void HandleKeyDown(int& keyCode, int shift) {
@@ -62,6 +79,8 @@ void HandleKeyDown(int& keyCode, int shift) {
             break;
         default: break;
         }
+    } else if (shift == vb::vbCtrlMask && keyCode == vb::vbKeyDelete) {
+        AskRemoveBackground();
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF10) {
         ResetEmotionIcon();
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF11) {

@@ -10,6 +10,7 @@
 
 #include "engine/frm_grisk.h"
 #include "engine/general.h"
+#include "engine/paths.h"
 #include "engine/startup.h"
 #include "engine/startup_fixture.h"
 #include "engine/state.h"
@@ -66,6 +67,26 @@ TEST_F(StartupTest, AnUnreadableDataFileRefusesTheStartLikeAMissingOne) {
         EXPECT_EQ(ExitLeftRuns(), 0);
         ASSERT_TRUE(QDir(dataFolder_ + file).removeRecursively());
         writeAll(dataFolder_ + file, kept);
+    }
+}
+
+// Every opponent falls back on Grisk's personality file: a program folder
+// without it cannot start, and says so as for the data files.
+TEST_F(StartupTest, WithoutTheDefaultPersonalityTheStartIsRefused) {
+    vb::msgbox_script::enable();
+    SetFolders();
+    for (const char* other : {"", "Varnok.pms"}) {
+        SCOPED_TRACE(other);
+        eng.AppFolder = tempPath("app");
+        ASSERT_TRUE(QDir().mkpath(eng.AppFolder + "/Data/PMS"));
+        if (*other) writeAll(eng.AppFolder + "/Data/PMS/" + other, QByteArray(6340, ' '));
+        vb::msgbox_script::clearShown();
+        const auto before = snapshot(tempPath("share"));
+        EXPECT_FALSE(OpenDoor());
+        const auto& shown = vb::msgbox_script::shown();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].prompt, "Unable to start Quenmoor!\n\nFiles are missing.");
+        EXPECT_EQ(snapshot(tempPath("share")), before) << "nothing written";
     }
 }
 

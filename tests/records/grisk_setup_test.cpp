@@ -8,9 +8,13 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 
+#include "platform/personality_programs.h"
+#include "records/personality_record.h"
 #include "records/profile_record.h"
+#include "records/record_fields.h"
 #include "records/shipped_data.h"
 #include "record_bytes.h"
 
@@ -47,6 +51,9 @@ protected:
     static QString source(const char* name) {
         return QString::fromUtf8(readFile(QString(GRISK_SOURCE_DIR) + "/data/" + name));
     }
+
+    // The personalities' voices the build synthesised.
+    static QString voices() { return QStringLiteral(GRISK_BINARY_DIR "/sounds/pms"); }
 
     QTemporaryDir home;
     QString tool;
@@ -149,7 +156,7 @@ TEST_F(GriskSetupTest, AnExistingProfileFileIsNeverReplaced) {
 TEST_F(GriskSetupTest, AppDataModeWritesTheMessageTexts) {
     const QString dir = home.path() + "/app";
     QString out;
-    ASSERT_EQ(run({"--app-data", dir}, &out), 0) << out.toStdString();
+    ASSERT_EQ(run({"--app-data", dir, "--voices", voices()}, &out), 0) << out.toStdString();
     QByteArray expected;
     ASSERT_TRUE(BuildMessageTexts(source("snackade.txt"), expected, nullptr));
     EXPECT_EQ(readFile(dir + "/Data/snackade.ran"), expected);
@@ -157,8 +164,49 @@ TEST_F(GriskSetupTest, AppDataModeWritesTheMessageTexts) {
 
     // A newer build replaces the old copy whole.
     ASSERT_TRUE(writeFile(dir + "/Data/snackade.ran", QByteArray(9000, 'x')));
-    ASSERT_EQ(run({"--app-data", dir}), 0);
+    ASSERT_EQ(run({"--app-data", dir, "--voices", voices()}), 0);
     EXPECT_EQ(readFile(dir + "/Data/snackade.ran"), expected);
+}
+
+// Each personality source becomes a personality file and a sound pack that
+// holds its voice under the names the file gives.
+TEST_F(GriskSetupTest, AppDataModeWritesEachPersonalityAndItsSoundPack) {
+    const QString dir = home.path() + "/app";
+    ASSERT_EQ(run({"--app-data", dir, "--voices", voices()}), 0);
+    const QStringList sources =
+        QDir(QString(GRISK_SOURCE_DIR) + "/data/personalities").entryList({"*.txt"}, QDir::Files);
+    ASSERT_GE(sources.size(), 4);
+    for (const QString& txt : sources) {
+        const QString name = txt.left(txt.size() - 4);
+        SCOPED_TRACE(name.toStdString());
+        PersonalityRecord expected;
+        ASSERT_TRUE(BuildPersonalityFile(source(("personalities/" + txt).toUtf8().constData()), expected, nullptr));
+        EXPECT_EQ(readFile(dir + "/Data/PMS/" + name + ".pms"), expected.encode());
+        std::vector<pms::PackedSound> sounds;
+        ASSERT_TRUE(pms::DecodeSoundPack(readFile(dir + "/Data/PMS/" + name + ".pmp"), sounds));
+        ASSERT_EQ(sounds.size(), 16u);
+        for (int i = 1; i <= 16; ++i) {
+            EXPECT_EQ(sounds[i - 1].name, StoredText(expected.Sounds(0, i)));
+            EXPECT_EQ(sounds[i - 1].bytes, readFile(voices() + "/" + name + "/" + QString::number(i) + ".wav"));
+        }
+    }
+}
+
+// The avatars are the personalities' own portraits, and a user's picture of
+// the same name stays as it is.
+TEST_F(GriskSetupTest, EachPersonalityHasItsAvatarAndAUsersPictureIsKept) {
+    ASSERT_TRUE(QDir().mkpath(base + "/User/Avatars"));
+    ASSERT_TRUE(writeFile(base + "/User/Avatars/Varnok.jpg", "my own"));
+    ASSERT_EQ(run({}), 0);
+    EXPECT_EQ(file("User/Avatars/Varnok.jpg"), "my own");
+    QSet<QByteArray> portraits;
+    for (const char* name : {"Grisk.jpg", "Voze.jpg", "Zozida.jpg"}) {
+        QImage img;
+        ASSERT_TRUE(img.load(base + "/User/Avatars/" + name)) << name;
+        EXPECT_EQ(img.size(), QSize(130, 130)) << name;
+        portraits.insert(file(QString("User/Avatars/") + name));
+    }
+    EXPECT_EQ(portraits.size(), 3) << "every portrait is its own";
 }
 
 TEST_F(GriskSetupTest, UnknownArgumentsAreRefused) {
@@ -166,6 +214,8 @@ TEST_F(GriskSetupTest, UnknownArgumentsAreRefused) {
     EXPECT_EQ(run({"--bogus"}, &out), 2);
     EXPECT_TRUE(out.contains("Usage")) << out.toStdString();
     EXPECT_EQ(run({"--app-data"}), 2);
+    EXPECT_EQ(run({"--app-data", home.path() + "/app"}), 2) << "the voices are needed";
+    EXPECT_NE(run({"--app-data", home.path() + "/app", "--voices", home.path() + "/none"}), 0);
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_FALSE(QFileInfo::exists(base));
 }

@@ -11,6 +11,7 @@
 #include "records/profile.h"
 #include "records/profile_record.h"
 #include "records/state.h"
+#include "records/user_files.h"
 #include "record_bytes.h"
 #include "support/test_support.h"
 
@@ -35,6 +36,9 @@ protected:
     }
 
     void configure() {
+        // The personalities the build made beside the program.
+        grisk::eng.AppFolder = QStringLiteral(GRISK_BINARY_DIR);
+        ASSERT_TRUE(grisk::ListPersonalityFiles());
         grisk::eng.DataFolder = tempFolder() + "/Data/";
         grisk::eng.UserFolder = tempFolder() + "/User/";
         ASSERT_TRUE(QDir().mkpath(grisk::eng.DataFolder));

@@ -78,12 +78,10 @@ TEST_F(UserFilesTest, CommentAndScoreFilesAreListedWithoutTheirExtension) {
     EXPECT_EQ(listed(recs.ScoreFileList, recs.ScoreFileCount), QStringList({"Ann_2", "Net_3"}));
 }
 
-TEST_F(UserFilesTest, TheOpponentTableHoldsTheDefaultOpponent) {
-    recs.OppIndex = 5;
-    ListPersonalityFiles();
-    EXPECT_EQ(recs.NumOpps, 0);
-    EXPECT_EQ(recs.OppTable(0, 1), "Grisk");
-    EXPECT_EQ(recs.OppIndex, 0);
+TEST_F(UserFilesTest, AvatarsArePicturesOfTheAvatarsFolder) {
+    for (const char* name : {"Grisk.jpg", "me.GIF", "old.bmp", "notes.txt", "face.png"}) touch(QString("Avatars/") + name);
+    ListAvatarFiles();
+    EXPECT_EQ(listed(recs.AvatarFiles, recs.NumAvatars), QStringList({"Grisk.jpg", "me.GIF", "old.bmp"}));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "engine/state.h"
 #include "platform/controls.h"
 #include "platform/eventwait.h"
+#include "platform/common_dialog.h"
 #include "platform/msgbox.h"
 #include "platform/popup_menu.h"
 #include "platform/random.h"
@@ -29,6 +30,7 @@ void ResetAll() {
     grisk::ResetAllState();
     vb::msgbox_script::enable();
     vb::popup_script::enable();
+    vb::dialog_script::enable();
     vb::forms::setScreenWindows(false);
     waits::SetPauseScale(0);
     waits::SetClockForTests(nullptr);

@@ -13,9 +13,12 @@
 #include <utility>
 #include <vector>
 
+#include "avatars.h"
 #include "game_board.h"
 #include "table/control_art.h"
 #include "gif_writer.h"
+#include "platform/personality_programs.h"
+#include "records/record_fields.h"
 #include "records/shipped_data.h"
 
 namespace grisk_setup {
@@ -66,6 +69,37 @@ QImage asGifPicture(const QImage& picture) {
     return opaque.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
+// The shipped personalities from their sources, by name.
+bool readPersonalities(std::vector<std::pair<QString, grisk::PersonalityRecord>>& out, QTextStream& err) {
+    const QStringList sources = QDir(QStringLiteral(":/data/personalities")).entryList({"*.txt"}, QDir::Files);
+    if (sources.isEmpty()) {
+        err << "grisk-setup: the built-in personalities are missing\n";
+        return false;
+    }
+    for (const QString& file : sources) {
+        QString text;
+        if (!readSource("personalities/" + file, text, err)) return false;
+        grisk::PersonalityRecord p;
+        QString problem;
+        if (!grisk::BuildPersonalityFile(text, p, &problem)) {
+            err << "grisk-setup: personalities/" << file << ", " << problem << "\n";
+            return false;
+        }
+        out.emplace_back(file.left(file.size() - 4), p);
+    }
+    return true;
+}
+
+// Writes a file whole, replacing what was there.
+bool replaceFile(const QString& path, const QByteArray& bytes, QTextStream& err) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        err << "grisk-setup: cannot write " << path << ": " << file.errorString() << "\n";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 QString UserGameFolder() {
@@ -108,6 +142,11 @@ int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err) {
     }
     for (const QString& name : grisk::control_art::EmotionIconNames())
         files.emplace_back("User/Icons/" + name, EncodeGif(asGifPicture(grisk::control_art::EmotionIcon(name))));
+    // Each personality's own avatar, under the name its file gives.
+    std::vector<std::pair<QString, grisk::PersonalityRecord>> personalities;
+    if (!readPersonalities(personalities, err)) return 1;
+    for (const auto& [name, p] : personalities)
+        files.emplace_back("User/Avatars/" + grisk::StoredText(p.Picture), AvatarJpeg(name));
     int rc = 0;
     for (const auto& [name, bytes] : files) {
         const QString path = base + "/" + name;
@@ -124,7 +163,7 @@ int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err) {
     return rc;
 }
 
-int MakeAppData(const QString& dir, QTextStream& out, QTextStream& err) {
+int MakeAppData(const QString& dir, const QString& voices, QTextStream& out, QTextStream& err) {
     QString source;
     if (!readSource("snackade.txt", source, err)) return 1;
     QByteArray texts;
@@ -134,13 +173,30 @@ int MakeAppData(const QString& dir, QTextStream& out, QTextStream& err) {
         return 1;
     }
     const QString path = dir + "/Data/snackade.ran";
-    QSaveFile file(path);
-    if (!QDir().mkpath(dir + "/Data") || !file.open(QIODevice::WriteOnly) || file.write(texts) != texts.size() ||
-        !file.commit()) {
-        err << "grisk-setup: cannot write " << path << ": " << file.errorString() << "\n";
+    if (!QDir().mkpath(dir + "/Data/PMS")) {
+        err << "grisk-setup: cannot make the folder " << dir << "/Data/PMS\n";
         return 1;
     }
+    if (!replaceFile(path, texts, err)) return 1;
     out << "Wrote " << path << "\n";
+
+    std::vector<std::pair<QString, grisk::PersonalityRecord>> personalities;
+    if (!readPersonalities(personalities, err)) return 1;
+    for (const auto& [name, p] : personalities) {
+        std::vector<pms::PackedSound> sounds;
+        for (int i = 1; i <= 16; ++i) {
+            QFile wav(voices + "/" + name + "/" + QString::number(i) + ".wav");
+            if (!wav.open(QIODevice::ReadOnly)) {
+                err << "grisk-setup: no voice for " << name << ": " << wav.fileName() << "\n";
+                return 1;
+            }
+            sounds.push_back({grisk::StoredText(p.Sounds(0, i)), wav.readAll()});
+        }
+        const QString base = dir + "/Data/PMS/" + name;
+        if (!replaceFile(base + ".pms", p.encode(), err) || !replaceFile(base + ".pmp", pms::EncodeSoundPack(sounds), err))
+            return 1;
+        out << "Wrote " << base << ".pms and .pmp\n";
+    }
     return 0;
 }
 

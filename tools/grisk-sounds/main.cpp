@@ -1,6 +1,7 @@
 // grisk-sounds OUTDIR: writes the program's sounds as OUTDIR/105.wav ..
-// OUTDIR/123.wav, the silent OUTDIR/empty.wav and the avatar's OUTDIR/slap.wav. The build runs it and
-// compiles the WAVs into the program as resources.
+// OUTDIR/123.wav, the silent OUTDIR/empty.wav, the avatar's OUTDIR/slap.wav and the personalities'
+// voices OUTDIR/pms/NAME/1.wav .. 16.wav. The build compiles the program's sounds into it as
+// resources; grisk-setup packs the voices beside the personality files.
 // grisk-sounds --list: prints what each sound is and when it is played.
 #include <cstdio>
 #include <filesystem>
@@ -49,5 +50,13 @@ int main(int argc, char** argv) {
         ok = writeWav(dir / (std::to_string(s.number) + ".wav"), s.render()) && ok;
     ok = writeWav(dir / "empty.wav", grisk_sounds::emptySound()) && ok;
     ok = writeWav(dir / "slap.wav", grisk_sounds::slapSound()) && ok;
+    // The personalities' voices: OUTDIR/pms/NAME/1.wav .. 16.wav.
+    for (const std::string& name : grisk_sounds::personalityNames()) {
+        const std::filesystem::path folder = dir / "pms" / name;
+        std::filesystem::create_directories(folder, error);
+        int event = 0;
+        for (const auto& samples : grisk_sounds::personalitySounds(name))
+            ok = writeWav(folder / (std::to_string(++event) + ".wav"), samples) && ok;
+    }
     return ok ? 0 : 1;
 }

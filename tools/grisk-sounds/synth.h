@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace grisk_sounds {
@@ -30,6 +32,15 @@ Samples emptySound();
 
 // The slap of the opponent's avatar ("slap.wav" of the user's sounds).
 Samples slapSound();
+
+// The sounds of each personality, events 1..16: the player's wild King,
+// turn over, four gloats, four groans, whining, thanks, a cheer, the
+// winner's and the loser's song, its own wild King.
+inline constexpr int kPersonalitySounds = 16;
+std::vector<std::string> personalityNames();
+// The sixteen sounds of a personality's voice, in event order; none for a
+// name without a voice.
+std::vector<Samples> personalitySounds(std::string_view name);
 
 // A whole WAV file: the 44-byte RIFF header and 16-bit mono PCM data.
 std::vector<std::uint8_t> wavFile(const Samples& samples, int sampleRate = kSampleRate);

@@ -13,8 +13,10 @@
 # The piles are found where grisk-snapshot --geometry says the table of
 # this screen puts them (the snapshot lays the table out as start-up does).
 #
-# The known player then deals a game, plays the cards that fit, ends the
-# turn on a hold pile and sees the computer seat's turn come back. Later
+# The new player's opponent shows Grisk's portrait and has his sounds
+# installed; they are gone once the program has closed. The known player
+# then deals a game, plays the cards that fit, ends the turn on a hold pile,
+# sees the computer seat's turn come back and hears its remark. Later
 # issues add their steps as functions called from main below.
 set -euo pipefail
 
@@ -373,6 +375,55 @@ play_a_turn() {
     log "a turn went round the table and came back"
 }
 
+# ---- the opponent ---------------------------------------------------------------
+
+sounds_dir() { echo "$HOME/.local/share/Quenmoor/Grisk and Varnok/User/Sounds"; }
+avatars_dir() { echo "$HOME/.local/share/Quenmoor/Grisk and Varnok/User/Avatars"; }
+
+# The new player's opponent is Grisk: his sixteen sounds lie in "Sounds" as
+# ".pmw" files while the program runs, and his portrait is the table's
+# avatar (found in the window's top right corner, pixel for pixel).
+expect_opponent_shown() {
+    local win count found
+    count=$(find "$(sounds_dir)" -maxdepth 1 -name 'Grisk*.pmw' | wc -l)
+    [ "$count" -eq 16 ] || fail "Grisk's sounds are not installed: $count .pmw files in $(sounds_dir)"
+    win=$(wait_window '^Grisk and Varnok$')
+    import -window "$win" png:- 2>/dev/null | convert png:- -gravity NorthEast -crop 300x200+0+0 +repage \
+        "$work/avatar-corner.png"
+    found=$(compare -metric RMSE -subimage-search "$work/avatar-corner.png" "$(avatars_dir)/Grisk.jpg" null: 2>&1 |
+            sed -n 's/.*(\([0-9.e-]*\)).*/\1/p' | head -n1)
+    [ -n "$found" ] && awk -v d="$found" 'BEGIN { exit !(d < 0.05) }' ||
+        fail "the table does not show Grisk's avatar (difference ${found:-none})"
+    log "the opponent's avatar shows and its sounds are installed"
+}
+
+# Once the turn has come back, the opponent speaks on the remark line (a
+# remark of its turn, or its nudge while the player idles): white text
+# appears in the line's place within half a minute.
+expect_opponent_remark() {
+    local win r band white
+    win=$(wait_window '^Grisk and Varnok$')
+    r=($(control_rect Label9 2)) || fail "the table has no remark line"
+    # Below the opponent's name label, which the line's place overlaps.
+    band="${r[2]}x$((r[3] - 8))+${r[0]}+$((r[1] + 8))"
+    for _ in $(seq 1 60); do
+        white=$(import -window "$win" png:- 2>/dev/null |
+                convert png:- -crop "$band" +repage -fuzz 15% -fill black +opaque white \
+                        -format '%[fx:round(mean*w*h)]' info:)
+        [ "${white:-0}" -gt 50 ] && { log "the opponent spoke"; return; }
+        kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while the opponent should speak"
+        sleep 0.5
+    done
+    fail "the opponent said nothing on the remark line"
+}
+
+# Shut-down deletes the personalities' sounds.
+expect_no_personality_sounds() {
+    local left
+    left=$(find "$(sounds_dir)" -maxdepth 1 -name '*.pmw' -printf '%f ')
+    [ -z "$left" ] || fail "personality sounds left behind: $left"
+}
+
 close_main_window() {
     # As a window manager does: _NET_CLOSE_WINDOW to openbox, which sends
     # WM_DELETE_WINDOW to the program.
@@ -388,9 +439,11 @@ main() {
     start_grisk
     wait_window '^Grisk and Varnok$' >/dev/null
     sign_in "Smoke"
+    expect_opponent_shown
     expect_idle
     close_main_window
     expect_clean_exit
+    expect_no_personality_sounds
     grep -qa "Smoke" "$(data_dir)/Prefs.sav" || fail "the new player's profile was not saved"
 
     log "second start: the known player, ended by SIGTERM"
@@ -400,8 +453,10 @@ main() {
     expect_idle
     expect_second_copy_refused
     play_a_turn
+    expect_opponent_remark
     kill -TERM "$grisk_pid"
     expect_clean_exit
+    expect_no_personality_sounds
 
     log "passed"
 }

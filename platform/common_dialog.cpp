@@ -1,0 +1,120 @@
+#include "platform/common_dialog.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <deque>
+#include <optional>
+
+#include "platform/eventwait.h"
+#include "platform/vb.h"
+#include "platform/vberror.h"
+
+namespace vb {
+namespace {
+
+struct Answer {
+    QString file;
+    int32_t color = 0;
+    bool cancel = true;
+};
+
+struct Script {
+    bool on = false;
+    std::deque<Answer> answers;
+    std::vector<ShownDialog> shown;
+};
+
+Script& script() {
+    static Script s;
+    return s;
+}
+
+// "Pictures (*.jpg)|*.jpg|All|*.*" as Qt's name filters: each shown name
+// with its patterns.
+QString qtFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        out << parts[i] + " (" + patterns + ")";
+    }
+    return out.join(";;");
+}
+
+// The answer of the dialog: scripted, or from the person at the screen.
+std::optional<Answer> ask(ShownDialog::Kind kind, CommonDialog& d) {
+    ShownDialog record{kind, d.DialogTitle, d.Filter, d.InitDir, d.Flags, false};
+    Script& s = script();
+    Answer a;
+    if (s.on) {
+        if (!s.answers.empty()) {
+            a = s.answers.front();
+            s.answers.pop_front();
+        }
+    } else {
+        waits::BusyScope busy;
+        QWidget* parent = QApplication::activeWindow();
+        if (kind == ShownDialog::Colour) {
+            const QColor start((d.Flags & cdlCCRGBInit) ? QColor(ColorRed(d.Color), ColorGreen(d.Color), ColorBlue(d.Color))
+                                                        : QColor(Qt::white));
+            const QColor c = QColorDialog::getColor(start, parent, d.DialogTitle);
+            a.cancel = !c.isValid();
+            a.color = RGB(c.red(), c.green(), c.blue());
+        } else {
+            QString dir = d.InitDir;
+            if (!d.FileName.isEmpty()) dir = QFileInfo(d.FileName).isAbsolute() ? d.FileName : dir + "/" + d.FileName;
+            QFileDialog::Options options;
+            if (!(d.Flags & cdlOFNOverwritePrompt)) options |= QFileDialog::DontConfirmOverwrite;
+            a.file = kind == ShownDialog::Open
+                         ? QFileDialog::getOpenFileName(parent, d.DialogTitle, dir, qtFilter(d.Filter), nullptr, options)
+                         : QFileDialog::getSaveFileName(parent, d.DialogTitle, dir, qtFilter(d.Filter), nullptr, options);
+            a.cancel = a.file.isEmpty();
+        }
+    }
+    record.cancelled = a.cancel;
+    s.shown.push_back(record);
+    if (s.shown.size() > 1000) s.shown.erase(s.shown.begin());
+    if (a.cancel) {
+        if (d.CancelError) raise(cdlCancel, "Cancel was selected.");
+        return std::nullopt;
+    }
+    return a;
+}
+
+void takeFile(CommonDialog& d, const std::optional<Answer>& a, bool saving) {
+    if (!a) return;
+    QString path = a->file;
+    if (saving && !d.DefaultExt.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += "." + d.DefaultExt;
+    d.FileName = path;
+    d.FileTitle = QFileInfo(path).fileName();
+}
+
+}  // namespace
+
+void CommonDialog::ShowOpen() { takeFile(*this, ask(ShownDialog::Open, *this), false); }
+
+void CommonDialog::ShowSave() { takeFile(*this, ask(ShownDialog::Save, *this), true); }
+
+void CommonDialog::ShowColor() {
+    if (const std::optional<Answer> a = ask(ShownDialog::Colour, *this)) Color = a->color;
+}
+
+namespace dialog_script {
+void enable() {
+    Script& s = script();
+    s.on = true;
+    s.answers.clear();
+    s.shown.clear();
+}
+void disable() { script().on = false; }
+bool enabled() { return script().on; }
+void pushFile(const QString& path) { script().answers.push_back(Answer{path, 0, false}); }
+void pushColor(int32_t color) { script().answers.push_back(Answer{QString(), color, false}); }
+void pushCancel() { script().answers.push_back(Answer{}); }
+const std::vector<ShownDialog>& shown() { return script().shown; }
+}  // namespace dialog_script
+
+}  // namespace vb

@@ -1,0 +1,110 @@
+#include "records/user_pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "engine/frm_grisk.h"
+#include "engine/general.h"
+#include "engine/paths.h"
+#include "engine/state.h"
+#include "platform/common_dialog.h"
+#include "platform/msgbox.h"
+#include "platform/vberror.h"
+#include "records/cls_get_size.h"
+#include "records/state.h"
+#include "records/user_files.h"
+#include "table/avatar.h"
+#include "table/background.h"
+
+namespace grisk {
+
+namespace {
+
+constexpr int kKeyDown = 40;
+const QString kRemoveTitle = QStringLiteral("Remove Background");
+const QString kRejectedTitle = QStringLiteral("Image Rejected");
+
+// Copies a file whole: the copy appears under its name only once it is
+// complete, and a failed copy leaves what was there.
+bool copyWhole(const QString& from, const QString& to) {
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 16);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) return false;
+    }
+    return out.commit();
+}
+
+}  // namespace
+
+bool IsImageSizeOk(const QString& FileName, long MaxSize) {
+    clsGetSize size;
+    size.ReadImageInfo(FileName);
+    if (size.Width() <= MaxSize && size.Height() <= MaxSize) return true;
+    vb::MsgBox("Picture is too large: W " + QString::number(size.Width()) + " x H " + QString::number(size.Height()) +
+                   "\nPlease use pictures sized under " + QString::number(MaxSize) + " x " +
+                   QString::number(MaxSize) + " pixels.",
+               vb::vbCritical, kRejectedTitle);
+    return false;
+}
+
+void Get_Avatars() {
+    const QString start = GetLastFolder();
+    FrmGrisk& f = frmGrisk();
+    if (!f.ImgAvatar.Visible()) f.ImgAvatar.setVisible(true);
+    vb::CommonDialog dlgCommon;
+    dlgCommon.FileName.clear();
+    dlgCommon.InitDir = start;
+    dlgCommon.Flags = vb::cdlOFNFileMustExist | vb::cdlOFNHideReadOnly;
+    dlgCommon.Filter = QStringLiteral("Pictures (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp");
+    dlgCommon.DialogTitle = QStringLiteral("Import Avatar Pic");
+    try {
+        dlgCommon.ShowOpen();
+    } catch (const vb::Error&) {
+        return;  // cancelled
+    }
+    if (dlgCommon.FileName.isEmpty()) return;
+    const QString title = dlgCommon.FileTitle;
+    if (title.size() > kMaxAvatarNameLength) {
+        vb::MsgBox("The picture's file name is too long: please use a name of at most " +
+                       QString::number(kMaxAvatarNameLength) + " characters.",
+                   vb::vbCritical, kRejectedTitle);
+        return;
+    }
+    if (IsImageSizeOk(dlgCommon.FileName, kMaxAvatarSize)) {
+        const QString target = eng.UserFolder + "Avatars/" + title;
+        // A picture chosen from the avatars folder is already in place.
+        const bool inPlace = QFileInfo(dlgCommon.FileName).canonicalFilePath() == QFileInfo(target).canonicalFilePath();
+        if (!inPlace && !copyWhole(dlgCommon.FileName, target)) return;
+        recs.AvatarFile = title;
+        ShowAvatar(recs.AvatarFile);
+    }
+    const QString folder = CutFileTitle(dlgCommon.FileName, title);
+    if (folder != start) SaveLastFolder(folder);
+}
+
+void RemoveBackground() {
+    if (recs.BackgroundIdx < 1 || recs.BackgroundIdx > recs.NumBackgrounds ||
+        !recs.Backgrounds.inRange({recs.BackgroundIdx}))
+        return;
+    const QString name = recs.Backgrounds(recs.BackgroundIdx);
+    if (name == QLatin1String("GameBoard.gif")) {
+        vb::MsgBox(QStringLiteral("The default game board green background cannot be deleted."), vb::vbCritical,
+                   kRemoveTitle);
+        return;
+    }
+    // A file that is gone, or that cannot be deleted, is not reported removed.
+    const QString path = eng.UserFolder + "Backgrounds/" + name;
+    if (!FileExists(path) || !QFile::remove(path)) return;
+    vb::MsgBox(QStringLiteral("Background removed."), vb::vbInformation, kRemoveTitle);
+    recs.BackgroundIdx -= 1;
+    ListBackgroundFiles();
+    CycleBackground(kKeyDown);
+}
+
+}  // namespace grisk
