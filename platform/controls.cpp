@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
+#include <deque>
 #include <utility>
 
 #include "platform/formwindow.h"
@@ -24,6 +25,18 @@ std::function<void(Form*)>& unloadHook() {
     static std::function<void(Form*)> hook;
     return hook;
 }
+struct ModalAction {
+    QString formName;
+    std::function<void(Form&)> action;
+};
+std::deque<ModalAction>& modalActions() {
+    static std::deque<ModalAction> queue;
+    return queue;
+}
+bool& modalScriptingFlag() {
+    static bool on = false;
+    return on;
+}
 double unitTw(ScaleMode m) { return m == ScaleMode::Pixels ? screen::kTwipsPerPixel : 1.0; }
 }  // namespace
 
@@ -32,6 +45,13 @@ const std::vector<Form*>& loaded() { return loadedForms(); }
 void setScreenWindows(bool on) { screenWindowsFlag() = on; }
 bool screenWindows() { return screenWindowsFlag(); }
 void setUnloadHook(std::function<void(Form*)> hook) { unloadHook() = std::move(hook); }
+void setModalScripting(bool on) { modalScriptingFlag() = on; }
+bool modalScripting() { return modalScriptingFlag(); }
+void queueModalAction(const QString& formName, std::function<void(Form&)> action) {
+    modalActions().push_back({formName, std::move(action)});
+}
+int pendingModalActions() { return static_cast<int>(modalActions().size()); }
+void clearModalActions() { modalActions().clear(); }
 }  // namespace forms
 
 double FrameWidthTw() { return screen::PixelsToTwips(8); }
@@ -190,12 +210,46 @@ void Control::copyPropertiesFrom(const Control& o) {
     y1Tw_ = o.y1Tw_;
     x2Tw_ = o.x2Tw_;
     y2Tw_ = o.y2Tw_;
+    Text_ = o.Text_;
+    SelStart_ = o.SelStart_;
+    Locked_ = o.Locked_;
+    Value_ = o.Value_;
     changed();
 }
 
 void Control::copyDesignFrom(const Control& o) {
     copyPropertiesFrom(o);
     panels_ = o.panels_;
+}
+
+// ---- Text boxes and check boxes: what the player does ------------------
+
+void UserTypes(Control& c, const QString& text) {
+    if (!c.shown() || !c.Enabled() || c.Locked() || c.kind() != Kind::TextBox) return;
+    c.setText(text);
+    c.setSelStart(static_cast<int>(text.size()));
+    if (c.form()) c.form()->Change(c);
+}
+
+void UserClicks(Control& c) {
+    if (!c.shown() || !c.Enabled()) return;
+    Form* form = c.form();
+    if (!form) return;
+    constexpr int kLeftButton = 1;
+    switch (c.kind()) {
+    case Kind::TextBox:
+        form->MouseDown(c, kLeftButton, 0, 0, 0);
+        form->MouseUp(c, kLeftButton, 0, 0, 0);
+        form->Click(c);
+        break;
+    case Kind::CheckBox:
+        form->MouseDown(c, kLeftButton, 0, 0, 0);
+        c.setValue(c.Value() == 1 ? 0 : 1);
+        form->Click(c);
+        form->MouseUp(c, kLeftButton, 0, 0, 0);
+        break;
+    default: form->Click(c); break;
+    }
 }
 
 void Control::setContainer(Control* box) {
@@ -570,10 +624,19 @@ void Form::Show(bool modal) {
     Load();
     if (!loaded_) return;  // the load event unloaded the window again
     visible_ = true;
+    const bool scripted = modal && forms::modalScripting();
     if (forms::screenWindows()) {
         if (!window_) window_ = new FormWindow(this);
         window_->applyGeometry();
-        window_->showAsForm(modal);
+        window_->showAsForm(modal && !scripted);
+    }
+    if (!scripted) return;
+    // The test's player acts on the window while it waits for them.
+    std::deque<ModalAction>& queue = modalActions();
+    while (loaded_ && visible_ && !queue.empty() && queue.front().formName == name_) {
+        const std::function<void(Form&)> action = std::move(queue.front().action);
+        queue.pop_front();
+        action(*this);
     }
 }
 

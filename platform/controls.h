@@ -46,6 +46,8 @@ enum class Kind {
     Label,          // windowless
     Shape,          // windowless
     Line,           // windowless
+    TextBox,        // a Qt widget of its own (platform/control_widgets.h)
+    CheckBox,       // a Qt widget of its own
 };
 
 // Shape styles of the run time.
@@ -189,6 +191,20 @@ public:
     // Copies every property and the panels: a control put back as designed.
     void copyDesignFrom(const Control& other);
 
+    // ---- Text boxes and check boxes --------------------------------------
+    // The text of a text box and where its caret stands (0 before the first
+    // character). Setting them raises no event: the user actions do.
+    VB_PROPERTY(QString, Text, QString())
+    VB_PROPERTY(int, SelStart, 0)
+    // A locked text box takes no typing (it is still pressed and clicked).
+    VB_PROPERTY(bool, Locked, false)
+    // A check box: 0 unticked, 1 ticked.
+    VB_PROPERTY(int, Value, 0)
+
+public:
+    // A control of a kind that a Qt widget of its own shows on the screen.
+    bool hasOwnWidget() const { return kind_ == Kind::TextBox || kind_ == Kind::CheckBox; }
+
 protected:
     void changed();
 
@@ -205,6 +221,17 @@ private:
     std::vector<Panel> panels_;
     Control* container_ = nullptr;
 };
+
+// What the player does to a control, as its screen widget reports it; tests
+// call them to act as the player. Each raises the form's events as the run
+// time does. A hidden or disabled control takes nothing.
+// Types into a text box (not a locked one): its whole text then, the caret
+// at its end, then Change.
+void UserTypes(Control& c, const QString& text);
+// Clicks a control: a command button raises Click; a text box MouseDown,
+// MouseUp and Click; a check box MouseDown, then turns its tick over and
+// raises Click and MouseUp.
+void UserClicks(Control& c);
 
 // A control array: elements are loaded and unloaded by index. Looking up an
 // element that is not loaded raises error 340 rather than handing out a
@@ -356,6 +383,8 @@ public:
     virtual void MouseMove(Control& c, int button, int shift, double x, double y);
     virtual void MouseUp(Control& c, int button, int shift, double x, double y);
     virtual void Click(Control& c) { (void)c; }
+    // The text of a text box was typed into.
+    virtual void Change(Control& c) { (void)c; }
     virtual void DblClick(Control& c) { (void)c; }
     virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }
     // A press, a move and a click on the form itself, outside every control.
@@ -411,6 +440,17 @@ void setScreenWindows(bool on);
 bool screenWindows();
 // Called after a window has been unloaded (the program ends with its main window).
 void setUnloadHook(std::function<void(Form*)> hook);
+
+// Tests switch on scripting of the modal shows: a window shown modally
+// then waits for no player. It runs the actions queued for it (acting as
+// the player: typing, clicking), one after the other while it stays loaded
+// and shown and the next action in the queue is for it; then the modal
+// show returns, the window as the actions left it.
+void setModalScripting(bool on);
+bool modalScripting();
+void queueModalAction(const QString& formName, std::function<void(Form&)> action);
+int pendingModalActions();
+void clearModalActions();
 }  // namespace forms
 
 // The run time's global instance of a window class, made on first use.

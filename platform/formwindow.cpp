@@ -127,6 +127,8 @@ void paintControl(QPainter& p, const Control& c) {
         break;
     }
     case Kind::Shape: paintShape(p, c); break;
+    case Kind::TextBox:
+    case Kind::CheckBox: break;  // its widget shows it
     case Kind::Line:
         p.setPen(QPen(toQColor(c.BorderColor()), std::max(1, c.BorderWidth())));
         p.drawLine(QPointF(px(c.x1Tw()), px(c.y1Tw())), QPointF(px(c.x2Tw()), px(c.y2Tw())));

@@ -7,6 +7,7 @@
 #include "engine/state.h"
 #include "records/record_fields.h"
 #include "records/state.h"
+#include "table/card_counter.h"
 
 namespace grisk {
 
@@ -33,6 +34,7 @@ void putSeat(SavedGameRecord& r, int seat, const PlayerRecord& rec) {
 }  // namespace
 
 void BuildSaveRecord() {
+    if (recs.EndedNetGameSave && eng.Pturn != 1) GoUpdateOpponents();
     SavedGameRecord& r = recs.SaveRecord;
     const std::pair<int*, int> counts[] = {
         {&r.NoWildAce, FlagWord(eng.NoWildAce)}, {&r.Pturn, eng.Pturn},

@@ -7,6 +7,7 @@
 #include "net/state.h"
 #include "records/state.h"
 #include "shell/help_commands.h"
+#include "shell/saved_game_commands.h"
 #include "shell/state.h"
 #include "table/background.h"
 #include "table/display_size.h"
@@ -52,6 +53,11 @@ void MenuGameCommand(int item) {
         }
         Game_New();
         break;
+    // The saved games.
+    case 3: SaveGameCommand(); break;
+    case 4: RestoreGameCommand(); break;
+    case 6: PreviousTurnCommand(); break;
+    case 7: RestartGameCommand(); break;
     default: break;
     }
 }

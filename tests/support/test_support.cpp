@@ -13,6 +13,7 @@
 #include "platform/popup_menu.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "records/frm_save.h"
 #include "table/card_counter.h"
 #include "table/card_store.h"
 #include "table/pile_info.h"
@@ -26,12 +27,15 @@ void ResetAll() {
     grisk::ReleaseFrmFlasher();
     grisk::ReleaseFrmHold();
     grisk::ReleaseFrmCounter();
+    grisk::ReleaseFrmSave();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
     vb::popup_script::enable();
     vb::dialog_script::enable();
     vb::forms::setScreenWindows(false);
+    vb::forms::setModalScripting(false);
+    vb::forms::clearModalActions();
     waits::SetPauseScale(0);
     waits::SetClockForTests(nullptr);
     waits::CancelWhenIdle();
