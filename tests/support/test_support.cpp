@@ -1,7 +1,10 @@
 #include "support/test_support.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QTimer>
+#include <QWidget>
 
 #include "engine/flash.h"
 #include "engine/frm_grisk.h"
@@ -30,11 +33,33 @@ void ResetAll() {
     vb::msgbox_script::enable();
     vb::popup_script::enable();
     vb::forms::setScreenWindows(false);
+    vb::forms::setModalScripting(true);
+    vb::forms::clearModalActions();
     waits::SetPauseScale(0);
     waits::SetClockForTests(nullptr);
     waits::CancelWhenIdle();
     screen::ClearInjection();
     vb::Randomize(20261210);
+}
+
+namespace {
+void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+}  // namespace
+
+void DragInWindow(QWidget* w, QPoint at, QPoint by, Qt::MouseButton button) {
+    const QPoint from = w->mapToGlobal(at);
+    mouse(w, QEvent::MouseButtonPress, at, button, button);
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint global = from + by * step / 4;
+        QMouseEvent e(QEvent::MouseMove, w->mapFromGlobal(global), global, Qt::NoButton, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+        QCoreApplication::processEvents();
+    }
+    mouse(w, QEvent::MouseButtonRelease, w->mapFromGlobal(from + by), button, Qt::NoButton);
+    QCoreApplication::processEvents();
 }
 
 void RunEventsFor(int ms) {
