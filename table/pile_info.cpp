@@ -79,15 +79,7 @@ FrmHold::FrmHold()
     cmdExit(1).setToolTipText(QStringLiteral("Keep the window here"));
     cmdExit(1).setVisible(true);
     Move(recs.HoldLeft, recs.HoldTop, 6000, kCaptionTw + kSmallH + 2 * kMarginTw);
-    // The outer bevel: white at the left and top, grey at the right and bottom.
-    Line1(0).setBorderColor(0xFFFFFF);
-    Line1(0).setLineEnds(0, 0, 0, Height());
-    Line1.Load(1).setBorderColor(0x808080);
-    Line1(1).setVisible(true);
-    Line2(0).setBorderColor(0xFFFFFF);
-    Line2(0).setLineEnds(0, 0, Width(), 0);
-    Line2.Load(1).setBorderColor(0x808080);
-    Line2(1).setVisible(true);
+    DesignFormBorderLines(*this);
 }
 
 FrmHold::~FrmHold() = default;

@@ -15,6 +15,7 @@
 #include "platform/popup_menu.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "records/frm_welcome.h"
 #include "table/card_counter.h"
 #include "table/card_store.h"
 #include "table/pile_info.h"
@@ -28,6 +29,7 @@ void ResetAll() {
     grisk::ReleaseFrmFlasher();
     grisk::ReleaseFrmHold();
     grisk::ReleaseFrmCounter();
+    grisk::ReleaseFrmWelcome();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
@@ -40,6 +42,14 @@ void ResetAll() {
     waits::CancelWhenIdle();
     screen::ClearInjection();
     vb::Randomize(20261210);
+}
+
+void QueueSignIn(const QString& name) {
+    vb::forms::queueModalAction(QStringLiteral("frmWelcome"), [name](vb::Form& f) {
+        auto& w = static_cast<grisk::FrmWelcome&>(f);
+        vb::UserTypes(w.Combo1, name);
+        vb::UserClicks(w.Command1);
+    });
 }
 
 namespace {

@@ -41,6 +41,10 @@ public:
 // message boxes and seeds the random generator.
 void ResetAll();
 
+// The player's answer to the next sign-in window, queued: the name typed
+// into its box, then OK.
+void QueueSignIn(const QString& name);
+
 // Presses the button at `at` inside the window, moves the mouse by `by` in
 // four steps and lets go there, as a hand drags.
 void DragInWindow(QWidget* window, QPoint at, QPoint by, Qt::MouseButton button);
