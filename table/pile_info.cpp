@@ -152,6 +152,13 @@ bool PileInfoShown() {
     return w.isLoaded() && w.Visible();
 }
 
+void LoadPileInfoWithSkin() {
+    const bool loaded = FrmHoldExists() && vb::DefaultInstance<FrmHold>::get().isLoaded();
+    FrmHold& w = frmHold();
+    // A window loaded just now took the skin with its load.
+    if (loaded) ApplyFormSkin(w);
+}
+
 void HoldInfo(const vb::Array<int, 3>& holdPiles, const vb::Array<int, 1>& humanCounts, int, const QString&) {
     FrmHold& w = prepareWindow();
     if (!holdPileShown()) return;

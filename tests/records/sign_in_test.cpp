@@ -15,6 +15,8 @@
 #include "records/state.h"
 #include "shell/menu_commands.h"
 #include "shell/state.h"
+#include "table/pile_info.h"
+#include "table/state.h"
 
 using namespace grisk;
 
@@ -204,6 +206,44 @@ TEST_F(SignInTest, TheFirstSignInWritesOnlyTheNewPlayersRecord) {
     EXPECT_EQ(prefsRecordBytes(1).mid(150), shared.mid(150)) << "record 1 changes only its name";
     EXPECT_EQ(storedName(2), "Ann");
     EXPECT_EQ(records_test::readFile(prefsPath()).size(), 2 * kPlayerProfileRecordLength);
+}
+
+// Ann paints her windows with the wooden skin, Bob with the plain one: the
+// pile-information window, loaded while Ann was in force, changes with
+// the player, as a window loaded afresh would show it.
+TEST_F(SignInTest, AnotherPlayersSkinReachesThePileWindow) {
+    annAndBob();
+    const QImage annSkin = frmHold().Picture();
+    ASSERT_FALSE(annSkin.isNull());
+    ASSERT_TRUE(pick(1));
+    const QImage bobSkin = frmHold().Picture();
+    const int32_t bobButton = frmHold().cmdExit(0).BackColor();
+    EXPECT_NE(bobSkin, annSkin);
+    ReleaseFrmHold();
+    EXPECT_EQ(frmHold().Picture(), bobSkin);
+    EXPECT_EQ(frmHold().cmdExit(0).BackColor(), bobButton);
+}
+
+// Ann plays with small cards, Bob with large ones: each sign-in brings the
+// table to that player's size, and the size is kept in each profile.
+TEST_F(SignInTest, EachPlayerHasTheirDisplaySize) {
+    PlayerProfileRecord ann = profile("Ann");
+    ann.SmallDisplay = -1;
+    writePrefs({profile("Bob"), ann, profile("Bob")});
+    ASSERT_TRUE(Get_Players());
+    ASSERT_EQ(tbl.DisplayMode, 0);
+    const double largeWidth = frmGrisk().Picture7(2).widthTw();
+
+    for (const char* name : {"Ann", "Bob", "Ann"}) {
+        ASSERT_TRUE(signIn(name)) << name;
+        const bool small = QString(name) == "Ann";
+        EXPECT_EQ(tbl.DisplayMode >= 2, small) << name;
+        EXPECT_EQ(tbl.SmallDisplay, small) << name;
+        EXPECT_EQ(frmGrisk().Picture7(2).widthTw() < largeWidth, small) << name;
+    }
+    ASSERT_TRUE(signIn("Bob"));
+    EXPECT_EQ(storedProfile(2).SmallDisplay, -1);
+    EXPECT_EQ(storedProfile(3).SmallDisplay, 0);
 }
 
 TEST_F(SignInTest, TheGameMenuShowsTheWindow) {
