@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
+#include <deque>
 #include <utility>
 
 #include "platform/formwindow.h"
@@ -24,6 +25,18 @@ std::function<void(Form*)>& unloadHook() {
     static std::function<void(Form*)> hook;
     return hook;
 }
+struct ModalAction {
+    QString formName;
+    std::function<void(Form&)> action;
+};
+std::deque<ModalAction>& modalActions() {
+    static std::deque<ModalAction> queue;
+    return queue;
+}
+bool& modalScriptingFlag() {
+    static bool on = false;
+    return on;
+}
 double unitTw(ScaleMode m) { return m == ScaleMode::Pixels ? screen::kTwipsPerPixel : 1.0; }
 }  // namespace
 
@@ -32,6 +45,13 @@ const std::vector<Form*>& loaded() { return loadedForms(); }
 void setScreenWindows(bool on) { screenWindowsFlag() = on; }
 bool screenWindows() { return screenWindowsFlag(); }
 void setUnloadHook(std::function<void(Form*)> hook) { unloadHook() = std::move(hook); }
+void setModalScripting(bool on) { modalScriptingFlag() = on; }
+bool modalScripting() { return modalScriptingFlag(); }
+void queueModalAction(const QString& formName, std::function<void(Form&)> action) {
+    modalActions().push_back({formName, std::move(action)});
+}
+int pendingModalActions() { return static_cast<int>(modalActions().size()); }
+void clearModalActions() { modalActions().clear(); }
 }  // namespace forms
 
 double FrameWidthTw() { return screen::PixelsToTwips(8); }
@@ -182,6 +202,10 @@ void Control::copyPropertiesFrom(const Control& o) {
     Picture_ = o.Picture_;
     MouseIcon_ = o.MouseIcon_;
     OwnScaleMode_ = o.OwnScaleMode_;
+    Default_ = o.Default_;
+    text_ = o.text_;
+    list_ = o.list_;
+    listIndex_ = o.listIndex_;
     leftTw_ = o.leftTw_;
     topTw_ = o.topTw_;
     widthTw_ = o.widthTw_;
@@ -196,6 +220,64 @@ void Control::copyPropertiesFrom(const Control& o) {
 void Control::copyDesignFrom(const Control& o) {
     copyPropertiesFrom(o);
     panels_ = o.panels_;
+}
+
+void Control::setText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    if (listIndex_ >= 0 && list_[static_cast<std::size_t>(listIndex_)] != text_) listIndex_ = -1;
+    changed();
+}
+
+void Control::AddItem(const QString& item) {
+    list_.push_back(item);
+    changed();
+}
+
+void Control::RemoveItem(int index) {
+    if (index < 0 || index >= ListCount()) raise(381, "Invalid property array index");
+    list_.erase(list_.begin() + index);
+    if (listIndex_ == index)
+        listIndex_ = -1;
+    else if (listIndex_ > index)
+        --listIndex_;
+    changed();
+}
+
+void Control::Clear() {
+    list_.clear();
+    listIndex_ = -1;
+    changed();
+}
+
+const QString& Control::List(int index) const {
+    if (index < 0 || index >= ListCount()) raise(381, "Invalid property array index");
+    return list_[static_cast<std::size_t>(index)];
+}
+
+void Control::setListIndex(int index) {
+    if (index < -1 || index >= ListCount()) raise(380, "Invalid property value");
+    listIndex_ = index;
+    if (index >= 0) text_ = list_[static_cast<std::size_t>(index)];
+    changed();
+}
+
+void UserTypes(Control& c, const QString& text) {
+    if (!c.shown() || !c.Enabled()) return;
+    c.setText(text);
+    c.setListIndex(-1);
+    if (c.form()) c.form()->Change(c);
+}
+
+void UserPicks(Control& c, int index) {
+    if (!c.shown() || !c.Enabled()) return;
+    c.setListIndex(index);
+    if (c.form()) c.form()->Click(c);
+}
+
+void UserClicks(Control& c) {
+    if (!c.shown() || !c.Enabled()) return;
+    if (c.form()) c.form()->Click(c);
 }
 
 void Control::setContainer(Control* box) {
@@ -243,7 +325,7 @@ int StatusPanelAt(const Control& bar, double xPx) {
 }
 
 void Control::changed() {
-    if (form_) form_->changed();
+    if (form_) form_->controlChanged(*this);
 }
 
 // ----------------------------------------------------------- ControlArray
@@ -570,10 +652,19 @@ void Form::Show(bool modal) {
     Load();
     if (!loaded_) return;  // the load event unloaded the window again
     visible_ = true;
+    const bool scripted = modal && forms::modalScripting();
     if (forms::screenWindows()) {
         if (!window_) window_ = new FormWindow(this);
         window_->applyGeometry();
-        window_->showAsForm(modal);
+        window_->showAsForm(modal && !scripted);
+    }
+    if (!scripted) return;
+    // The test's player acts on the window while it waits for them.
+    std::deque<ModalAction>& queue = modalActions();
+    while (loaded_ && visible_ && !queue.empty() && queue.front().formName == name_) {
+        const std::function<void(Form&)> action = std::move(queue.front().action);
+        queue.pop_front();
+        action(*this);
     }
 }
 
@@ -607,6 +698,16 @@ bool Form::Unload(int unloadMode) {
 
 void Form::changed() {
     if (window_) window_->scheduleRepaint();
+}
+
+void Form::controlChanged(Control& c) {
+    if (window_) window_->controlChanged(&c);
+}
+
+Control* Form::defaultButton() const {
+    for (Control* c : collection_)
+        if (c->kind() == Kind::CommandButton && c->Default() && c->shown() && c->Enabled()) return c;
+    return nullptr;
 }
 
 void Form::MouseDown(Control&, int, int, double, double) {}

@@ -42,6 +42,7 @@ enum class Kind {
     PictureBox,     // a window of its own: drawn above windowless controls
     CommandButton,  // a window
     StatusBar,      // a window
+    ComboBox,       // a Qt widget of its own (platform/control_widgets.h)
     Image,          // windowless
     Label,          // windowless
     Shape,          // windowless
@@ -155,8 +156,26 @@ public:
     // A picture box's own scale mode, for what is drawn inside it and for
     // the mouse coordinates it reports.
     VB_PROPERTY(ScaleMode, OwnScaleMode, ScaleMode::Twips)
+    // A command button that Enter clicks, wherever the focus is in its window.
+    VB_PROPERTY(bool, Default, false)
 
 public:
+    // The text of a combo box: typed, or the entry picked from its list.
+    // Text other than the picked entry's leaves no entry picked.
+    const QString& Text() const { return text_; }
+    void setText(const QString& text);
+    // The list of a combo box, numbered from 0. A number outside it raises
+    // error 381; ListIndex -1 is no entry picked, and picking one (error 380
+    // for a number outside the list) shows its text. Setting these raises
+    // no event: the user actions below do.
+    void AddItem(const QString& item);
+    void RemoveItem(int index);
+    void Clear();  // the list; the text stays
+    int ListCount() const { return static_cast<int>(list_.size()); }
+    const QString& List(int index) const;
+    int ListIndex() const { return listIndex_; }
+    void setListIndex(int index);
+
     // A control drawn inside a picture box: painted just above it, clipped
     // to it and shown only while it is shown. Its place stays in the form's
     // coordinates.
@@ -204,7 +223,20 @@ private:
     double x1Tw_ = 0, y1Tw_ = 0, x2Tw_ = 0, y2Tw_ = 0;
     std::vector<Panel> panels_;
     Control* container_ = nullptr;
+    QString text_;
+    std::vector<QString> list_;
+    int listIndex_ = -1;
 };
+
+// What the player does to a control, as its screen widget reports it. Each
+// raises the form's event as the run time does; tests call them to act as
+// the player. A control that is hidden or disabled takes nothing.
+// Types into a combo box: the text, no entry picked, then Change.
+void UserTypes(Control& c, const QString& text);
+// Picks entry index of a combo box's list: its text, then Click.
+void UserPicks(Control& c, int index);
+// Clicks a command button: Click.
+void UserClicks(Control& c);
 
 // A control array: elements are loaded and unloaded by index. Looking up an
 // element that is not loaded raises error 340 rather than handing out a
@@ -341,8 +373,10 @@ public:
     bool Unload(int unloadMode = vbFormCode);
     FormWindow* window() const { return window_; }
 
-    // Repaint request from a control or the form itself.
+    // Repaint request from the form itself, and the change of one of its
+    // controls (a control with a widget of its own shows it there).
     void changed();
+    void controlChanged(Control& c);
 
     // Event handlers, raised by the run time.
     virtual void Form_Load() {}
@@ -356,12 +390,18 @@ public:
     virtual void MouseMove(Control& c, int button, int shift, double x, double y);
     virtual void MouseUp(Control& c, int button, int shift, double x, double y);
     virtual void Click(Control& c) { (void)c; }
+    // The text of a combo box was typed into.
+    virtual void Change(Control& c) { (void)c; }
     virtual void DblClick(Control& c) { (void)c; }
     virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }
     // A press, a move and a click on the form itself, outside every control.
     virtual void FormMouseDown(int button, int shift, double x, double y);
     virtual void FormMouseMove(int button, int shift, double x, double y);
     virtual void FormClick() {}
+
+    // The command button that Enter clicks (shown and enabled); null when
+    // the window has none.
+    Control* defaultButton() const;
 
     // Called by the window: a close asked for by the user, or by the
     // desktop session when it ends (vbAppWindows).
@@ -411,6 +451,19 @@ void setScreenWindows(bool on);
 bool screenWindows();
 // Called after a window has been unloaded (the program ends with its main window).
 void setUnloadHook(std::function<void(Form*)> hook);
+
+// Tests switch on scripting of the modal shows: a window shown modally
+// then waits for no player. It is shown (on the screen too, when screen
+// windows are made) and runs the actions queued for it (acting as the
+// player: typing, picking, clicking), one after the other while it stays
+// loaded and shown and the next action in the queue is for it; then the
+// modal show returns, the window as the actions left it. An error an
+// action raises goes to the caller of Show.
+void setModalScripting(bool on);
+bool modalScripting();
+void queueModalAction(const QString& formName, std::function<void(Form&)> action);
+int pendingModalActions();
+void clearModalActions();
 }  // namespace forms
 
 // The run time's global instance of a window class, made on first use.

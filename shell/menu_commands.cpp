@@ -5,6 +5,7 @@
 #include "engine/menu_hint.h"
 #include "engine/state.h"
 #include "net/state.h"
+#include "records/frm_welcome.h"
 #include "records/state.h"
 #include "shell/help_commands.h"
 #include "shell/state.h"
@@ -51,6 +52,9 @@ void MenuGameCommand(int item) {
             return;
         }
         Game_New();
+        break;
+    case 1:  // Change/New Player
+        frmWelcome().ShowModal();
         break;
     default: break;
     }
