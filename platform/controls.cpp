@@ -202,6 +202,10 @@ void Control::copyPropertiesFrom(const Control& o) {
     Picture_ = o.Picture_;
     MouseIcon_ = o.MouseIcon_;
     OwnScaleMode_ = o.OwnScaleMode_;
+    Default_ = o.Default_;
+    text_ = o.text_;
+    list_ = o.list_;
+    listIndex_ = o.listIndex_;
     leftTw_ = o.leftTw_;
     topTw_ = o.topTw_;
     widthTw_ = o.widthTw_;
@@ -210,7 +214,6 @@ void Control::copyPropertiesFrom(const Control& o) {
     y1Tw_ = o.y1Tw_;
     x2Tw_ = o.x2Tw_;
     y2Tw_ = o.y2Tw_;
-    Text_ = o.Text_;
     SelStart_ = o.SelStart_;
     Locked_ = o.Locked_;
     Value_ = o.Value_;
@@ -224,32 +227,96 @@ void Control::copyDesignFrom(const Control& o) {
 
 // ---- Text boxes and check boxes: what the player does ------------------
 
-void UserTypes(Control& c, const QString& text) {
-    if (!c.shown() || !c.Enabled() || c.Locked() || c.kind() != Kind::TextBox) return;
+namespace {
+// Typing replaces a text box's text (the caret stays where the typing
+// left it on the screen); a locked box takes none.
+void typeIntoTextBox(Control& c, const QString& text) {
+    if (c.Locked()) return;
     c.setText(text);
-    c.setSelStart(static_cast<int>(text.size()));
     if (c.form()) c.form()->Change(c);
+}
+
+// A press on a text box, or a check box's tick turned over by a click.
+void clickTextOrCheckBox(Control& c) {
+    Form* form = c.form();
+    if (!form) return;
+    constexpr int kLeftButton = 1;
+    form->MouseDown(c, kLeftButton, 0, 0, 0);
+    if (c.kind() == Kind::CheckBox) {
+        c.setValue(c.Value() == 1 ? 0 : 1);
+        form->Click(c);
+        form->MouseUp(c, kLeftButton, 0, 0, 0);
+    } else {
+        form->MouseUp(c, kLeftButton, 0, 0, 0);
+        form->Click(c);
+    }
+}
+}  // namespace
+
+void Control::setText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    if (listIndex_ >= 0 && list_[static_cast<std::size_t>(listIndex_)] != text_) listIndex_ = -1;
+    changed();
+}
+
+void Control::AddItem(const QString& item) {
+    list_.push_back(item);
+    changed();
+}
+
+void Control::RemoveItem(int index) {
+    if (index < 0 || index >= ListCount()) raise(381, "Invalid property array index");
+    list_.erase(list_.begin() + index);
+    if (listIndex_ == index)
+        listIndex_ = -1;
+    else if (listIndex_ > index)
+        --listIndex_;
+    changed();
+}
+
+void Control::Clear() {
+    list_.clear();
+    listIndex_ = -1;
+    changed();
+}
+
+const QString& Control::List(int index) const {
+    if (index < 0 || index >= ListCount()) raise(381, "Invalid property array index");
+    return list_[static_cast<std::size_t>(index)];
+}
+
+void Control::setListIndex(int index) {
+    if (index < -1 || index >= ListCount()) raise(380, "Invalid property value");
+    listIndex_ = index;
+    if (index >= 0) text_ = list_[static_cast<std::size_t>(index)];
+    changed();
+}
+
+void UserTypes(Control& c, const QString& text) {
+    if (!c.shown() || !c.Enabled()) return;
+    if (c.kind() == Kind::TextBox) {
+        typeIntoTextBox(c, text);
+        return;
+    }
+    c.setText(text);
+    c.setListIndex(-1);
+    if (c.form()) c.form()->Change(c);
+}
+
+void UserPicks(Control& c, int index) {
+    if (!c.shown() || !c.Enabled()) return;
+    c.setListIndex(index);
+    if (c.form()) c.form()->Click(c);
 }
 
 void UserClicks(Control& c) {
     if (!c.shown() || !c.Enabled()) return;
-    Form* form = c.form();
-    if (!form) return;
-    constexpr int kLeftButton = 1;
-    switch (c.kind()) {
-    case Kind::TextBox:
-        form->MouseDown(c, kLeftButton, 0, 0, 0);
-        form->MouseUp(c, kLeftButton, 0, 0, 0);
-        form->Click(c);
-        break;
-    case Kind::CheckBox:
-        form->MouseDown(c, kLeftButton, 0, 0, 0);
-        c.setValue(c.Value() == 1 ? 0 : 1);
-        form->Click(c);
-        form->MouseUp(c, kLeftButton, 0, 0, 0);
-        break;
-    default: form->Click(c); break;
+    if (c.kind() == Kind::TextBox || c.kind() == Kind::CheckBox) {
+        clickTextOrCheckBox(c);
+        return;
     }
+    if (c.form()) c.form()->Click(c);
 }
 
 void Control::setContainer(Control* box) {
@@ -297,7 +364,7 @@ int StatusPanelAt(const Control& bar, double xPx) {
 }
 
 void Control::changed() {
-    if (form_) form_->changed();
+    if (form_) form_->controlChanged(*this);
 }
 
 // ----------------------------------------------------------- ControlArray
@@ -670,6 +737,16 @@ bool Form::Unload(int unloadMode) {
 
 void Form::changed() {
     if (window_) window_->scheduleRepaint();
+}
+
+void Form::controlChanged(Control& c) {
+    if (window_) window_->controlChanged(&c);
+}
+
+Control* Form::defaultButton() const {
+    for (Control* c : collection_)
+        if (c->kind() == Kind::CommandButton && c->Default() && c->shown() && c->Enabled()) return c;
+    return nullptr;
 }
 
 void Form::MouseDown(Control&, int, int, double, double) {}

@@ -42,11 +42,12 @@ enum class Kind {
     PictureBox,     // a window of its own: drawn above windowless controls
     CommandButton,  // a window
     StatusBar,      // a window
+    ComboBox,       // a Qt widget of its own (platform/control_widgets.h)
     Image,          // windowless
     Label,          // windowless
     Shape,          // windowless
     Line,           // windowless
-    TextBox,        // a Qt widget of its own (platform/control_widgets.h)
+    TextBox,        // a Qt widget of its own
     CheckBox,       // a Qt widget of its own
 };
 
@@ -157,8 +158,27 @@ public:
     // A picture box's own scale mode, for what is drawn inside it and for
     // the mouse coordinates it reports.
     VB_PROPERTY(ScaleMode, OwnScaleMode, ScaleMode::Twips)
+    // A command button that Enter clicks, wherever the focus is in its window.
+    VB_PROPERTY(bool, Default, false)
 
 public:
+    // The text of a combo box (typed, or the entry picked from its list) or
+    // of a text box. Text other than the picked entry's leaves no entry
+    // picked.
+    const QString& Text() const { return text_; }
+    void setText(const QString& text);
+    // The list of a combo box, numbered from 0. A number outside it raises
+    // error 381; ListIndex -1 is no entry picked, and picking one (error 380
+    // for a number outside the list) shows its text. Setting these raises
+    // no event: the user actions below do.
+    void AddItem(const QString& item);
+    void RemoveItem(int index);
+    void Clear();  // the list; the text stays
+    int ListCount() const { return static_cast<int>(list_.size()); }
+    const QString& List(int index) const;
+    int ListIndex() const { return listIndex_; }
+    void setListIndex(int index);
+
     // A control drawn inside a picture box: painted just above it, clipped
     // to it and shown only while it is shown. Its place stays in the form's
     // coordinates.
@@ -192,18 +212,14 @@ public:
     void copyDesignFrom(const Control& other);
 
     // ---- Text boxes and check boxes --------------------------------------
-    // The text of a text box and where its caret stands (0 before the first
-    // character). Setting them raises no event: the user actions do.
-    VB_PROPERTY(QString, Text, QString())
+    // Where the caret stands in a text box's text (0 before the first
+    // character). Setting it, the text or the tick raises no event: the
+    // user actions do.
     VB_PROPERTY(int, SelStart, 0)
     // A locked text box takes no typing (it is still pressed and clicked).
     VB_PROPERTY(bool, Locked, false)
     // A check box: 0 unticked, 1 ticked.
     VB_PROPERTY(int, Value, 0)
-
-public:
-    // A control of a kind that a Qt widget of its own shows on the screen.
-    bool hasOwnWidget() const { return kind_ == Kind::TextBox || kind_ == Kind::CheckBox; }
 
 protected:
     void changed();
@@ -220,14 +236,19 @@ private:
     double x1Tw_ = 0, y1Tw_ = 0, x2Tw_ = 0, y2Tw_ = 0;
     std::vector<Panel> panels_;
     Control* container_ = nullptr;
+    QString text_;
+    std::vector<QString> list_;
+    int listIndex_ = -1;
 };
 
-// What the player does to a control, as its screen widget reports it; tests
-// call them to act as the player. Each raises the form's events as the run
-// time does. A hidden or disabled control takes nothing.
-// Types into a text box (not a locked one): its whole text then, the caret
-// at its end, then Change.
+// What the player does to a control, as its screen widget reports it. Each
+// raises the form's events as the run time does; tests call them to act as
+// the player. A control that is hidden or disabled takes nothing.
+// Types into a combo box (the text, no entry picked) or into a text box
+// that is not locked (its whole text), then Change.
 void UserTypes(Control& c, const QString& text);
+// Picks entry index of a combo box's list: its text, then Click.
+void UserPicks(Control& c, int index);
 // Clicks a control: a command button raises Click; a text box MouseDown,
 // MouseUp and Click; a check box MouseDown, then turns its tick over and
 // raises Click and MouseUp.
@@ -368,8 +389,10 @@ public:
     bool Unload(int unloadMode = vbFormCode);
     FormWindow* window() const { return window_; }
 
-    // Repaint request from a control or the form itself.
+    // Repaint request from the form itself, and the change of one of its
+    // controls (a control with a widget of its own shows it there).
     void changed();
+    void controlChanged(Control& c);
 
     // Event handlers, raised by the run time.
     virtual void Form_Load() {}
@@ -383,7 +406,7 @@ public:
     virtual void MouseMove(Control& c, int button, int shift, double x, double y);
     virtual void MouseUp(Control& c, int button, int shift, double x, double y);
     virtual void Click(Control& c) { (void)c; }
-    // The text of a text box was typed into.
+    // The text of a combo box or a text box was typed into.
     virtual void Change(Control& c) { (void)c; }
     virtual void DblClick(Control& c) { (void)c; }
     virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }
@@ -391,6 +414,10 @@ public:
     virtual void FormMouseDown(int button, int shift, double x, double y);
     virtual void FormMouseMove(int button, int shift, double x, double y);
     virtual void FormClick() {}
+
+    // The command button that Enter clicks (shown and enabled); null when
+    // the window has none.
+    Control* defaultButton() const;
 
     // Called by the window: a close asked for by the user, or by the
     // desktop session when it ends (vbAppWindows).
@@ -442,10 +469,12 @@ bool screenWindows();
 void setUnloadHook(std::function<void(Form*)> hook);
 
 // Tests switch on scripting of the modal shows: a window shown modally
-// then waits for no player. It runs the actions queued for it (acting as
-// the player: typing, clicking), one after the other while it stays loaded
-// and shown and the next action in the queue is for it; then the modal
-// show returns, the window as the actions left it.
+// then waits for no player. It is shown (on the screen too, when screen
+// windows are made) and runs the actions queued for it (acting as the
+// player: typing, picking, clicking), one after the other while it stays
+// loaded and shown and the next action in the queue is for it; then the
+// modal show returns, the window as the actions left it. An error an
+// action raises goes to the caller of Show.
 void setModalScripting(bool on);
 bool modalScripting();
 void queueModalAction(const QString& formName, std::function<void(Form&)> action);

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/control_widgets.h"
 #include "platform/controls.h"
 #include "platform/eventwait.h"
 #include "platform/keys.h"
@@ -50,12 +51,7 @@ int shiftOf(Qt::KeyboardModifiers m) {
     return s;
 }
 
-QFont fontOf(const Control& c) {
-    QFont f(c.FontName());
-    f.setPointSizeF(c.FontSize());
-    f.setBold(c.FontBold());
-    return f;
-}
+QFont fontOf(const Control& c) { return ControlFont(c); }
 
 int labelTextFlags(const Control& c) {
     const int flags = c.Alignment() == 1 ? Qt::AlignRight : c.Alignment() == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -127,6 +123,7 @@ void paintControl(QPainter& p, const Control& c) {
         break;
     }
     case Kind::Shape: paintShape(p, c); break;
+    case Kind::ComboBox:
     case Kind::TextBox:
     case Kind::CheckBox: break;  // its widget shows it
     case Kind::Line:
@@ -185,10 +182,51 @@ FormWindow::FormWindow(Form* form) : QWidget(nullptr), form_(form) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    for (Control* c : form_->controls())
+        if (ControlWidget* w = widgetOf(c)) w->show(*c);
 }
 
 FormWindow::~FormWindow() {
     if (modalLoop_) modalLoop_->quit();
+}
+
+ControlWidget* FormWindow::widgetOf(Control* c) {
+    if (!form_ || !HasOwnWidget(c->kind())) return nullptr;
+    auto it = widgets_.find(c);
+    if (it == widgets_.end()) {
+        auto made = MakeControlWidget(*c, this, [this](const std::function<void()>& h) { runHandler(h); });
+        if (!made) return nullptr;
+        // Its widgets take the keys (those they leave come up to the
+        // window); a press on the window's body leaves the keys with them.
+        setFocusPolicy(Qt::NoFocus);
+        it = widgets_.emplace(c, std::move(made)).first;
+    }
+    return it->second.get();
+}
+
+void FormWindow::controlChanged(Control* c) {
+    if (ControlWidget* w = widgetOf(c))
+        w->show(*c);
+    else
+        scheduleRepaint();
+}
+
+void FormWindow::runHandler(const std::function<void()>& handler) {
+    if (!form_) return;
+    const QPointer<FormWindow> alive(this);
+    ++dispatching_;
+    guarded(handler);
+    if (alive) finishDispatch();
+}
+
+void FormWindow::focusFirstWidget() {
+    if (!form_) return;
+    for (Control* c : form_->controls()) {
+        auto it = widgets_.find(c);
+        if (it == widgets_.end() || !c->shown() || !c->Enabled() || !it->second->widget()) continue;
+        it->second->takeFocus();
+        return;
+    }
 }
 
 void FormWindow::applyGeometry() {
@@ -229,6 +267,7 @@ void FormWindow::showAsForm(bool modal) {
         showMaximized();
     else
         show();
+    focusFirstWidget();
     if (!modal) return;
     QEventLoop loop;
     modalLoop_ = &loop;
@@ -265,6 +304,7 @@ void FormWindow::detach() {
     form_ = nullptr;
     pressed_ = nullptr;
     active_ = nullptr;
+    widgets_.clear();
     if (modalLoop_) modalLoop_->quit();
     hide();
     if (dispatching_ > 0)
@@ -282,6 +322,7 @@ void FormWindow::startBodyDrag() {
 void FormWindow::controlGone(Control* c) {
     if (pressed_ == c) pressed_ = nullptr;
     if (active_ == c) active_ = nullptr;
+    widgets_.erase(c);
 }
 
 void FormWindow::paintEvent(QPaintEvent* e) {
@@ -312,6 +353,9 @@ Control* FormWindow::controlAt(QPointF pos) const {
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         Control* c = *it;
         if (!c->shown() || c->kind() == Kind::Shape || c->kind() == Kind::Line) continue;
+        // A control with a widget of its own reports its own clicks; a press
+        // its widget passed over is no press on it.
+        if (HasOwnWidget(c->kind())) continue;
         if (rectOf(*c).contains(pos)) return c;
     }
     return nullptr;
@@ -400,6 +444,13 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
     const int shift = vb::shiftOf(*e);
     Form* form = form_;
     guarded([&] { form->Form_KeyDown(code, shift); });
+    // Enter that no control took clicks the default button.
+    if (code == vbKeyReturn && form_) {
+        if (Control* button = form_->defaultButton()) {
+            guarded([&] { UserClicks(*button); });
+            return;
+        }
+    }
     // Then the picture or button that has the focus, unless the form's
     // handler took the key (or its window has gone meanwhile).
     if (code != 0 && form_ && active_ && active_->Visible() && active_->Enabled())

@@ -7,11 +7,15 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
 
 namespace vb {
 
 class Form;
 class Control;
+class ControlWidget;
 
 class FormWindow : public QWidget {
     Q_OBJECT
@@ -22,6 +26,9 @@ public:
     void applyGeometry();
     void showAsForm(bool modal);
     void scheduleRepaint();
+    // A control changed: one with a widget of its own shows it there, the
+    // others are painted again.
+    void controlChanged(Control* c);
     // The form was unloaded: close and go away once control is back in the loop.
     void detach();
     void controlGone(Control* c);
@@ -48,6 +55,13 @@ private:
     // A handler running in this window has returned: the window goes now
     // when it was detached meanwhile.
     void finishDispatch();
+    // Runs an event handler of the form (a user action reported by a
+    // control's widget) as the window's own events run.
+    void runHandler(const std::function<void()>& handler);
+    // The widget of a control of a widget kind, made on first use.
+    ControlWidget* widgetOf(Control* c);
+    // The first enabled, shown control with a widget takes the keys.
+    void focusFirstWidget();
 
     Form* form_;
     Control* pressed_ = nullptr;
@@ -61,6 +75,7 @@ private:
     QPoint dragOffset_;
     QPoint lastMouseGlobal_;  // where the last mouse event of this window happened
     QPoint pressGlobal_;      // where the last button went down  // the mouse's place in the window when the drag began
+    std::map<Control*, std::unique_ptr<ControlWidget>> widgets_;
 };
 
 // Where a label's caption shows, in pixels of its window: the text as the

@@ -163,15 +163,6 @@ QString InputBox(const QString& prompt, const QString& title, const QString& def
     });
 }
 
-QString InputCombo(const QString& prompt, const QString& title, const QStringList& items,
-                   int& listIndex) {
-    const QString text = askForText(prompt, title, QString(), [&](const QString& shownTitle, bool& ok) {
-        return QInputDialog::getItem(QApplication::activeWindow(), shownTitle, prompt, items, 0, true, &ok);
-    });
-    listIndex = static_cast<int>(items.indexOf(text));
-    return text;
-}
-
 namespace msgbox_script {
 int pendingInputs() { return static_cast<int>(script().inputs.size()); }
 void enable() {

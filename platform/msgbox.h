@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 namespace vb {
@@ -45,12 +44,6 @@ int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = Q
 // The text typed, or "" when the box was cancelled.
 QString InputBox(const QString& prompt, const QString& title = QString(),
                  const QString& defaultText = QString());
-
-// An input box with an editable list: the text chosen or typed, and in
-// listIndex the position of that text in items (-1 when it was typed).
-// A cancelled box gives "".
-QString InputCombo(const QString& prompt, const QString& title, const QStringList& items,
-                   int& listIndex);
 
 struct ShownBox {
     bool input = false;   // an input box rather than a message box

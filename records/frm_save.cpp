@@ -89,6 +89,7 @@ FrmSave::FrmSave()
     const double buttonTop = lineTop + kBoxHeight + 90;
     cmdSave.setGeometryTw(width / 2 - kButtonWidth - 120, buttonTop, kButtonWidth, kButtonHeight);
     cmdSave.setCaption(kSave);
+    cmdSave.setDefault(true);  // Enter after the title saves
     Command2.setGeometryTw(width / 2 + 120, buttonTop, kButtonWidth, kButtonHeight);
     Command2.setCaption(QStringLiteral("Cancel"));
     for (vb::Control* c : {&cmdSave, &Command2}) c->setBackColor(kFormBack);

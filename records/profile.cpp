@@ -24,8 +24,10 @@
 #include "table/background.h"
 #include "table/card_drawing.h"
 #include "table/cls_dll.h"
+#include "table/display_size.h"
 #include "table/frm_pic.h"
 #include "table/layout.h"
+#include "table/pile_info.h"
 #include "table/state.h"
 #include "table/table_start.h"
 
@@ -152,9 +154,11 @@ void sizePiles() {
     eng.Used.redimPreserve({{0, 1}, {0, eng.TotalCards}});
 }
 
-// The card pictures of the chosen styles: the face sheet (and its small
-// cards) or a rank-only deck, then the backs.
+// The pile-information window in the chosen skin, and the card pictures of
+// the chosen styles: the face sheet (and its small cards) or a rank-only
+// deck, then the backs.
 void prepareCardPictures() {
+    LoadPileInfoWithSkin();
     clsDLL library;
     if (recs.DeckStyle >= 6) {
         library.GetCardFaces(recs.DeckStyle);
@@ -354,6 +358,10 @@ void ApplyOptions() {
     static constexpr double kDelays[] = {0.9, 0.6, 0.4, 0.2, 0.05, 0};
     if (recs.SpeedOption >= 0 && recs.SpeedOption <= 5) eng.CompDelay = kDelays[recs.SpeedOption];
 
+    // The display size: at start-up the stored display mode lays the table
+    // out; later the profile's size is brought to the table (below).
+    if (cmd.FormLoading) tbl.SmallDisplay = tbl.DisplayMode >= 2;
+
     FrmGrisk& f = frmGrisk();
     for (int i = 1; i <= 4; ++i)
         if (f.Label9.exists(i)) f.Label9(i).setForeColor(recs.NameColor);
@@ -365,6 +373,7 @@ void ApplyOptions() {
         f.setPicture(QImage());
     }
     if (cmd.FormLoading) return;
+    ShowDisplaySize(tbl.SmallDisplay);
     for (int c = 1; c <= eng.NumCenters; ++c)
         if (f.LblWild.exists(c)) f.LblWild(c).setFontSize(recs.NameFontSize);
     RedrawTable();

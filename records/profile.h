@@ -34,7 +34,8 @@ vb::RecordFile& PrefsFile();
 bool SetupGameFromPrefs(int RecNo);
 
 // Applies the display and speed options held in the option variables: the
-// background entry, the computer delay CompDelay and the name labels.
+// background entry, the computer delay CompDelay, the name labels and,
+// after start-up, the display size (SmallDisplay).
 void ApplyOptions();
 
 // Writes LastPlayer into record 1 and, when the player has a profile of

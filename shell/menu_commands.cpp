@@ -5,6 +5,7 @@
 #include "engine/menu_hint.h"
 #include "engine/state.h"
 #include "net/state.h"
+#include "records/frm_welcome.h"
 #include "records/state.h"
 #include "shell/help_commands.h"
 #include "shell/saved_game_commands.h"
@@ -52,6 +53,9 @@ void MenuGameCommand(int item) {
             return;
         }
         Game_New();
+        break;
+    case 1:  // Change/New Player
+        frmWelcome().ShowModal();
         break;
     // The saved games.
     case 3: SaveGameCommand(); break;

@@ -138,6 +138,11 @@ void ChangeDisplayMode(int which) {
     if (!dialogOpen()) showTable(f);
 }
 
+void ShowDisplaySize(bool small) {
+    if (small != (tbl.DisplayMode >= 2) && tbl.DisplayMenuEnabled[1]) ChangeDisplayMode(1);
+    tbl.SmallDisplay = tbl.DisplayMode >= 2;
+}
+
 void ShowCentrePiles() {
     FrmGrisk& f = frmGrisk();
     for (int c = 1; c <= 4; ++c) {

@@ -25,6 +25,20 @@ void ApplyFormSkin(vb::Form& frm) {
         if (c->kind() == vb::Kind::Label || c->kind() == vb::Kind::CommandButton) c->setBackColor(colour);
 }
 
+void DesignFormBorderLines(vb::Form& frm) {
+    vb::ControlArray* line1 = frm.findArray(QStringLiteral("Line1"));
+    vb::ControlArray* line2 = frm.findArray(QStringLiteral("Line2"));
+    if (!line1 || !line2 || !line1->exists(0) || !line2->exists(0)) return;
+    (*line1)(0).setBorderColor(0xFFFFFF);
+    (*line1)(0).setLineEnds(0, 0, 0, frm.Height());
+    (*line2)(0).setBorderColor(0xFFFFFF);
+    (*line2)(0).setLineEnds(0, 0, frm.Width(), 0);
+    for (vb::ControlArray* line : {line1, line2}) {
+        line->ensure(1).setBorderColor(0x808080);
+        (*line)(1).setVisible(true);
+    }
+}
+
 void DrawFormBorderLines(vb::Form& frm) {
     vb::ControlArray* line1 = frm.findArray(QStringLiteral("Line1"));
     vb::ControlArray* line2 = frm.findArray(QStringLiteral("Line2"));

@@ -16,6 +16,12 @@ inline constexpr int32_t kPlainControlColor = 0xC0C0C0;
 // the pile-information window take the matching colour.
 void ApplyFormSkin(vb::Form& frm);
 
+// The designed outer bevel of the window's line arrays Line1 (vertical) and
+// Line2 (horizontal): lines 0 white at the left and top, lines 1 grey at
+// the right and bottom, all shown. A window without those arrays is left
+// alone.
+void DesignFormBorderLines(vb::Form& frm);
+
 // Adds the inner bevel lines 2 and 3 to the window's line arrays Line1
 // (vertical) and Line2 (horizontal) and stretches the designed outer lines 0
 // and 1 to the window's outer size. A window without those arrays is left

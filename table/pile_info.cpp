@@ -79,15 +79,7 @@ FrmHold::FrmHold()
     cmdExit(1).setToolTipText(QStringLiteral("Keep the window here"));
     cmdExit(1).setVisible(true);
     Move(recs.HoldLeft, recs.HoldTop, 6000, kCaptionTw + kSmallH + 2 * kMarginTw);
-    // The outer bevel: white at the left and top, grey at the right and bottom.
-    Line1(0).setBorderColor(0xFFFFFF);
-    Line1(0).setLineEnds(0, 0, 0, Height());
-    Line1.Load(1).setBorderColor(0x808080);
-    Line1(1).setVisible(true);
-    Line2(0).setBorderColor(0xFFFFFF);
-    Line2(0).setLineEnds(0, 0, Width(), 0);
-    Line2.Load(1).setBorderColor(0x808080);
-    Line2(1).setVisible(true);
+    DesignFormBorderLines(*this);
 }
 
 FrmHold::~FrmHold() = default;
@@ -158,6 +150,13 @@ bool PileInfoShown() {
     if (!FrmHoldExists()) return false;
     const FrmHold& w = vb::DefaultInstance<FrmHold>::get();
     return w.isLoaded() && w.Visible();
+}
+
+void LoadPileInfoWithSkin() {
+    const bool loaded = FrmHoldExists() && vb::DefaultInstance<FrmHold>::get().isLoaded();
+    FrmHold& w = frmHold();
+    // A window loaded just now took the skin with its load.
+    if (loaded) ApplyFormSkin(w);
 }
 
 void HoldInfo(const vb::Array<int, 3>& holdPiles, const vb::Array<int, 1>& humanCounts, int, const QString&) {

@@ -52,6 +52,9 @@ bool FrmHoldExists();
 void ReleaseFrmHold();
 // True while the window is loaded and shown.
 bool PileInfoShown();
+// Loads the window when it is not loaded yet, and paints it with the skin
+// in force (SkinOn): a profile coming into force brings its skin.
+void LoadPileInfoWithSkin();
 
 // Fills the window for the pile picture InfoPile: 7..10 hold pile
 // InfoPile - 6 of holdPiles (the human's, with the counts below the top in

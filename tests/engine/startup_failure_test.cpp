@@ -93,7 +93,7 @@ TEST_F(StartupTest, WithoutTheDefaultPersonalityTheStartIsRefused) {
 TEST_F(StartupTest, AnErrorDuringTheStartIsShownAndLeavesNoTemporaryFile) {
     vb::msgbox_script::clearShown();
     // The first start's sign-in fails: the sounds have been written by then.
-    vb::msgbox_script::pushInput("Ann");
+    grisk_test::QueueSignIn("Varnok");  // its refusal's box fails
     vb::msgbox_script::failNextBox(vb::ErrDeviceIO);
     frmGrisk().Show();
     EXPECT_FALSE(frmGrisk().isLoaded());

@@ -71,7 +71,7 @@ protected:
     // Starts the program as far as its main window; the first start's
     // sign-in is answered with this name.
     void start(const QString& name = "Ann") {
-        vb::msgbox_script::pushInput(name);
+        grisk_test::QueueSignIn(name);
         grisk::frmGrisk().Show();
     }
     void close() { grisk::frmGrisk().windowClosed(); }

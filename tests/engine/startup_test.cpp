@@ -279,7 +279,7 @@ TEST_F(StartupTest, TheGoodbyeReachesEveryOpenConnection) {
 
 TEST_F(StartupTest, TheFirstStartSignsInAndShowsTheTutorialButNoDealOrTip) {
     vb::msgbox_script::clearShown();
-    vb::msgbox_script::pushInput("grisk ");  // refused: the name of the house opponent
+    grisk_test::QueueSignIn("grisk ");  // refused: the name of the house opponent
     start("Ann");
     ASSERT_TRUE(frmGrisk().isLoaded());
     bool refused = false;
@@ -298,10 +298,10 @@ TEST_F(StartupTest, TheFirstStartSignsInAndShowsTheTutorialButNoDealOrTip) {
     // The next start knows Ann: no sign-in, the Deal button and the tip.
     ResetAllState();
     ReleaseFrmGrisk();
-    const int asked = vb::msgbox_script::pendingInputs();
+    const int asked = vb::forms::pendingModalActions();
     frmGrisk().Show();
     ASSERT_TRUE(frmGrisk().isLoaded());
-    EXPECT_EQ(vb::msgbox_script::pendingInputs(), asked);
+    EXPECT_EQ(vb::forms::pendingModalActions(), asked);
     EXPECT_EQ(eng.PlayerName, "Ann");
     EXPECT_EQ(frmGrisk().Label9(3).Caption(), "Ann");
     EXPECT_TRUE(frmGrisk().cmdDeal.Visible());

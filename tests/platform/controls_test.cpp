@@ -146,6 +146,7 @@ TEST_F(ControlsTest, AnUntrappedErrorInAHandlerIsShownNotFatal) {
 
 TEST_F(ControlsTest, AModalShowReturnsWhenTheFormIsUnloadedOrHidden) {
     vb::forms::setScreenWindows(true);
+    vb::forms::setModalScripting(false);  // the real wait for the player
     vb::Form form("frmModal");
     QObject scope;  // the timers end with the test
     QTimer::singleShot(10, &scope, [&] { form.Hide(); });

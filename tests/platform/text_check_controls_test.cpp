@@ -1,11 +1,18 @@
 // Text boxes and check boxes of the control model: what the player's typing
-// and clicking do and which events they raise, and a modal show answered by
-// the test's player.
+// and clicking do and which events they raise; and on the (offscreen) screen
+// the Qt widgets that show them, whose clicks and typing come back as the
+// same actions.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QStringList>
 
 #include "platform/controls.h"
+#include "platform/formwindow.h"
 #include "support/test_support.h"
 
 namespace {
@@ -37,7 +44,6 @@ class TextCheckControlsTest : public grisk_test::GriskTest {};
 TEST_F(TextCheckControlsTest, ThePlayersTypingAndClickingRaiseTheirEvents) {
     EventForm form;
     vb::UserTypes(form.Text1, "2P_game");
-    EXPECT_EQ(form.Text1.SelStart(), 7) << "the caret after the text typed";
     vb::UserClicks(form.Text1);
     vb::UserClicks(form.Check1);
     vb::UserClicks(form.Check1);
@@ -89,33 +95,78 @@ TEST_F(TextCheckControlsTest, AWindowLoadedAsDesignedForgetsWhatWasTypedAndTicke
     EXPECT_FALSE(form.Text1.Locked());
 }
 
-// A modal show in a test runs the actions queued for that window while it
-// stays open, and returns when it has closed or the actions are used up.
-TEST_F(TextCheckControlsTest, AModalShowIsAnsweredByTheQueuedActions) {
-    vb::forms::setModalScripting(true);
-    EventForm form;
-    int ran = 0;
-    vb::forms::queueModalAction("frmEvents", [&ran](vb::Form& w) {
-        ++ran;
-        vb::UserTypes(static_cast<EventForm&>(w).Text1, "answer");
-    });
-    vb::forms::queueModalAction("frmEvents", [&ran](vb::Form& w) {
-        ++ran;
-        w.Unload();
-    });
-    vb::forms::queueModalAction("frmEvents", [&ran](vb::Form&) { ++ran; });
-    form.Show(true);
-    EXPECT_EQ(ran, 2) << "the window closed: the last action waits for its next show";
-    EXPECT_FALSE(form.isLoaded());
-    EXPECT_EQ(form.Text1.Text(), "answer");
-    EXPECT_EQ(vb::forms::pendingModalActions(), 1);
-    form.Show(true);
-    EXPECT_EQ(ran, 3);
-    EXPECT_TRUE(form.isLoaded()) << "no action left: the show returns with the window open";
-    form.Unload();
-    vb::forms::queueModalAction("frmOther", [&ran](vb::Form&) { ++ran; });
-    form.Show(true);
-    EXPECT_EQ(ran, 3) << "an action for another window is not this one's";
+// The widgets on the (offscreen) screen.
+class TextCheckWidgetTest : public grisk_test::GriskTest {
+protected:
+    void SetUp() override {
+        GriskTest::SetUp();
+        vb::forms::setScreenWindows(true);
+    }
+    void TearDown() override { vb::forms::setScreenWindows(false); }
+    static void key(QWidget* to, int key, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(to, &press);
+    }
+    // A click near the widget's left end (on a check box's tick).
+    static void click(QWidget* on) {
+        const QPointF at(8, on->height() / 2);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, at, on->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(on, &e);
+        }
+    }
+};
+
+// A click on the text box reaches the window's handlers once the box has
+// placed its caret: a handler that sets the text and the caret has the last
+// word. Typing goes on from there; a locked box takes none.
+class ProposingForm : public EventForm {
+public:
+    void Click(vb::Control& c) override {
+        EventForm::Click(c);
+        if (&c != &Text1) return;
+        Text1.setText("2P_");
+        Text1.setSelStart(3);
+    }
+};
+
+TEST_F(TextCheckWidgetTest, TheWidgetsShowTheControlsAndReportThePlayer) {
+    ProposingForm f;
+    f.Move(0, 0, 6000, 3000);
+    f.Text1.Move(300, 300, 3000, 375);
+    f.Check1.Move(300, 900, 2000, 375);
+    f.Check1.setCaption("AutoSave");
+    f.Text1.setBackColor(0xE1FFFF);
+    f.Show();
+    ASSERT_NE(f.window(), nullptr);
+    auto* edit = f.window()->findChild<QLineEdit*>();
+    auto* box = f.window()->findChild<QCheckBox*>();
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(edit->geometry(), f.Text1.rectPx().toRect());
+    EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xE1));
+    EXPECT_EQ(box->text(), "AutoSave");
+
+    click(edit);
+    EXPECT_EQ(edit->text(), "2P_");
+    EXPECT_EQ(edit->cursorPosition(), 3);
+    for (QChar c : QString("me")) key(edit, c.toUpper().unicode(), QString(c));
+    EXPECT_EQ(f.Text1.Text(), "2P_me");
+    f.Text1.setLocked(true);
+    EXPECT_TRUE(edit->isReadOnly());
+    key(edit, Qt::Key_X, "x");
+    EXPECT_EQ(f.Text1.Text(), "2P_me");
+
+    click(box);
+    EXPECT_EQ(f.Check1.Value(), 1);
+    EXPECT_TRUE(box->isChecked());
+    f.Check1.setValue(0);
+    EXPECT_FALSE(box->isChecked()) << "the program's tick shows";
+    EXPECT_EQ(f.events, (QStringList{"down Text1  0", "up Text1  0", "click Text1  0", "change Text1 2P_m 0",
+                                     "change Text1 2P_me 0", "down Check1  0", "click Check1  1",
+                                     "up Check1  1"}));
+    f.Unload();
 }
 
 }  // namespace

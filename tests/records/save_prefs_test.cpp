@@ -248,6 +248,20 @@ TEST_F(ApplyOptionsTest, NameLabelsTakeColourAndSize) {
     EXPECT_EQ(f.LblWild(1).FontSize(), 13) << "the wild labels wait for the loaded window";
 }
 
+// While the window loads, the display mode stored for the machine lays the
+// table out: a profile's other size does not pretend otherwise.
+TEST_F(ApplyOptionsTest, AtStartUpTheSizeIsTheStoredDisplayModes) {
+    cmd.FormLoading = true;
+    const std::pair<int, bool> cases[] = {{0, true}, {1, true}, {2, false}, {3, false}};
+    for (const auto& [mode, small] : cases) {
+        tbl.DisplayMode = mode;
+        tbl.SmallDisplay = small;  // as the profile stored it
+        ApplyOptions();
+        EXPECT_EQ(tbl.SmallDisplay, !small) << mode;
+        EXPECT_EQ(tbl.DisplayMode, mode);
+    }
+}
+
 TEST_F(ApplyOptionsTest, FirstOpponentsRowInTheOpponentTable) {
     recs.NumOpps = 2;
     recs.OppTable.redim({{0, 2}, {0, 1}});

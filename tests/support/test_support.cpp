@@ -1,7 +1,10 @@
 #include "support/test_support.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QTimer>
+#include <QWidget>
 
 #include "engine/flash.h"
 #include "engine/frm_grisk.h"
@@ -14,6 +17,7 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "records/frm_save.h"
+#include "records/frm_welcome.h"
 #include "table/card_counter.h"
 #include "table/card_store.h"
 #include "table/pile_info.h"
@@ -28,19 +32,48 @@ void ResetAll() {
     grisk::ReleaseFrmHold();
     grisk::ReleaseFrmCounter();
     grisk::ReleaseFrmSave();
+    grisk::ReleaseFrmWelcome();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
     vb::popup_script::enable();
     vb::dialog_script::enable();
     vb::forms::setScreenWindows(false);
-    vb::forms::setModalScripting(false);
+    vb::forms::setModalScripting(true);
     vb::forms::clearModalActions();
     waits::SetPauseScale(0);
     waits::SetClockForTests(nullptr);
     waits::CancelWhenIdle();
     screen::ClearInjection();
     vb::Randomize(20261210);
+}
+
+void QueueSignIn(const QString& name) {
+    vb::forms::queueModalAction(QStringLiteral("frmWelcome"), [name](vb::Form& f) {
+        auto& w = static_cast<grisk::FrmWelcome&>(f);
+        vb::UserTypes(w.Combo1, name);
+        vb::UserClicks(w.Command1);
+    });
+}
+
+namespace {
+void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+}  // namespace
+
+void DragInWindow(QWidget* w, QPoint at, QPoint by, Qt::MouseButton button) {
+    const QPoint from = w->mapToGlobal(at);
+    mouse(w, QEvent::MouseButtonPress, at, button, button);
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint global = from + by * step / 4;
+        QMouseEvent e(QEvent::MouseMove, w->mapFromGlobal(global), global, Qt::NoButton, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+        QCoreApplication::processEvents();
+    }
+    mouse(w, QEvent::MouseButtonRelease, w->mapFromGlobal(from + by), button, Qt::NoButton);
+    QCoreApplication::processEvents();
 }
 
 void RunEventsFor(int ms) {

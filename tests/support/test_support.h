@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QPoint>
 #include <QString>
 #include <QTemporaryDir>
 #include <ostream>
 #include <vector>
 
 #include "platform/vberror.h"
+
+class QWidget;
 
 // Readable QStrings in failure messages.
 QT_BEGIN_NAMESPACE
@@ -37,6 +40,14 @@ public:
 // Puts every subsystem's shared state back to its start values, scripts the
 // message boxes and seeds the random generator.
 void ResetAll();
+
+// The player's answer to the next sign-in window, queued: the name typed
+// into its box, then OK.
+void QueueSignIn(const QString& name);
+
+// Presses the button at `at` inside the window, moves the mouse by `by` in
+// four steps and lets go there, as a hand drags.
+void DragInWindow(QWidget* window, QPoint at, QPoint by, Qt::MouseButton button);
 
 // Runs the events of the main loop for ms milliseconds, as the program's
 // own loop would while the player does nothing.

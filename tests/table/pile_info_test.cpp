@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <QWidget>
 
 #include "engine/state.h"
@@ -306,25 +305,6 @@ protected:
         vb::forms::setScreenWindows(false);
         PileInfoTest::TearDown();
     }
-    static void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
-    // Presses at `at` inside the window, moves the mouse by `by` in four
-    // steps and lets go there.
-    static void drag(QWidget* w, QPoint at, QPoint by, Qt::MouseButton button) {
-        const QPoint from = w->mapToGlobal(at);
-        mouse(w, QEvent::MouseButtonPress, at, button, button);
-        for (int step = 1; step <= 4; ++step) {
-            const QPoint global = from + by * step / 4;
-            QMouseEvent e(QEvent::MouseMove, w->mapFromGlobal(global), global, Qt::NoButton, button,
-                          Qt::NoModifier);
-            QCoreApplication::sendEvent(w, &e);
-            QCoreApplication::processEvents();
-        }
-        mouse(w, QEvent::MouseButtonRelease, w->mapFromGlobal(from + by), button, Qt::NoButton);
-        QCoreApplication::processEvents();
-    }
 };
 
 TEST_F(PileInfoWindowTest, DraggedByItsBodyItMovesAndRemembersWhereItWasLeft) {
@@ -337,15 +317,15 @@ TEST_F(PileInfoWindowTest, DraggedByItsBodyItMovesAndRemembersWhereItWasLeft) {
     // The right button moves nothing; a left drag on a card picture or on
     // the window's own body moves it with the mouse.
     const QPoint onCard(screen::TwipsToPixels(grisk::frmHold().Picture8(3).leftTw()) + 30, 60);
-    drag(w, onCard, QPoint(40, 30), Qt::RightButton);
+    grisk_test::DragInWindow(w, onCard, QPoint(40, 30), Qt::RightButton);
     EXPECT_EQ(w->pos(), start);
-    drag(w, onCard, QPoint(40, 30), Qt::LeftButton);
+    grisk_test::DragInWindow(w, onCard, QPoint(40, 30), Qt::LeftButton);
     EXPECT_EQ(w->pos(), start + QPoint(40, 30));
     EXPECT_EQ(grisk::recs.HoldLeft, screen::PixelsToTwips(start.x() + 40));
     EXPECT_EQ(grisk::recs.HoldTop, screen::PixelsToTwips(start.y() + 30));
 
     const QPoint onBody(3, w->height() - 3);
-    drag(w, onBody, QPoint(-20, 10), Qt::LeftButton);
+    grisk_test::DragInWindow(w, onBody, QPoint(-20, 10), Qt::LeftButton);
     EXPECT_EQ(w->pos(), start + QPoint(20, 40));
     EXPECT_EQ(grisk::recs.HoldLeft, screen::PixelsToTwips(start.x() + 20));
 }

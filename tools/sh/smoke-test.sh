@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays the real program as a player would, on a virtual screen of its own:
 # a fresh per-user tree (made by grisk-setup in a temporary HOME), a new
-# player signs in, the table settles and must then use no CPU, and the main
-# window is closed as a window manager closes it. A second start (a known
+# player drags the sign-in window by its body and signs in, the table
+# settles and must then use no CPU, and the main window is closed as a
+# window manager closes it. A second start (a known
 # player) is ended with SIGTERM, as a desktop that logs out does. Each run
 # must exit with 0, print no sanitizer report, and leave no temporary file
 # and no instance lock behind. A copy started while one runs is refused and
@@ -16,7 +17,8 @@
 # The new player's opponent shows Grisk's portrait and has his sounds
 # installed; they are gone once the program has closed. The known player
 # then deals a game, plays the cards that fit, ends the turn on a hold pile,
-# sees the computer seat's turn come back and hears its remark. Later
+# sees the computer seat's turn come back and hears its remark; then signs a
+# second player in from the Game menu and changes back. Later
 # issues add their steps as functions called from main below.
 set -euo pipefail
 
@@ -131,6 +133,17 @@ find_window() {
     echo "$id"
 }
 
+# Waits up to the given seconds until no visible window of the program's
+# matches the pattern; false when one is still there.
+window_gone() {
+    for _ in $(seq 1 $(($2 * 5))); do
+        [ -z "$(xdotool search --all --onlyvisible --pid "$grisk_pid" --name "$1" 2>/dev/null)" ] && return 0
+        kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while waiting for \"$1\" to close"
+        sleep 0.2
+    done
+    return 1
+}
+
 # As find_window, but fails when the window does not come.
 wait_window() {
     local id
@@ -201,11 +214,31 @@ expect_clean_exit() {
 
 # ---- what a player does -------------------------------------------------------
 
-# Types the name into the sign-in box; the tutorial then opens. Keys sent
-# before the box took the focus are lost, so a box still waiting is
+# The borderless sign-in window follows the mouse when dragged by its body.
+drag_sign_in_window() {
+    local X Y WIDTH HEIGHT SCREEN x0 y0 i
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    x0=$X
+    y0=$Y
+    xdotool mousemove $((x0 + 6)) $((y0 + HEIGHT - 6)) mousedown 1
+    for i in 1 2 3 4 5; do
+        xdotool mousemove $((x0 + 6 + 12 * i)) $((y0 + HEIGHT - 6 + 8 * i))
+        sleep 0.1
+    done
+    xdotool mouseup 1
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    [ "$X,$Y" = "$((x0 + 60)),$((y0 + 40))" ] ||
+        fail "the sign-in window went from $x0,$y0 to $X,$Y when dragged by 60,40"
+    log "the sign-in window was dragged by its body"
+}
+
+# Types the name into the sign-in window; the tutorial then opens. Keys sent
+# before the window took the focus are lost, so a window still waiting is
 # answered again.
 sign_in() {
     local dialog
+    drag_sign_in_window "$(wait_window "^Welcome to Grisk's World$")"
     for _ in 1 2 3; do
         dialog=$(wait_window "^Welcome to Grisk's World$")
         xdotool windowactivate --sync "$dialog"
@@ -424,6 +457,43 @@ expect_no_personality_sounds() {
     [ -z "$left" ] || fail "personality sounds left behind: $left"
 }
 
+# Opens the menu strip at the table's top edge, presses the title at x
+# (pixels of the strip) and picks row `row` of its command list.
+pick_menu_row() {
+    local title_x=$1 row=$2 win list
+    win=$(wait_window '^Grisk and Varnok$')
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    xdotool mousemove --window "$win" 300 200
+    sleep 0.3
+    xdotool mousemove --window "$win" 300 2
+    sleep 1
+    click_at "$win" "$title_x" 40
+    list=$(wait_window '^Grisk$')
+    # The rows are 18 pixels high under a band of 22.
+    click_at "$list" 40 $((22 + row * 18 + 9))
+}
+
+# Game -> Change/New Player, and a name typed into the sign-in window.
+change_player() {
+    local dialog
+    pick_menu_row 100 1
+    dialog=$(wait_window "^Welcome to Grisk's World$")
+    xdotool windowactivate --sync "$dialog"
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 40 "$1"
+    xdotool key Return
+    window_gone "^Welcome to Grisk's World$" 30 || fail "the sign-in window did not take $1"
+    log "changed player to $1"
+}
+
+# The name of the last player, as record 1 of the profile file keeps it.
+last_player() {
+    python3 - "$(data_dir)/Prefs.sav" <<'PY'
+import sys
+print(open(sys.argv[1], "rb").read()[130:150].decode("latin-1").strip())
+PY
+}
+
 close_main_window() {
     # As a window manager does: _NET_CLOSE_WINDOW to openbox, which sends
     # WM_DELETE_WINDOW to the program.
@@ -454,9 +524,13 @@ main() {
     expect_second_copy_refused
     play_a_turn
     expect_opponent_remark
+    change_player "Second"
+    change_player "Smoke"
     kill -TERM "$grisk_pid"
     expect_clean_exit
     expect_no_personality_sounds
+    grep -qa "Second" "$(data_dir)/Prefs.sav" || fail "the second player's profile was not saved"
+    [ "$(last_player)" = "Smoke" ] || fail "the last player is \"$(last_player)\", not Smoke"
 
     log "passed"
 }

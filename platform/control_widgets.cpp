@@ -1,0 +1,197 @@
+#include "platform/control_widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QStringList>
+#include <utility>
+
+#include "platform/twips.h"
+
+namespace vb {
+
+QFont ControlFont(const Control& c) {
+    QFont f(c.FontName());
+    f.setPointSizeF(c.FontSize());
+    f.setBold(c.FontBold());
+    return f;
+}
+
+ControlWidget::ControlWidget(Control& c, QWidget* widget, HandlerRunner run)
+    : control_(&c), widget_(widget), run_(std::move(run)) {}
+
+ControlWidget::~ControlWidget() {
+    if (!widget_) return;
+    // The widget may be reporting to us right now: it goes from the event
+    // loop. Its reports to us went with context_.
+    widget_->hide();
+    widget_->deleteLater();
+}
+
+void ControlWidget::show(const Control& c) {
+    if (!widget_) return;
+    showing_ = true;
+    const QRectF r = c.rectPx();
+    widget_->setGeometry(QRect(static_cast<int>(r.x()), static_cast<int>(r.y()), static_cast<int>(r.width()),
+                               static_cast<int>(r.height())));
+    if (widget_->font() != ControlFont(c)) widget_->setFont(ControlFont(c));
+    widget_->setEnabled(c.Enabled());
+    widget_->setToolTip(c.ToolTipText());
+    showState(c);
+    widget_->setVisible(c.shown());
+    showing_ = false;
+}
+
+void ControlWidget::takeFocus() {
+    if (widget_) widget_->setFocus();
+}
+
+void ControlWidget::act(const std::function<void(Control&)>& action) {
+    if (showing_) return;
+    // The handler may unload the form and with it this object: nothing of
+    // it is touched once the handler runs.
+    Control* c = control_;
+    const HandlerRunner run = run_;
+    run([c, action] { action(*c); });
+}
+
+namespace {
+
+// An editable combo box: typing sets the text, a pick from the list (or
+// Enter on a text that is in the list) picks that entry.
+class ComboWidget : public ControlWidget {
+public:
+    ComboWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new QComboBox(parent), std::move(run)) {
+        combo()->setEditable(true);
+        // The list is the program's: typed names are not added to it, and
+        // nothing is completed that the player did not type.
+        combo()->setInsertPolicy(QComboBox::NoInsert);
+        combo()->setCompleter(nullptr);
+        QObject::connect(combo()->lineEdit(), &QLineEdit::textEdited, context(),
+                         [this](const QString& text) { act([text](Control& c) { UserTypes(c, text); }); });
+        QObject::connect(combo(), &QComboBox::activated, context(),
+                         [this](int index) { act([index](Control& c) { UserPicks(c, index); }); });
+    }
+
+    // Its text is chosen, so that a name typed replaces it.
+    void takeFocus() override {
+        ControlWidget::takeFocus();
+        combo()->lineEdit()->selectAll();
+    }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+
+    void showState(const Control& c) override {
+        QComboBox* box = combo();
+        QStringList items;
+        for (int i = 0; i < c.ListCount(); ++i) items << c.List(i);
+        QStringList shown;
+        for (int i = 0; i < box->count(); ++i) shown << box->itemText(i);
+        if (shown != items) {
+            box->clear();
+            box->addItems(items);
+        }
+        // Typed text leaves the widget's entry as it is: moving it would
+        // rewrite the text under the player's cursor.
+        if (c.ListIndex() >= 0 && box->currentIndex() != c.ListIndex()) box->setCurrentIndex(c.ListIndex());
+        if (box->currentText() != c.Text()) box->setEditText(c.Text());
+    }
+};
+
+// ---- Text boxes and check boxes ------------------------------------------
+
+// The colours of a text box or check box: its back and fore colours.
+void paintColours(QWidget* w, const Control& c, QPalette::ColorRole back, QPalette::ColorRole fore) {
+    QPalette p = w->palette();
+    p.setColor(back, toQColor(c.BackColor()));
+    p.setColor(fore, toQColor(c.ForeColor()));
+    if (p != w->palette()) w->setPalette(p);
+}
+
+// A line edit that reports a click (a left button released over it) once
+// it has placed its caret.
+class ClickableLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QLineEdit::mouseReleaseEvent(e);
+        if (e->button() != Qt::LeftButton || !rect().contains(e->position().toPoint()) || !onClick) return;
+        // The handler may end the window and this widget with it.
+        const std::function<void()> click = onClick;
+        click();
+    }
+};
+
+// A text box: typing sets its text; a click raises the press and the
+// click. Its caret goes where the program puts it when the program sets
+// the text or the caret.
+class TextBoxWidget : public ControlWidget {
+public:
+    TextBoxWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new ClickableLineEdit(parent), std::move(run)) {
+        edit()->setFrame(true);
+        QObject::connect(edit(), &QLineEdit::textEdited, context(),
+                         [this](const QString& text) { act([text](Control& c) { UserTypes(c, text); }); });
+        edit()->onClick = [this] { act([](Control& c) { UserClicks(c); }); };
+    }
+    ~TextBoxWidget() override {
+        if (ClickableLineEdit* e = edit()) e->onClick = nullptr;
+    }
+
+private:
+    ClickableLineEdit* edit() const { return static_cast<ClickableLineEdit*>(widget()); }
+
+    void showState(const Control& c) override {
+        ClickableLineEdit* e = edit();
+        paintColours(e, c, QPalette::Base, QPalette::Text);
+        e->setReadOnly(c.Locked());
+        const bool replaced = e->text() != c.Text();
+        if (replaced) e->setText(c.Text());
+        if (replaced || c.SelStart() != shownSelStart_) e->setCursorPosition(c.SelStart());
+        shownSelStart_ = c.SelStart();
+    }
+    int shownSelStart_ = -1;
+};
+
+// A check box: a click (or the space bar) turns its tick over.
+class CheckBoxWidget : public ControlWidget {
+public:
+    CheckBoxWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new QCheckBox(parent), std::move(run)) {
+        box()->setAutoFillBackground(true);
+        QObject::connect(box(), &QCheckBox::clicked, context(),
+                         [this](bool) { act([](Control& c) { UserClicks(c); }); });
+    }
+
+private:
+    QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
+
+    void showState(const Control& c) override {
+        QCheckBox* b = box();
+        paintColours(b, c, QPalette::Window, QPalette::WindowText);
+        if (b->text() != c.Caption()) b->setText(c.Caption());
+        if (b->isChecked() != (c.Value() == 1)) b->setChecked(c.Value() == 1);
+    }
+};
+
+}  // namespace
+
+bool HasOwnWidget(Kind kind) { return kind == Kind::ComboBox || kind == Kind::TextBox || kind == Kind::CheckBox; }
+
+std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, HandlerRunner run) {
+    switch (c.kind()) {
+    case Kind::ComboBox: return std::make_unique<ComboWidget>(c, parent, std::move(run));
+    case Kind::TextBox: return std::make_unique<TextBoxWidget>(c, parent, std::move(run));
+    case Kind::CheckBox: return std::make_unique<CheckBoxWidget>(c, parent, std::move(run));
+    default: return nullptr;
+    }
+}
+
+}  // namespace vb
