@@ -104,11 +104,14 @@ private:
 
 // ---- Text boxes and check boxes ------------------------------------------
 
-// The colours of a text box or check box: its back and fore colours.
+// The back and fore colours of a text box or check box, while it is enabled
+// (a disabled one is greyed as the desktop greys it).
 void paintColours(QWidget* w, const Control& c, QPalette::ColorRole back, QPalette::ColorRole fore) {
     QPalette p = w->palette();
-    p.setColor(back, toQColor(c.BackColor()));
-    p.setColor(fore, toQColor(c.ForeColor()));
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, back, toQColor(c.BackColor()));
+        p.setColor(g, fore, toQColor(c.ForeColor()));
+    }
     if (p != w->palette()) w->setPalette(p);
 }
 
@@ -175,7 +178,7 @@ private:
 
     void showState(const Control& c) override {
         QCheckBox* b = box();
-        paintColours(b, c, QPalette::Window, QPalette::WindowText);
+        paintColours(b, c, b->backgroundRole(), b->foregroundRole());
         if (b->text() != c.Caption()) b->setText(c.Caption());
         if (b->isChecked() != (c.Value() == 1)) b->setChecked(c.Value() == 1);
     }

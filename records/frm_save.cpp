@@ -71,6 +71,7 @@ FrmSave::FrmSave()
         number.setGeometryTw(kMargin, rowTop(slot) + 30, kNumberWidth - 60, kBoxHeight);
         number.setCaption(QString::number(slot));
         number.setAlignment(1);
+        number.setForeColor(kWindowText);
         number.setBackStyle(0);
         number.setVisible(true);
     }

@@ -17,8 +17,10 @@
 # The new player's opponent shows Grisk's portrait and has his sounds
 # installed; they are gone once the program has closed. The known player
 # then deals a game, plays the cards that fit, ends the turn on a hold pile,
-# sees the computer seat's turn come back and hears its remark; then signs a
-# second player in from the Game menu and changes back. Later
+# sees the computer seat's turn come back and hears its remark, saves the
+# game into slot 2 under a typed title; then signs a second player in from
+# the Game menu and changes back. A third start restores the saved game
+# (every pile as it was saved) and restarts it from its deal. Later
 # issues add their steps as functions called from main below.
 set -euo pipefail
 
@@ -494,6 +496,85 @@ print(open(sys.argv[1], "rb").read()[130:150].decode("latin-1").strip())
 PY
 }
 
+# ---- saved games ----------------------------------------------------------------
+
+# What the piles of the table show (pay-off pile, hand, hold piles and the
+# centre piles), one checksum a pile.
+pile_areas() {
+    local win=$1 i
+    for i in $(seq 1 10); do area "$win" "$(control_area Picture7 "$i")"; done
+    for i in 1 2 3; do area "$win" "$(control_area PicCenter "$i")"; done
+}
+
+# Ctrl+S, slot 2 clicked, a title typed after the proposed "2P_" and Enter:
+# the game is saved into slot 2 under that title. The piles are kept in
+# saved_piles for the restore.
+saved_piles=""
+save_game() {
+    local win dialog
+    win=$(wait_window '^Grisk and Varnok$')
+    saved_piles=$(pile_areas "$win")
+    xdotool windowactivate --sync "$win"
+    xdotool key ctrl+s
+    dialog=$(wait_window '^Saved Games$')
+    xdotool windowactivate --sync "$dialog"
+    sleep 0.5
+    click_at "$dialog" 200 64
+    sleep 0.5
+    xdotool type --delay 40 "$1"
+    xdotool key Return
+    window_gone '^Saved Games$' 30 || fail "the save window did not close"
+    [ "$(saved_title 2)" = "2P_$1" ] || fail "slot 2 holds \"$(saved_title 2)\", not \"2P_$1\""
+    log "saved the game into slot 2 as 2P_$1"
+}
+
+# The title of a record of the saved games.
+saved_title() {
+    python3 - "$(data_dir)/backup.sav" "$1" <<'PY'
+import sys
+data = open(sys.argv[1], "rb").read()
+n = int(sys.argv[2])
+print(data[(n - 1) * 6038 + 6008:n * 6038].split(b"\0")[0].decode("latin-1").strip())
+PY
+}
+
+# Ctrl+R in a new session, slot 2 clicked and Restore (Enter): the table
+# shows every pile as it was saved, and the program idles again.
+restore_game() {
+    local win dialog
+    win=$(wait_window '^Grisk and Varnok$')
+    xdotool windowactivate --sync "$win"
+    xdotool key ctrl+r
+    dialog=$(wait_window '^Saved Games$')
+    xdotool windowactivate --sync "$dialog"
+    sleep 0.5
+    click_at "$dialog" 200 64
+    xdotool key Return
+    window_gone '^Saved Games$' 30 || fail "the restore window did not close"
+    quiet_for 2
+    [ "$(pile_areas "$win")" = "$saved_piles" ] || fail "the restored table differs from the one saved"
+    expect_idle
+    log "restored the game of slot 2 after a new start"
+}
+
+# Game -> Restart Current Game, answered OK: the deal of the restored game
+# comes back, its first hold pile as empty as it was before the deal.
+restart_game() {
+    local win box
+    win=$(wait_window '^Grisk and Varnok$')
+    pick_menu_row 100 7
+    box=$(wait_window '^Restart Game$')
+    xdotool windowactivate --sync "$box"
+    xdotool key Return
+    window_gone '^Restart Game$' 30 || fail "the restart question did not close"
+    quiet_for 2
+    [ "$(area "$win" "$(control_area Picture7 7 1)")" = "$empty_hold" ] ||
+        fail "the restarted game's first hold pile is not empty"
+    [ "$(pile_areas "$win")" != "$saved_piles" ] || fail "the restart left the saved position on the table"
+    log "the restart put the dealt game back"
+}
+empty_hold=""
+
 close_main_window() {
     # As a window manager does: _NET_CLOSE_WINDOW to openbox, which sends
     # WM_DELETE_WINDOW to the program.
@@ -524,6 +605,7 @@ main() {
     expect_second_copy_refused
     play_a_turn
     expect_opponent_remark
+    save_game "Smoke test"
     change_player "Second"
     change_player "Smoke"
     kill -TERM "$grisk_pid"
@@ -531,6 +613,16 @@ main() {
     expect_no_personality_sounds
     grep -qa "Second" "$(data_dir)/Prefs.sav" || fail "the second player's profile was not saved"
     [ "$(last_player)" = "Smoke" ] || fail "the last player is \"$(last_player)\", not Smoke"
+
+    log "third start: the saved game comes back"
+    start_grisk
+    wait_window '^Tip of the Day$' >/dev/null
+    wmctrl -ic "$(wait_window '^Tip of the Day$')"
+    empty_hold=$(area "$(wait_window '^Grisk and Varnok$')" "$(control_area Picture7 7 1)")
+    restore_game
+    restart_game
+    close_main_window
+    expect_clean_exit
 
     log "passed"
 }
