@@ -506,20 +506,25 @@ pile_areas() {
     for i in 1 2 3; do area "$win" "$(control_area PicCenter "$i")"; done
 }
 
+# The saved-games window opened from the table by the key, and its slot 2
+# clicked.
+click_slot_2() {
+    local dialog
+    xdotool windowactivate --sync "$(wait_window '^Grisk and Varnok$')"
+    xdotool key "$1"
+    dialog=$(wait_window '^Saved Games$')
+    xdotool windowactivate --sync "$dialog"
+    sleep 0.5
+    click_at "$dialog" 200 64
+}
+
 # Ctrl+S, slot 2 clicked, a title typed after the proposed "2P_" and Enter:
 # the game is saved into slot 2 under that title. The piles are kept in
 # saved_piles for the restore.
 saved_piles=""
 save_game() {
-    local win dialog
-    win=$(wait_window '^Grisk and Varnok$')
-    saved_piles=$(pile_areas "$win")
-    xdotool windowactivate --sync "$win"
-    xdotool key ctrl+s
-    dialog=$(wait_window '^Saved Games$')
-    xdotool windowactivate --sync "$dialog"
-    sleep 0.5
-    click_at "$dialog" 200 64
+    saved_piles=$(pile_areas "$(wait_window '^Grisk and Varnok$')")
+    click_slot_2 ctrl+s
     sleep 0.5
     xdotool type --delay 40 "$1"
     xdotool key Return
@@ -541,14 +546,9 @@ PY
 # Ctrl+R in a new session, slot 2 clicked and Restore (Enter): the table
 # shows every pile as it was saved, and the program idles again.
 restore_game() {
-    local win dialog
+    local win
     win=$(wait_window '^Grisk and Varnok$')
-    xdotool windowactivate --sync "$win"
-    xdotool key ctrl+r
-    dialog=$(wait_window '^Saved Games$')
-    xdotool windowactivate --sync "$dialog"
-    sleep 0.5
-    click_at "$dialog" 200 64
+    click_slot_2 ctrl+r
     xdotool key Return
     window_gone '^Saved Games$' 30 || fail "the restore window did not close"
     quiet_for 2
