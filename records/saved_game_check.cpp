@@ -1,12 +1,8 @@
 // Whether a saved-game record holds a game that can be put on the table:
 // every count and card number it will be read by lies within the table it
 // describes. Nothing of a record is taken before it has passed.
-#include <QStringList>
-
-#include "engine/open_files.h"
-#include "platform/vb.h"
+#include "records/saved_game_record.h"
 #include "records/saved_games.h"
-#include "records/state.h"
 
 namespace grisk {
 
@@ -68,30 +64,6 @@ bool PlayableSavedGame(const SavedGameRecord& r) {
     for (int seat = 1; seat <= r.NumPlayers; ++seat)
         if (!seatFits(r, seat, total)) return false;
     return true;
-}
-
-bool ReadSavedGame(vb::RecordFile& file, int recordNo, SavedGameRecord& out) {
-    QByteArray bytes;
-    if (!file.isOpen() || file.read(recordNo, bytes) == vb::ReadStatus::Failed) return false;
-    out = SavedGameRecord::decode(bytes);
-    return true;
-}
-
-QString TitleWithRuns(const QString& title) {
-    QString numbers;
-    for (int c = 0; c <= 5; ++c) numbers += vb::Str(recs.BestRun(1, c));
-    const QStringList words = vb::Trim(title).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const QString first = words.isEmpty() ? QStringLiteral("AutoSave") : words.first();
-    // The numbers always fit: the word gives way.
-    return first.left(std::max<int>(0, kSavedGameTitleLength - static_cast<int>(numbers.size()))) + numbers;
-}
-
-void RunsFromTitle(const QString& title) {
-    const QStringList words = vb::Trim(title).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (int c = 0; c <= 5; ++c) {
-        const QString word = c + 1 < words.size() ? words[c + 1] : QString();
-        recs.BestRun(1, c) = vb::ClampToInteger(static_cast<long long>(vb::Fix(vb::Val(word))));
-    }
 }
 
 }  // namespace grisk

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <ostream>
 #include <string>
 
 #include "deal_fixture.h"
@@ -17,15 +16,6 @@
 #include "records/saved_game_record.h"
 #include "records/saved_games.h"
 #include "shell/menu_commands.h"
-
-// A saved game in a failure message: the words at which it differs from
-// the record compared are what matters; the counts stand first.
-inline std::string DescribeRecord(const grisk::SavedGameRecord& r) {
-    return "players " + std::to_string(r.NumPlayers) + " turn " + std::to_string(r.Pturn) + " stock " +
-           std::to_string(r.StockCount) + " used " + std::to_string(r.UsedCount) + " side " +
-           std::to_string(r.SideCount) + " hand " + std::to_string(r.HandCount) + " title \"" +
-           r.Title.toStdString() + "\"";
-}
 
 // The byte offsets of the 16-bit words in which two records differ (the
 // first few).
@@ -129,7 +119,3 @@ protected:
 };
 
 }  // namespace grisk_test
-
-namespace grisk {
-inline void PrintTo(const SavedGameRecord& r, std::ostream* os) { *os << DescribeRecord(r); }
-}  // namespace grisk

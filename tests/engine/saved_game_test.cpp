@@ -58,6 +58,11 @@ TEST_F(SavedGameTest, AThreePlayerGameComesBackFromItsSlot) {
     // The restored game plays on.
     playATurn();
     EXPECT_EQ(eng.Pturn, 1);
+
+    // A game kept without its deal restarts from where it was saved.
+    store(22, SavedGameRecord{});
+    restoreFrom(2);
+    EXPECT_EQ(untitled(stored(13)), saved);
 }
 
 // A game put back with players or centre piles other than the table's lays
