@@ -315,6 +315,15 @@ TEST_F(SaveWindowTest, TheSavedGameRowsRefuseWhatTheyCannotDo) {
          "Restart Game", vb::vbCritical},
         {"Restart, cancelled", 7, [] { vb::msgbox_script::pushAnswer(vb::vbCancel); },
          "Start this game over from the beginning?", "Restart Game", 0},
+        {"Previous Turn from a damaged auto-save", 6,
+         [] {
+             for (int n : {11, 12}) {
+                 SavedGameRecord r = stored(n);
+                 r.CenterCount(2) = 40;
+                 store(n, r);
+             }
+         },
+         "This saved game is empty or damaged and cannot be restored.", "Previous Turn", vb::vbExclamation},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
