@@ -10,6 +10,7 @@
 #include "engine/state.h"
 #include "net/state.h"
 #include "opponent/computer.h"
+#include "opponent/planner.h"
 #include "opponent/seat_voice.h"
 #include "opponent/state.h"
 #include "platform/eventwait.h"
@@ -67,18 +68,7 @@ void uncoverHoldPile(int p) {
     eng.OppHoldTable(p, 1) = count;
     opp.UncoveredCard(0) = count > 0 ? eng.OppHold(0, p, count) : 0;
     opp.UncoveredCard(1) = count > 0 ? eng.OppHold(1, p, count) : 0;
-    if (count > 1) {
-        const int top = eng.OppHold(1, p, count);
-        const int below = eng.OppHold(1, p, count - 1);
-        if (top == eng.OppHold(1, p, 1))
-            eng.OppHoldTable(p, 2) = 0;
-        else if (top == below - 1)
-            eng.OppHoldTable(p, 2) = 2;
-        else if (top != below)
-            eng.OppHoldTable(p, 2) = 1;
-    } else {
-        eng.OppHoldTable(p, 2) = 0;
-    }
+    eng.OppHoldTable(p, 2) = HoldRunType(eng.OppHold, p, count, eng.OppHoldTable(p, 2));
 }
 
 // The source slot of a hand play was played empty: the hand is refilled and

@@ -275,13 +275,7 @@ void placeDiscard() {
     const int n = eng.OppHoldTable(p, 1) + 1;
     eng.OppHoldTable(p, 1) = n;
     for (int f : {0, 1}) eng.OppHold(f, p, n) = eng.OppSlots(f, s);
-    if (n > 1) {
-        const int t = eng.OppHold(1, p, n);
-        const int below = eng.OppHold(1, p, n - 1);
-        if (t == eng.OppHold(1, p, 1)) eng.OppHoldTable(p, 2) = 0;
-        if (t != below) eng.OppHoldTable(p, 2) = 1;
-        if (t == below - 1) eng.OppHoldTable(p, 2) = 2;
-    }
+    if (n > 1) eng.OppHoldTable(p, 2) = HoldRunType(eng.OppHold, p, n, eng.OppHoldTable(p, 2));
 }
 
 // A stalemate given up inside the turn ends it: the seat's cards are put
