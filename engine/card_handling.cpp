@@ -91,7 +91,6 @@ void closeCommandMenus() {
 // game, or with Ctrl in the developer mode) the pay-off pile's hidden cards.
 void rightPressInfo(int index, int shift) {
     FrmGrisk& f = frmGrisk();
-    eng.InfoPile = index;
     if (isHold(index)) {
         eng.InfoHold = 0;
         HoldInfo(eng.PlayerHold, eng.PlayerHoldCount, 0, QString());
@@ -133,7 +132,10 @@ void dropOnOwnPile(int index, int r, int releaseLeft, int releaseTop) {
     eng.OutMoveFrom = index;
     eng.OutMoveTo = eng.DropSlot;
     if (isHold(r)) {
-        HumanMoveGuard move;
+        // The hand and the hold pictures are locked; the pay-off card stays
+        // free, so that a press on it during the other seats' turns is
+        // answered.
+        EnablePileRange(f.Picture7, false, 2, 10);
         Player_EndTurn();
         return;
     }
@@ -155,6 +157,19 @@ void dropOnOwnPile(int index, int r, int releaseLeft, int releaseTop) {
 void Interpolate(int x1, int y1, int x2, int y2, float t, int& x, int& y) {
     x = static_cast<int>(std::floor(x1 + (x2 - x1) * t + 0.5));
     y = static_cast<int>(std::floor(y1 + (y2 - y1) * t + 0.5));
+}
+
+void DragHumanCard(int source, vb::ControlArray& target, int index) {
+    vb::Control& card = frmGrisk().Picture7(source);
+    if (!card.Enabled() || !card.Visible()) return;
+    // Grabbed a little inside its corner; the pointer then moves by as much
+    // as the card has to.
+    constexpr double kGrab = 10;
+    const double dx = leftPx(target(index)) - leftPx(card);
+    const double dy = topPx(target(index)) - topPx(card);
+    Picture7_MouseDown(source, 1, 0, kGrab, kGrab);
+    Picture7_MouseMove(source, 1, 0, kGrab + dx, kGrab + dy);
+    Picture7_MouseUp(source, 1, 0, kGrab + dx, kGrab + dy);
 }
 
 bool HumanCenterPlay(int source, int centre, bool dropped) {
@@ -193,6 +208,7 @@ void Picture7_MouseDown(int index, int button, int shift, double x, double y) {
     if (button == 2) {
         eng.CardRightPress = true;
         if (eng.Flipping) return;
+        eng.InfoPile = index;
         // A hand card is dragged with either button.
         if (!isHand(index)) {
             rightPressInfo(index, shift);

@@ -70,6 +70,10 @@ void loadSeatExtras(const PlayerRecord& rec) {
     }
 }
 
+// A restart, an undo or a replay puts back a position of the same game: its
+// counters go on.
+bool keepsCounters() { return cmd.KeyRestartTurn || cmd.UndoRequested || cmd.ReplayMode; }
+
 }  // namespace
 
 void ExchangePlayerRecord(PlayerRecord& rec, bool toRecord) {
@@ -82,11 +86,18 @@ void ClearPlayerRecord(PlayerRecord& rec) {
     rec.Hold.clear();
     rec.HoldTable.clear();
     rec.Slots.clear();
-    if (!cmd.KeyRestartTurn && !cmd.UndoRequested && !cmd.ReplayMode) {
+    if (!keepsCounters()) {
         rec.RecBestRun.clear();
         rec.WildHand = 0;
         rec.WildSide = 0;
     }
+}
+
+void ClearPlayerRecords() {
+    for (int seat = 2; seat <= 4; ++seat) ClearPlayerRecord(SeatRecord(seat));
+    if (keepsCounters()) return;
+    eng.PlayerWildSide = 0;
+    eng.PlayerWildHand = 0;
 }
 
 void ShowPlayerStatus(const PlayerRecord& rec) {

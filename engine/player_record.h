@@ -15,6 +15,10 @@ void ExchangePlayerRecord(PlayerRecord& rec, bool toRecord);
 // Empties the seat's piles before a new deal (keeps its counters during a
 // restart, an undo or a replay).
 void ClearPlayerRecord(PlayerRecord& rec);
+// Empties the three seats' records before a new deal; the human's wild
+// counters start again with the seats' (all are kept during a restart, an
+// undo or a replay).
+void ClearPlayerRecords();
 
 // The seat's summary on the status bar.
 void ShowPlayerStatus(const PlayerRecord& rec);

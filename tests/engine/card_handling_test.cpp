@@ -6,6 +6,7 @@
 
 #include "engine/card_handling.h"
 #include "net/state.h"
+#include "platform/eventwait.h"
 #include "platform/keys.h"
 #include "platform/vb.h"
 #include "play_fixture.h"
@@ -204,17 +205,53 @@ TEST_F(CardHandlingTest, AHoldTopDraggedAwayShowsTheCardUnderIt) {
     grisk::Picture7_MouseUp(8, 1, 0, 20, 30);
 }
 
-TEST_F(CardHandlingTest, NoDragStartsOnAnotherSeatsTurnOrAfterTheGame) {
-    eng.Pturn = 2;
-    grisk::Picture7_MouseDown(3, 1, 0, 20, 30);
-    EXPECT_EQ(eng.Dragging, 0);
-    EXPECT_EQ(f().Label9(1).Caption(), "Please stop --\n     It's NOT your turn!");
-    f().cmdDeal.setVisible(true);
-    grisk::Picture7_MouseDown(3, 1, 0, 20, 30);
-    EXPECT_EQ(eng.Dragging, 1) << "the guard stands aside while the Deal button shows";
-    grisk::Picture7_MouseUp(3, 1, 0, 20, 30);
+// Seat 2's turn, reached by a real discard: the hand is locked, the pay-off
+// card and the hold piles are not; a left press on them is answered with
+// rule message 3 and starts no drag, a right press on a hold pile opens the
+// pile-information window on the human's hold piles.
+TEST_F(CardHandlingTest, DuringTheNextSeatsTurnAPressIsAnswered) {
+    waits::SetPauseScale(0.001);
+    eng.CompDelay = 0.01;
+    std::vector<bool> enabled;
+    QString payOffLine, holdLine, info;
+    int payOffDrag = -1, holdDrag = -1, infoPile = -1, dealDrag = -1;
+    grisk_test::InsideWait probe([] { return eng.Pturn == 2; }, [&] {
+        for (int s = 1; s <= 10; ++s) enabled.push_back(f().Picture7(s).Enabled());
+        click(1, 1);
+        payOffLine = f().Label9(1).Caption();
+        payOffDrag = eng.Dragging;
+        f().Label9(1).setCaption(QString());
+        click(8, 1);
+        holdLine = f().Label9(1).Caption();
+        holdDrag = eng.Dragging;
+        click(8, 2);
+        info = grisk::PileInfoShown() ? grisk::frmHold().lblHold.Caption() : QString();
+        infoPile = eng.InfoPile;
+        // While the Deal button shows the guard stands aside.
+        f().cmdDeal.setVisible(true);
+        grisk::Picture7_MouseDown(1, 1, 0, 20, 30);
+        dealDrag = eng.Dragging;
+        grisk::Picture7_MouseUp(1, 1, 0, 20, 30);
+        f().cmdDeal.setVisible(false);
+    });
+    discard(4, 3);
+    ASSERT_TRUE(probe.ran()) << "seat 2 played";
+    // Hold pile 4 is empty, and an empty pile takes no press.
+    const std::vector<bool> free{true, false, false, false, false, false, true, true, true, false};
+    EXPECT_EQ(enabled, free) << "the pay-off card and the hold piles";
+    EXPECT_EQ(payOffLine, "Please stop --\n     It's NOT your turn!");
+    EXPECT_EQ(holdLine, "Please stop --\n     It's NOT your turn!");
+    EXPECT_EQ(payOffDrag, 0);
+    EXPECT_EQ(holdDrag, 0);
+    EXPECT_EQ(info, " Your Hold Cards Hidden: 0 ");
+    EXPECT_EQ(infoPile, 8);
+    EXPECT_EQ(dealDrag, 1);
+    EXPECT_EQ(eng.Pturn, 1) << "the turn came back";
+    EXPECT_EQ(eng.PlayerSlots(0, 9), Card(7, 2));
+    for (int s = 1; s <= 9; ++s) EXPECT_TRUE(f().Picture7(s).Enabled()) << s;
+}
 
-    eng.Pturn = 1;
+TEST_F(CardHandlingTest, NoDragStartsAfterTheGame) {
     eng.OppSideCount = 0;
     f().Label9(1).setCaption("kept");
     grisk::Picture7_MouseDown(3, 1, 0, 20, 30);
@@ -236,6 +273,7 @@ TEST_F(CardHandlingTest, ARightPressDragsAHandCardAndBlocksTheDoubleClick) {
     grisk::Picture7_MouseDown(3, 2, 0, 20, 30);
     EXPECT_EQ(eng.Dragging, 1);
     EXPECT_TRUE(eng.CardRightPress);
+    EXPECT_EQ(eng.InfoPile, 3) << "a right press names its pile";
     grisk::Picture7_MouseUp(3, 2, 0, 20, 30);
     grisk::Picture7_DblClick(3);
     EXPECT_EQ(eng.PlayerSlots(0, 3), Card(1, 2)) << "ignored after a right press";

@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "engine/card_handling.h"
 #include "engine/cards.h"
 #include "engine/deal.h"
 #include "engine/frm_grisk.h"
@@ -43,6 +44,8 @@ public:
             setSeatSide(seat, {Card(top - 2), Card(top - 1), Card(top)});
         }
         grisk::eng.HandCount = 5;
+        grisk::eng.NumPlayers = players;
+        grisk::WhosOnFirst();  // the round runs from the human
     }
     void setSide(std::initializer_list<int> bottomToTop) {
         auto& e = grisk::eng;
@@ -158,6 +161,20 @@ public:
         grisk::eng.TargetCenter = centre;
         grisk::eng.DragMove = false;
         grisk::Player_Move();
+    }
+
+    // The human ends the turn as a player ends it: the hand card of slot
+    // dragged onto hold pile p. The other seats' turns run inside.
+    void discard(int slot, int p) { grisk::DragHumanCard(slot, grisk::frmGrisk().Picture7, p + 6); }
+
+    // A click on the human's picture index (1 left, 2 right button) as the
+    // screen delivers it: a locked picture takes none.
+    static void click(int index, int button) {
+        grisk::FrmGrisk& f = grisk::frmGrisk();
+        vb::Control& pic = f.Picture7(index);
+        if (!pic.Enabled()) return;
+        f.MouseDown(pic, button, 0, 10, 10);
+        f.MouseUp(pic, button, 0, 10, 10);
     }
 
     // Draws the position and lets the human play.

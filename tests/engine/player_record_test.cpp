@@ -160,7 +160,7 @@ TEST_F(RecordFixture, TheHumansOwnAvatarShowsWhileItIsTheHumansTurnAtBiggerTable
     EXPECT_EQ(frmGrisk().ImgAvatar.Tag(), "me.gif");
 }
 
-TEST_F(RecordFixture, ClearKeepsCountersOnlyDuringARestartUndoOrReplay) {
+TEST_F(RecordFixture, ClearingTheRecordsKeepsCountersOnlyDuringARestartUndoOrReplay) {
     struct Case {
         bool* flag;
         bool keeps;
@@ -170,7 +170,9 @@ TEST_F(RecordFixture, ClearKeepsCountersOnlyDuringARestartUndoOrReplay) {
                    Case{&cmd.UndoRequested, true}, Case{&cmd.ReplayMode, true}}) {
         SetUp();
         *c.flag = true;
-        ClearPlayerRecord(eng.Player2);
+        eng.PlayerWildSide = 4;
+        eng.PlayerWildHand = 5;
+        ClearPlayerRecords();
         const PlayerRecord& r = eng.Player2;
         EXPECT_EQ(r.Slots(0, 3), 0);
         EXPECT_EQ(r.Hold(1, 2, 2), 0);
@@ -181,6 +183,8 @@ TEST_F(RecordFixture, ClearKeepsCountersOnlyDuringARestartUndoOrReplay) {
         EXPECT_EQ(r.WildHand, c.keeps ? 2 : 0);
         EXPECT_EQ(r.WildSide, c.keeps ? 3 : 0);
         EXPECT_EQ(r.RecBestRun(1, 2), c.keeps ? 6 : 0);
+        EXPECT_EQ(eng.PlayerWildSide, c.keeps ? 4 : 0) << "the human's counters go with the seats'";
+        EXPECT_EQ(eng.PlayerWildHand, c.keeps ? 5 : 0);
         *c.flag = false;
         none = false;
     }

@@ -101,6 +101,20 @@ TEST_F(SoundTest, RefusesWhatIsNotAReadableWav) {
     }
 }
 
+// A seat without a sound of some number asks for "": nothing is opened,
+// so nothing complains about a file without a name.
+TEST_F(SoundTest, AnEmptyNameOpensNoFile) {
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler before = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+    EXPECT_FALSE(sound::PlayAsync(QString()));
+    EXPECT_FALSE(sound::PlaySync(QString(), 100));
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_EQ(sound::LastRequested(), QString());
+}
+
 TEST_F(SoundTest, RefusesAFolder) {
     EXPECT_FALSE(sound::PlayAsync(folder()));
     EXPECT_EQ(sound::LastRequested(), folder());

@@ -62,6 +62,19 @@ int LineWatch::seen(const QString& text) const {
     return n;
 }
 
+InsideWait::InsideWait(std::function<bool()> when, std::function<void()> probe) : timer_(new QTimer) {
+    timer_->setInterval(0);
+    QObject::connect(timer_.get(), &QTimer::timeout, [this, when = std::move(when), probe = std::move(probe)] {
+        if (ran_ || waits::BusyDepth() == 0 || !when()) return;
+        ran_ = true;
+        timer_->stop();
+        probe();
+    });
+    timer_->start();
+}
+
+InsideWait::~InsideWait() = default;
+
 void GriskTest::SetUp() {
     ResetAll();
     ASSERT_TRUE(dir_.isValid());

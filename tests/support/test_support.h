@@ -5,6 +5,9 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -59,6 +62,23 @@ public:
 private:
     std::vector<QString> captions_;
     double now_ = 0;
+};
+
+// A probe that runs once from inside the first wait (a pause, a flight, a
+// box) in which `when` holds: a press or a click that the player makes
+// while something is running, such as another seat's turn. The waits must
+// take time for it (a pause scale above 0). Stops looking when it goes.
+class InsideWait {
+public:
+    InsideWait(std::function<bool()> when, std::function<void()> probe);
+    ~InsideWait();
+    InsideWait(const InsideWait&) = delete;
+    InsideWait& operator=(const InsideWait&) = delete;
+    bool ran() const { return ran_; }
+
+private:
+    std::unique_ptr<QTimer> timer_;
+    bool ran_ = false;
 };
 
 // The fixture most tests use: a reset state and a temporary folder.
