@@ -1,5 +1,7 @@
 #include "engine/player_record.h"
 
+#include <algorithm>
+
 #include "engine/frm_grisk.h"
 #include "net/state.h"
 #include "platform/vb.h"
@@ -124,17 +126,18 @@ void ShowPlayerStatus(const PlayerRecord& rec) {
     bar.Panels(8).ToolTipText = rec.Name + ": Side/Hand";
 }
 
+int SeatOfPayOffRank(int rank) {
+    if (eng.PlayerSlots(1, 1) == rank) return 1;
+    if (eng.NumPlayers < 3) return 0;
+    for (int seat = 2; seat <= std::min(eng.NumPlayers, 4); ++seat)
+        if (seat != eng.Pturn && SeatRecord(seat).Slots(1, 1) == rank) return seat;
+    return 0;
+}
+
 QString GetSeatPlayerName(int rank) {
-    if (eng.PlayerSlots(1, 1) == rank) return eng.PlayerName;
-    if (eng.NumPlayers >= 3) {
-        for (const PlayerRecord* r : {&eng.Player2, &eng.Player3}) {
-            if (r->Name != eng.TurnName && r->Slots(1, 1) == rank) return r->Name;
-        }
-        if (eng.NumPlayers >= 4 && eng.Player4.Name != eng.TurnName &&
-            eng.Player4.Slots(1, 1) == rank)
-            return eng.Player4.Name;
-    }
-    return QString();
+    const int seat = SeatOfPayOffRank(rank);
+    if (seat == 0) return QString();
+    return seat == 1 ? eng.PlayerName : SeatRecord(seat).Name;
 }
 
 PlayerRecord& SeatRecord(int seat) {

@@ -80,7 +80,12 @@ bool refillEmptiedHand(vb::ControlArray& owner) {
     opp.RestartPass = true;
     opp.PlanSet(eng.TargetCenter, 1) = 0;
     if (eng.StalemateState == 1) return false;
-    if (eng.StalemateState == 2) eng.StalemateState = 0;
+    if (eng.StalemateState == 2) {
+        // The stalemate was recovered: every seat got a new hand, which the
+        // refill did not count.
+        eng.StalemateState = 0;
+        eng.HandCount = HandCards(eng.OppSlots);
+    }
     Pause(eng.CompDelay);
     return true;
 }
@@ -171,8 +176,9 @@ void Comp_Play() {
             Comp_Flip(opp.MoveSlot, eng.TargetCenter, owner);
         } else {
             Comp_Flip(opp.MoveSlot, eng.TargetCenter, owner);
-            if (rank == kKing && eng.CenterCount(c) == humanPayoff() && commentsOn()) {
-                SayRemark(kRemarkKingTookValue);
+            if (rank == kKing && eng.CenterCount(c) == humanPayoff()) {
+                // The remark only with comments on; the pause always.
+                if (commentsOn()) SayRemark(kRemarkKingTookValue);
                 Pause(3 * eng.CompDelay);
             }
             Pause(eng.CompDelay);
@@ -277,9 +283,10 @@ void Comp_SideCompare(int flipFrom) {
     eng.MsgText.clear();
     const int c = eng.TargetCenter;
     if (c < 1 || c > eng.NumCenters) return;
+    const int blockedSeat = SeatOfPayOffRank(eng.CenterCount(c));
     const QString blocked = GetSeatPlayerName(eng.CenterCount(c));
     const bool king = eng.MoveCard(1) == kKing;
-    const bool blockedHuman = !blocked.isEmpty() && blocked == eng.PlayerName;
+    const bool blockedHuman = blockedSeat == 1;
     if (blocked.isEmpty() && commentsOn()) {
         if (!(king && flipFrom == 1)) return;
         eng.MsgText = GetSeatPlayerName(kKing);

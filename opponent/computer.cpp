@@ -293,9 +293,7 @@ void Computer() {
     inet.NetState = 0;
     vb::ControlArray& owner = frmGrisk().seatPictures(seat);
     if (eng.RecountHand != 0) {
-        eng.HandCount = 0;
-        for (int s = 2; s <= 6; ++s)
-            if (eng.OppSlots(1, s) != 0) eng.HandCount += 1;
+        eng.HandCount = HandCards(eng.OppSlots);
     } else {
         Deal_Players(owner, eng.OppSlots);
         if (eng.StalemateState == 1) {
