@@ -174,6 +174,7 @@ QString InputCombo(const QString& prompt, const QString& title, const QStringLis
 
 namespace msgbox_script {
 int pendingInputs() { return static_cast<int>(script().inputs.size()); }
+int pendingAnswers() { return static_cast<int>(script().answers.size()); }
 void enable() {
     Script& s = script();
     s.on = true;

@@ -72,6 +72,7 @@ bool enabled();
 void pushAnswer(int answer);         // next message box answer
 void pushInput(const QString& text); // next input box answer
 int pendingInputs();                 // input answers still queued
+int pendingAnswers();                // message box answers still queued
 const std::vector<ShownBox>& shown();
 void clearShown();
 // The next box, message or input, raises run-time error errorNumber instead

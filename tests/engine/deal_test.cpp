@@ -376,7 +376,7 @@ TEST_P(NewGameWarningTest, AskedWhenTheComputerIsAboutToWin) {
     f().cmdDeal.setVisible(true);
     const GameSnapshot before = GameSnapshot::take();
     vb::msgbox_script::clearShown();
-    vb::msgbox_script::pushAnswer(c.answer);
+    if (*c.prompt) vb::msgbox_script::pushAnswer(c.answer);
 
     Game_New();
 

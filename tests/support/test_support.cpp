@@ -43,6 +43,14 @@ void RunEventsFor(int ms) {
     loop.exec();
 }
 
+bool RunEventsUntil(const std::function<bool()>& done) {
+    constexpr int kRounds = 20000;
+    // The main loop itself, not a wait of the program's: actions put off
+    // until no wait runs (a deferred close) run here.
+    for (int i = 0; i < kRounds && !done(); ++i) RunEventsFor(1);
+    return done();
+}
+
 LineWatch::LineWatch(int line) {
     waits::SetPauseScale(1e-6);
     waits::SetClockForTests([this, line] {
@@ -74,6 +82,11 @@ InsideWait::InsideWait(std::function<bool()> when, std::function<void()> probe) 
 }
 
 InsideWait::~InsideWait() = default;
+
+GriskTest::~GriskTest() {
+    EXPECT_EQ(vb::msgbox_script::pendingAnswers(), 0) << "message box answers queued for boxes never shown";
+    EXPECT_EQ(vb::msgbox_script::pendingInputs(), 0) << "input box answers queued for boxes never shown";
+}
 
 void GriskTest::SetUp() {
     ResetAll();

@@ -44,6 +44,10 @@ void ResetAll();
 // Runs the events of the main loop for ms milliseconds, as the program's
 // own loop would while the player does nothing.
 void RunEventsFor(int ms);
+// Runs the events of the main loop until done() holds (or a great many
+// rounds have passed, so that a fault fails instead of hanging); the
+// result of done() at the end. No time is measured.
+bool RunEventsUntil(const std::function<bool()>& done);
 
 // What a text line of the table showed at each pause while it lives: the
 // pauses take no time but read the clock, and each look at the clock notes
@@ -84,6 +88,10 @@ private:
 // The fixture most tests use: a reset state and a temporary folder.
 class GriskTest : public ::testing::Test {
 protected:
+    // A test queues a box's answer only for a box it expects: an answer
+    // left over when the test ends fails it (another box would have taken
+    // it in a later step).
+    ~GriskTest() override;
     void SetUp() override;
     QString tempPath(const QString& name) const { return dir_.filePath(name); }
     QString tempFolder() const { return dir_.path(); }
