@@ -210,12 +210,10 @@ TEST_F(CardHandlingTest, AHoldTopDraggedAwayShowsTheCardUnderIt) {
 // rule message 3 and starts no drag, a right press on a hold pile opens the
 // pile-information window on the human's hold piles.
 TEST_F(CardHandlingTest, DuringTheNextSeatsTurnAPressIsAnswered) {
-    waits::SetPauseScale(0.001);
-    eng.CompDelay = 0.01;
     std::vector<bool> enabled;
     QString payOffLine, holdLine, info;
     int payOffDrag = -1, holdDrag = -1, infoPile = -1, dealDrag = -1;
-    grisk_test::InsideWait probe([] { return eng.Pturn == 2; }, [&] {
+    const bool ran = duringTurnOf(2, [&] {
         for (int s = 1; s <= 10; ++s) enabled.push_back(f().Picture7(s).Enabled());
         click(1, 1);
         payOffLine = f().Label9(1).Caption();
@@ -234,10 +232,9 @@ TEST_F(CardHandlingTest, DuringTheNextSeatsTurnAPressIsAnswered) {
         grisk::Picture7_MouseUp(1, 1, 0, 20, 30);
         f().cmdDeal.setVisible(false);
     });
-    discard(4, 3);
-    ASSERT_TRUE(probe.ran()) << "seat 2 played";
-    // Hold pile 4 is empty, and an empty pile takes no press.
-    const std::vector<bool> free{true, false, false, false, false, false, true, true, true, false};
+    ASSERT_TRUE(ran) << "seat 2 played";
+    // Hold piles 3 and 4 are empty, and an empty pile takes no press.
+    const std::vector<bool> free{true, false, false, false, false, false, true, true, false, false};
     EXPECT_EQ(enabled, free) << "the pay-off card and the hold piles";
     EXPECT_EQ(payOffLine, "Please stop --\n     It's NOT your turn!");
     EXPECT_EQ(holdLine, "Please stop --\n     It's NOT your turn!");
@@ -247,8 +244,8 @@ TEST_F(CardHandlingTest, DuringTheNextSeatsTurnAPressIsAnswered) {
     EXPECT_EQ(infoPile, 8);
     EXPECT_EQ(dealDrag, 1);
     EXPECT_EQ(eng.Pturn, 1) << "the turn came back";
-    EXPECT_EQ(eng.PlayerSlots(0, 9), Card(7, 2));
-    for (int s = 1; s <= 9; ++s) EXPECT_TRUE(f().Picture7(s).Enabled()) << s;
+    EXPECT_EQ(eng.PlayerSlots(0, 7), Card(5, 2)) << "the discard";
+    for (int s = 1; s <= 8; ++s) EXPECT_TRUE(f().Picture7(s).Enabled()) << s;
 }
 
 TEST_F(CardHandlingTest, NoDragStartsAfterTheGame) {
