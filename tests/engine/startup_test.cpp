@@ -3,6 +3,8 @@
 // mode, missing data files, a deferred close, and a second copy.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -22,6 +24,7 @@
 #include "net/state.h"
 #include "platform/eventwait.h"
 #include "platform/msgbox.h"
+#include "platform/termination.h"
 #include "platform/recordfile.h"
 #include "platform/twips.h"
 #include "platform/winsock.h"
@@ -231,6 +234,30 @@ TEST_F(StartupTest, ACloseDuringAPauseWaitsForTheHandlerToUnwind) {
     EXPECT_EQ(ExitLeftRuns(), 1);
 }
 
+// The program asked to end while a box waits for its answer (as a desktop
+// that logs out asks it): the box is answered as its close button would
+// and the program shuts down as a window close does, without the player.
+TEST_F(StartupTest, ASignalToEndWhileABoxIsOpenClosesTheBoxAndShutsDown) {
+    start();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    vb::forms::setScreenWindows(true);
+    EndOnSignals();
+    vb::msgbox_script::disable();
+    QObject scope;
+    QTimer::singleShot(0, &scope, [] { ::raise(SIGTERM); });
+    // Yes and No, no Cancel: the box's own default answers.
+    const int answer = vb::MsgBox(QStringLiteral("Reshuffle cards and continue with this game?"), vb::vbYesNo,
+                                  QStringLiteral("Stalemate"));
+    vb::msgbox_script::enable();
+    EXPECT_EQ(answer, vb::vbYes);
+    EXPECT_TRUE(eng.Quitting);
+    EXPECT_TRUE(grisk_test::RunEventsUntil([] { return !frmGrisk().isLoaded(); }));
+    EXPECT_EQ(ExitLeftRuns(), 1);
+    EXPECT_TRUE(leftBehind().isEmpty());
+    termination::StopClosingModalWindows();
+    vb::forms::setScreenWindows(false);
+}
+
 TEST_F(StartupTest, ASecondCopyIsRefused) {
     QLockFile other(SingleInstanceLockPath());
     ASSERT_TRUE(other.tryLock(0));
@@ -287,7 +314,10 @@ TEST_F(StartupTest, TheGoodbyeReachesEveryOpenConnection) {
     EXPECT_EQ(inet.NetPeers, 0);
 }
 
-TEST_F(StartupTest, TheFirstStartSignsInAndShowsTheTutorialButNoDealOrTip) {
+// The first start signs the new player in and opens the tutorial; without
+// its script the tutorial says so and closes, and the table is the
+// player's at once: the Deal button, the menus, the tip of the day.
+TEST_F(StartupTest, TheFirstStartSignsInAndAMissingTutorialLeavesTheTablePlayable) {
     vb::msgbox_script::clearShown();
     vb::msgbox_script::pushInput("grisk ");  // refused: the name of the house opponent
     start("Ann");
@@ -299,10 +329,19 @@ TEST_F(StartupTest, TheFirstStartSignsInAndShowsTheTutorialButNoDealOrTip) {
     EXPECT_EQ(eng.PlayerName, "Ann");
     EXPECT_EQ(recs.LastPlayer, "Ann");
     EXPECT_EQ(recs.CurrentProfile, 2) << "a new player gets the next profile record";
-    EXPECT_TRUE(cmd.TutorialOn);
-    EXPECT_FALSE(frmGrisk().cmdDeal.Visible());
-    EXPECT_FALSE(IsFormLoaded("frmTip"));
+    const vb::ShownBox& last = vb::msgbox_script::shown().back();
+    EXPECT_EQ(last.prompt, "Tutorial not found, unable to run the tutorial.");
+    EXPECT_EQ(last.title, "Tutorial");
+    EXPECT_EQ(last.icon(), vb::vbCritical);
+    EXPECT_FALSE(cmd.TutorialOn);
+    EXPECT_FALSE(IsFormLoaded("frmTutorial"));
+    EXPECT_FALSE(cmd.MenuLocked);
+    EXPECT_TRUE(frmGrisk().cmdDeal.Visible());
+    EXPECT_TRUE(IsFormLoaded("frmTip"));
     EXPECT_EQ(frmGrisk().Label9(2).Caption(), "\nWelcome Ann to Grisk's World");
+    frmGrisk().Click(frmGrisk().cmdDeal);
+    EXPECT_EQ(eng.SideCount, eng.SideOption + 1) << "dealt at once";
+    EXPECT_EQ(eng.Pturn, 1);
     close();
 
     // The next start knows Ann: no sign-in, the Deal button and the tip.

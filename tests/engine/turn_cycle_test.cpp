@@ -3,6 +3,7 @@
 // tutorial's pause; a new game asked for while a seat plays; a close.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTimer>
 #include <functional>
 #include <set>
@@ -45,6 +46,14 @@ protected:
         for (int i = 0; i < 20; ++i) stock.push_back(Card(i % 12 + 1, 7));
         setStock(stock);
         humanToMove();
+    }
+
+    // A tutorial script beside the program, so that the tutorial opens.
+    void tutorialScript() {
+        QFile script(tempPath("tutorial.txt"));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("Welcome!\n");
+        eng.AppFolder = tempFolder();
     }
 
     static int holdCards(int seat) {
@@ -178,6 +187,7 @@ TEST_F(TurnCycleTest, AnArmedTimerTicksFromTheEventLoop) {
 
 TEST_F(TurnCycleTest, TheTutorialWaitsForItsNextButtonAfterTheOtherSeats) {
     midGame(2);
+    tutorialScript();
     frmTutorial().Show();
     ASSERT_TRUE(cmd.TutorialOn);
     f().imgTip.setVisible(true);
@@ -203,20 +213,39 @@ TEST_F(TurnCycleTest, TheTutorialWaitsForItsNextButtonAfterTheOtherSeats) {
     EXPECT_TRUE(f().Picture7(3).Enabled());
 }
 
-// Whatever closes the tutorial gives the human the cards back, or, with no
-// game on the table, the Deal button.
+// Whatever closes the tutorial leaves the table to the player: its cards,
+// the menus, the table cleared of the tutorial's game, the hint to start a
+// new one and the Deal button.
 TEST_F(TurnCycleTest, ClosingTheTutorialLeavesThePlayerAbleToPlay) {
     midGame(2);
+    tutorialScript();
     frmTutorial().Show();
+    ASSERT_TRUE(cmd.TutorialOn);
+    EXPECT_TRUE(cmd.MenuLocked);
     EnablePlayerCards(false);
+    f().imgTip.setVisible(true);
     frmTutorial().Unload();
     EXPECT_FALSE(cmd.TutorialOn);
-    EXPECT_TRUE(f().Picture7(2).Enabled());
-    EXPECT_FALSE(f().cmdDeal.Visible()) << "a game is on";
+    EXPECT_TRUE(cmd.TutorialWait);
+    EXPECT_FALSE(cmd.MenuLocked);
+    EXPECT_FALSE(f().imgTip.Visible());
+    EXPECT_EQ(eng.Pturn, 0);
+    EXPECT_EQ(eng.SideCount, 0);
+    EXPECT_EQ(f().Label9(2).Caption(), "Select NEW from the Game Menu to start a new game.");
+    EXPECT_TRUE(f().cmdDeal.Visible());
+}
 
-    eng.Pturn = 0;
+// Without its script the tutorial says so and closes at once.
+TEST_F(TurnCycleTest, WithoutItsScriptTheTutorialClosesAtOnce) {
+    table(2, 3);
+    eng.AppFolder = tempFolder();
+    vb::msgbox_script::clearShown();
     frmTutorial().Show();
-    frmTutorial().Unload();
+    EXPECT_FALSE(frmTutorial().isLoaded());
+    EXPECT_FALSE(cmd.TutorialOn);
+    EXPECT_FALSE(cmd.MenuLocked);
+    ASSERT_EQ(vb::msgbox_script::shown().size(), 1u);
+    EXPECT_EQ(vb::msgbox_script::shown()[0].prompt, "Tutorial not found, unable to run the tutorial.");
     EXPECT_TRUE(f().cmdDeal.Visible());
 }
 
