@@ -35,6 +35,10 @@ int FindDropPile(int index);
 // this way, so that all that surrounds a drop runs as in the program.
 void DragHumanCard(int source, vb::ControlArray& target, int index);
 
+// Forgets a drag's press and a drop waiting for the table to settle (a new
+// run, a test).
+void ResetCardHandlingState();
+
 // x, y = (x1, y1) + t * ((x2, y2) - (x1, y1)), rounded to whole pixels.
 void Interpolate(int x1, int y1, int x2, int y2, float t, int& x, int& y);
 

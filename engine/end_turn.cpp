@@ -148,16 +148,18 @@ void clearWaitBanner() {
 }  // namespace
 
 void Player_EndTurn() {
-    if (eng.Pturn != 1 || eng.HumanMoveBusy || !isHand(eng.SourceSlot) || !isHold(eng.DropSlot) ||
+    const bool busy = eng.HumanMoveBusy || eng.GameBusy;
+    if (eng.Pturn != 1 || busy || !isHand(eng.SourceSlot) || !isHold(eng.DropSlot) ||
         eng.PlayerSlots(1, eng.SourceSlot) == 0) {
         // No discard can be made: the card goes home and the piles that the
-        // drop locked are free again (unless another move of the human still
-        // runs and holds them).
+        // drop locked are free again (unless a move of the human's, a deal
+        // or the others' turns still run and hold them).
         if (isHand(eng.SourceSlot)) cardHome();
-        if (!eng.HumanMoveBusy) EnablePileRange(frmGrisk().Picture7, true, 1, 10);
+        if (!busy) EnablePileRange(frmGrisk().Picture7, true, 1, 10);
         return;
     }
     FrmGrisk& f = frmGrisk();
+    const int drop = eng.DropSlot;  // kept: a press meanwhile sets DropSlot
     {
         // The discard is the human's move until the turn passes; from then
         // on the human's piles answer presses again (the pay-off card and
@@ -184,7 +186,7 @@ void Player_EndTurn() {
         } else {
             Pause(0.75);
         }
-        if (PileInfoShown() && tbl.InfoSel(2) == eng.DropSlot && eng.InfoHold == 0) RefreshPileInfo(QString());
+        if (PileInfoShown() && tbl.InfoSel(2) == drop && eng.InfoHold == 0) RefreshPileInfo(QString());
         StatsCk(1, 2);
     }
 

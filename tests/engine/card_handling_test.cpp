@@ -56,6 +56,16 @@ protected:
         card.setGeometryTw(screen::PixelsToTwips(leftPx(target) + offX),
                            screen::PixelsToTwips(topPx(target) + offY), card.widthTw(), card.heightTw());
     }
+    // A stock for the refills, seat 2 with a hand, and pauses that take a
+    // little time, so that a press can come while the cards fly.
+    void cardsToComeAndTimeToFly() {
+        setStock({Card(2, 5), Card(3, 5), Card(4, 5), Card(5, 5), Card(6, 5), Card(7, 5), Card(8, 5), Card(9, 5),
+                  Card(10, 5), Card(11, 5)});
+        setSeatHand(2, {Card(2, 4), Card(4, 4), Card(6, 4), Card(11, 4), Card(12, 4)});
+        show();
+        waits::SetPauseScale(0.001);
+        eng.CompDelay = 0.01;
+    }
     // Home is the picture's place rounded to whole pixels.
     void expectHome(int slot, double left, double top) {
         EXPECT_DOUBLE_EQ(leftPx(f().Picture7(slot)), vb::RoundHalfEven(left)) << "slot " << slot;
@@ -246,6 +256,61 @@ TEST_F(CardHandlingTest, DuringTheNextSeatsTurnAPressIsAnswered) {
     EXPECT_EQ(eng.Pturn, 1) << "the turn came back";
     EXPECT_EQ(eng.PlayerSlots(0, 7), Card(5, 2)) << "the discard";
     for (int s = 1; s <= 8; ++s) EXPECT_TRUE(f().Picture7(s).Enabled()) << s;
+}
+
+// A drop made while cards are still flying to the human's hand is taken
+// once they have landed: here the hand given back after seat 2's turn is
+// being refilled, and a card that has landed is dragged onto a hold pile
+// while the next one flies.
+TEST_F(CardHandlingTest, ADropWhileTheHandIsRefilledIsTakenOnceTheCardsHaveLanded) {
+    setHand({Card(5, 2), Card(7, 2), 0, 0, 0});
+    cardsToComeAndTimeToFly();
+    int dragged = 0;
+    bool takenAtOnce = true;
+    grisk_test::InsideWait drop(
+        [] {
+            return eng.Pturn == 1 && eng.GameBusy && eng.PlayerSlots(0, 2) != 0 &&
+                   grisk::frmGrisk().Picture7(2).Enabled() && eng.PlayerSlots(0, 6) == 0;
+        },
+        [&] {
+            dragged = eng.PlayerSlots(0, 2);
+            grisk::DragHumanCard(2, f().Picture7, 8);
+            takenAtOnce = eng.PlayerSlots(0, 8) == dragged;
+        });
+    discard(2, 3);
+    ASSERT_TRUE(drop.ran()) << "a card landed while others still flew";
+    EXPECT_FALSE(takenAtOnce) << "nothing was played inside the refill";
+    EXPECT_EQ(eng.Pturn, 1);
+    ASSERT_TRUE(grisk_test::RunEventsUntil([&] { return eng.PlayerSlots(0, 8) == dragged && eng.Pturn == 1; }))
+        << "the drop was taken once the table had settled";
+    EXPECT_EQ(eng.PlayerSlots(0, 9), Card(5, 2)) << "the first discard";
+    int seatDiscards = 0;
+    for (int p = 1; p <= 4; ++p) seatDiscards += eng.Player2.HoldTable(p, 1);
+    EXPECT_EQ(seatDiscards, 2) << "seat 2 played a turn after each discard";
+    waits::SetPauseScale(0);
+}
+
+// The same while the hand the human played empty is refilled: the drop is
+// the human's discard once the play is over.
+TEST_F(CardHandlingTest, ADropWhileAPlayedHandIsRefilledIsTakenOnceThePlayIsOver) {
+    stackCentre(1, 11, 4);
+    setHand({Card(12, 2), 0, 0, 0, 0});
+    cardsToComeAndTimeToFly();
+    int dragged = 0;
+    grisk_test::InsideWait drop(
+        [] { return eng.HumanMoveBusy && eng.PlayerSlots(0, 2) != 0 && grisk::frmGrisk().Picture7(2).Enabled(); },
+        [&] {
+            dragged = eng.PlayerSlots(0, 2);
+            grisk::DragHumanCard(2, f().Picture7, 8);
+        });
+    dropOn(2, f().PicCenter(1));  // the Queen completes the pile; the hand is empty
+    ASSERT_TRUE(drop.ran());
+    EXPECT_EQ(eng.UsedCount, 12);
+    ASSERT_TRUE(grisk_test::RunEventsUntil([&] { return eng.PlayerSlots(0, 8) == dragged && eng.Pturn == 1; }));
+    int seatDiscards = 0;
+    for (int p = 1; p <= 4; ++p) seatDiscards += eng.Player2.HoldTable(p, 1);
+    EXPECT_EQ(seatDiscards, 1);
+    waits::SetPauseScale(0);
 }
 
 TEST_F(CardHandlingTest, NoDragStartsAfterTheGame) {
