@@ -82,6 +82,10 @@ void ExchangePlayerRecord(PlayerRecord& rec, bool toRecord) {
     if (!toRecord) eng.TurnName = rec.Name;
     exchangePiles(rec, toRecord);
     if (!toRecord) loadSeatExtras(rec);
+    // Stored, the record holds the seat's cards again; loaded for the
+    // seat's turn, the loaded-seat variables do until it is stored.
+    const bool onTurn = eng.Pturn >= 2 && eng.Pturn <= 4 && &rec == &SeatRecord(eng.Pturn);
+    eng.LiveSeat = !toRecord && onTurn ? eng.Pturn : 0;
 }
 
 void ClearPlayerRecord(PlayerRecord& rec) {

@@ -11,6 +11,7 @@
 #include "engine/program_sound.h"
 #include "engine/reshuffle_net.h"
 #include "engine/state.h"
+#include "engine/turn_cycle.h"
 #include "net/protocol.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
@@ -227,6 +228,7 @@ void Stale_Recover() {
         if (eng.NumPlayers >= 3) GatherPilesForRecovery(eng.Player3, f.Picture2);
         if (eng.NumPlayers >= 4) GatherPilesForRecovery(eng.Player4, f.Picture3);
         pauseAfterClearing();
+        NoteCardsMoved();  // every card in play on the used pile
 
         RESHUFFLE();
         // A reshuffle that ended early (a lost host) leaves too short a stock.

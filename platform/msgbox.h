@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace vb {
@@ -78,6 +79,10 @@ void clearShown();
 // The next box, message or input, raises run-time error errorNumber instead
 // of being answered: a test's way to make the code around a box fail there.
 void failNextBox(int errorNumber);
+// A rule that answers message boxes by what they show (the simulator answers
+// by the title): its answer, when not 0, goes before the queued ones and
+// the box's default. enable() clears it.
+void setAnswerRule(std::function<int(const ShownBox&)> rule);
 }  // namespace msgbox_script
 
 }  // namespace vb
