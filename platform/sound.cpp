@@ -31,6 +31,8 @@ Backend* loadedBackend() { return late::IsLoaded(kModule) ? backend() : nullptr;
 
 // A WAV file is a RIFF container whose form type is "WAVE".
 bool looksLikeWav(const QString& path) {
+    // A seat without a sound of that number names no file.
+    if (path.isEmpty()) return false;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray head = f.read(12);
