@@ -72,6 +72,7 @@ Control::Control(Form* form, Kind kind, QString name, int index)
     }
     if (kind_ == Kind::Shape) BackStyle_ = 0;
     if (kind_ == Kind::PictureBox) BorderStyle_ = 1;
+    if (kind_ == Kind::CheckBox) BackStyle_ = 0;
 }
 
 bool Control::windowless() const {
@@ -182,6 +183,7 @@ void Control::copyPropertiesFrom(const Control& o) {
     Picture_ = o.Picture_;
     MouseIcon_ = o.MouseIcon_;
     OwnScaleMode_ = o.OwnScaleMode_;
+    Value_ = o.Value_;
     leftTw_ = o.leftTw_;
     topTw_ = o.topTw_;
     widthTw_ = o.widthTw_;
@@ -616,6 +618,11 @@ void Form::FormMouseDown(int, int, double, double) {}
 void Form::FormMouseMove(int, int, double, double) {}
 
 void Form::windowClosed(int unloadMode) { Unload(unloadMode); }
+
+void Form::Press(Control& c) {
+    if (c.kind() == Kind::CheckBox) c.setValue(c.Value() == 1 ? 0 : 1);
+    Click(c);
+}
 
 void Form::windowResized(double widthTw, double heightTw, int state) {
     const bool changedSize = widthTw != widthTw_ || heightTw != heightTw_ || state != windowState_;

@@ -46,6 +46,10 @@ enum class Kind {
     Label,          // windowless
     Shape,          // windowless
     Line,           // windowless
+
+    // A check box: a window; Value 0 unticked, 1 ticked. A click by the
+    // user flips it before the Click event (see Form::Press).
+    CheckBox,
 };
 
 // Shape styles of the run time.
@@ -155,6 +159,9 @@ public:
     // A picture box's own scale mode, for what is drawn inside it and for
     // the mouse coordinates it reports.
     VB_PROPERTY(ScaleMode, OwnScaleMode, ScaleMode::Twips)
+
+    // A check box's state: 0 unticked, 1 ticked.
+    VB_PROPERTY(int, Value, 0)
 
 public:
     // A control drawn inside a picture box: painted just above it, clipped
@@ -356,6 +363,9 @@ public:
     virtual void MouseMove(Control& c, int button, int shift, double x, double y);
     virtual void MouseUp(Control& c, int button, int shift, double x, double y);
     virtual void Click(Control& c) { (void)c; }
+    // A click on a control as the user gives it: a check box flips its
+    // Value, then Click runs. The window and tests press controls so.
+    void Press(Control& c);
     virtual void DblClick(Control& c) { (void)c; }
     virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }
     // A press, a move and a click on the form itself, outside every control.
