@@ -58,7 +58,7 @@ TEST_F(CheckBoxTest, TheMouseOnTheWindowTicksTheBox) {
 TEST_F(CheckBoxTest, AnElementOfAnArrayCopiesTheValue) {
     vb::Form form("frmBoxes");
     vb::ControlArray& boxes = form.addArray(vb::Kind::CheckBox, "chkForced", 1);
-    boxes.Load(1).setValue(1);
+    boxes(1).setValue(1);
     EXPECT_EQ(boxes.Load(2).Value(), 1);
 }
 
