@@ -92,6 +92,7 @@ Control::Control(Form* form, Kind kind, QString name, int index)
     }
     if (kind_ == Kind::Shape) BackStyle_ = 0;
     if (kind_ == Kind::PictureBox) BorderStyle_ = 1;
+    if (kind_ == Kind::CheckBox) BackStyle_ = 0;
 }
 
 bool Control::windowless() const {
@@ -206,6 +207,7 @@ void Control::copyPropertiesFrom(const Control& o) {
     text_ = o.text_;
     list_ = o.list_;
     listIndex_ = o.listIndex_;
+    Value_ = o.Value_;
     leftTw_ = o.leftTw_;
     topTw_ = o.topTw_;
     widthTw_ = o.widthTw_;
@@ -277,7 +279,7 @@ void UserPicks(Control& c, int index) {
 
 void UserClicks(Control& c) {
     if (!c.shown() || !c.Enabled()) return;
-    if (c.form()) c.form()->Click(c);
+    if (c.form()) c.form()->Press(c);
 }
 
 void Control::setContainer(Control* box) {
@@ -717,6 +719,11 @@ void Form::FormMouseDown(int, int, double, double) {}
 void Form::FormMouseMove(int, int, double, double) {}
 
 void Form::windowClosed(int unloadMode) { Unload(unloadMode); }
+
+void Form::Press(Control& c) {
+    if (c.kind() == Kind::CheckBox) c.setValue(c.Value() == 1 ? 0 : 1);
+    Click(c);
+}
 
 void Form::windowResized(double widthTw, double heightTw, int state) {
     const bool changedSize = widthTw != widthTw_ || heightTw != heightTw_ || state != windowState_;

@@ -47,6 +47,10 @@ enum class Kind {
     Label,          // windowless
     Shape,          // windowless
     Line,           // windowless
+
+    // A check box: a window; Value 0 unticked, 1 ticked. A click by the
+    // user flips it before the Click event (see Form::Press).
+    CheckBox,
 };
 
 // Shape styles of the run time.
@@ -158,6 +162,9 @@ public:
     VB_PROPERTY(ScaleMode, OwnScaleMode, ScaleMode::Twips)
     // A command button that Enter clicks, wherever the focus is in its window.
     VB_PROPERTY(bool, Default, false)
+
+    // A check box's state: 0 unticked, 1 ticked.
+    VB_PROPERTY(int, Value, 0)
 
 public:
     // The text of a combo box: typed, or the entry picked from its list.
@@ -392,6 +399,10 @@ public:
     virtual void Click(Control& c) { (void)c; }
     // The text of a combo box was typed into.
     virtual void Change(Control& c) { (void)c; }
+    // A click on a control as the user gives it: a check box flips its
+    // Value, then Click runs. The window, UserClicks and tests press
+    // controls so.
+    void Press(Control& c);
     virtual void DblClick(Control& c) { (void)c; }
     virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }
     // A press, a move and a click on the form itself, outside every control.

@@ -63,11 +63,22 @@ void StopWav() {
     if (Backend* b = loadedBackend()) b->StopWav();
 }
 
-bool MusicPlay(const QString& mp3Path) {
+MusicResult MusicPlay(const QString& mp3Path, QString* errorText) {
+    QString reason;
+    MusicResult result = MusicResult::Failed;
     const QFileInfo info(mp3Path);
-    if (!info.isFile() || !info.isReadable()) return false;
-    Backend* b = backend();
-    return b && b->MusicPlay(mp3Path);
+    Backend* b = nullptr;
+    if (!info.isFile() || !info.isReadable()) {
+        reason = QStringLiteral("The file cannot be read.");
+    } else if (b = backend(); !b || !b->AudioAvailable()) {
+        result = MusicResult::NoDevice;
+    } else {
+        // The player reads the file's head before it answers.
+        waits::BusyScope busy;
+        result = b->MusicPlay(mp3Path, reason) ? MusicResult::Playing : MusicResult::Failed;
+    }
+    if (errorText) *errorText = reason;
+    return result;
 }
 
 void MusicStop() {

@@ -7,6 +7,7 @@
 #include "records/user_pictures.h"
 #include "shell/frm_menu.h"
 #include "shell/help_commands.h"
+#include "shell/splash.h"
 #include "shell/state.h"
 #include "table/avatar.h"
 #include "table/background.h"
@@ -23,6 +24,7 @@ enum KeyCode : int {
     kKeyUp = 38,
     kKeyRight = 39,
     kKeyDown = 40,
+    kKeyF5 = vb::vbKeyF1 + 4,
     kKeyF8 = vb::vbKeyF1 + 7,
     kKeyF10 = vb::vbKeyF1 + 9,
     kKeyF11 = vb::vbKeyF1 + 10,
@@ -63,6 +65,7 @@ void HandleKeyDown(int& keyCode, int shift) {
     }
     if (shift == 0) {
         switch (keyCode) {
+        case vb::vbKeyF1: MenuHelpCommand(0, 0); break;  // the help
         case kKeyF8: MenuHelpCommand(4, 0); break;  // Card Counter
         case kKeyUp:
         case kKeyDown:
@@ -81,6 +84,12 @@ void HandleKeyDown(int& keyCode, int shift) {
         }
     } else if (shift == vb::vbCtrlMask && keyCode == vb::vbKeyDelete) {
         AskRemoveBackground();
+    } else if (shift == vb::vbCtrlMask && keyCode == kKeyF5) {
+        // The splash window with the version, shown or put away.
+        if (frmSplash().Visible())
+            frmSplash().Unload();
+        else
+            frmSplash().Show();
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF10) {
         ResetEmotionIcon();
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF11) {

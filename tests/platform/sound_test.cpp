@@ -120,7 +120,7 @@ TEST_F(SoundTest, AnEmptyNameOpensNoFile) {
 TEST_F(SoundTest, RefusesAFolder) {
     EXPECT_FALSE(sound::PlayAsync(folder()));
     EXPECT_EQ(sound::LastRequested(), folder());
-    EXPECT_FALSE(sound::MusicPlay(folder()));
+    EXPECT_EQ(sound::MusicPlay(folder()), sound::MusicResult::Failed);
 }
 
 TEST_F(SoundTest, ValidWavIsPlayedOnlyWithADevice) {
@@ -184,13 +184,17 @@ TEST_F(SoundTest, SyncPlayStopsWaitingAtTheCap) {
 }
 
 TEST_F(SoundTest, MusicRefusesMissingFileAndStops) {
-    EXPECT_FALSE(sound::MusicPlay(path("missing.mp3")));
+    QString reason;
+    EXPECT_EQ(sound::MusicPlay(path("missing.mp3"), &reason), sound::MusicResult::Failed);
+    EXPECT_FALSE(reason.isEmpty());
     EXPECT_FALSE(sound::MusicIsPlaying());
 
     const QString mp3 = writeFile("intro.mp3", QByteArray(64, '\0'));
-    const bool started = sound::MusicPlay(mp3);
+    // Without a device nothing plays and nothing is wrong; with one, this
+    // file of zeros is no music the player can open.
+    const sound::MusicResult result = sound::MusicPlay(mp3);
+    EXPECT_EQ(result, sound::AudioAvailable() ? sound::MusicResult::Failed : sound::MusicResult::NoDevice);
     if (!sound::AudioAvailable()) {
-        EXPECT_FALSE(started);
         EXPECT_FALSE(sound::MusicIsPlaying());
     }
     sound::MusicStop();
