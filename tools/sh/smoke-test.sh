@@ -636,13 +636,15 @@ look_at_about() {
 # which stores the tip's number.
 untick_tips() {
     local tip settings="$HOME/.config/Quenmoor/Quenmoor.ini"
+    local seen
+    seen=$(sed -n 's/^Tip%20Number=//p' "$settings")
     tip=$(wait_window "$tip_title")
     click_at "$tip" "${tip_box[@]}"
     sleep 0.5
     grep -q 'Show%20Tips%20at%20Startup=0' "$settings" || fail "unticking the tips' box stored nothing"
     click_at "$tip" "${tip_ok[@]}"
     expect_gone "$tip_title"
-    grep -q 'Tip%20Number=1' "$settings" || fail "closing the tip stored no tip number"
+    grep -q "Tip%20Number=$((${seen:-0} + 1))" "$settings" || fail "closing the tip stored no tip number"
 }
 
 close_main_window() {
