@@ -15,6 +15,7 @@
 #include "engine/state.h"
 #include "net/sockets.h"
 #include "net/state.h"
+#include "platform/eventwait.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
@@ -75,6 +76,30 @@ void slideHome(int index, int fromLeft, int fromTop) {
     movePx(card, eng.DragLeft, eng.DragTop);
 }
 
+// A drag's home and card as the press found them: the flights of a refill
+// that is still going on set DragLeft and DragTop for themselves.
+struct PressedCard {
+    int homeLeft = 0;
+    int homeTop = 0;
+    int card = 0;
+};
+PressedCard pressed;
+
+// A drop made while the table was still moving (a play's clear or refill,
+// the hand given back after the others' turns): taken once all has landed.
+struct PendingDrop {
+    bool waiting = false;
+    int index = 0;
+    int left = 0;
+    int top = 0;
+    PressedCard from;
+};
+PendingDrop pendingDrop;
+
+// Cards are still on their way, or another move of the human's is: the
+// table has not settled for a new move.
+bool tableStillMoving() { return eng.HumanMoveBusy || eng.GameBusy || waits::BusyDepth() > 0; }
+
 void blankMessageLines() {
     FrmGrisk& f = frmGrisk();
     f.Label9(1).setCaption(QStringLiteral(" "));
@@ -91,7 +116,6 @@ void closeCommandMenus() {
 // game, or with Ctrl in the developer mode) the pay-off pile's hidden cards.
 void rightPressInfo(int index, int shift) {
     FrmGrisk& f = frmGrisk();
-    eng.InfoPile = index;
     if (isHold(index)) {
         eng.InfoHold = 0;
         HoldInfo(eng.PlayerHold, eng.PlayerHoldCount, 0, QString());
@@ -133,7 +157,10 @@ void dropOnOwnPile(int index, int r, int releaseLeft, int releaseTop) {
     eng.OutMoveFrom = index;
     eng.OutMoveTo = eng.DropSlot;
     if (isHold(r)) {
-        HumanMoveGuard move;
+        // The hand and the hold pictures are locked; the pay-off card stays
+        // free, so that a press on it during the other seats' turns is
+        // answered.
+        EnablePileRange(f.Picture7, false, 2, 10);
         Player_EndTurn();
         return;
     }
@@ -152,13 +179,31 @@ void dropOnOwnPile(int index, int r, int releaseLeft, int releaseTop) {
 }
 }  // namespace
 
+void ResetCardHandlingState() {
+    pressed = PressedCard{};
+    pendingDrop = PendingDrop{};
+}
+
 void Interpolate(int x1, int y1, int x2, int y2, float t, int& x, int& y) {
     x = static_cast<int>(std::floor(x1 + (x2 - x1) * t + 0.5));
     y = static_cast<int>(std::floor(y1 + (y2 - y1) * t + 0.5));
 }
 
+void DragHumanCard(int source, vb::ControlArray& target, int index) {
+    vb::Control& card = frmGrisk().Picture7(source);
+    if (!card.Enabled() || !card.Visible()) return;
+    // Grabbed a little inside its corner; the pointer then moves by as much
+    // as the card has to.
+    constexpr double kGrab = 10;
+    const double dx = leftPx(target(index)) - leftPx(card);
+    const double dy = topPx(target(index)) - topPx(card);
+    Picture7_MouseDown(source, 1, 0, kGrab, kGrab);
+    Picture7_MouseMove(source, 1, 0, kGrab + dx, kGrab + dy);
+    Picture7_MouseUp(source, 1, 0, kGrab + dx, kGrab + dy);
+}
+
 bool HumanCenterPlay(int source, int centre, bool dropped) {
-    if (eng.HumanMoveBusy) return false;
+    if (tableStillMoving()) return false;
     eng.SourceSlot = source;
     eng.TargetCenter = centre;
     const int before = eng.Pturn;
@@ -176,9 +221,8 @@ bool HumanCenterPlay(int source, int centre, bool dropped) {
 }
 
 void Picture7_MouseDown(int index, int button, int shift, double x, double y) {
-    // The pictures are locked while a move runs; should a press come all
-    // the same, it leaves the move's slots alone.
-    if (eng.HumanMoveBusy) return;
+    // A drop still waits for the table to settle: it is taken first.
+    if (pendingDrop.waiting) return;
     FrmGrisk& f = frmGrisk();
     eng.DropSlot = index;
     if (inet.NetPeers == 0) {
@@ -193,6 +237,7 @@ void Picture7_MouseDown(int index, int button, int shift, double x, double y) {
     if (button == 2) {
         eng.CardRightPress = true;
         if (eng.Flipping) return;
+        eng.InfoPile = index;
         // A hand card is dragged with either button.
         if (!isHand(index)) {
             rightPressInfo(index, shift);
@@ -209,12 +254,15 @@ void Picture7_MouseDown(int index, int button, int shift, double x, double y) {
     if (gameDecided()) return;
     f.Label9(1).setCaption(QString());
     if (isHold(index) && eng.PlayerSlots(0, index) == 0) return;
+    // A hold pile shows its next card on the picture that flies the cards.
+    if (isHold(index) && tableStillMoving()) return;
     if (eng.Dragging != 0) return;
     eng.Dragging = 1;
 
     vb::Control& card = f.Picture7(index);
     eng.DragLeft = whole(leftPx(card));
     eng.DragTop = whole(topPx(card));
+    pressed = PressedCard{eng.DragLeft, eng.DragTop, eng.PlayerSlots(0, index)};
     movePx(f.Picture7(0), eng.DragLeft, eng.DragTop);
     if (isHold(index)) showUnderDraggedTop(index);
     eng.GrabX = whole(x);
@@ -222,28 +270,13 @@ void Picture7_MouseDown(int index, int button, int shift, double x, double y) {
     card.ZOrder(0);
 }
 
-void Picture7_MouseMove(int index, int, int, double x, double y) {
+namespace {
+
+// Steps 4 to 8 of a release: the card, released at (l, t), on the pile it
+// lies on, or home.
+void dropAt(int index, int l, int t) {
     FrmGrisk& f = frmGrisk();
-    f.lblHighlight.setVisible(false);
-    if (eng.Dragging != 1) return;
     vb::Control& card = f.Picture7(index);
-    movePx(card, leftPx(card) + whole(x - eng.GrabX), topPx(card) + whole(y - eng.GrabY));
-}
-
-void Picture7_MouseUp(int index, int, int, double, double) {
-    FrmGrisk& f = frmGrisk();
-    eng.DragMove = false;
-    f.Picture1(0).setVisible(false);
-    f.Picture7(0).setVisible(false);
-    eng.OppSlots(0, 0) = 0;
-    if (eng.Dragging != 1) return;
-    eng.Dragging = 0;
-
-    vb::Control& card = f.Picture7(index);
-    const int l = whole(leftPx(card));
-    const int t = whole(topPx(card));
-    if (l == eng.DragLeft && t == eng.DragTop) return;
-
     const int r = FindDropPile(index);
     if (r < 0) {
         slideHome(index, l, t);
@@ -263,6 +296,62 @@ void Picture7_MouseUp(int index, int, int, double, double) {
         eng.DropTarget = nullptr;
         slideHome(index, l, t);
     }
+}
+
+// The drop that waited for the table to settle. A card that is no longer
+// where it was pressed (the game ended or was put back meanwhile) goes home.
+void takePendingDrop() {
+    const PendingDrop d = pendingDrop;
+    pendingDrop = PendingDrop{};
+    // The program is closing: the card stays as it lies.
+    if (!d.waiting || !FrmGriskExists() || eng.Quitting) return;
+    eng.DragLeft = d.from.homeLeft;
+    eng.DragTop = d.from.homeTop;
+    if (eng.Pturn != 1 || eng.PlayerSlots(0, d.index) != d.from.card || tableStillMoving()) {
+        slideHome(d.index, d.left, d.top);
+        return;
+    }
+    dropAt(d.index, d.left, d.top);
+}
+
+}  // namespace
+
+void Picture7_MouseMove(int index, int, int, double x, double y) {
+    FrmGrisk& f = frmGrisk();
+    f.lblHighlight.setVisible(false);
+    if (eng.Dragging != 1) return;
+    vb::Control& card = f.Picture7(index);
+    movePx(card, leftPx(card) + whole(x - eng.GrabX), topPx(card) + whole(y - eng.GrabY));
+}
+
+void Picture7_MouseUp(int index, int, int, double, double) {
+    FrmGrisk& f = frmGrisk();
+    const bool moving = tableStillMoving();
+    eng.DragMove = false;
+    // While cards fly Picture1(0) is the flying card; a hold pile's drag
+    // (which shows its under card there) never starts then.
+    if (!moving || isHold(index)) {
+        f.Picture1(0).setVisible(false);
+        f.Picture7(0).setVisible(false);
+        eng.OppSlots(0, 0) = 0;
+    }
+    if (eng.Dragging != 1) return;
+    eng.Dragging = 0;
+    eng.DragLeft = pressed.homeLeft;
+    eng.DragTop = pressed.homeTop;
+
+    vb::Control& card = f.Picture7(index);
+    const int l = whole(leftPx(card));
+    const int t = whole(topPx(card));
+    if (l == eng.DragLeft && t == eng.DragTop) return;
+
+    if (moving) {
+        // The card stays where it was dropped until the table has settled.
+        pendingDrop = PendingDrop{true, index, l, t, pressed};
+        waits::WhenIdle(takePendingDrop);
+        return;
+    }
+    dropAt(index, l, t);
 }
 
 int FindDropPile(int index) {
@@ -307,7 +396,7 @@ int FindDropPile(int index) {
 
 void Picture7_DblClick(int index) {
     FrmGrisk& f = frmGrisk();
-    if (eng.Pturn != 1 || eng.CardRightPress || eng.HumanMoveBusy) return;
+    if (eng.Pturn != 1 || eng.CardRightPress || tableStillMoving() || pendingDrop.waiting) return;
     f.Timer1.Enabled = false;
     eng.SourceSlot = index;
     if (index == 1 && gameDecided()) return;

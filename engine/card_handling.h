@@ -28,6 +28,17 @@ void PicCenter_MouseDown(int index, int button, int shift);
 // pay-off card or 2 for a hold-pile top dropped where it may not go.
 int FindDropPile(int index);
 
+// The human's card picture Picture7(source) dragged with the left button
+// onto target(index) as a player's mouse drags it: pressed, moved until it
+// lies on the target, released there. A locked (disabled) picture takes no
+// press, as on the screen. The simulator's player and the tests end a turn
+// this way, so that all that surrounds a drop runs as in the program.
+void DragHumanCard(int source, vb::ControlArray& target, int index);
+
+// Forgets a drag's press and a drop waiting for the table to settle (a new
+// run, a test).
+void ResetCardHandlingState();
+
 // x, y = (x1, y1) + t * ((x2, y2) - (x1, y1)), rounded to whole pixels.
 void Interpolate(int x1, int y1, int x2, int y2, float t, int& x, int& y);
 

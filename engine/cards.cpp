@@ -75,6 +75,12 @@ bool DealCard(vb::ControlArray& ctl, vb::Array<int, 2>& Slots, int index, int so
     return true;
 }
 
+int HandCards(const vb::Array<int, 2>& cards) {
+    int n = 0;
+    for (int s = 2; s <= 6; ++s) n += cards(1, s) != 0 ? 1 : 0;
+    return n;
+}
+
 void EnableCardControl(vb::ControlArray& ctl, int index) { ctl(index).setEnabled(true); }
 
 void EnablePlayerCards(bool flag) {

@@ -18,6 +18,9 @@ inline constexpr int kHandSize = 5;   // cards of a full hand
 // is left reduced to 1..52.
 int CardRank(int& cardNo);
 
+// How many of the hand places 2..6 of a slots array hold a card.
+int HandCards(const vb::Array<int, 2>& cards);
+
 // Shuffles stock positions from..to in place: ten passes, each swapping
 // every position with one drawn from the StockCount positions after offset.
 // Field 2 (the dealt markers) does not move.

@@ -11,8 +11,10 @@ namespace grisk {
 
 // Starts a new game: warns when a computer player is about to win (answered
 // No, nothing changes), starts an Internet game with the other machines,
-// resets the table, then SetUp and GoDeal.
-void Game_New();
+// resets the table, then SetUp and GoDeal. False when no new game was
+// started (the question answered No, the card flow only stopped, the other
+// machines not ready); the game on the table then goes on.
+bool Game_New();
 
 // Builds and shuffles the stock (a remote machine takes it from the host),
 // deals the pay-off piles and chooses the first player; a host sends the

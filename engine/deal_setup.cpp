@@ -9,6 +9,7 @@
 #include "engine/reshuffle_net.h"
 #include "engine/rules.h"
 #include "engine/state.h"
+#include "engine/turn_cycle.h"
 #include "net/deal_lines.h"
 #include "net/protocol.h"
 #include "net/receive.h"
@@ -115,6 +116,9 @@ bool sendTurnToPeers() {
 void dealPayOffPiles() {
     eng.SideCount = 0;
     eng.OppSideCount = 0;
+    // Each pile counts the cards dealt to it so far (a pile of the game
+    // before lies in the same places until it is dealt over).
+    for (int seat = 2; seat <= eng.NumPlayers; ++seat) SeatRecord(seat).RecSideCount = 0;
     const int last = eng.TotalCards - eng.SideOption * eng.NumPlayers;
     for (int x = eng.TotalCards; x >= last; x -= eng.NumPlayers) {
         eng.SideCount += 1;
@@ -122,6 +126,7 @@ void dealPayOffPiles() {
         for (int h = 1; h <= eng.NumPlayers; ++h) {
             const int seat = LocalSeatOfHostSeat(h);
             const int pos = x - (h - 1);
+            if (seat != 1) SeatRecord(seat).RecSideCount = eng.OppSideCount;
             for (int f = 0; f <= 1; ++f) {
                 if (seat == 1)
                     eng.PlayerSide(f, eng.SideCount) = eng.Deck(f, pos);
@@ -129,6 +134,9 @@ void dealPayOffPiles() {
                     SeatRecord(seat).Side(f, eng.OppSideCount) = eng.Deck(f, pos);
                 eng.Deck(f, pos) = 0;
             }
+            // The stock's top is the position just dealt.
+            eng.StockCount = pos - 1;
+            NoteCardsMoved();
         }
     }
     eng.StockCount = eng.TotalCards - (eng.SideOption + 1) * eng.NumPlayers;
@@ -209,6 +217,7 @@ bool SetUp() {
         buildAndShuffleStock();
         inet.NetPayload.clear();
     }
+    NoteCardsMoved();  // the stock in its new order
     if (isHost() && !sendDeckToPeers()) return false;
     if (isRemote() && !takeHostDeck()) return false;
 

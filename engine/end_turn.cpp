@@ -6,6 +6,7 @@
 #include "engine/cards.h"
 #include "engine/frm_grisk.h"
 #include "engine/general.h"
+#include "engine/player_move.h"
 #include "engine/program_sound.h"
 #include "engine/state.h"
 #include "engine/turn_cycle.h"
@@ -147,32 +148,47 @@ void clearWaitBanner() {
 }  // namespace
 
 void Player_EndTurn() {
-    if (eng.Pturn != 1 || !isHand(eng.SourceSlot) || !isHold(eng.DropSlot)) return;
-    if (eng.PlayerSlots(1, eng.SourceSlot) == 0) return;
+    const bool busy = eng.HumanMoveBusy || eng.GameBusy;
+    if (eng.Pturn != 1 || busy || !isHand(eng.SourceSlot) || !isHold(eng.DropSlot) ||
+        eng.PlayerSlots(1, eng.SourceSlot) == 0) {
+        // No discard can be made: the card goes home and the piles that the
+        // drop locked are free again (unless a move of the human's, a deal
+        // or the others' turns still run and hold them).
+        if (isHand(eng.SourceSlot)) cardHome();
+        if (!busy) EnablePileRange(frmGrisk().Picture7, true, 1, 10);
+        return;
+    }
     FrmGrisk& f = frmGrisk();
-    f.Label9(1).setCaption(QStringLiteral(" "));
-    if (inet.NetPeers == 0) f.Label9(2).setCaption(QStringLiteral(" "));
+    const int drop = eng.DropSlot;  // kept: a press meanwhile sets DropSlot
+    {
+        // The discard is the human's move until the turn passes; from then
+        // on the human's piles answer presses again (the pay-off card and
+        // the hold piles: rule message 3, the pile-information window).
+        HumanMoveGuard move(2);
+        f.Label9(1).setCaption(QStringLiteral(" "));
+        if (inet.NetPeers == 0) f.Label9(2).setCaption(QStringLiteral(" "));
 
-    const int p = eng.DropSlot - 6;
-    if (eng.PlayerHoldCount(p) >= kHoldPileFull) {
-        refuseFullPile();
-        return;
-    }
-    const QString rule = brokenForcedRule();
-    if (!rule.isEmpty()) {
-        PlayerGoBack(rule);
-        return;
-    }
+        const int p = eng.DropSlot - 6;
+        if (eng.PlayerHoldCount(p) >= kHoldPileFull) {
+            refuseFullPile();
+            return;
+        }
+        const QString rule = brokenForcedRule();
+        if (!rule.isEmpty()) {
+            PlayerGoBack(rule);
+            return;
+        }
 
-    discard();
-    if (inet.NetPeers != 0) {
-        Move_Transmit_Done();
-        if (inet.NetPeers == 0) return;
-    } else {
-        Pause(0.75);
+        discard();
+        if (inet.NetPeers != 0) {
+            Move_Transmit_Done();
+            if (inet.NetPeers == 0) return;
+        } else {
+            Pause(0.75);
+        }
+        if (PileInfoShown() && tbl.InfoSel(2) == drop && eng.InfoHold == 0) RefreshPileInfo(QString());
+        StatsCk(1, 2);
     }
-    if (PileInfoShown() && tbl.InfoSel(2) == eng.DropSlot && eng.InfoHold == 0) RefreshPileInfo(QString());
-    StatsCk(1, 2);
 
     passTurn();
     f.ImgTurn2.setVisible(true);

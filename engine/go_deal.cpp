@@ -4,6 +4,7 @@
 #include "engine/deal.h"
 #include "engine/frm_grisk.h"
 #include "engine/general.h"
+#include "engine/piles.h"
 #include "engine/player_record.h"
 #include "engine/program_sound.h"
 #include "engine/state.h"
@@ -44,7 +45,7 @@ void otherSeatBegins(FrmGrisk& f, bool local) {
     ExchangePlayerRecord(SeatRecord(eng.Pturn), false);
     if (eng.TieCount != 0) {
         f.Label9(2).setCaption(eng.TurnName + " won the toss --\nSo " + eng.TurnName + " goes FIRST!");
-        PlayProgramSoundToEnd(123);
+        if (recs.SoundLevel != 2) PlayProgramSoundToEnd(123);
         if (local) Pause(2);
     } else {
         if (eng.NumPlayers == 2)
@@ -74,6 +75,19 @@ void humanBegins(FrmGrisk& f) {
     eng.Dragging = 0;
 }
 
+// The stock cannot fill every hand (a stock cut short, which only a fault
+// leaves): no hand is dealt half, the player is told, and the game ends
+// plainly, ready for the next deal.
+void dealFailed(FrmGrisk& f, bool local) {
+    ShowDealerError();
+    eng.Pturn = 0;
+    EnablePileRange(f.Picture7, false, 1, 10);
+    f.ImgTurn1.setVisible(false);
+    f.ImgTurn2.setVisible(false);
+    if (local) f.cmdDeal.setVisible(true);
+    eng.GameBusy = false;
+}
+
 }  // namespace
 
 bool Deal_All() {
@@ -101,7 +115,10 @@ void GoDeal() {
     Pause(0.6);
     PlayProgramSound(118);
 
-    Deal_All();
+    if (eng.StockCount < kHandSize * eng.NumPlayers || !Deal_All()) {
+        dealFailed(f, local);
+        return;
+    }
     AutoSaveGame();
     recs.TurnCount = 1;
     StatusBar_Clear();

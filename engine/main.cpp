@@ -4,7 +4,7 @@
 
 #include "engine/frm_grisk.h"
 #include "platform/controls.h"
-#include "platform/termination.h"
+#include "engine/startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,11 +19,9 @@ int main(int argc, char** argv) {
     // Logging out, Ctrl+C or a closed terminal close the main window as its
     // close button does: the shut-down runs (deferred while the game is
     // busy), so no temporary file and no lock stay behind. The windows are
-    // told that the session ends, so none of them holds the close up.
-    termination::CatchSignals([] {
-        if (grisk::FrmGriskExists() && grisk::frmGrisk().isLoaded())
-            grisk::frmGrisk().windowClosed(vb::vbAppWindows);
-    });
+    // told that the session ends, and an open box is answered, so none of
+    // them holds the close up.
+    grisk::EndOnSignals();
 
     grisk::frmGrisk().Show();
     // Start-up refused: a second copy, or the data files missing or unreadable.

@@ -113,16 +113,16 @@ void resumeReceivedGame(FrmGrisk& f) {
 
 }  // namespace
 
-void Game_New() {
+bool Game_New() {
     FrmGrisk& f = frmGrisk();
     const bool local = inet.NetPeers == 0;
     if (local && cmd.FlowRunning) {
         cmd.DealFromGameNew = true;
         f.cmdDeal_Click();
-        return;
+        return false;
     }
     // Asked before anything changes, so that No leaves the game as it was.
-    if (local && !opponentLetsGo()) return;
+    if (local && !opponentLetsGo()) return false;
 
     cmd.DealFromGameNew = false;
     f.cmdDeal.setVisible(false);
@@ -130,7 +130,7 @@ void Game_New() {
     recs.TurnCount = 0;
     f.Label9(1).setCaption(QString());
     f.Label9(2).setCaption(QString());
-    if (!local && !hostStartsGame(f)) return;
+    if (!local && !hostStartsGame(f)) return false;
 
     eng.DealAllowed = true;
     unloadPileInformation();
@@ -142,10 +142,12 @@ void Game_New() {
         f.Picture1(1).setBorderStyle(0);
     }
     cmd.GameRestored = true;
-    if (SetUp())
+    if (SetUp()) {
         GoDeal();
-    else
+    } else {
         eng.GameBusy = false;
+    }
+    return true;
 }
 
 void FrmGrisk::Click(vb::Control& c) {

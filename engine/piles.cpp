@@ -170,11 +170,15 @@ void RESHUFFLE() {
             if (inet.NetPeers != 0) SendStockToPeers();
         }
     } catch (const vb::Error&) {
-        vb::MsgBox(kDroppedTheCards, vb::vbOKOnly + vb::vbExclamation, QStringLiteral("Dealer Error"));
+        ShowDealerError();
         return;
     }
     f.Label9(0).setCaption(QString());
     f.PicCenter(0).setVisible(true);
+}
+
+void ShowDealerError() {
+    vb::MsgBox(kDroppedTheCards, vb::vbOKOnly + vb::vbExclamation, QStringLiteral("Dealer Error"));
 }
 
 }  // namespace grisk

@@ -29,4 +29,8 @@ void Deal_Players(vb::ControlArray& owner, vb::Array<int, 2>& cards);
 // shuffles and sends it, the others take it from the host's "DK").
 void RESHUFFLE();
 
+// The "Dealer Error" box of a deal or a reshuffle that cannot be made
+// ("... Please start a new game.").
+void ShowDealerError();
+
 }  // namespace grisk

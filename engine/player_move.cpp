@@ -157,10 +157,10 @@ void afterThePlay(int s, int c) {
 }
 }  // namespace
 
-HumanMoveGuard::HumanMoveGuard() : wasBusy_(eng.GameBusy) {
+HumanMoveGuard::HumanMoveGuard(int firstLocked) : wasBusy_(eng.GameBusy) {
     eng.HumanMoveBusy = true;
     eng.GameBusy = true;
-    EnablePileRange(frmGrisk().Picture7, false, 1, 10);
+    EnablePileRange(frmGrisk().Picture7, false, firstLocked, 10);
 }
 
 HumanMoveGuard::~HumanMoveGuard() {

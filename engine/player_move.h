@@ -10,11 +10,14 @@ class ControlArray;
 namespace grisk {
 
 // Marks a move of the human as under way for its lifetime: the game counts
-// as busy (a close request waits for the move to finish), every one of the
-// human's pile pictures is locked and no second move may start inside it.
+// as busy (a close request waits for the move to finish), the human's pile
+// pictures firstLocked..10 are locked and no second move may start inside
+// it. A discard locks from the hand on (2): the pay-off card stays
+// pressable, so that a press on it during the other seats' turns is
+// answered.
 class HumanMoveGuard {
 public:
-    HumanMoveGuard();
+    explicit HumanMoveGuard(int firstLocked = 1);
     ~HumanMoveGuard();
     HumanMoveGuard(const HumanMoveGuard&) = delete;
     HumanMoveGuard& operator=(const HumanMoveGuard&) = delete;

@@ -1,5 +1,7 @@
 #include "engine/player_record.h"
 
+#include <algorithm>
+
 #include "engine/frm_grisk.h"
 #include "net/state.h"
 #include "platform/vb.h"
@@ -70,23 +72,38 @@ void loadSeatExtras(const PlayerRecord& rec) {
     }
 }
 
+// A restart, an undo or a replay puts back a position of the same game: its
+// counters go on.
+bool keepsCounters() { return cmd.KeyRestartTurn || cmd.UndoRequested || cmd.ReplayMode; }
+
 }  // namespace
 
 void ExchangePlayerRecord(PlayerRecord& rec, bool toRecord) {
     if (!toRecord) eng.TurnName = rec.Name;
     exchangePiles(rec, toRecord);
     if (!toRecord) loadSeatExtras(rec);
+    // Stored, the record holds the seat's cards again; loaded for the
+    // seat's turn, the loaded-seat variables do until it is stored.
+    const bool onTurn = eng.Pturn >= 2 && eng.Pturn <= 4 && &rec == &SeatRecord(eng.Pturn);
+    eng.LiveSeat = !toRecord && onTurn ? eng.Pturn : 0;
 }
 
 void ClearPlayerRecord(PlayerRecord& rec) {
     rec.Hold.clear();
     rec.HoldTable.clear();
     rec.Slots.clear();
-    if (!cmd.KeyRestartTurn && !cmd.UndoRequested && !cmd.ReplayMode) {
+    if (!keepsCounters()) {
         rec.RecBestRun.clear();
         rec.WildHand = 0;
         rec.WildSide = 0;
     }
+}
+
+void ClearPlayerRecords() {
+    for (int seat = 2; seat <= 4; ++seat) ClearPlayerRecord(SeatRecord(seat));
+    if (keepsCounters()) return;
+    eng.PlayerWildSide = 0;
+    eng.PlayerWildHand = 0;
 }
 
 void ShowPlayerStatus(const PlayerRecord& rec) {
@@ -113,17 +130,18 @@ void ShowPlayerStatus(const PlayerRecord& rec) {
     bar.Panels(8).ToolTipText = rec.Name + ": Side/Hand";
 }
 
+int SeatOfPayOffRank(int rank) {
+    if (eng.PlayerSlots(1, 1) == rank) return 1;
+    if (eng.NumPlayers < 3) return 0;
+    for (int seat = 2; seat <= std::min(eng.NumPlayers, 4); ++seat)
+        if (seat != eng.Pturn && SeatRecord(seat).Slots(1, 1) == rank) return seat;
+    return 0;
+}
+
 QString GetSeatPlayerName(int rank) {
-    if (eng.PlayerSlots(1, 1) == rank) return eng.PlayerName;
-    if (eng.NumPlayers >= 3) {
-        for (const PlayerRecord* r : {&eng.Player2, &eng.Player3}) {
-            if (r->Name != eng.TurnName && r->Slots(1, 1) == rank) return r->Name;
-        }
-        if (eng.NumPlayers >= 4 && eng.Player4.Name != eng.TurnName &&
-            eng.Player4.Slots(1, 1) == rank)
-            return eng.Player4.Name;
-    }
-    return QString();
+    const int seat = SeatOfPayOffRank(rank);
+    if (seat == 0) return QString();
+    return seat == 1 ? eng.PlayerName : SeatRecord(seat).Name;
 }
 
 PlayerRecord& SeatRecord(int seat) {

@@ -15,11 +15,20 @@ void ExchangePlayerRecord(PlayerRecord& rec, bool toRecord);
 // Empties the seat's piles before a new deal (keeps its counters during a
 // restart, an undo or a replay).
 void ClearPlayerRecord(PlayerRecord& rec);
+// Empties the three seats' records before a new deal; the human's wild
+// counters start again with the seats' (all are kept during a restart, an
+// undo or a replay).
+void ClearPlayerRecords();
 
 // The seat's summary on the status bar.
 void ShowPlayerStatus(const PlayerRecord& rec);
 
-// The name of a player whose side-pile top has this rank, "" when none.
+// The seat whose pay-off top has this rank: the human (1) first, then, with
+// three or four players, seats 2, 3 and 4 other than the seat on turn; 0
+// when none. Seats are told apart by number, never by name (two seats may
+// share one).
+int SeatOfPayOffRank(int rank);
+// The name of that seat's player, "" when none.
 QString GetSeatPlayerName(int rank);
 
 // The record of seat 2, 3 or 4 (Player2..Player4); another seat raises

@@ -1,5 +1,7 @@
 #include "engine/stalemate.h"
 
+#include <algorithm>
+
 #include "engine/cards.h"
 #include "engine/deal.h"
 #include "engine/frm_grisk.h"
@@ -9,6 +11,7 @@
 #include "engine/program_sound.h"
 #include "engine/reshuffle_net.h"
 #include "engine/state.h"
+#include "engine/turn_cycle.h"
 #include "net/protocol.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
@@ -61,6 +64,40 @@ int cardsInPlay() {
 
 bool seatIsMoving() { return eng.Pturn >= 2 && eng.Pturn <= 4; }
 
+// Whether an Ace lies anywhere a recovery could bring it back into play: on
+// a centre pile, in a hand, on a hold pile or on top of a pay-off pile (the
+// cards under the pay-off tops stay where they are).
+bool anAceInPlay() {
+    const auto ace = [](int rank) { return rank == 1; };
+    for (int c = 1; c <= eng.NumCenters; ++c)
+        for (int k = 1; k <= centrePileHeight(c); ++k)
+            if (ace(eng.CenterPile(1, c, k))) return true;
+    for (int s = 1; s <= 10; ++s)
+        if (ace(eng.PlayerSlots(1, s))) return true;
+    for (int p = 1; p <= 4; ++p)
+        for (int d = 1; d <= eng.PlayerHoldCount(p); ++d)
+            if (ace(eng.PlayerHold(1, p, d))) return true;
+    for (int seat = 2; seat <= eng.NumPlayers; ++seat) {
+        const PlayerRecord& rec = SeatRecord(seat);
+        for (int s = 1; s <= 10; ++s)
+            if (ace(rec.Slots(1, s))) return true;
+        for (int p = 1; p <= 4; ++p)
+            for (int d = 1; d <= std::min(rec.HoldTable(p, 1), 30); ++d)
+                if (ace(rec.Hold(1, p, d))) return true;
+    }
+    return false;
+}
+
+// Under the no-wild-Ace rule a pile can only be started with an Ace: with
+// every Ace buried in the pay-off piles no recovery can change anything,
+// and the table would stall again and again.
+bool recoveryCanHelp() {
+    if (!eng.NoWildAce) return true;
+    // The seat on turn keeps its cards in the loaded-seat variables.
+    GoUpdateOpponents();
+    return anAceInPlay();
+}
+
 void pauseAfterClearing() {
     PlayProgramSound(kSoundClearing);
     Pause(0.75);
@@ -101,9 +138,11 @@ void STALEMATE() {
 
     bool recover = false;
     if (decides) {
-        eng.MsgAnswer = vb::MsgBox(QStringLiteral("Reshuffle cards and continue with this game?"), vb::vbYesNo,
-                                   QStringLiteral("Stalemate"));
-        recover = eng.MsgAnswer == vb::vbYes;
+        if (recoveryCanHelp()) {
+            eng.MsgAnswer = vb::MsgBox(QStringLiteral("Reshuffle cards and continue with this game?"), vb::vbYesNo,
+                                       QStringLiteral("Stalemate"));
+            recover = eng.MsgAnswer == vb::vbYes;
+        }
         if (!recover) {
             f.Label9(2).setCaption(QStringLiteral("You tossed the Stalemated game. Press F2 to start a new game or "
                                                   "select New Game from the menu."));
@@ -189,6 +228,7 @@ void Stale_Recover() {
         if (eng.NumPlayers >= 3) GatherPilesForRecovery(eng.Player3, f.Picture2);
         if (eng.NumPlayers >= 4) GatherPilesForRecovery(eng.Player4, f.Picture3);
         pauseAfterClearing();
+        NoteCardsMoved();  // every card in play on the used pile
 
         RESHUFFLE();
         // A reshuffle that ended early (a lost host) leaves too short a stock.

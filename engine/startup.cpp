@@ -22,6 +22,7 @@
 #include "platform/controls.h"
 #include "platform/eventwait.h"
 #include "platform/msgbox.h"
+#include "platform/termination.h"
 #include "platform/random.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
@@ -503,6 +504,13 @@ void ExitLeft(int whoClosed) {
     });
     ReleaseSingleInstanceLock();
     if (whoClosed == 0) f.Unload(1);
+}
+
+void EndOnSignals() {
+    termination::CatchSignals([] {
+        if (FrmGriskExists() && frmGrisk().isLoaded()) frmGrisk().windowClosed(vb::vbAppWindows);
+        termination::CloseModalWindowsFromNowOn();
+    });
 }
 
 void CleanUpFontsAndForms() {

@@ -23,6 +23,12 @@ void SetUpSounds();
 void CleanUpSounds();
 // Closes the help window and unloads every window but the main one.
 void CleanUpFontsAndForms();
+
+// From now on the signals that ask the program to end (a desktop logging
+// out, kill, Ctrl+C) close the main window as its close button does; a box
+// or a window shown modally meanwhile is answered as its close button would,
+// so that nothing holds the shut-down up.
+void EndOnSignals();
 // Writes resource resId of type resType to fileName: 0, or the error number.
 [[nodiscard]] long ExtractResourceToFile(int resId, const QString& resType, const QString& fileName);
 

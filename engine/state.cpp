@@ -1,5 +1,6 @@
 #include "engine/state.h"
 
+#include "engine/card_handling.h"
 #include "engine/startup.h"
 #include "net/state.h"
 #include "opponent/state.h"
@@ -29,6 +30,7 @@ void ResetAllState() {
     ResetInternetState();
     ResetOpponentState();
     ResetStartupState();
+    ResetCardHandlingState();
 }
 
 }  // namespace grisk

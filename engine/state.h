@@ -84,6 +84,10 @@ struct EngineState {
 
     // The loaded seat.
     QString TurnName;
+    // The seat on turn whose cards live in the loaded-seat variables
+    // (OppSlots, OppSide, OppHold, ...) rather than in its record: from the
+    // load for its turn until the record is brought up to date; 0 none.
+    int LiveSeat = 0;
     int OppSideShape = 0;
     int OppSideCount = 0;
     int OppWildHand = 0;

@@ -1,6 +1,7 @@
 #include "engine/turn_cycle.h"
 
 #include "engine/cards.h"
+#include "engine/deal.h"
 #include "engine/frm_grisk.h"
 #include "engine/player_record.h"
 #include "engine/state.h"
@@ -10,7 +11,6 @@
 #include "platform/twips.h"
 #include "records/remarks.h"
 #include "records/state.h"
-#include "shell/menu_commands.h"
 #include "shell/state.h"
 #include "shell/tutorial.h"
 #include "table/avatar.h"
@@ -109,9 +109,21 @@ void ComputerTurn() {
 
     if (eng.Pturn == 1 && !cmd.RestartRequested && !eng.Quitting) backToTheHuman(f);
     if (cmd.RestartRequested) {
+        // The new game asked for while the others played ("New Game" of the
+        // Game menu, which now finds the turn free).
         cmd.RestartRequested = false;
+        const int seat = eng.Pturn;
         eng.Pturn = 0;
-        MenuGameCommand(0);
+        if (!Game_New()) {
+            // Declined ("Are you serious?!" answered No): the game goes on
+            // where it stood, with the seats still to play before the human.
+            eng.Pturn = seat;
+            if (seat >= 2) {
+                ComputerTurn();
+                return;
+            }
+            if (seat == 1 && !eng.Quitting) backToTheHuman(f);
+        }
     }
     if (cmd.TutorialOn) tutorialWaits(f);
 }

@@ -1,6 +1,7 @@
 #include "net/deal_lines.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "engine/cards.h"
 #include "net/protocol.h"
@@ -50,6 +51,19 @@ std::optional<std::vector<int>> numbersOf(const QString& payload) {
 }
 
 bool isSideOption(int v) { return v == 9 || v == 14 || v == 19 || v == 25; }
+
+// A stock holds each card no more often than the decks of the game do: an
+// exact card number once (hosts up to "74"); a number kept reduced to 1..52
+// once per deck (hosts above "74"); a rank serving as the number four times
+// per deck (host "40"). More is a damaged deal.
+bool eachCardAtMostAsOftenAsTheDecksHoldIt(const std::vector<int>& numbers, const DeckShape& shape, int maxCardNo) {
+    const int decks = std::max(1, maxCardNo / 52);
+    const int most = !shape.numbers ? 4 * decks : shape.ranks ? 1 : decks;
+    std::vector<int> seen(static_cast<std::size_t>(maxCardNo) + 1, 0);
+    for (int n : numbers)
+        if (++seen[static_cast<std::size_t>(n)] > most) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -107,6 +121,7 @@ std::optional<ReceivedDeck> ParseDeckPayload(const QString& payload, const QStri
         // The oldest hosts number their cards by rank.
         deck.numbers = deck.ranks;
     }
+    if (!eachCardAtMostAsOftenAsTheDecksHoldIt(deck.numbers, shape, maxCardNo)) return std::nullopt;
     if (tailRead) {
         DeckRules rules;
         rules.SideOption = n[at];

@@ -47,8 +47,10 @@ struct ReceivedDeck {
 // reduced to 1..52. A host "40" sends ranks only, which serve as the card
 // numbers too. Nothing is returned for a payload that does not hold exactly
 // the numbers that version sends, a rank outside 1..13, a card number
-// outside 1..maxCardNo, a side option other than 9, 14, 19 or 25, or
-// forced-card bits outside 0..7.
+// outside 1..maxCardNo, a card more often than the maxCardNo / 52 decks hold
+// it (an exact number more than once; for a host above "74" a reduced
+// number more than once a deck), a side option other than 9, 14, 19 or 25,
+// or forced-card bits outside 0..7.
 std::optional<ReceivedDeck> ParseDeckPayload(const QString& payload, const QString& hostVersion,
                                              int count, bool withRules, int maxCardNo);
 

@@ -10,6 +10,7 @@
 #include "engine/state.h"
 #include "net/state.h"
 #include "opponent/computer.h"
+#include "opponent/planner.h"
 #include "opponent/seat_voice.h"
 #include "opponent/state.h"
 #include "platform/eventwait.h"
@@ -67,18 +68,7 @@ void uncoverHoldPile(int p) {
     eng.OppHoldTable(p, 1) = count;
     opp.UncoveredCard(0) = count > 0 ? eng.OppHold(0, p, count) : 0;
     opp.UncoveredCard(1) = count > 0 ? eng.OppHold(1, p, count) : 0;
-    if (count > 1) {
-        const int top = eng.OppHold(1, p, count);
-        const int below = eng.OppHold(1, p, count - 1);
-        if (top == eng.OppHold(1, p, 1))
-            eng.OppHoldTable(p, 2) = 0;
-        else if (top == below - 1)
-            eng.OppHoldTable(p, 2) = 2;
-        else if (top != below)
-            eng.OppHoldTable(p, 2) = 1;
-    } else {
-        eng.OppHoldTable(p, 2) = 0;
-    }
+    eng.OppHoldTable(p, 2) = HoldRunType(eng.OppHold, p, count, eng.OppHoldTable(p, 2));
 }
 
 // The source slot of a hand play was played empty: the hand is refilled and
@@ -90,7 +80,12 @@ bool refillEmptiedHand(vb::ControlArray& owner) {
     opp.RestartPass = true;
     opp.PlanSet(eng.TargetCenter, 1) = 0;
     if (eng.StalemateState == 1) return false;
-    if (eng.StalemateState == 2) eng.StalemateState = 0;
+    if (eng.StalemateState == 2) {
+        // The stalemate was recovered: every seat got a new hand, which the
+        // refill did not count.
+        eng.StalemateState = 0;
+        eng.HandCount = HandCards(eng.OppSlots);
+    }
     Pause(eng.CompDelay);
     return true;
 }
@@ -181,8 +176,9 @@ void Comp_Play() {
             Comp_Flip(opp.MoveSlot, eng.TargetCenter, owner);
         } else {
             Comp_Flip(opp.MoveSlot, eng.TargetCenter, owner);
-            if (rank == kKing && eng.CenterCount(c) == humanPayoff() && commentsOn()) {
-                SayRemark(kRemarkKingTookValue);
+            if (rank == kKing && eng.CenterCount(c) == humanPayoff()) {
+                // The remark only with comments on; the pause always.
+                if (commentsOn()) SayRemark(kRemarkKingTookValue);
                 Pause(3 * eng.CompDelay);
             }
             Pause(eng.CompDelay);
@@ -287,9 +283,10 @@ void Comp_SideCompare(int flipFrom) {
     eng.MsgText.clear();
     const int c = eng.TargetCenter;
     if (c < 1 || c > eng.NumCenters) return;
+    const int blockedSeat = SeatOfPayOffRank(eng.CenterCount(c));
     const QString blocked = GetSeatPlayerName(eng.CenterCount(c));
     const bool king = eng.MoveCard(1) == kKing;
-    const bool blockedHuman = !blocked.isEmpty() && blocked == eng.PlayerName;
+    const bool blockedHuman = blockedSeat == 1;
     if (blocked.isEmpty() && commentsOn()) {
         if (!(king && flipFrom == 1)) return;
         eng.MsgText = GetSeatPlayerName(kKing);

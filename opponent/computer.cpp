@@ -275,13 +275,7 @@ void placeDiscard() {
     const int n = eng.OppHoldTable(p, 1) + 1;
     eng.OppHoldTable(p, 1) = n;
     for (int f : {0, 1}) eng.OppHold(f, p, n) = eng.OppSlots(f, s);
-    if (n > 1) {
-        const int t = eng.OppHold(1, p, n);
-        const int below = eng.OppHold(1, p, n - 1);
-        if (t == eng.OppHold(1, p, 1)) eng.OppHoldTable(p, 2) = 0;
-        if (t != below) eng.OppHoldTable(p, 2) = 1;
-        if (t == below - 1) eng.OppHoldTable(p, 2) = 2;
-    }
+    if (n > 1) eng.OppHoldTable(p, 2) = HoldRunType(eng.OppHold, p, n, eng.OppHoldTable(p, 2));
 }
 
 // A stalemate given up inside the turn ends it: the seat's cards are put
@@ -299,9 +293,7 @@ void Computer() {
     inet.NetState = 0;
     vb::ControlArray& owner = frmGrisk().seatPictures(seat);
     if (eng.RecountHand != 0) {
-        eng.HandCount = 0;
-        for (int s = 2; s <= 6; ++s)
-            if (eng.OppSlots(1, s) != 0) eng.HandCount += 1;
+        eng.HandCount = HandCards(eng.OppSlots);
     } else {
         Deal_Players(owner, eng.OppSlots);
         if (eng.StalemateState == 1) {

@@ -2,7 +2,7 @@
 
 #include "engine/card_handling.h"
 #include "engine/cards.h"
-#include "engine/end_turn.h"
+#include "engine/frm_grisk.h"
 #include "engine/state.h"
 
 namespace grisk {
@@ -35,11 +35,8 @@ bool GreedyDiscard(const std::function<void()>& beforeMove) {
         const int card = eng.PlayerSlots(0, source);
         const int holdTop = eng.PlayerSlots(0, pile + 6);
         const int under = eng.PlayerHoldCount(pile);
-        eng.SourceSlot = source;
-        eng.DropSlot = pile + 6;
-        eng.DragLeft = eng.DragTop = 0;
         if (beforeMove) beforeMove();
-        Player_EndTurn();
+        DragHumanCard(source, frmGrisk().Picture7, pile + 6);
         // Taken: the turn moved on, or the card left its place for the pile.
         if (eng.Pturn != 1 || eng.PlayerHoldCount(pile) != under || eng.PlayerSlots(0, pile + 6) != holdTop ||
             eng.PlayerSlots(0, source) != card)

@@ -17,7 +17,7 @@ int GreedyFits(int rank);
 // card was played.
 bool GreedyPlayOne(const std::function<void()>& beforeMove = {});
 
-// Seat 1 discards each hand card in turn onto the hold pile with the fewest
+// Seat 1 drags each hand card in turn onto the hold pile with the fewest
 // cards until the rules take one (the other seats then play their turns).
 // beforeMove runs before each attempt. False when the rules took none.
 bool GreedyDiscard(const std::function<void()>& beforeMove = {});

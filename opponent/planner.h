@@ -22,6 +22,17 @@ int CenterBestToPlay(int thisSide, bool blnMe = false);
 // at Ruthless, CenterReach.
 void Ck_Player();
 
+// --- Hold piles ----------------------------------------------------------
+
+// The run type of a computer seat's hold pile of `count` cards whose ranks
+// are hold(1, p, 1..count), bottom first, as the turn keeps it after a
+// discard onto the pile or a play from its top: 0 for an empty pile, a
+// single card or a top of the bottom card's rank; else 2 for a top one
+// under the card below it, 1 for a top that differs from that card; a top
+// of the same rank as the card below (but not the bottom's) keeps
+// `previous`.
+int HoldRunType(const vb::Array<int, 3>& hold, int p, int count, int previous);
+
 // --- The plan stack -------------------------------------------------------
 
 // Pushes the play of slot PlanSource onto pile TargetCenter and sets

@@ -1,6 +1,5 @@
 #include "platform/control_widgets.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -102,10 +101,10 @@ private:
     }
 };
 
-// ---- Text boxes and check boxes ------------------------------------------
+// ---- Text boxes -------------------------------------------------------------
 
-// The back and fore colours of a text box or check box, while it is enabled
-// (a disabled one is greyed as the desktop greys it).
+// The back and fore colours of a text box while it is enabled (a disabled
+// one is greyed as the desktop greys it).
 void paintColours(QWidget* w, const Control& c, QPalette::ColorRole back, QPalette::ColorRole fore) {
     QPalette p = w->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
@@ -163,36 +162,14 @@ private:
     int shownSelStart_ = -1;
 };
 
-// A check box: a click (or the space bar) turns its tick over.
-class CheckBoxWidget : public ControlWidget {
-public:
-    CheckBoxWidget(Control& c, QWidget* parent, HandlerRunner run)
-        : ControlWidget(c, new QCheckBox(parent), std::move(run)) {
-        box()->setAutoFillBackground(true);
-        QObject::connect(box(), &QCheckBox::clicked, context(),
-                         [this](bool) { act([](Control& c) { UserClicks(c); }); });
-    }
-
-private:
-    QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
-
-    void showState(const Control& c) override {
-        QCheckBox* b = box();
-        paintColours(b, c, b->backgroundRole(), b->foregroundRole());
-        if (b->text() != c.Caption()) b->setText(c.Caption());
-        if (b->isChecked() != (c.Value() == 1)) b->setChecked(c.Value() == 1);
-    }
-};
-
 }  // namespace
 
-bool HasOwnWidget(Kind kind) { return kind == Kind::ComboBox || kind == Kind::TextBox || kind == Kind::CheckBox; }
+bool HasOwnWidget(Kind kind) { return kind == Kind::ComboBox || kind == Kind::TextBox; }
 
 std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, HandlerRunner run) {
     switch (c.kind()) {
     case Kind::ComboBox: return std::make_unique<ComboWidget>(c, parent, std::move(run));
     case Kind::TextBox: return std::make_unique<TextBoxWidget>(c, parent, std::move(run));
-    case Kind::CheckBox: return std::make_unique<CheckBoxWidget>(c, parent, std::move(run));
     default: return nullptr;
     }
 }

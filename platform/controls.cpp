@@ -92,6 +92,7 @@ Control::Control(Form* form, Kind kind, QString name, int index)
     }
     if (kind_ == Kind::Shape) BackStyle_ = 0;
     if (kind_ == Kind::PictureBox) BorderStyle_ = 1;
+    if (kind_ == Kind::CheckBox) BackStyle_ = 0;
 }
 
 bool Control::windowless() const {
@@ -206,6 +207,7 @@ void Control::copyPropertiesFrom(const Control& o) {
     text_ = o.text_;
     list_ = o.list_;
     listIndex_ = o.listIndex_;
+    Value_ = o.Value_;
     leftTw_ = o.leftTw_;
     topTw_ = o.topTw_;
     widthTw_ = o.widthTw_;
@@ -216,7 +218,6 @@ void Control::copyPropertiesFrom(const Control& o) {
     y2Tw_ = o.y2Tw_;
     SelStart_ = o.SelStart_;
     Locked_ = o.Locked_;
-    Value_ = o.Value_;
     changed();
 }
 
@@ -225,7 +226,7 @@ void Control::copyDesignFrom(const Control& o) {
     panels_ = o.panels_;
 }
 
-// ---- Text boxes and check boxes: what the player does ------------------
+// ---- Text boxes and check boxes: what the player does -------------------
 
 namespace {
 // Typing replaces a text box's text (the caret stays where the typing
@@ -236,15 +237,15 @@ void typeIntoTextBox(Control& c, const QString& text) {
     if (c.form()) c.form()->Change(c);
 }
 
-// A press on a text box, or a check box's tick turned over by a click.
+// A click on a text box, or on a check box (its tick turned over before
+// the button comes up), with the mouse events around it.
 void clickTextOrCheckBox(Control& c) {
     Form* form = c.form();
     if (!form) return;
     constexpr int kLeftButton = 1;
     form->MouseDown(c, kLeftButton, 0, 0, 0);
     if (c.kind() == Kind::CheckBox) {
-        c.setValue(c.Value() == 1 ? 0 : 1);
-        form->Click(c);
+        form->Press(c);
         form->MouseUp(c, kLeftButton, 0, 0, 0);
     } else {
         form->MouseUp(c, kLeftButton, 0, 0, 0);
@@ -316,7 +317,7 @@ void UserClicks(Control& c) {
         clickTextOrCheckBox(c);
         return;
     }
-    if (c.form()) c.form()->Click(c);
+    if (c.form()) c.form()->Press(c);
 }
 
 void Control::setContainer(Control* box) {
@@ -756,6 +757,11 @@ void Form::FormMouseDown(int, int, double, double) {}
 void Form::FormMouseMove(int, int, double, double) {}
 
 void Form::windowClosed(int unloadMode) { Unload(unloadMode); }
+
+void Form::Press(Control& c) {
+    if (c.kind() == Kind::CheckBox) c.setValue(c.Value() == 1 ? 0 : 1);
+    Click(c);
+}
 
 void Form::windowResized(double widthTw, double heightTw, int state) {
     const bool changedSize = widthTw != widthTw_ || heightTw != heightTw_ || state != windowState_;

@@ -47,8 +47,11 @@ enum class Kind {
     Label,          // windowless
     Shape,          // windowless
     Line,           // windowless
-    TextBox,        // a Qt widget of its own
-    CheckBox,       // a Qt widget of its own
+    TextBox,        // a Qt widget of its own (platform/control_widgets.h)
+
+    // A check box: a window; Value 0 unticked, 1 ticked. A click by the
+    // user flips it before the Click event (see Form::Press).
+    CheckBox,
 };
 
 // Shape styles of the run time.
@@ -161,6 +164,9 @@ public:
     // A command button that Enter clicks, wherever the focus is in its window.
     VB_PROPERTY(bool, Default, false)
 
+    // A check box's state: 0 unticked, 1 ticked.
+    VB_PROPERTY(int, Value, 0)
+
 public:
     // The text of a combo box (typed, or the entry picked from its list) or
     // of a text box. Text other than the picked entry's leaves no entry
@@ -211,15 +217,13 @@ public:
     // Copies every property and the panels: a control put back as designed.
     void copyDesignFrom(const Control& other);
 
-    // ---- Text boxes and check boxes --------------------------------------
+    // ---- Text boxes ---------------------------------------------------------
     // Where the caret stands in a text box's text (0 before the first
-    // character). Setting it, the text or the tick raises no event: the
-    // user actions do.
+    // character). Setting it or the text raises no event: the user actions
+    // do.
     VB_PROPERTY(int, SelStart, 0)
     // A locked text box takes no typing (it is still pressed and clicked).
     VB_PROPERTY(bool, Locked, false)
-    // A check box: 0 unticked, 1 ticked.
-    VB_PROPERTY(int, Value, 0)
 
 protected:
     void changed();
@@ -249,9 +253,9 @@ private:
 void UserTypes(Control& c, const QString& text);
 // Picks entry index of a combo box's list: its text, then Click.
 void UserPicks(Control& c, int index);
-// Clicks a control: a command button raises Click; a text box MouseDown,
-// MouseUp and Click; a check box MouseDown, then turns its tick over and
-// raises Click and MouseUp.
+// Clicks a control: a command button is pressed (Click); a text box raises
+// MouseDown, MouseUp and Click; a check box MouseDown, then is pressed (its
+// tick turned over, Click), then MouseUp, as the window does.
 void UserClicks(Control& c);
 
 // A control array: elements are loaded and unloaded by index. Looking up an
@@ -408,6 +412,10 @@ public:
     virtual void Click(Control& c) { (void)c; }
     // The text of a combo box or a text box was typed into.
     virtual void Change(Control& c) { (void)c; }
+    // A click on a control as the user gives it: a check box flips its
+    // Value, then Click runs. The window, UserClicks and tests press
+    // controls so.
+    void Press(Control& c);
     virtual void DblClick(Control& c) { (void)c; }
     virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }
     // A press, a move and a click on the form itself, outside every control.

@@ -87,6 +87,25 @@ void paintShape(QPainter& p, const Control& c) {
     }
 }
 
+// A box at the left, ticked when Value is 1, and the caption beside it.
+void paintCheckBox(QPainter& p, const Control& c) {
+    const QRectF r = rectOf(c);
+    if (c.BackStyle() == 1) p.fillRect(r, toQColor(c.BackColor()));
+    const double side = 13;
+    const QRectF box(r.left() + 1, r.top() + (r.height() - side) / 2, side, side);
+    p.fillRect(box, Qt::white);
+    p.setPen(QColor(80, 80, 80));
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    if (c.Value() == 1) {
+        p.setPen(QPen(c.Enabled() ? QColor(0, 0, 0) : QColor(128, 128, 128), 2));
+        p.drawPolyline(QPolygonF({box.topLeft() + QPointF(3, 6.5), box.topLeft() + QPointF(5.5, 9.5),
+                                  box.topLeft() + QPointF(10, 3)}));
+    }
+    p.setPen(c.Enabled() ? toQColor(c.ForeColor()) : QColor(128, 128, 128));
+    p.setFont(fontOf(c));
+    p.drawText(r.adjusted(side + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QString(c.Caption()).remove('&'));
+}
+
 void paintControl(QPainter& p, const Control& c) {
     const QRectF r = rectOf(c);
     switch (c.kind()) {
@@ -124,8 +143,7 @@ void paintControl(QPainter& p, const Control& c) {
     }
     case Kind::Shape: paintShape(p, c); break;
     case Kind::ComboBox:
-    case Kind::TextBox:
-    case Kind::CheckBox: break;  // its widget shows it
+    case Kind::TextBox: break;  // its widget shows it
     case Kind::Line:
         p.setPen(QPen(toQColor(c.BorderColor()), std::max(1, c.BorderWidth())));
         p.drawLine(QPointF(px(c.x1Tw()), px(c.y1Tw())), QPointF(px(c.x2Tw()), px(c.y2Tw())));
@@ -140,6 +158,7 @@ void paintControl(QPainter& p, const Control& c) {
         p.setBrush(Qt::NoBrush);
         break;
     }
+    case Kind::CheckBox: paintCheckBox(p, c); break;
     case Kind::StatusBar: {
         p.fillRect(r, QColor(212, 208, 200));
         p.setFont(fontOf(c));
@@ -421,9 +440,17 @@ void FormWindow::mouseEvent(QMouseEvent* e, int what) {
     } else {
         const bool inside = r.contains(pos);
         pressed_ = nullptr;
+        // A check box's tick turns over (and its Click runs) before the
+        // button comes up: MouseUp sees the new tick.
+        if (c->kind() == Kind::CheckBox) {
+            const QPointer<FormWindow> alive(this);
+            if (inside) guarded([&] { form->Press(*c); });
+            if (alive && form_ && controlAt(pos) == c) guarded([&] { form->MouseUp(*c, button, shift, x, y); });
+            return;
+        }
         guarded([&] { form->MouseUp(*c, button, shift, x, y); });
         // The control may be gone after its own handler ran.
-        if (inside && form_ && controlAt(pos) == c) guarded([&] { form->Click(*c); });
+        if (inside && form_ && controlAt(pos) == c) guarded([&] { form->Press(*c); });
     }
 }
 

@@ -20,6 +20,7 @@ struct Script {
     std::deque<QString> inputs;
     std::vector<ShownBox> shown;
     int failNext = 0;  // a run-time error the next box raises
+    std::function<int(const ShownBox&)> rule;
 };
 
 // A scripted box that is to fail raises its error instead of answering.
@@ -112,7 +113,10 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     Script& s = script();
     if (s.on) {
         failWhenScripted(s);
-        if (!s.answers.empty()) {
+        const int ruled = s.rule ? s.rule(box) : 0;
+        if (ruled != 0) {
+            box.answer = ruled;
+        } else if (!s.answers.empty()) {
             box.answer = s.answers.front();
             s.answers.pop_front();
         } else {
@@ -165,6 +169,7 @@ QString InputBox(const QString& prompt, const QString& title, const QString& def
 
 namespace msgbox_script {
 int pendingInputs() { return static_cast<int>(script().inputs.size()); }
+int pendingAnswers() { return static_cast<int>(script().answers.size()); }
 void enable() {
     Script& s = script();
     s.on = true;
@@ -172,6 +177,7 @@ void enable() {
     s.inputs.clear();
     s.shown.clear();
     s.failNext = 0;
+    s.rule = nullptr;
 }
 void disable() { script().on = false; }
 bool enabled() { return script().on; }
@@ -180,6 +186,7 @@ void pushInput(const QString& text) { script().inputs.push_back(text); }
 const std::vector<ShownBox>& shown() { return script().shown; }
 void clearShown() { script().shown.clear(); }
 void failNextBox(int errorNumber) { script().failNext = errorNumber; }
+void setAnswerRule(std::function<int(const ShownBox&)> rule) { script().rule = std::move(rule); }
 }  // namespace msgbox_script
 
 }  // namespace vb

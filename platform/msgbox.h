@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace vb {
@@ -65,11 +67,16 @@ bool enabled();
 void pushAnswer(int answer);         // next message box answer
 void pushInput(const QString& text); // next input box answer
 int pendingInputs();                 // input answers still queued
+int pendingAnswers();                // message box answers still queued
 const std::vector<ShownBox>& shown();
 void clearShown();
 // The next box, message or input, raises run-time error errorNumber instead
 // of being answered: a test's way to make the code around a box fail there.
 void failNextBox(int errorNumber);
+// A rule that answers message boxes by what they show (the simulator answers
+// by the title): its answer, when not 0, goes before the queued ones and
+// the box's default. enable() clears it.
+void setAnswerRule(std::function<int(const ShownBox&)> rule);
 }  // namespace msgbox_script
 
 }  // namespace vb

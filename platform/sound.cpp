@@ -31,6 +31,8 @@ Backend* loadedBackend() { return late::IsLoaded(kModule) ? backend() : nullptr;
 
 // A WAV file is a RIFF container whose form type is "WAVE".
 bool looksLikeWav(const QString& path) {
+    // A seat without a sound of that number names no file.
+    if (path.isEmpty()) return false;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray head = f.read(12);
@@ -61,11 +63,22 @@ void StopWav() {
     if (Backend* b = loadedBackend()) b->StopWav();
 }
 
-bool MusicPlay(const QString& mp3Path) {
+MusicResult MusicPlay(const QString& mp3Path, QString* errorText) {
+    QString reason;
+    MusicResult result = MusicResult::Failed;
     const QFileInfo info(mp3Path);
-    if (!info.isFile() || !info.isReadable()) return false;
-    Backend* b = backend();
-    return b && b->MusicPlay(mp3Path);
+    Backend* b = nullptr;
+    if (!info.isFile() || !info.isReadable()) {
+        reason = QStringLiteral("The file cannot be read.");
+    } else if (b = backend(); !b || !b->AudioAvailable()) {
+        result = MusicResult::NoDevice;
+    } else {
+        // The player reads the file's head before it answers.
+        waits::BusyScope busy;
+        result = b->MusicPlay(mp3Path, reason) ? MusicResult::Playing : MusicResult::Failed;
+    }
+    if (errorText) *errorText = reason;
+    return result;
 }
 
 void MusicStop() {

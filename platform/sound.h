@@ -14,8 +14,12 @@ bool PlaySync(const QString& wavPath, int capMs = 5000);
 // Stops the WAV sound playing, if any.
 void StopWav();
 
-// The music player (MP3).
-bool MusicPlay(const QString& mp3Path);
+// The music player (MP3): one piece at a time, played in the background to
+// its end. Playing: it has started. NoDevice: there is no audio output, so
+// nothing plays (and nothing is wrong). Failed: the file is missing or the
+// player cannot open it; errorText then holds the player's reason.
+enum class MusicResult { Playing, NoDevice, Failed };
+MusicResult MusicPlay(const QString& mp3Path, QString* errorText = nullptr);
 void MusicStop();
 bool MusicIsPlaying();
 

@@ -16,7 +16,10 @@ public:
     virtual bool PlayAsync(const QString& wavPath) = 0;
     virtual bool PlaySync(const QString& wavPath, int capMs) = 0;
     virtual void StopWav() = 0;
-    virtual bool MusicPlay(const QString& mp3Path) = 0;
+    // False, with the player's reason in errorText, when the player cannot
+    // open the file; it waits (a short while at most) for the player to
+    // have read the file's head.
+    virtual bool MusicPlay(const QString& mp3Path, QString& errorText) = 0;
     virtual void MusicStop() = 0;
     virtual bool MusicIsPlaying() = 0;
 };

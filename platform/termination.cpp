@@ -1,6 +1,10 @@
 #include "platform/termination.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QWidget>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
@@ -31,7 +35,43 @@ std::function<void()>& callback() {
     return f;
 }
 
+// Closes each modal window once.
+void closeModalWindows() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows) {
+        if (!w->isVisible() || !w->isModal()) continue;
+        if (auto* dialog = qobject_cast<QDialog*>(w))
+            dialog->reject();
+        else
+            w->close();
+    }
+}
+
+QTimer*& modalCloser() {
+    static QTimer* closer = nullptr;
+    return closer;
+}
+
 }  // namespace
+
+void CloseModalWindowsFromNowOn() {
+    closeModalWindows();
+    QTimer*& closer = modalCloser();
+    if (closer || !QCoreApplication::instance()) return;
+    closer = new QTimer(QCoreApplication::instance());
+    closer->setInterval(100);
+    QObject::connect(closer, &QTimer::timeout, [] { closeModalWindows(); });
+    QObject::connect(closer, &QObject::destroyed, [] { modalCloser() = nullptr; });
+    closer->start();
+}
+
+void StopClosingModalWindows() {
+    QTimer*& closer = modalCloser();
+    if (!closer) return;
+    closer->stop();
+    closer->deleteLater();
+    closer = nullptr;
+}
 
 void CatchSignals(std::function<void()> onSignal) {
     callback() = std::move(onSignal);

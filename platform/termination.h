@@ -14,4 +14,12 @@ namespace termination {
 // stopped.
 void CatchSignals(std::function<void()> onSignal);
 
+// Answers every box and window shown modally as its close button would
+// (each waits for an answer that will not come, since the program is
+// ending), now and then again every tenth of a second while the program
+// runs, so that a box opened on the way out goes too.
+void CloseModalWindowsFromNowOn();
+// Ends that (a test's program goes on after its test).
+void StopClosingModalWindows();
+
 }  // namespace termination

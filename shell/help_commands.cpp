@@ -3,7 +3,10 @@
 #include "engine/frm_grisk.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
+#include "shell/frm_about.h"
+#include "shell/help.h"
 #include "shell/state.h"
+#include "shell/tips.h"
 #include "table/card_counter.h"
 
 namespace grisk {
@@ -29,6 +32,9 @@ void MenuHelpCommand(int item, int) {
     // Every command first puts the menu strip away.
     frmGrisk().picPanel.setVisible(false);
     switch (item) {
+    case 0: ShowHelpTopic(QStringLiteral("Contents"), QStringLiteral("Contents")); break;  // Help - User's Manual
+    case 2: frmTip().Show(); break;       // Daily Tips
+    case 8: frmAbout().Show(true); break;  // About
     case 4: showCardCounter(); break;
     case 5: {  // Show / Hide Status Bar
         vb::Control& bar = frmGrisk().StatusBar1;

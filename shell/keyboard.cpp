@@ -9,6 +9,7 @@
 #include "shell/frm_menu.h"
 #include "shell/help_commands.h"
 #include "shell/menu_commands.h"
+#include "shell/splash.h"
 #include "shell/state.h"
 #include "table/avatar.h"
 #include "table/background.h"
@@ -26,6 +27,7 @@ enum KeyCode : int {
     kKeyRight = 39,
     kKeyDown = 40,
     kKeyF4 = vb::vbKeyF1 + 3,
+    kKeyF5 = vb::vbKeyF1 + 4,
     kKeyF8 = vb::vbKeyF1 + 7,
     kKeyF10 = vb::vbKeyF1 + 9,
     kKeyF11 = vb::vbKeyF1 + 10,
@@ -69,6 +71,7 @@ void HandleKeyDown(int& keyCode, int shift) {
         case kKeyF4:  // Previous Turn, local games only
             if (inet.NetPeers == 0) MenuGameCommand(6);
             break;
+        case vb::vbKeyF1: MenuHelpCommand(0, 0); break;  // the help
         case kKeyF8: MenuHelpCommand(4, 0); break;  // Card Counter
         case kKeyUp:
         case kKeyDown:
@@ -91,6 +94,12 @@ void HandleKeyDown(int& keyCode, int shift) {
         MenuGameCommand(4);
     } else if (shift == vb::vbCtrlMask && keyCode == vb::vbKeyDelete) {
         AskRemoveBackground();
+    } else if (shift == vb::vbCtrlMask && keyCode == kKeyF5) {
+        // The splash window with the version, shown or put away.
+        if (frmSplash().Visible())
+            frmSplash().Unload();
+        else
+            frmSplash().Show();
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF10) {
         ResetEmotionIcon();
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF11) {

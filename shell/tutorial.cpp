@@ -1,10 +1,14 @@
 #include "shell/tutorial.h"
 
+#include <QFile>
 #include <memory>
 
 #include "platform/vb.h"
 #include "engine/cards.h"
 #include "engine/frm_grisk.h"
+#include "engine/menu_hint.h"
+#include "platform/msgbox.h"
+#include "table/layout_reset.h"
 #include "engine/state.h"
 #include "net/state.h"
 #include "shell/state.h"
@@ -31,18 +35,38 @@ FrmTutorial::FrmTutorial()
 }
 
 void FrmTutorial::Form_Load() {
+    cmd.MenuLocked = true;
     cmd.TutorialOn = true;
+    if (!LoadTips(eng.AppFolder + QStringLiteral("/tutorial.txt"))) {
+        vb::MsgBox(QStringLiteral("Tutorial not found, unable to run the tutorial."), vb::vbOKOnly + vb::vbCritical,
+                   QStringLiteral("Tutorial"));
+        Unload();
+        return;
+    }
     lblTipText.setCaption(QStringLiteral("Welcome! Deal a game and follow the notes here."));
 }
 
+bool FrmTutorial::LoadTips(const QString& fileName) {
+    Tips.clear();
+    if (fileName.isEmpty()) return false;
+    QFile script(fileName);
+    if (!script.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
+    while (!script.atEnd()) Tips << QString::fromLatin1(script.readLine()).remove(QLatin1Char('\n'));
+    return true;
+}
+
 void FrmTutorial::Form_Unload(int&) {
-    // Whatever closes the tutorial, the human's cards come back.
-    cmd.TutorialOn = false;
-    cmd.TutorialWait = true;
     FrmGrisk& f = frmGrisk();
-    if (eng.Pturn == 1) EnablePileRange(f.Picture7, true, 1, 10);
-    // Without a game on the table the player deals one.
-    if (eng.Pturn == 0 && inet.NetPeers == 0) f.cmdDeal.setVisible(true);
+    EnablePlayerCards(true);
+    cmd.TutorialWait = true;
+    cmd.TutorialOn = false;
+    f.imgTip.setVisible(false);
+    f.imgTipUp.setVisible(false);
+    ResetTableDisplay();
+    ShowMenuHint(2);
+    cmd.MenuLocked = false;
+    // The player deals the next game with the Deal button as well.
+    if (inet.NetPeers == 0) f.cmdDeal.setVisible(true);
 }
 
 void FrmTutorial::Click(vb::Control& c) {

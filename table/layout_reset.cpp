@@ -113,9 +113,7 @@ void ResetTableDisplay() {
         PlacePilePictures();
     }
 
-    ClearPlayerRecord(eng.Player2);
-    ClearPlayerRecord(eng.Player3);
-    ClearPlayerRecord(eng.Player4);
+    ClearPlayerRecords();
 
     const bool keepRuns = cmd.KeyRestartTurn || cmd.UndoRequested || cmd.ReplayMode;
     for (int row = 1; row <= 4; ++row) {

@@ -47,6 +47,9 @@ void registerCleanup() {
     }
 }
 
+// How long a piece may take to open before it is played all the same.
+constexpr int kMusicOpenCapMs = 3000;
+
 bool deviceReady() {
     return QCoreApplication::instance() != nullptr && !QMediaDevices::defaultAudioOutput().isNull();
 }
@@ -123,12 +126,43 @@ public:
         if (Players& p = players(); p.wav) p.wav->stop();
     }
 
-    bool MusicPlay(const QString& mp3Path) override {
-        if (!deviceReady()) return false;
-        QMediaPlayer* player = musicPlayer();
+    bool MusicPlay(const QString& mp3Path, QString& errorText) override {
+        if (!deviceReady()) {
+            errorText = QStringLiteral("There is no audio output.");
+            return false;
+        }
+        const QPointer<QMediaPlayer> player = musicPlayer();
         player->stop();
         player->setSource(QUrl::fromLocalFile(QFileInfo(mp3Path).absoluteFilePath()));
-        if (player->error() != QMediaPlayer::NoError) return false;
+        // The player opens the file in the background: wait until it has
+        // read the file's head or given up, so that a file it cannot play
+        // is told now. Only the player's own signals and the cap end the
+        // wait; user input stays queued. The caller counts the wait as busy.
+        const auto settled = [&player] {
+            if (!player || player->error() != QMediaPlayer::NoError) return true;
+            const QMediaPlayer::MediaStatus s = player->mediaStatus();
+            return s != QMediaPlayer::NoMedia && s != QMediaPlayer::LoadingMedia;
+        };
+        if (!settled()) {
+            QEventLoop loop;
+            QTimer cap;
+            cap.setSingleShot(true);
+            QObject::connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
+            QObject::connect(player.data(), &QObject::destroyed, &loop, &QEventLoop::quit);
+            QObject::connect(player.data(), &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
+            QObject::connect(player.data(), &QMediaPlayer::mediaStatusChanged, &loop, [&] {
+                if (settled()) loop.quit();
+            });
+            cap.start(kMusicOpenCapMs);
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+        if (!player) return false;
+        if (player->error() != QMediaPlayer::NoError || player->mediaStatus() == QMediaPlayer::InvalidMedia) {
+            errorText = player->errorString();
+            if (errorText.isEmpty()) errorText = QStringLiteral("The file cannot be played.");
+            player->setSource(QUrl());
+            return false;
+        }
         player->play();
         return true;
     }

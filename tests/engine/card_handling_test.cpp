@@ -6,6 +6,7 @@
 
 #include "engine/card_handling.h"
 #include "net/state.h"
+#include "platform/eventwait.h"
 #include "platform/keys.h"
 #include "platform/vb.h"
 #include "play_fixture.h"
@@ -54,6 +55,16 @@ protected:
         vb::Control& card = f().Picture7(slot);
         card.setGeometryTw(screen::PixelsToTwips(leftPx(target) + offX),
                            screen::PixelsToTwips(topPx(target) + offY), card.widthTw(), card.heightTw());
+    }
+    // A stock for the refills, seat 2 with a hand, and pauses that take a
+    // little time, so that a press can come while the cards fly.
+    void cardsToComeAndTimeToFly() {
+        setStock({Card(2, 5), Card(3, 5), Card(4, 5), Card(5, 5), Card(6, 5), Card(7, 5), Card(8, 5), Card(9, 5),
+                  Card(10, 5), Card(11, 5)});
+        setSeatHand(2, {Card(2, 4), Card(4, 4), Card(6, 4), Card(11, 4), Card(12, 4)});
+        show();
+        waits::SetPauseScale(0.001);
+        eng.CompDelay = 0.01;
     }
     // Home is the picture's place rounded to whole pixels.
     void expectHome(int slot, double left, double top) {
@@ -204,17 +215,105 @@ TEST_F(CardHandlingTest, AHoldTopDraggedAwayShowsTheCardUnderIt) {
     grisk::Picture7_MouseUp(8, 1, 0, 20, 30);
 }
 
-TEST_F(CardHandlingTest, NoDragStartsOnAnotherSeatsTurnOrAfterTheGame) {
-    eng.Pturn = 2;
-    grisk::Picture7_MouseDown(3, 1, 0, 20, 30);
-    EXPECT_EQ(eng.Dragging, 0);
-    EXPECT_EQ(f().Label9(1).Caption(), "Please stop --\n     It's NOT your turn!");
-    f().cmdDeal.setVisible(true);
-    grisk::Picture7_MouseDown(3, 1, 0, 20, 30);
-    EXPECT_EQ(eng.Dragging, 1) << "the guard stands aside while the Deal button shows";
-    grisk::Picture7_MouseUp(3, 1, 0, 20, 30);
+// Seat 2's turn, reached by a real discard: the hand is locked, the pay-off
+// card and the hold piles are not; a left press on them is answered with
+// rule message 3 and starts no drag, a right press on a hold pile opens the
+// pile-information window on the human's hold piles.
+TEST_F(CardHandlingTest, DuringTheNextSeatsTurnAPressIsAnswered) {
+    std::vector<bool> enabled;
+    QString payOffLine, holdLine, info;
+    int payOffDrag = -1, holdDrag = -1, infoPile = -1, dealDrag = -1;
+    const bool ran = duringTurnOf(2, [&] {
+        for (int s = 1; s <= 10; ++s) enabled.push_back(f().Picture7(s).Enabled());
+        click(1, 1);
+        payOffLine = f().Label9(1).Caption();
+        payOffDrag = eng.Dragging;
+        f().Label9(1).setCaption(QString());
+        click(8, 1);
+        holdLine = f().Label9(1).Caption();
+        holdDrag = eng.Dragging;
+        click(8, 2);
+        info = grisk::PileInfoShown() ? grisk::frmHold().lblHold.Caption() : QString();
+        infoPile = eng.InfoPile;
+        // While the Deal button shows the guard stands aside.
+        f().cmdDeal.setVisible(true);
+        grisk::Picture7_MouseDown(1, 1, 0, 20, 30);
+        dealDrag = eng.Dragging;
+        grisk::Picture7_MouseUp(1, 1, 0, 20, 30);
+        f().cmdDeal.setVisible(false);
+    });
+    ASSERT_TRUE(ran) << "seat 2 played";
+    // Hold piles 3 and 4 are empty, and an empty pile takes no press.
+    const std::vector<bool> free{true, false, false, false, false, false, true, true, false, false};
+    EXPECT_EQ(enabled, free) << "the pay-off card and the hold piles";
+    EXPECT_EQ(payOffLine, "Please stop --\n     It's NOT your turn!");
+    EXPECT_EQ(holdLine, "Please stop --\n     It's NOT your turn!");
+    EXPECT_EQ(payOffDrag, 0);
+    EXPECT_EQ(holdDrag, 0);
+    EXPECT_EQ(info, " Your Hold Cards Hidden: 0 ");
+    EXPECT_EQ(infoPile, 8);
+    EXPECT_EQ(dealDrag, 1);
+    EXPECT_EQ(eng.Pturn, 1) << "the turn came back";
+    EXPECT_EQ(eng.PlayerSlots(0, 7), Card(5, 2)) << "the discard";
+    for (int s = 1; s <= 8; ++s) EXPECT_TRUE(f().Picture7(s).Enabled()) << s;
+}
 
-    eng.Pturn = 1;
+// A drop made while cards are still flying to the human's hand is taken
+// once they have landed: here the hand given back after seat 2's turn is
+// being refilled, and a card that has landed is dragged onto a hold pile
+// while the next one flies.
+TEST_F(CardHandlingTest, ADropWhileTheHandIsRefilledIsTakenOnceTheCardsHaveLanded) {
+    setHand({Card(5, 2), Card(7, 2), 0, 0, 0});
+    cardsToComeAndTimeToFly();
+    int dragged = 0;
+    bool takenAtOnce = true;
+    grisk_test::InsideWait drop(
+        [] {
+            return eng.Pturn == 1 && eng.GameBusy && eng.PlayerSlots(0, 2) != 0 &&
+                   grisk::frmGrisk().Picture7(2).Enabled() && eng.PlayerSlots(0, 6) == 0;
+        },
+        [&] {
+            dragged = eng.PlayerSlots(0, 2);
+            grisk::DragHumanCard(2, f().Picture7, 8);
+            takenAtOnce = eng.PlayerSlots(0, 8) == dragged;
+        });
+    discard(2, 3);
+    ASSERT_TRUE(drop.ran()) << "a card landed while others still flew";
+    EXPECT_FALSE(takenAtOnce) << "nothing was played inside the refill";
+    EXPECT_EQ(eng.Pturn, 1);
+    ASSERT_TRUE(grisk_test::RunEventsUntil([&] { return eng.PlayerSlots(0, 8) == dragged && eng.Pturn == 1; }))
+        << "the drop was taken once the table had settled";
+    EXPECT_EQ(eng.PlayerSlots(0, 9), Card(5, 2)) << "the first discard";
+    int seatDiscards = 0;
+    for (int p = 1; p <= 4; ++p) seatDiscards += eng.Player2.HoldTable(p, 1);
+    EXPECT_EQ(seatDiscards, 2) << "seat 2 played a turn after each discard";
+    waits::SetPauseScale(0);
+}
+
+// The same while the hand the human played empty is refilled: the drop is
+// the human's discard once the play is over.
+TEST_F(CardHandlingTest, ADropWhileAPlayedHandIsRefilledIsTakenOnceThePlayIsOver) {
+    stackCentre(1, 11, 4);
+    setHand({Card(12, 2), 0, 0, 0, 0});
+    cardsToComeAndTimeToFly();
+    int dragged = 0;
+    grisk_test::InsideWait drop(
+        [] { return eng.HumanMoveBusy && eng.PlayerSlots(0, 2) != 0 && grisk::frmGrisk().Picture7(2).Enabled(); },
+        [&] {
+            dragged = eng.PlayerSlots(0, 2);
+            grisk::DragHumanCard(2, f().Picture7, 8);
+        });
+    dropOn(2, f().PicCenter(1));  // the Queen completes the pile; the hand is empty
+    ASSERT_TRUE(drop.ran());
+    EXPECT_EQ(eng.UsedCount, 12);
+    ASSERT_TRUE(grisk_test::RunEventsUntil([&] { return eng.PlayerSlots(0, 8) == dragged && eng.Pturn == 1; }));
+    int seatDiscards = 0;
+    for (int p = 1; p <= 4; ++p) seatDiscards += eng.Player2.HoldTable(p, 1);
+    EXPECT_EQ(seatDiscards, 1);
+    waits::SetPauseScale(0);
+}
+
+TEST_F(CardHandlingTest, NoDragStartsAfterTheGame) {
     eng.OppSideCount = 0;
     f().Label9(1).setCaption("kept");
     grisk::Picture7_MouseDown(3, 1, 0, 20, 30);
@@ -236,6 +335,7 @@ TEST_F(CardHandlingTest, ARightPressDragsAHandCardAndBlocksTheDoubleClick) {
     grisk::Picture7_MouseDown(3, 2, 0, 20, 30);
     EXPECT_EQ(eng.Dragging, 1);
     EXPECT_TRUE(eng.CardRightPress);
+    EXPECT_EQ(eng.InfoPile, 3) << "a right press names its pile";
     grisk::Picture7_MouseUp(3, 2, 0, 20, 30);
     grisk::Picture7_DblClick(3);
     EXPECT_EQ(eng.PlayerSlots(0, 3), Card(1, 2)) << "ignored after a right press";

@@ -3,6 +3,8 @@
 // machine, sent by a host, and a damaged deal or a lost peer.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTcpServer>
@@ -142,6 +144,14 @@ struct DamagedCase {
 
 class DamagedDealTest : public InternetDealTest, public ::testing::WithParamInterface<DamagedCase> {};
 
+// A whole two-player deck in which the Five of the first 52 numbers comes
+// three times (card 6 sent as 57, which this machine reads as 5 like 57).
+const std::string kAFiveThreeTimes = [] {
+    std::string line = "DK ";
+    for (int i = 1; i <= 104; ++i) line += " " + std::to_string(i == 6 ? 57 : i) + "#";
+    return line + " 19# 0# 0# 0#";
+}();
+
 // A deal that cannot be played is refused with the dealer's error, and the
 // connection is closed so that the host sees a lost peer.
 TEST_P(DamagedDealTest, IsRefusedAndTheConnectionClosed) {
@@ -167,6 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
     Deals, DamagedDealTest,
     ::testing::Values(DamagedCase{"ShortDeck", "DK  5# 17# 19# 0# 0# 0#", "", {"GS"}},
                       DamagedCase{"CardOutOfRange", "DK  999# 17# 19# 0# 0# 0#", "", {"GS"}},
+                      DamagedCase{"ACardThreeTimes", kAFiveThreeTimes.c_str(), "", {"GS"}},
                       DamagedCase{"SeatAwayFromTheTable", nullptr, "TR  3", {"GS", "DK"}},
                       DamagedCase{"NoSeat", nullptr, "TR", {"GS", "DK"}}),
     [](const auto& info) { return std::string(info.param.name); });

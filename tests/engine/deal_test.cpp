@@ -12,6 +12,7 @@
 #include "records/saved_game_record.h"
 #include "engine/state.h"
 #include "net/state.h"
+#include "platform/eventwait.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "shell/state.h"
@@ -303,6 +304,37 @@ INSTANTIATE_TEST_SUITE_P(
         AnnounceCase{"WonTheToss", 4, 2, 2, "Grisk won the toss --\nSo Grisk goes FIRST!", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// With sounds off only the tie's own sound is heard (it is played whatever
+// the sound level); the winner's announcement after it is silent.
+TEST_F(DealTest, WithSoundsOffTheTossWinnerIsAnnouncedSilently) {
+    table(4, 19);
+    ResetTableDisplay();
+    ASSERT_TRUE(grisk::SetUp());
+    eng.Pturn = 2;
+    eng.TieCount = 2;
+    WhosOnFirst();
+    recs.SoundLevel = 2;
+    const QString marker = tempPath("after-the-tie.wav");
+    int tieSounds = 0;
+    waits::SetPauseScale(1e-6);
+    double now = 0;
+    waits::SetClockForTests([&] {
+        // The first look at the clock after a toss sound notes it and
+        // leaves a mark, so that a second one would show.
+        if (sound::LastRequested().endsWith("~123.tmp")) {
+            ++tieSounds;
+            sound::PlayAsync(marker);
+        }
+        return now += 1;
+    });
+    GoDeal();
+    waits::SetClockForTests(nullptr);
+    waits::SetPauseScale(0);
+    EXPECT_EQ(tieSounds, 1);
+    EXPECT_FALSE(sound::LastRequested().endsWith("~123.tmp"));
+    EXPECT_EQ(eng.Pturn, 1);
+}
+
 // --------------------------------------------------------- new-game warning
 
 // What a new game would change.
@@ -344,7 +376,7 @@ TEST_P(NewGameWarningTest, AskedWhenTheComputerIsAboutToWin) {
     f().cmdDeal.setVisible(true);
     const GameSnapshot before = GameSnapshot::take();
     vb::msgbox_script::clearShown();
-    vb::msgbox_script::pushAnswer(c.answer);
+    if (*c.prompt) vb::msgbox_script::pushAnswer(c.answer);
 
     Game_New();
 
@@ -424,6 +456,30 @@ TEST_F(DealTest, TheDealIsAutoSavedAndTheHumansTurnLogged) {
     EXPECT_EQ(eng.MoveLogPos, 1);
     OpenMoveLog(false);
     BackupFile().close();
+}
+
+// A stock too short for the hands (only a fault leaves one): no hand is
+// dealt half, the player is told, and the game ends plainly with the Deal
+// button back.
+TEST_F(DealTest, AStockTooShortForTheHandsEndsTheGamePlainly) {
+    for (int players : {2, 4}) {
+        SCOPED_TRACE(players);
+        table(players, 19);
+        ResetTableDisplay();
+        ASSERT_TRUE(grisk::SetUp());
+        eng.StockCount = 5 * players - 1;
+        vb::msgbox_script::clearShown();
+        vb::msgbox_script::pushAnswer(vb::vbOK);
+        GoDeal();
+        ASSERT_EQ(vb::msgbox_script::shown().size(), 1u);
+        EXPECT_EQ(vb::msgbox_script::shown()[0].title, "Dealer Error");
+        EXPECT_EQ(eng.StockCount, 5 * players - 1) << "not one card dealt";
+        for (int seat = 1; seat <= players; ++seat) EXPECT_TRUE(cardsHeld(seat).empty()) << "seat " << seat;
+        EXPECT_EQ(eng.Pturn, 0);
+        for (int s = 1; s <= 10; ++s) EXPECT_FALSE(f().Picture7(s).Enabled()) << s;
+        EXPECT_TRUE(f().cmdDeal.Visible());
+        EXPECT_FALSE(eng.GameBusy);
+    }
 }
 
 TEST_F(DealTest, WhileTheCardFlowRunsTheDealButtonOnlyStopsIt) {

@@ -3,9 +3,12 @@
 // calls that are no end of a turn.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "engine/deal.h"
 #include "engine/end_turn.h"
 #include "engine/frm_grisk.h"
+#include "engine/player_move.h"
 #include "engine/state.h"
 #include "platform/msgbox.h"
 #include "platform/sound.h"
@@ -248,33 +251,51 @@ TEST_F(EndTurnTest, AMissedMoveIsAPayOffCardThatFitsACentrePile) {
 // ------------------------------------------------- calls that end no turn
 
 // Only a hand card of the human's, dropped on a hold pile on the human's
-// turn, is a discard: any other call leaves the table as it is (no empty
-// card ever lands on a hold pile).
+// turn while no other move of the human runs, is a discard: any other call
+// leaves the cards as they are (no empty card ever lands on a hold pile),
+// and the dropped card goes home with the piles free again, so that the
+// table is never left locked with a card lying on a hold pile.
 TEST_F(EndTurnTest, NothingHappensUnlessAHandCardGoesOntoAHoldPileOnTheHumansTurn) {
     struct Case {
         const char* name;
         int pturn, source, drop;
-        bool emptySource;
+        bool emptySource, moveUnderWay;
     };
-    for (const Case& c : {Case{"another seat's turn", 2, 2, 7, false}, Case{"between games", 0, 2, 7, false},
-                          Case{"the pay-off card", 1, 1, 7, false}, Case{"a hold top", 1, 8, 7, false},
-                          Case{"no slot", 1, 0, 7, false}, Case{"onto a hand place", 1, 2, 4, false},
-                          Case{"onto the pay-off pile", 1, 2, 1, false}, Case{"past the hold piles", 1, 2, 11, false},
-                          Case{"an empty hand place", 1, 3, 7, true}}) {
+    for (const Case& c : {Case{"another seat's turn", 2, 2, 7, false, false},
+                          Case{"between games", 0, 2, 7, false, false},
+                          Case{"the pay-off card", 1, 1, 7, false, false}, Case{"a hold top", 1, 8, 7, false, false},
+                          Case{"no slot", 1, 0, 7, false, false}, Case{"onto a hand place", 1, 2, 4, false, false},
+                          Case{"onto the pay-off pile", 1, 2, 1, false, false},
+                          Case{"past the hold piles", 1, 2, 11, false, false},
+                          Case{"an empty hand place", 1, 3, 7, true, false},
+                          Case{"inside another move", 1, 2, 7, false, true}}) {
         SCOPED_TRACE(c.name);
         if (c.emptySource) put(eng.PlayerSlots, 3, 0);
+        eng.Pturn = 1;
+        if (c.source >= 2 && c.source <= 6) dropOn(c.source, c.drop);
         eng.Pturn = c.pturn;
         eng.SourceSlot = c.source;
         eng.DropSlot = c.drop;
+        EnablePileRange(f().Picture7, false, 2, 10);  // as the drop locks them
         f().Label9(1).setCaption("untouched");
         const auto kept = eng.PlayerSlots;
         const auto counts = eng.PlayerHoldCount;
-        Player_EndTurn();
+        {
+            std::optional<HumanMoveGuard> other;
+            if (c.moveUnderWay) other.emplace();
+            Player_EndTurn();
+            if (c.moveUnderWay)
+                for (int s = 1; s <= 10; ++s) EXPECT_FALSE(f().Picture7(s).Enabled()) << "the move keeps them, " << s;
+        }
         EXPECT_EQ(eng.PlayerSlots, kept);
         EXPECT_EQ(eng.PlayerHoldCount, counts);
         EXPECT_EQ(eng.Pturn, c.pturn);
         EXPECT_EQ(f().Label9(1).Caption(), "untouched");
         EXPECT_TRUE(vb::msgbox_script::shown().empty());
+        if (c.source >= 2 && c.source <= 6) EXPECT_TRUE(pictureAtHome(c.source));
+        if (!c.moveUnderWay)
+            for (int s = 1; s <= 10; ++s)
+                EXPECT_EQ(f().Picture7(s).Enabled(), eng.PlayerSlots(0, s) != 0) << "slot " << s;
     }
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 
@@ -28,52 +27,72 @@ protected:
         GriskTest::SetUp();
         waits::SetPauseScale(1);
     }
+    void TearDown() override { waits::SetClockForTests(nullptr); }
+    // The pauses read a test clock that moves step seconds at each look,
+    // starting at from; looks counts the looks.
+    void clock(double from, double step) {
+        now_ = from;
+        waits::SetClockForTests([this, step] {
+            ++looks;
+            const double t = now_;
+            now_ += step;
+            return t >= 86400.0 ? t - 86400.0 : t;
+        });
+    }
+    int looks = 0;
+
+private:
+    double now_ = 0;
 };
 
 // The timers of these tests capture the test's locals: each belongs to a
 // context object that ends with the test, so that one that has not fired
 // never runs in a later test.
-TEST_F(PauseTest, ZeroReturnsAtOnceWithoutRunningEvents) {
+TEST_F(PauseTest, NoPauseReturnsAtOnceWithoutRunningEventsOrReadingTheClock) {
+    for (double scale : {1.0, 0.0}) {
+        SCOPED_TRACE(scale);
+        waits::SetPauseScale(scale);
+        clock(100, 0.01);
+        bool ran = false;
+        QObject scope;
+        QTimer::singleShot(0, &scope, [&] { ran = true; });
+        Pause(scale == 0 ? 3 : 0);  // a pause of 3 s scaled to nothing, or none at all
+        EXPECT_EQ(looks, 0);
+        EXPECT_FALSE(ran);
+    }
+}
+
+TEST_F(PauseTest, RunsEventsUntilItsTimeHasPassedOnTheClock) {
+    clock(100, 0.04);
     bool ran = false;
     QObject scope;
     QTimer::singleShot(0, &scope, [&] { ran = true; });
-    QElapsedTimer t;
-    t.start();
-    Pause(0);
-    EXPECT_LT(t.elapsed(), 20);
-    EXPECT_FALSE(ran);
-}
-
-TEST_F(PauseTest, RunsEventsAndSleepsInBetween) {
-    bool ran = false;
-    QObject scope;
-    QTimer::singleShot(10, &scope, [&] { ran = true; });
-    QElapsedTimer t;
-    t.start();
     Pause(0.1);
     EXPECT_TRUE(ran);
-    EXPECT_GE(t.elapsed(), 95);
+    // Looked at 100.00 (the start), 100.04, 100.08 and 100.12 (past the end).
+    EXPECT_EQ(looks, 4);
     EXPECT_EQ(waits::BusyDepth(), 0);
 }
 
 TEST_F(PauseTest, QuittingEndsAPauseAtOnceEvenFromInsideIt) {
+    // The clock stands still: only quitting can end these pauses.
+    clock(100, 0);
     eng.Quitting = true;
-    QElapsedTimer t;
-    t.start();
     Pause(5);
-    EXPECT_LT(t.elapsed(), 50);
+    EXPECT_LE(looks, 1);
 
     eng.Quitting = false;
-    QTimer::singleShot(20, [] {
+    QObject scope;
+    QTimer::singleShot(0, &scope, [] {
         eng.Quitting = true;
         waits::WakeAll();
     });
-    t.restart();
     Pause(5);
-    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_TRUE(eng.Quitting);
 }
 
 TEST_F(PauseTest, NoEventRunsWhileFlipping) {
+    clock(100, 0.01);
     bool ran = false;
     QObject scope;
     QTimer::singleShot(0, &scope, [&] { ran = true; });
@@ -86,23 +105,10 @@ TEST_F(PauseTest, NoEventRunsWhileFlipping) {
 }
 
 TEST_F(PauseTest, APauseStartedJustBeforeMidnightEndsAtMidnight) {
-    QElapsedTimer real;
-    real.start();
-    // The clock stands 50 ms before midnight and wraps to 0 after it.
-    waits::SetClockForTests([&] {
-        const double t = 86399.95 + real.elapsed() / 1000.0;
-        return t >= 86400.0 ? t - 86400.0 : t;
-    });
+    // 50 ms before midnight; the clock goes back to 0 after it.
+    clock(86399.95, 0.01);
     Pause(10);
-    EXPECT_LT(real.elapsed(), 1000);
-}
-
-TEST_F(PauseTest, PausesScaleToNothing) {
-    waits::SetPauseScale(0);
-    QElapsedTimer t;
-    t.start();
-    Pause(3);
-    EXPECT_LT(t.elapsed(), 20);
+    EXPECT_LE(looks, 8) << "ended at midnight, not after ten seconds";
 }
 
 class HelperTest : public grisk_test::GriskTest {};

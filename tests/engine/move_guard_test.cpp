@@ -49,12 +49,13 @@ TEST_F(MoveGuardTest, EveryPictureIsLockedAndNoSecondMoveStartsInsideAPlay) {
     duringTheMove([&] {
         for (int s = 1; s <= 10; ++s) enabled.push_back(f().Picture7(s).Enabled());
         busy = eng.GameBusy && eng.HumanMoveBusy;
-        // A key play, a double-click and a press, each refused.
+        // A key play, a double-click and a press (on a locked picture), each
+        // refused.
         EXPECT_FALSE(grisk::HumanCenterPlay(1, 2, false));
         EXPECT_EQ(eng.SourceSlot, 3);
         EXPECT_EQ(eng.TargetCenter, 1);
         grisk::Picture7_DblClick(1);
-        grisk::Picture7_MouseDown(1, 1, 0, 20, 30);
+        click(1, 1);
         EXPECT_EQ(eng.Dragging, 0);
     });
     eng.SourceSlot = 3;

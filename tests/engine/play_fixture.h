@@ -5,20 +5,24 @@
 // the n-th run of 13 numbers (runs 0..7 at two players).
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <vector>
 
+#include "engine/card_handling.h"
 #include "engine/cards.h"
 #include "engine/deal.h"
 #include "engine/frm_grisk.h"
 #include "engine/player_move.h"
 #include "engine/player_record.h"
 #include "engine/state.h"
+#include "platform/eventwait.h"
 #include "platform/msgbox.h"
 #include "platform/sound.h"
 #include "records/state.h"
 #include "table/layout.h"
+#include "support/test_support.h"
 #include "table/layout_fixture.h"
 
 namespace grisk_test {
@@ -43,6 +47,8 @@ public:
             setSeatSide(seat, {Card(top - 2), Card(top - 1), Card(top)});
         }
         grisk::eng.HandCount = 5;
+        grisk::eng.NumPlayers = players;
+        grisk::WhosOnFirst();  // the round runs from the human
     }
     void setSide(std::initializer_list<int> bottomToTop) {
         auto& e = grisk::eng;
@@ -158,6 +164,47 @@ public:
         grisk::eng.TargetCenter = centre;
         grisk::eng.DragMove = false;
         grisk::Player_Move();
+    }
+
+    // The human ends the turn as a player ends it: the hand card of slot
+    // dragged onto hold pile p. The other seats' turns run inside.
+    void discard(int slot, int p) { grisk::DragHumanCard(slot, grisk::frmGrisk().Picture7, p + 6); }
+
+    // Runs probe from inside the turn of `seat`, reached as a player reaches
+    // it: the human drags a hand card onto hold pile 1 and the other seats
+    // play, their pauses taking a little time so that a press or a command
+    // can come in meanwhile (at the first moment of that turn when `when`
+    // holds). Seats without a hand get one and a short stock is filled up
+    // first. True when the probe ran.
+    bool duringTurnOf(int seat, const std::function<void()>& probe,
+                      const std::function<bool()>& when = [] { return true; }) {
+        auto& e = grisk::eng;
+        for (int s = 2; s <= e.NumPlayers; ++s)
+            if (grisk::HandCards(grisk::SeatRecord(s).Slots) == 0)
+                setSeatHand(s, {Card(2, s), Card(4, s), Card(6, s), Card(11, s), Card(12, s)});
+        if (e.StockCount < 5 * e.NumPlayers) {
+            std::vector<int> stock;
+            for (int i = 0; i < 5 * e.NumPlayers; ++i) stock.push_back(Card(i % 12 + 1, 1));
+            setStock(stock);
+        }
+        int source = 2;
+        while (source <= 6 && e.PlayerSlots(0, source) == 0) ++source;
+        const double scale = waits::PauseScale();
+        waits::SetPauseScale(0.001);
+        grisk_test::InsideWait inside([seat, &when] { return grisk::eng.Pturn == seat && when(); }, probe);
+        discard(source, 1);
+        waits::SetPauseScale(scale);
+        return inside.ran();
+    }
+
+    // A click on the human's picture index (1 left, 2 right button) as the
+    // screen delivers it: a locked picture takes none.
+    static void click(int index, int button) {
+        grisk::FrmGrisk& f = grisk::frmGrisk();
+        vb::Control& pic = f.Picture7(index);
+        if (!pic.Enabled()) return;
+        f.MouseDown(pic, button, 0, 10, 10);
+        f.MouseUp(pic, button, 0, 10, 10);
     }
 
     // Draws the position and lets the human play.

@@ -160,7 +160,7 @@ TEST_F(RecordFixture, TheHumansOwnAvatarShowsWhileItIsTheHumansTurnAtBiggerTable
     EXPECT_EQ(frmGrisk().ImgAvatar.Tag(), "me.gif");
 }
 
-TEST_F(RecordFixture, ClearKeepsCountersOnlyDuringARestartUndoOrReplay) {
+TEST_F(RecordFixture, ClearingTheRecordsKeepsCountersOnlyDuringARestartUndoOrReplay) {
     struct Case {
         bool* flag;
         bool keeps;
@@ -170,7 +170,9 @@ TEST_F(RecordFixture, ClearKeepsCountersOnlyDuringARestartUndoOrReplay) {
                    Case{&cmd.UndoRequested, true}, Case{&cmd.ReplayMode, true}}) {
         SetUp();
         *c.flag = true;
-        ClearPlayerRecord(eng.Player2);
+        eng.PlayerWildSide = 4;
+        eng.PlayerWildHand = 5;
+        ClearPlayerRecords();
         const PlayerRecord& r = eng.Player2;
         EXPECT_EQ(r.Slots(0, 3), 0);
         EXPECT_EQ(r.Hold(1, 2, 2), 0);
@@ -181,6 +183,8 @@ TEST_F(RecordFixture, ClearKeepsCountersOnlyDuringARestartUndoOrReplay) {
         EXPECT_EQ(r.WildHand, c.keeps ? 2 : 0);
         EXPECT_EQ(r.WildSide, c.keeps ? 3 : 0);
         EXPECT_EQ(r.RecBestRun(1, 2), c.keeps ? 6 : 0);
+        EXPECT_EQ(eng.PlayerWildSide, c.keeps ? 4 : 0) << "the human's counters go with the seats'";
+        EXPECT_EQ(eng.PlayerWildHand, c.keeps ? 5 : 0);
         *c.flag = false;
         none = false;
     }
@@ -225,11 +229,33 @@ TEST_F(RecordFixture, SeatNameByRank) {
     EXPECT_EQ(GetSeatPlayerName(7), "") << "with two players only the human is named";
 
     eng.NumPlayers = 4;
+    eng.Pturn = 3;
     eng.TurnName = "Grisk";
     EXPECT_EQ(GetSeatPlayerName(7), "Varnok");
     EXPECT_EQ(GetSeatPlayerName(9), "Orla") << "the moving seat is skipped";
     eng.NumPlayers = 3;
     EXPECT_EQ(GetSeatPlayerName(9), "") << "seat 4 only at four players";
+}
+
+// Seats are told apart by their numbers: a computer seat named like the
+// human is not the human, one named like the seat on turn is not that seat.
+TEST_F(RecordFixture, SeatsSharingANameAreToldApartByNumber) {
+    eng.PlayerName = "Ann";
+    eng.PlayerSlots(1, 1) = 5;
+    eng.Player2.Name = "Grisk";
+    eng.Player2.Slots(1, 1) = 4;
+    eng.Player3.Name = "Ann";
+    eng.Player3.Slots(1, 1) = 9;
+    eng.Player4.Name = "Grisk";
+    eng.Player4.Slots(1, 1) = 8;
+    eng.NumPlayers = 4;
+    eng.Pturn = 2;
+    eng.TurnName = "Grisk";
+    const struct {
+        int rank, seat;
+    } cases[] = {{5, 1}, {9, 3}, {8, 4}, {4, 0}, {6, 0}};
+    for (const auto& c : cases) EXPECT_EQ(SeatOfPayOffRank(c.rank), c.seat) << "rank " << c.rank;
+    EXPECT_EQ(GetSeatPlayerName(8), "Grisk") << "seat 4, though seat 2 on turn has the same name";
 }
 
 }  // namespace

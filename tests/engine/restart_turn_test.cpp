@@ -202,4 +202,25 @@ TEST_F(RestartTurnTest, UndoWalksBackThroughEveryPlayOfALongTurn) {
     }
 }
 
+// The turn's start as a real computer turn leaves it: the human discards,
+// seat 2 plays, and at the hand-back the auto-save and the move log keep the
+// new turn's start. A restart after a move puts that back.
+TEST_F(RestartTurnTest, ARestartAfterARealComputerTurnPutsBackTheTurnThatBegan) {
+    recs.AutoSaveOn = true;
+    discard(6, 1);  // the Ten
+    ASSERT_EQ(eng.Pturn, 1) << "seat 2 played and passed";
+    EXPECT_EQ(recs.TurnCount, 2);
+    EXPECT_EQ(eng.MoveLogPos, 1);
+    const SavedGameRecord began = now();
+    play(1, 1);  // the pay-off Ace
+    ASSERT_EQ(eng.CenterCount(1), 1);
+    cmd.KeyRestartTurn = true;
+    RestartTurn();
+    EXPECT_EQ(now(), began);
+    EXPECT_EQ(eng.Pturn, 1);
+    EXPECT_EQ(eng.MoveLogPos, 1);
+    EXPECT_EQ(eng.CenterCount(1), 0);
+    for (int s = 1; s <= 6; ++s) EXPECT_TRUE(f().Picture7(s).Enabled()) << s;
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <functional>
 
 #include "engine/piles.h"
 #include "engine/player_move.h"
@@ -39,11 +40,7 @@ protected:
         setSeatHand(2, {Card(2, 4), Card(3, 4), Card(4, 4), Card(5, 4), Card(6, 4)});
         setSeatHold(2, 2, {Card(7, 4), Card(8, 4)});
     }
-    int handCards(const vb::Array<int, 2>& slots) const {
-        int n = 0;
-        for (int s = 2; s <= 6; ++s) n += slots(0, s) != 0;
-        return n;
-    }
+    static int handCards(const vb::Array<int, 2>& cards) { return grisk::HandCards(cards); }
 };
 
 TEST_F(StalemateTest, ARefillFillsOnlyTheEmptyPlacesFromTheTop) {
@@ -90,6 +87,48 @@ TEST_F(StalemateTest, StockAndUsedPileEmptyDeclareTheStalemateAtTheFirstEmptyPla
     for (int s = 1; s <= 10; ++s) EXPECT_FALSE(f().Picture7(s).Enabled()) << s;
     for (int i = 1; i <= 8; ++i) EXPECT_FALSE(f().StackHold(i).Visible()) << i;
     EXPECT_FALSE(f().Timer1.Enabled);
+}
+
+// Under the no-wild-Ace rule only an Ace starts a pile: with every Ace
+// buried in the pay-off piles a recovery would deal the same dead table
+// again, so none is offered and the game is given up. An Ace anywhere a
+// recovery reaches, or Kings that may start a pile, offer it.
+TEST_F(StalemateTest, UnderNoWildAceATableWithoutAnAceInReachIsGivenUp) {
+    struct Case {
+        const char* name;
+        bool noWildAce;
+        std::function<void(grisk_test::PlayPosition&)> ace;  // where an Ace lies
+        bool offered;
+    };
+    const Case cases[] = {
+        {"every Ace buried", true, [](grisk_test::PlayPosition&) {}, false},
+        {"wild Aces allowed", false, [](grisk_test::PlayPosition&) {}, true},
+        {"on a centre pile", true, [](grisk_test::PlayPosition& t) { t.setCentre(2, {Card(1, 6)}); }, true},
+        {"in the seat's hand", true,
+         [](grisk_test::PlayPosition& t) { t.setSeatHand(2, {Card(2, 4), Card(1, 4)}); }, true},
+        {"under a hold top", true, [](grisk_test::PlayPosition& t) { t.setHold(2, {Card(1, 3), Card(4, 3)}); }, true},
+        {"on a pay-off top", true,
+         [](grisk_test::PlayPosition& t) { t.setSeatSide(2, {Card(9, 4), Card(1, 4)}); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        eng.NoWildAce = c.noWildAce;
+        setSide({Card(1, 1), Card(1, 2), Card(10, 1)});
+        setHand({Card(5, 2), 0, Card(7, 2), 0, 0});
+        setHold(1, {Card(3, 3), Card(13, 3)});
+        setSeatHand(2, {Card(2, 4), Card(3, 4), Card(4, 4), Card(5, 4), Card(6, 4)});
+        c.ace(*this);
+        show();
+        if (c.offered) vb::msgbox_script::pushAnswer(vb::vbNo);
+        grisk::Deal_Players(f().Picture7, eng.PlayerSlots);
+        EXPECT_EQ(vb::msgbox_script::shown().size(), c.offered ? 1u : 0u);
+        EXPECT_EQ(eng.StalemateState, 1);
+        EXPECT_EQ(eng.Pturn, 0);
+        EXPECT_EQ(f().Label9(2).Caption(),
+                  "You tossed the Stalemated game. Press F2 to start a new game or select New Game from the menu.");
+        for (int s = 1; s <= 10; ++s) EXPECT_FALSE(f().Picture7(s).Enabled()) << s;
+    }
 }
 
 TEST_F(StalemateTest, TheRecoveryGathersRedealsAndKeepsEveryCardOnce) {

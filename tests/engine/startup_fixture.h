@@ -58,7 +58,6 @@ protected:
         m.widthTw = 1280 * 15;
         m.heightTw = 1024 * 15;
         screen::Inject(m);
-        vb::msgbox_script::pushAnswer(vb::vbOK);
     }
     void TearDown() override {
         if (grisk::FrmGriskExists() && grisk::frmGrisk().isLoaded()) grisk::frmGrisk().windowClosed();
@@ -68,18 +67,21 @@ protected:
         qputenv("XDG_RUNTIME_DIR", savedRuntime_);
     }
 
-    // Starts the program as far as its main window; the first start's
-    // sign-in is answered with this name.
+    // The first start of the program, as far as its main window: the new
+    // player's sign-in is answered with this name.
     void start(const QString& name = "Ann") {
         grisk_test::QueueSignIn(name);
         grisk::frmGrisk().Show();
     }
+    // A start that asks for no sign-in: a known player's, or one refused
+    // before the table shows.
+    void startWithoutSignIn() { grisk::frmGrisk().Show(); }
     void close() { grisk::frmGrisk().windowClosed(); }
-    // A later start of the program, after a close.
-    void restart(const QString& name = "Ann") {
+    // A later start of the program, after a close: the player is known.
+    void restart() {
         grisk::ReleaseFrmGrisk();
         grisk::ResetAllState();
-        start(name);
+        startWithoutSignIn();
     }
 
     // The temporary files and the move log in the data folder.

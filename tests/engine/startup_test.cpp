@@ -3,6 +3,8 @@
 // mode, missing data files, a deferred close, and a second copy.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -22,6 +24,7 @@
 #include "net/state.h"
 #include "platform/eventwait.h"
 #include "platform/msgbox.h"
+#include "platform/termination.h"
 #include "platform/recordfile.h"
 #include "platform/twips.h"
 #include "platform/winsock.h"
@@ -99,7 +102,7 @@ TEST_F(StartupTest, PlacementAndDisplayModeRoundTripByteForByte) {
     narrow.widthTw = 12000;
     narrow.heightTw = 9600;
     screen::Inject(narrow);
-    start();
+    startWithoutSignIn();
     ASSERT_TRUE(frmGrisk().isLoaded());
     EXPECT_EQ(frmGrisk().StartWindowState, 0);
     EXPECT_DOUBLE_EQ(frmGrisk().Left(), 300);
@@ -113,10 +116,15 @@ TEST_F(StartupTest, MinimizedAndMaximizedWindowsStoreTheirState) {
         int value1;
         int startState;
     };
+    bool first = true;
     for (Case c : {Case{1, 1, 0}, Case{2, 2, 2}}) {
         ResetAllState();
         ReleaseFrmGrisk();
-        start();
+        if (first)
+            start();
+        else
+            startWithoutSignIn();
+        first = false;
         ASSERT_TRUE(frmGrisk().isLoaded());
         frmGrisk().setWindowState(c.state);
         close();
@@ -129,7 +137,7 @@ TEST_F(StartupTest, MinimizedAndMaximizedWindowsStoreTheirState) {
 
         ResetAllState();
         ReleaseFrmGrisk();
-        start();
+        startWithoutSignIn();
         EXPECT_EQ(frmGrisk().StartWindowState, c.startState) << "state " << c.state;
         if (c.state == 1) {
             // Back at the designed size and place.
@@ -158,6 +166,7 @@ TEST_F(StartupTest, StoredDisplayModeWordsOutsideTheirRangeMeanNone) {
         int word;
         int mode;
     };
+    bool first = true;
     for (Case c : {Case{0, 0}, Case{19, 0}, Case{20, 0}, Case{21, 1}, Case{22, 2}, Case{24, 0},
                    Case{-3, 0}, Case{32767, 0}}) {
         ResetAllState();
@@ -165,7 +174,11 @@ TEST_F(StartupTest, StoredDisplayModeWordsOutsideTheirRangeMeanNone) {
         ScoreRecord mode;
         mode.Value3 = c.word;
         writeScoreRecord(kDisplayModeRecord, mode);
-        start();
+        if (first)
+            start();
+        else
+            startWithoutSignIn();
+        first = false;
         ASSERT_TRUE(frmGrisk().isLoaded());
         EXPECT_EQ(tbl.DisplayMode, c.mode) << "stored " << c.word;
         close();
@@ -176,7 +189,7 @@ TEST_F(StartupTest, MissingProfileFileEndsTheProgramAndChangesNothing) {
     ASSERT_TRUE(QFile::remove(dataFolder_ + "Prefs.sav"));
     const auto before = snapshot(tempPath("share"));
     vb::msgbox_script::clearShown();
-    start();
+    startWithoutSignIn();
     EXPECT_FALSE(frmGrisk().isLoaded());
     const auto& shown = vb::msgbox_script::shown();
     ASSERT_FALSE(shown.empty());
@@ -221,12 +234,36 @@ TEST_F(StartupTest, ACloseDuringAPauseWaitsForTheHandlerToUnwind) {
     EXPECT_EQ(ExitLeftRuns(), 1);
 }
 
+// The program asked to end while a box waits for its answer (as a desktop
+// that logs out asks it): the box is answered as its close button would
+// and the program shuts down as a window close does, without the player.
+TEST_F(StartupTest, ASignalToEndWhileABoxIsOpenClosesTheBoxAndShutsDown) {
+    start();
+    ASSERT_TRUE(frmGrisk().isLoaded());
+    vb::forms::setScreenWindows(true);
+    EndOnSignals();
+    vb::msgbox_script::disable();
+    QObject scope;
+    QTimer::singleShot(0, &scope, [] { ::raise(SIGTERM); });
+    // Yes and No, no Cancel: the box's own default answers.
+    const int answer = vb::MsgBox(QStringLiteral("Reshuffle cards and continue with this game?"), vb::vbYesNo,
+                                  QStringLiteral("Stalemate"));
+    vb::msgbox_script::enable();
+    EXPECT_EQ(answer, vb::vbYes);
+    EXPECT_TRUE(eng.Quitting);
+    EXPECT_TRUE(grisk_test::RunEventsUntil([] { return !frmGrisk().isLoaded(); }));
+    EXPECT_EQ(ExitLeftRuns(), 1);
+    EXPECT_TRUE(leftBehind().isEmpty());
+    termination::StopClosingModalWindows();
+    vb::forms::setScreenWindows(false);
+}
+
 TEST_F(StartupTest, ASecondCopyIsRefused) {
     QLockFile other(SingleInstanceLockPath());
     ASSERT_TRUE(other.tryLock(0));
     const auto before = snapshot(tempPath("share"));
     vb::msgbox_script::clearShown();
-    start();
+    startWithoutSignIn();
     EXPECT_FALSE(frmGrisk().isLoaded());
     ASSERT_FALSE(vb::msgbox_script::shown().empty());
     EXPECT_EQ(vb::msgbox_script::shown().front().prompt,
@@ -277,7 +314,10 @@ TEST_F(StartupTest, TheGoodbyeReachesEveryOpenConnection) {
     EXPECT_EQ(inet.NetPeers, 0);
 }
 
-TEST_F(StartupTest, TheFirstStartSignsInAndShowsTheTutorialButNoDealOrTip) {
+// The first start signs the new player in and opens the tutorial; without
+// its script the tutorial says so and closes, and the table is the
+// player's at once: the Deal button, the menus, the tip of the day.
+TEST_F(StartupTest, TheFirstStartSignsInAndAMissingTutorialLeavesTheTablePlayable) {
     vb::msgbox_script::clearShown();
     grisk_test::QueueSignIn("grisk ");  // refused: the name of the house opponent
     start("Ann");
@@ -289,10 +329,19 @@ TEST_F(StartupTest, TheFirstStartSignsInAndShowsTheTutorialButNoDealOrTip) {
     EXPECT_EQ(eng.PlayerName, "Ann");
     EXPECT_EQ(recs.LastPlayer, "Ann");
     EXPECT_EQ(recs.CurrentProfile, 2) << "a new player gets the next profile record";
-    EXPECT_TRUE(cmd.TutorialOn);
-    EXPECT_FALSE(frmGrisk().cmdDeal.Visible());
-    EXPECT_FALSE(IsFormLoaded("frmTip"));
+    const vb::ShownBox& last = vb::msgbox_script::shown().back();
+    EXPECT_EQ(last.prompt, "Tutorial not found, unable to run the tutorial.");
+    EXPECT_EQ(last.title, "Tutorial");
+    EXPECT_EQ(last.icon(), vb::vbCritical);
+    EXPECT_FALSE(cmd.TutorialOn);
+    EXPECT_FALSE(IsFormLoaded("frmTutorial"));
+    EXPECT_FALSE(cmd.MenuLocked);
+    EXPECT_TRUE(frmGrisk().cmdDeal.Visible());
+    EXPECT_TRUE(IsFormLoaded("frmTip"));
     EXPECT_EQ(frmGrisk().Label9(2).Caption(), "\nWelcome Ann to Grisk's World");
+    frmGrisk().Click(frmGrisk().cmdDeal);
+    EXPECT_EQ(eng.SideCount, eng.SideOption + 1) << "dealt at once";
+    EXPECT_EQ(eng.Pturn, 1);
     close();
 
     // The next start knows Ann: no sign-in, the Deal button and the tip.

@@ -3,6 +3,7 @@
 // tutorial's pause; a new game asked for while a seat plays; a close.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTimer>
 #include <functional>
 #include <set>
@@ -47,26 +48,13 @@ protected:
         humanToMove();
     }
 
-    void discard(int source, int hold) {
-        eng.SourceSlot = source;
-        eng.DropSlot = hold;
-        eng.DragLeft = 10;
-        eng.DragTop = 10;
-        Player_EndTurn();
+    // A tutorial script beside the program, so that the tutorial opens.
+    void tutorialScript() {
+        QFile script(tempPath("tutorial.txt"));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("Welcome!\n");
+        eng.AppFolder = tempFolder();
     }
-
-    // Runs action once, at the first wait of seat's turn.
-    void whenSeatPlays(int seat, std::function<void()> action) {
-        auto* poll = new QTimer(&guard_);
-        poll->setInterval(0);
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, seat, action] {
-            if (eng.Pturn != seat) return;
-            poll->stop();
-            action();
-        });
-        poll->start();
-    }
-    QObject guard_;
 
     static int holdCards(int seat) {
         int n = 0;
@@ -84,7 +72,7 @@ TEST_F(TurnCycleTest, TheTurnGoesRoundTheTableAndBack) {
         const int stockBefore = eng.StockCount;
         const int topOfStock = eng.Deck(0, eng.StockCount);
 
-        discard(2, 7);
+        discard(2, 1);
 
         EXPECT_EQ(eng.Pturn, 1);
         EXPECT_EQ(eng.SeatOrder(eng.TurnIndex), 1);
@@ -104,7 +92,7 @@ TEST_F(TurnCycleTest, TheTurnGoesRoundTheTableAndBack) {
         EXPECT_TRUE(f().Timer1.Enabled);
         EXPECT_EQ(f().Timer1.Interval, players == 2 ? 12000 : 24000);
         // Another round: each seat's hand is refilled before it discards again.
-        discard(3, 8);
+        discard(3, 2);
         for (int seat = 2; seat <= players; ++seat) {
             EXPECT_EQ(holdCards(seat), 2) << "seat " << seat;
             int hand = 0;
@@ -128,7 +116,7 @@ TEST_F(TurnCycleTest, TheOtherSeatsRemarkOnAMissedPayOffCard) {
     {
         // The remark stands while the seat pauses after it; the discard clears the line.
         grisk_test::LineWatch remarks(2);
-        discard(2, 7);
+        discard(2, 1);
         EXPECT_GE(remarks.seen(QStringLiteral("You missed one!")), 2) << "the next seat remarks and pauses on it";
     }
     EXPECT_EQ(f().Label9(2).Caption(), "  ") << "the last seat's discard clears the line";
@@ -193,20 +181,20 @@ TEST_F(TurnCycleTest, AnArmedTimerTicksFromTheEventLoop) {
     eng.Comments(28) = eng.Comments(29) = eng.Comments(30) = "Your move!";
     f().Timer1.Interval = 5;
     f().Timer1.Enabled = true;
-    grisk_test::RunEventsFor(100);
-    EXPECT_EQ(f().Label9(2).Caption(), "Your move!");
+    EXPECT_TRUE(grisk_test::RunEventsUntil([this] { return f().Label9(2).Caption() == "Your move!"; }));
     EXPECT_FALSE(f().Timer1.running()) << "one nudge, then the timer waits to be armed again";
 }
 
 TEST_F(TurnCycleTest, TheTutorialWaitsForItsNextButtonAfterTheOtherSeats) {
     midGame(2);
+    tutorialScript();
     frmTutorial().Show();
     ASSERT_TRUE(cmd.TutorialOn);
     f().imgTip.setVisible(true);
     f().imgTipUp.setVisible(true);
     const QString before = frmTutorial().lblTipText.Caption();
 
-    discard(2, 7);
+    discard(2, 1);
 
     EXPECT_EQ(eng.Pturn, 1);
     EXPECT_FALSE(f().imgTip.Visible());
@@ -225,20 +213,39 @@ TEST_F(TurnCycleTest, TheTutorialWaitsForItsNextButtonAfterTheOtherSeats) {
     EXPECT_TRUE(f().Picture7(3).Enabled());
 }
 
-// Whatever closes the tutorial gives the human the cards back, or, with no
-// game on the table, the Deal button.
+// Whatever closes the tutorial leaves the table to the player: its cards,
+// the menus, the table cleared of the tutorial's game, the hint to start a
+// new one and the Deal button.
 TEST_F(TurnCycleTest, ClosingTheTutorialLeavesThePlayerAbleToPlay) {
     midGame(2);
+    tutorialScript();
     frmTutorial().Show();
+    ASSERT_TRUE(cmd.TutorialOn);
+    EXPECT_TRUE(cmd.MenuLocked);
     EnablePlayerCards(false);
+    f().imgTip.setVisible(true);
     frmTutorial().Unload();
     EXPECT_FALSE(cmd.TutorialOn);
-    EXPECT_TRUE(f().Picture7(2).Enabled());
-    EXPECT_FALSE(f().cmdDeal.Visible()) << "a game is on";
+    EXPECT_TRUE(cmd.TutorialWait);
+    EXPECT_FALSE(cmd.MenuLocked);
+    EXPECT_FALSE(f().imgTip.Visible());
+    EXPECT_EQ(eng.Pturn, 0);
+    EXPECT_EQ(eng.SideCount, 0);
+    EXPECT_EQ(f().Label9(2).Caption(), "Select NEW from the Game Menu to start a new game.");
+    EXPECT_TRUE(f().cmdDeal.Visible());
+}
 
-    eng.Pturn = 0;
+// Without its script the tutorial says so and closes at once.
+TEST_F(TurnCycleTest, WithoutItsScriptTheTutorialClosesAtOnce) {
+    table(2, 3);
+    eng.AppFolder = tempFolder();
+    vb::msgbox_script::clearShown();
     frmTutorial().Show();
-    frmTutorial().Unload();
+    EXPECT_FALSE(frmTutorial().isLoaded());
+    EXPECT_FALSE(cmd.TutorialOn);
+    EXPECT_FALSE(cmd.MenuLocked);
+    ASSERT_EQ(vb::msgbox_script::shown().size(), 1u);
+    EXPECT_EQ(vb::msgbox_script::shown()[0].prompt, "Tutorial not found, unable to run the tutorial.");
     EXPECT_TRUE(f().cmdDeal.Visible());
 }
 
@@ -257,9 +264,10 @@ TEST_F(TurnCycleTest, ANewGameAskedForDuringAComputerTurnStartsWhenThatTurnIsOve
         seat3Discards = std::max(seat3Discards, holdCards(3));
     });
     watch.start(0);
-    whenSeatPlays(2, [] { MenuGameCommand(0); });
+    grisk_test::InsideWait ask([] { return eng.Pturn == 2; }, [] { MenuGameCommand(0); });
 
-    discard(2, 7);
+    discard(2, 1);
+    ASSERT_TRUE(ask.ran());
 
     EXPECT_EQ(seat2Discards, 1) << "seat 2 finished its turn";
     EXPECT_EQ(seat3Discards, 0) << "seat 3 never began";
@@ -267,6 +275,37 @@ TEST_F(TurnCycleTest, ANewGameAskedForDuringAComputerTurnStartsWhenThatTurnIsOve
     EXPECT_EQ(eng.SideCount, eng.SideOption + 1) << "a new deal";
     EXPECT_GE(eng.Pturn, 1);
     EXPECT_FALSE(eng.GameBusy);
+}
+
+// "New Game" while a seat plays, declined when the seat is about to win:
+// the game goes on, the seats still to play play, and the turn is the
+// human's again with the table free.
+TEST_F(TurnCycleTest, ANewGameDeclinedDuringAComputerTurnHandsTheTurnBack) {
+    for (int players : {2, 3}) {
+        SCOPED_TRACE(players);
+        midGame(players);
+        setSide({Card(3), Card(9), Card(3, 1), Card(9, 1), Card(10, 1)});
+        for (int seat = 2; seat <= players; ++seat) setSeatSide(seat, {Card(12, seat), Card(11, seat)});
+        waits::SetPauseScale(0.001);
+        vb::msgbox_script::clearShown();
+        grisk_test::InsideWait ask([] { return eng.Pturn == 2; }, [] {
+            vb::msgbox_script::pushAnswer(vb::vbNo);
+            MenuGameCommand(0);
+        });
+        discard(2, 1);
+        ASSERT_TRUE(ask.ran());
+        ASSERT_EQ(vb::msgbox_script::shown().size(), 1u);
+        EXPECT_TRUE(vb::msgbox_script::shown()[0].prompt.startsWith("Are you serious?!"));
+        EXPECT_FALSE(cmd.RestartRequested);
+        EXPECT_EQ(eng.SideCount, 5) << "no new deal";
+        for (int seat = 2; seat <= players; ++seat) EXPECT_EQ(holdCards(seat), 1) << "seat " << seat << " played";
+        EXPECT_EQ(eng.Pturn, 1);
+        EXPECT_EQ(eng.SeatOrder(eng.TurnIndex), 1);
+        for (int s = 2; s <= 6; ++s) EXPECT_TRUE(f().Picture7(s).Enabled()) << "hand place " << s;
+        EXPECT_TRUE(f().Timer1.Enabled);
+        EXPECT_FALSE(eng.GameBusy);
+        waits::SetPauseScale(0);
+    }
 }
 
 TEST_F(TurnCycleTest, AGameCommandWhileANewGameWaitsDoesNothing) {
@@ -283,8 +322,9 @@ TEST_F(TurnCycleTest, AGameCommandWhileANewGameWaitsDoesNothing) {
 TEST_F(TurnCycleTest, ClosingEndsTheCycleAfterTheRunningTurn) {
     midGame(3);
     waits::SetPauseScale(0.001);
-    whenSeatPlays(2, [] { eng.Quitting = true; });
-    discard(2, 7);
+    grisk_test::InsideWait close([] { return eng.Pturn == 2; }, [] { eng.Quitting = true; });
+    discard(2, 1);
+    ASSERT_TRUE(close.ran());
     EXPECT_EQ(eng.Pturn, 3) << "seat 2 finished its turn, seat 3 never began";
     EXPECT_EQ(holdCards(2), 1);
     EXPECT_EQ(holdCards(3), 0);

@@ -88,4 +88,24 @@ TEST_F(WholeGameTest, GamesArePlayedToTheirEndGameAfterGame) {
     }
 }
 
+// The wild counters count one game: after a game in which the human played
+// Kings, the next deal shows every counter at nought.
+TEST_F(WholeGameTest, TheWildCountersStartAgainWithEachDeal) {
+    table(2, 19);
+    vb::Randomize(11);
+    Game_New();
+    for (int turns = 0; eng.Pturn == 1 && eng.PlayerWildSide + eng.PlayerWildHand == 0 && turns < 300; ++turns) {
+        while (eng.Pturn == 1 && GreedyPlayOne()) {
+        }
+        if (eng.Pturn == 1) GreedyDiscard();
+    }
+    ASSERT_GT(eng.PlayerWildSide + eng.PlayerWildHand, 0) << "the human played a King";
+    ASSERT_NE(f().StatusBar1.Panels(4).Text, "Wild:  0/ 0");
+    playToTheEnd();
+    Game_New();
+    EXPECT_EQ(eng.PlayerWildSide, 0);
+    EXPECT_EQ(eng.PlayerWildHand, 0);
+    EXPECT_EQ(f().StatusBar1.Panels(4).Text, "Wild:  0/ 0");
+}
+
 }  // namespace

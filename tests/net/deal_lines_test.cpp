@@ -134,8 +134,24 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"SideOptionTwenty", "96", "5# 17# 60# 20# 0#-1# 0#"},
         HostileCase{"SideOptionTwentySix", "74", "5# 4# 8# 5# 17# 60# 26# 0#-1# 0#"},
         HostileCase{"ForcedEight", "96", "5# 17# 60# 19# 8#-1# 0#"},
-        HostileCase{"ForcedNegative", "96", "5# 17# 60# 19#-1#-1# 0#"}),
+        HostileCase{"ForcedNegative", "96", "5# 17# 60# 19#-1#-1# 0#"},
+        // Two decks hold each card of the 52 twice: a third is a damaged deal.
+        HostileCase{"ACardThreeTimesOverTwoDecks", "96", "5# 57# 5# 19# 0#-1# 0#"},
+        // A host up to "74" sends exact card numbers, each once.
+        HostileCase{"AnExactCardTwice", "74", "5# 5# 8# 5# 5# 60# 19# 0#-1# 0#"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Each card as often as the decks hold it, and no more: for a host above
+// "74" the numbers are kept reduced, so a card of each deck reads the same.
+TEST(DeckLine, EachCardComesAsOftenAsTheDecksHoldIt) {
+    EXPECT_TRUE(ParseDeckPayload("5# 57# 60#", "96", 3, false, 104).has_value()) << "one of each deck";
+    EXPECT_FALSE(ParseDeckPayload("5# 57# 60#", "96", 3, false, 52).has_value()) << "one deck holds it once";
+    EXPECT_TRUE(ParseDeckPayload("5# 57# 109# 161#", "96", 4, false, 208).has_value()) << "four decks";
+    EXPECT_TRUE(ParseDeckPayload("5# 4# 8# 5# 57# 60#", "74", 3, false, 104).has_value());
+    // The oldest host numbers its cards by rank: eight of a rank in two decks.
+    EXPECT_TRUE(ParseDeckPayload("5# 5# 5# 5# 5# 5# 5# 5#", "40", 8, false, 104).has_value());
+    EXPECT_FALSE(ParseDeckPayload("5# 5# 5# 5# 5# 5# 5# 5# 5#", "40", 9, false, 104).has_value());
+}
 
 TEST(DeckLine, AReshuffleWithATailIsRefused) {
     EXPECT_FALSE(ParseDeckPayload("5# 17# 60# 19# 0#-1# 0#", "96", 3, false, 104).has_value());

@@ -10,6 +10,7 @@
 #include "engine/player_record.h"
 #include "opponent/computer.h"
 #include "opponent/state.h"
+#include "platform/eventwait.h"
 #include "platform/keys.h"
 #include "table/card_counter.h"
 
@@ -219,6 +220,49 @@ TEST_F(ComputerTurnTest, AStalemateInsideTheTurnEndsIt) {
     }
 }
 
+// A seat plays its hand empty with no card left to refill it, and the
+// stalemate is answered Yes: the recovery deals every seat a new hand, the
+// seat counts its new hand and goes on with it (plays, sorts and shows it)
+// and ends its turn with a discard.
+TEST_F(ComputerTurnTest, AStalemateRecoveredInsideTheTurnGoesOnWithTheNewHand) {
+    position(2, {2, 9, 10}, 12);
+    setStock({});
+    setUsed({});
+    setSeatSide(2, {Card(9), Card(9)});
+    setSeatHand(2, {Card(3, 1), Card(4, 1), Card(5, 1), Card(6, 1), Card(7, 1)});
+    seatMoves(2);
+    const std::map<int, int> before = everyCard();
+    vb::msgbox_script::pushAnswer(vb::vbYes);
+    // At every pause of the turn the seat counts at least the cards its
+    // hand holds (one more while a played card is on its way).
+    int uncounted = 0;
+    eng.CompDelay = 0.5;
+    waits::SetPauseScale(1e-6);
+    double now = 0;
+    waits::SetClockForTests([&] {
+        if (eng.Pturn == 2) uncounted = std::max(uncounted, HandCards(eng.OppSlots) - eng.HandCount);
+        return now += 1;
+    });
+    Computer();
+    waits::SetClockForTests(nullptr);
+    waits::SetPauseScale(0);
+    EXPECT_EQ(uncounted, 0) << "the new hand is counted";
+    ASSERT_EQ(vb::msgbox_script::shown().size(), 1u);
+    EXPECT_EQ(vb::msgbox_script::shown()[0].title, "Stalemate");
+    EXPECT_EQ(eng.StalemateState, 0);
+    EXPECT_EQ(eng.Pturn, 1) << "the turn passed";
+    EXPECT_EQ(holdCards(2), 1) << "one discard";
+    EXPECT_EQ(everyCard(), before) << "no card lost or doubled";
+    int hand = 0;
+    for (int s = 2; s <= 6; ++s) {
+        if (SeatRecord(2).Slots(1, s) == 0) continue;
+        ++hand;
+        EXPECT_TRUE(f().Picture1(s).Visible()) << "hand place " << s << " shows its card";
+    }
+    EXPECT_GE(hand, 1);
+    EXPECT_EQ(hand, HandCards(SeatRecord(2).Slots));
+}
+
 // Remarks 23 (a wild pay-off King that failed to block) and 27 (a King
 // took the human's value) show only with comments on.
 TEST_F(ComputerTurnTest, KingRemarksRespectNoComments) {
@@ -241,6 +285,40 @@ TEST_F(ComputerTurnTest, KingRemarksRespectNoComments) {
         else
             EXPECT_GT(shown, 0);
     }
+}
+
+// A King from the hand that takes the value of the human's pay-off card:
+// the remark shows only with comments on, but the pause that follows it is
+// the same either way.
+TEST_F(ComputerTurnTest, TheKingTookYourValuePauseDoesNotDependOnComments) {
+    std::map<bool, int> paused;  // clock looks while the King lies there, by "No Comments"
+    for (bool noComments : {false, true}) {
+        SCOPED_TRACE(noComments);
+        position(2, {4, 7, 10}, 8);
+        setSeatSide(2, {Card(11), Card(9)});
+        setSeatHand(2, {Card(13, 1), Card(11, 1), Card(11, 2), Card(12, 1), Card(12, 2)});
+        SeatRecord(2).RecComments(27) = "king took it";
+        SeatRecord(2).CommentFile = noComments ? "No Comments" : "Default Personality";
+        seatMoves(2);
+        // Each pause lasts a few looks at a clock that moves a little at each.
+        eng.CompDelay = 1;
+        waits::SetPauseScale(1e-4);
+        double now = 0;
+        bool said = false;
+        waits::SetClockForTests([&] {
+            const bool kingThere = eng.CenterCount(2) == 8 && eng.CenterPile(0, 2, 8) == Card(13, 1);
+            if (kingThere && eng.HandCount == 5) ++paused[noComments];
+            said = said || f().Label9(2).Caption() == "king took it";
+            return now += 2e-5;
+        });
+        Computer();
+        waits::SetClockForTests(nullptr);
+        waits::SetPauseScale(0);
+        ASSERT_EQ(eng.CenterPile(0, 2, 8), Card(13, 1)) << "the King took the human's Eight";
+        EXPECT_EQ(said, !noComments);
+    }
+    EXPECT_GT(paused[false], 0);
+    EXPECT_EQ(paused[true], paused[false]);
 }
 
 // Seats 3 and 4 draw the pay-off card's back on their own moving picture.

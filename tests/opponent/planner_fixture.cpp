@@ -49,11 +49,10 @@ void PlannerTest::hand(const std::vector<int>& ranks) {
     for (; s <= 6; ++s) eng.OppSlots(0, s) = eng.OppSlots(1, s) = 0;
 }
 
-int runTypeOf(const std::vector<int>& r) {
-    const std::size_t n = r.size();
-    if (n < 2 || r[n - 1] == r[0]) return 0;
-    if (r[n - 1] == r[n - 2] - 1) return 2;
-    return r[n - 1] != r[n - 2] ? 1 : 0;
+int runTypeOf(const std::vector<int>& r, int previous) {
+    vb::Array<int, 3> pile{{0, 1}, {0, 1}, {0, static_cast<int>(r.size())}};
+    for (std::size_t d = 0; d < r.size(); ++d) pile(1, 1, d + 1) = r[d];
+    return HoldRunType(pile, 1, static_cast<int>(r.size()), previous);
 }
 
 void PlannerTest::hold(int pile, const std::vector<int>& ranks, int runType) {

@@ -44,8 +44,8 @@ protected:
 // pay-off card, ends what the turn plays of a plan.
 std::string illegalPlay(int c);
 
-// The run type of a hold pile as the turn keeps it: 0 for one card or a top
-// equal to the bottom card, 2 for a top one under the card below, else 1.
-int runTypeOf(const std::vector<int>& ranksBottomFirst);
+// The run type the turn keeps for a hold pile of these ranks (the game's own
+// rule); previous is the type the pile had before.
+int runTypeOf(const std::vector<int>& ranksBottomFirst, int previous = 0);
 
 }  // namespace grisk_test

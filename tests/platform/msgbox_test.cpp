@@ -40,4 +40,18 @@ TEST_F(MsgBoxTest, ScriptedAnswersAndTheRecord) {
     EXPECT_EQ(shown[2].text, "Ann");
 }
 
+// A rule answers the boxes it knows by what they show, before the queue;
+// the others take the queue or their default. A new script has no rule.
+TEST_F(MsgBoxTest, AnAnswerRuleGoesBeforeTheQueue) {
+    vb::msgbox_script::setAnswerRule(
+        [](const vb::ShownBox& box) { return box.title == "Stalemate" ? static_cast<int>(vb::vbNo) : 0; });
+    vb::msgbox_script::pushAnswer(vb::vbNo);
+    EXPECT_EQ(vb::MsgBox("Reshuffle cards and continue with this game?", vb::vbYesNo, "Stalemate"), vb::vbNo);
+    EXPECT_EQ(vb::msgbox_script::pendingAnswers(), 1) << "the queue is left for another box";
+    EXPECT_EQ(vb::MsgBox("Are you serious?!", vb::vbYesNo, "Grisk"), vb::vbNo);
+    EXPECT_EQ(vb::MsgBox("Are you serious?!", vb::vbYesNo, "Grisk"), vb::vbYes);
+    vb::msgbox_script::enable();
+    EXPECT_EQ(vb::MsgBox("Reshuffle cards and continue with this game?", vb::vbYesNo, "Stalemate"), vb::vbYes);
+}
+
 }  // namespace

@@ -82,6 +82,14 @@ void RunEventsFor(int ms) {
     loop.exec();
 }
 
+bool RunEventsUntil(const std::function<bool()>& done) {
+    constexpr int kRounds = 20000;
+    // The main loop itself, not a wait of the program's: actions put off
+    // until no wait runs (a deferred close) run here.
+    for (int i = 0; i < kRounds && !done(); ++i) RunEventsFor(1);
+    return done();
+}
+
 LineWatch::LineWatch(int line) {
     waits::SetPauseScale(1e-6);
     waits::SetClockForTests([this, line] {
@@ -99,6 +107,24 @@ int LineWatch::seen(const QString& text) const {
     int n = 0;
     for (const QString& c : captions_) n += c == text ? 1 : 0;
     return n;
+}
+
+InsideWait::InsideWait(std::function<bool()> when, std::function<void()> probe) : timer_(new QTimer) {
+    timer_->setInterval(0);
+    QObject::connect(timer_.get(), &QTimer::timeout, [this, when = std::move(when), probe = std::move(probe)] {
+        if (ran_ || waits::BusyDepth() == 0 || !when()) return;
+        ran_ = true;
+        timer_->stop();
+        probe();
+    });
+    timer_->start();
+}
+
+InsideWait::~InsideWait() = default;
+
+GriskTest::~GriskTest() {
+    EXPECT_EQ(vb::msgbox_script::pendingAnswers(), 0) << "message box answers queued for boxes never shown";
+    EXPECT_EQ(vb::msgbox_script::pendingInputs(), 0) << "input box answers queued for boxes never shown";
 }
 
 void GriskTest::SetUp() {

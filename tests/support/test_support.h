@@ -6,6 +6,9 @@
 #include <QPoint>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -52,6 +55,10 @@ void DragInWindow(QWidget* window, QPoint at, QPoint by, Qt::MouseButton button)
 // Runs the events of the main loop for ms milliseconds, as the program's
 // own loop would while the player does nothing.
 void RunEventsFor(int ms);
+// Runs the events of the main loop until done() holds (or a great many
+// rounds have passed, so that a fault fails instead of hanging); the
+// result of done() at the end. No time is measured.
+bool RunEventsUntil(const std::function<bool()>& done);
 
 // What a text line of the table showed at each pause while it lives: the
 // pauses take no time but read the clock, and each look at the clock notes
@@ -72,9 +79,30 @@ private:
     double now_ = 0;
 };
 
+// A probe that runs once from inside the first wait (a pause, a flight, a
+// box) in which `when` holds: a press or a click that the player makes
+// while something is running, such as another seat's turn. The waits must
+// take time for it (a pause scale above 0). Stops looking when it goes.
+class InsideWait {
+public:
+    InsideWait(std::function<bool()> when, std::function<void()> probe);
+    ~InsideWait();
+    InsideWait(const InsideWait&) = delete;
+    InsideWait& operator=(const InsideWait&) = delete;
+    bool ran() const { return ran_; }
+
+private:
+    std::unique_ptr<QTimer> timer_;
+    bool ran_ = false;
+};
+
 // The fixture most tests use: a reset state and a temporary folder.
 class GriskTest : public ::testing::Test {
 protected:
+    // A test queues a box's answer only for a box it expects: an answer
+    // left over when the test ends fails it (another box would have taken
+    // it in a later step).
+    ~GriskTest() override;
     void SetUp() override;
     QString tempPath(const QString& name) const { return dir_.filePath(name); }
     QString tempFolder() const { return dir_.path(); }

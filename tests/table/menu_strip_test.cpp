@@ -14,6 +14,7 @@
 #include "records/state.h"
 #include "shell/frm_menu.h"
 #include "shell/state.h"
+#include "engine/play_fixture.h"
 #include "support/test_support.h"
 #include "table/card_store.h"
 #include "table/frm_pic.h"
@@ -74,23 +75,45 @@ TEST(MenuTitleAtTest, TitlesAreHitStrictlyInsideTheirRangesWithinTheBand) {
     for (const auto& c : cases) EXPECT_EQ(MenuTitleAt(c.x, c.y), c.menu) << "x " << c.x << " y " << c.y;
 }
 
-TEST_F(MenuStripTest, DuringAComputersTurnTheGameTitleRefusesAndTheInternetTitleDoesNothing) {
-    eng.Pturn = 2;
-    FrmGrisk& f = frmGrisk();
-    f.picPanel.setVisible(true);
-    picPanel_MouseDown(400, 40);  // Internet
-    EXPECT_TRUE(vb::msgbox_script::shown().empty());
-    EXPECT_FALSE(FrmMenuExists() && frmMenu().isLoaded());
-    EXPECT_TRUE(f.picPanel.Visible());
+// The strip used while a computer seat plays, reached by a real discard.
+class MenuStripDuringATurnTest : public grisk_test::PlayTest {
+protected:
+    void SetUp() override {
+        PlayTest::SetUp();
+        table(2, 3);
+        humanToMove();
+    }
+    void TearDown() override {
+        if (FrmMenuExists() && frmMenu().isLoaded()) frmMenu().Unload(1);
+        ReleaseFrmMenu();
+        PlayTest::TearDown();
+    }
+};
 
-    picPanel_MouseDown(100, 40);  // Game
-    ASSERT_NE(lastBox(), nullptr);
-    EXPECT_EQ(lastBox()->prompt, "Wait!  Let me finish my turn first!");
-    EXPECT_EQ(lastBox()->title, "Grisk:");
-    EXPECT_EQ(lastBox()->buttons(), vb::vbOKOnly);
-    EXPECT_FALSE(f.picPanel.Visible()) << "the strip goes away after the refusal";
-    EXPECT_FALSE(FrmMenuExists() && frmMenu().isLoaded());
+TEST_F(MenuStripDuringATurnTest, TheGameTitleRefusesAndTheInternetTitleDoesNothing) {
+    FrmGrisk& f = frmGrisk();
+    bool internetQuiet = false, listOpened = true, stripGone = false;
+    std::vector<vb::ShownBox> boxes;
+    const bool ran = duringTurnOf(2, [&] {
+        vb::msgbox_script::clearShown();
+        f.picPanel.setVisible(true);
+        picPanel_MouseDown(400, 40);  // Internet
+        internetQuiet = vb::msgbox_script::shown().empty() && f.picPanel.Visible();
+        picPanel_MouseDown(100, 40);  // Game
+        boxes = vb::msgbox_script::shown();
+        stripGone = !f.picPanel.Visible();
+        listOpened = FrmMenuExists() && frmMenu().isLoaded();
+    });
+    ASSERT_TRUE(ran);
+    EXPECT_TRUE(internetQuiet);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].prompt, "Wait!  Let me finish my turn first!");
+    EXPECT_EQ(boxes[0].title, "Grisk:");
+    EXPECT_EQ(boxes[0].buttons(), vb::vbOKOnly);
+    EXPECT_TRUE(stripGone) << "the strip goes away after the refusal";
+    EXPECT_FALSE(listOpened);
     EXPECT_EQ(cmd.MenuNum, 0);
+    EXPECT_EQ(eng.Pturn, 1) << "the turn came back";
 }
 
 TEST_F(MenuStripTest, InAnInternetGameTheGameTitleShowsTheInternetMenuHint) {
@@ -214,8 +237,11 @@ TEST_F(MenuStripTest, TheDisplaySizeSubMenuOffersItsItemsAsTheyStand) {
     EXPECT_FALSE(cmd.MenuPicked);
 }
 
-TEST_F(MenuStripTest, WithSoundsOffTheStripIsSilentButTheSlapStillPlays) {
+// During a computer's turn (the Internet title is then ignored after its
+// sound).
+TEST_F(MenuStripDuringATurnTest, WithSoundsOffTheStripIsSilentButTheSlapStillPlays) {
     FrmGrisk& f = frmGrisk();
+    eng.DataFolder = "/data/";
     eng.UserFolder = "/user/";
     const struct {
         int level, set;
@@ -225,26 +251,45 @@ TEST_F(MenuStripTest, WithSoundsOffTheStripIsSilentButTheSlapStillPlays) {
         {1, 1, "/data/~106.tmp", "/data/~109.tmp"},
         {2, 0, "/marker.wav", "/marker.wav"},
     };
-    eng.Pturn = 2;  // the Internet title is then ignored after its sound
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.level);
-        recs.SoundLevel = c.level;
-        recs.SoundSet = c.set;
-        f.picPanel.setVisible(true);
-        Form_MouseDown();  // the strip goes: the next move over it is a new entry
-        marker();
-        picPanel_MouseMove(100, 40);
-        EXPECT_EQ(lastSound(), c.hover);
-        marker();
-        picPanel_MouseMove(120, 40);
-        EXPECT_EQ(lastSound(), "/marker.wav") << "once per entry";
-        picPanel_MouseDown(400, 40);
-        EXPECT_EQ(lastSound(), c.click);
-        marker();
-        f.ImgAvatar.setVisible(true);
-        f.Click(f.ImgAvatar);
-        EXPECT_EQ(lastSound(), "/user/Sounds/slap.wav");
-        EXPECT_TRUE(f.imgSlap.Visible());
+    const auto marker = [] { sound::PlayAsync(QStringLiteral("/marker.wav")); };
+    struct Heard {
+        QString hover, again, click, slap;
+        bool slapShown = false;
+    };
+    std::vector<Heard> heard;
+    const bool ran = duringTurnOf(2, [&] {
+        for (const auto& c : cases) {
+            recs.SoundLevel = c.level;
+            recs.SoundSet = c.set;
+            Heard h;
+            f.picPanel.setVisible(true);
+            Form_MouseDown();  // the strip goes: the next move over it is a new entry
+            marker();
+            picPanel_MouseMove(100, 40);
+            h.hover = sound::LastRequested();
+            marker();
+            picPanel_MouseMove(120, 40);
+            h.again = sound::LastRequested();
+            picPanel_MouseDown(400, 40);
+            h.click = sound::LastRequested();
+            marker();
+            f.ImgAvatar.setVisible(true);
+            f.Click(f.ImgAvatar);
+            h.slap = sound::LastRequested();
+            h.slapShown = f.imgSlap.Visible();
+            heard.push_back(h);
+        }
+        recs.SoundLevel = 2;
+    });
+    ASSERT_TRUE(ran);
+    ASSERT_EQ(heard.size(), std::size(cases));
+    for (std::size_t i = 0; i < heard.size(); ++i) {
+        SCOPED_TRACE(cases[i].level);
+        EXPECT_EQ(heard[i].hover, cases[i].hover);
+        EXPECT_EQ(heard[i].again, "/marker.wav") << "once per entry";
+        EXPECT_EQ(heard[i].click, cases[i].click);
+        EXPECT_EQ(heard[i].slap, "/user/Sounds/slap.wav");
+        EXPECT_TRUE(heard[i].slapShown);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "engine/player_record.h"
+#include "engine/play_fixture.h"
 #include "layout_fixture.h"
 #include "platform/msgbox.h"
 #include "platform/sound.h"
@@ -70,22 +71,41 @@ TEST_F(PeekTest, PeekingShowsEverySeatsHandAndHidesItAgain) {
                 EXPECT_TRUE((*seats[k])(place).Drawn().startsWith("back")) << k + 2 << "/" << place;
 }
 
-TEST_F(PeekTest, PeekingShowsTheMovingSeatsLatestHand) {
-    buildTable(3, 3);
-    giveHand(eng.Player3, 3, {2, 3});
-    eng.Pturn = 3;
-    ExchangePlayerRecord(eng.Player3, false);
-    // Seat 3 plays its first card and draws another into place 5 meanwhile.
-    eng.OppSlots(0, 2) = 0;
-    eng.OppSlots(1, 2) = 0;
-    eng.OppSlots(0, 5) = 111;
-    eng.OppSlots(1, 5) = 7;
-    f().Picture2(2).setDrawn(QStringLiteral("untouched"));
-    eng.Peeking = true;
-    Peek();
-    EXPECT_EQ(eng.Player3.Slots(0, 5), 111) << "the seat was stored back first";
-    EXPECT_EQ(shownCard(f().Picture2(5)), 111 - 104);
-    EXPECT_EQ(f().Picture2(2).Drawn(), "untouched");
+// Peeking during seat 3's turn, reached by a real discard of the human's:
+// the seat's hand as it stands in its turn (refilled from the stock), stored
+// back into its record first.
+class PeekDuringATurnTest : public grisk_test::PlayTest {};
+
+TEST_F(PeekDuringATurnTest, PeekingShowsTheMovingSeatsLatestHand) {
+    using grisk_test::Card;
+    table(3, 4);
+    humanToMove();
+    setSeatHand(2, {Card(2, 2), Card(4, 2), Card(6, 2), Card(11, 2), Card(12, 2)});
+    setSeatHand(3, {Card(2, 3), Card(4, 3), 0, Card(11, 3), Card(12, 3)});
+    for (int seat : {2, 3})
+        for (int p = 1; p <= 4; ++p) setSeatHold(seat, p, {});
+    std::vector<int> stored, live, shown;
+    const auto face = [](const vb::Control& pic) {
+        const QStringList words = pic.Drawn().split(' ');
+        return words.size() == 3 && words[0] == "face" ? words[1].toInt() : 0;
+    };
+    const bool ran = duringTurnOf(
+        3,
+        [&] {
+            eng.Peeking = true;
+            Peek();
+            eng.Peeking = false;
+            for (int s = 2; s <= 6; ++s) {
+                stored.push_back(eng.Player3.Slots(0, s));
+                live.push_back(eng.OppSlots(0, s));
+                shown.push_back(f().Picture2(s).Visible() ? face(f().Picture2(s)) : 0);
+            }
+        },
+        [] { return eng.OppSlots(0, 4) != 0; });  // the seat has drawn into place 4
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(stored, live) << "the seat was stored back first";
+    for (std::size_t k = 0; k < live.size(); ++k)
+        EXPECT_EQ(shown[k], live[k] == 0 ? 0 : (live[k] - 1) % 52 + 1) << "place " << k + 2;
 }
 
 TEST_F(PeekTest, OnlySeatsOnTheTableAndPlacesWithACardArePainted) {

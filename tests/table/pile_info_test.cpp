@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include "engine/state.h"
+#include "engine/card_handling.h"
+#include "engine/play_fixture.h"
 #include "layout_fixture.h"
 #include "records/state.h"
 #include "shell/state.h"
@@ -79,10 +81,43 @@ TEST_F(PileInfoTest, AnotherSeatsHoldPileCountsItsTopAndUsesItsLiveCardsOnItsTur
     EXPECT_EQ(shown(1), face(22));
     EXPECT_EQ(shown(2), face(21));
     EXPECT_TRUE(shown(3).startsWith("empty"));
+}
 
-    eng.Pturn = 2;
-    grisk::ShowPileInfo(eng.Player2, 2);
-    EXPECT_EQ(shown(1), face(32)) << "the seat on turn shows its live piles";
+// Seat 2's turn, reached by a real discard of the human's: a right press on
+// the hold pile the seat has just discarded onto shows the pile as it now
+// is, before the seat's record has been brought up to date.
+class PileInfoDuringATurnTest : public grisk_test::PlayTest {
+protected:
+    void TearDown() override {
+        grisk::ReleaseFrmHold();
+        PlayTest::TearDown();
+    }
+};
+
+TEST_F(PileInfoDuringATurnTest, TheSeatOnTurnShowsItsLivePiles) {
+    table(2, 3);
+    humanToMove();
+    using grisk_test::Card;
+    for (int p = 1; p <= 4; ++p) setSeatHold(2, p, {Card(3, p), Card(5, p), Card(7, p)});
+    int pile = 0;
+    QString caption;
+    const bool ran = duringTurnOf(
+        2,
+        [&] {
+            for (int p = 1; p <= 4; ++p)
+                if (eng.OppHoldTable(p, 1) == 4) pile = p;
+            grisk::SeatPile_MouseDown(f().Picture1, pile + 6, 2);
+            caption = grisk::PileInfoShown() ? grisk::frmHold().lblHold.Caption() : QString();
+        },
+        [] {
+            // The discard has landed; the record still counts three.
+            for (int p = 1; p <= 4; ++p)
+                if (eng.OppHoldTable(p, 1) == 4 && eng.Player2.HoldTable(p, 1) == 3) return true;
+            return false;
+        });
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(caption, " Grisk's Hold Cards Hidden: 3 ");
+    EXPECT_EQ(eng.InfoPile, pile + 6);
 }
 
 TEST_F(PileInfoTest, AnotherSeatsPayOffPileIsOnlyCountedDuringAGame) {

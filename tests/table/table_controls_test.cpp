@@ -14,6 +14,7 @@
 #include "platform/twips.h"
 #include "records/state.h"
 #include "shell/state.h"
+#include "engine/play_fixture.h"
 #include "support/test_support.h"
 #include "table/avatar.h"
 #include "table/card_store.h"
@@ -95,7 +96,7 @@ TEST_F(TableControlsTest, UndoWorksOnlyOnTheHumansTurnAfterAMoveAndARefusalClear
     const struct {
         int pturn, logPos;
         bool asks;
-    } cases[] = {{2, 3, false}, {1, 0, false}, {1, 2, true}};
+    } cases[] = {{1, 0, false}, {1, 2, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "Pturn " << c.pturn << " log " << c.logPos);
         vb::msgbox_script::clearShown();
@@ -109,6 +110,31 @@ TEST_F(TableControlsTest, UndoWorksOnlyOnTheHumansTurnAfterAMoveAndARefusalClear
         EXPECT_FALSE(cmd.UndoRequested) << "nothing is left for the next game";
     }
     EXPECT_EQ(vb::msgbox_script::shown().back().title, "Restart Turn");
+}
+
+// The undo button pressed while a computer seat plays, reached by a real
+// discard: nothing is asked and nothing is left for later.
+class UndoDuringATurnTest : public grisk_test::PlayTest {};
+
+TEST_F(UndoDuringATurnTest, DoesNothing) {
+    table(2, 3);
+    humanToMove();
+    recs.AutoSaveOn = false;  // an undo would be refused with a box
+    bool requested = true;
+    std::size_t boxes = 1;
+    const bool ran = duringTurnOf(2, [&] {
+        vb::msgbox_script::clearShown();
+        eng.MoveLogPos = 3;
+        FrmGrisk& f = frmGrisk();
+        f.setScaleMode(vb::ScaleMode::Pixels);
+        f.MouseDown(f.StatusBar1, 1, 0, screen::TwipsToPixels(f.StatusBar1.widthTw()) - 4, 5);
+        boxes = vb::msgbox_script::shown().size();
+        requested = cmd.UndoRequested;
+    });
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(boxes, 0u);
+    EXPECT_FALSE(requested);
+    EXPECT_FALSE(cmd.UndoRequested);
 }
 
 TEST_F(TableControlsTest, TheAvatarIsFittedToItsBoxByItsShape) {

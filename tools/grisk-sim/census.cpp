@@ -15,10 +15,10 @@ constexpr int kHumanUnderTop = 30;  // the human's hold pile under its top card
 class Counter {
 public:
     Counter() : census_{} {
-        census_.where.assign(static_cast<std::size_t>(eng.TotalCards) + 1, Place{});
+        census_.where.assign(static_cast<std::size_t>(eng.TotalCards) + 1, Spot{});
         seen_.assign(census_.where.size(), 0);
     }
-    void add(int card, Place at) {
+    void add(int card, Place at, int pos) {
         if (card == 0) return;
         if (card < 1 || card > eng.TotalCards) {
             census_.faults.push_back(QStringLiteral("card number %1 in %2").arg(card).arg(at.name()));
@@ -29,10 +29,10 @@ public:
         if (seen_[card]++ > 0) {
             census_.faults.push_back(QStringLiteral("card %1 in %2 and in %3")
                                          .arg(card)
-                                         .arg(census_.where[card].name(), at.name()));
+                                         .arg(census_.where[card].place.name(), at.name()));
             return;
         }
-        census_.where[card] = at;
+        census_.where[card] = Spot{at, pos};
     }
     void fault(const QString& text) { census_.faults.push_back(text); }
     Census finish() {
@@ -53,31 +53,31 @@ private:
     std::vector<int> seen_;
 };
 
-void countSeat(Counter& n, int seat, int loadedSeat) {
+void countSeat(Counter& n, int seat) {
     using K = Place::Kind;
     if (seat == 1) {
-        for (int i = 1; i <= eng.SideCount; ++i) n.add(eng.PlayerSide(0, i), {K::Side, 1, 0});
-        for (int s = 2; s <= 6; ++s) n.add(eng.PlayerSlots(0, s), {K::Hand, 1, 0});
+        for (int i = 1; i <= eng.SideCount; ++i) n.add(eng.PlayerSide(0, i), {K::Side, 1, 0}, i);
+        for (int s = 2; s <= 6; ++s) n.add(eng.PlayerSlots(0, s), {K::Hand, 1, 0}, s);
         for (int p = 1; p <= 4; ++p) {
             const int under = eng.PlayerHoldCount(p);
             if (under > kHumanUnderTop)
                 n.fault(QStringLiteral("seat 1 hold pile %1 holds %2 cards under its top").arg(p).arg(under));
-            for (int d = 1; d <= std::min(under, 30); ++d) n.add(eng.PlayerHold(0, p, d), {K::Hold, 1, p});
-            n.add(eng.PlayerSlots(0, p + 6), {K::Hold, 1, p});
+            for (int d = 1; d <= std::min(under, 30); ++d) n.add(eng.PlayerHold(0, p, d), {K::Hold, 1, p}, d);
+            n.add(eng.PlayerSlots(0, p + 6), {K::Hold, 1, p}, under + 1);
         }
         return;
     }
-    const bool loaded = seat == loadedSeat;
+    const bool loaded = seat == eng.LiveSeat;
     const PlayerRecord& r = SeatRecord(seat);
     const int side = loaded ? eng.OppSideCount : r.RecSideCount;
-    for (int i = 1; i <= side; ++i) n.add(loaded ? eng.OppSide(0, i) : r.Side(0, i), {K::Side, seat, 0});
-    for (int s = 2; s <= 6; ++s) n.add(loaded ? eng.OppSlots(0, s) : r.Slots(0, s), {K::Hand, seat, 0});
+    for (int i = 1; i <= side; ++i) n.add(loaded ? eng.OppSide(0, i) : r.Side(0, i), {K::Side, seat, 0}, i);
+    for (int s = 2; s <= 6; ++s) n.add(loaded ? eng.OppSlots(0, s) : r.Slots(0, s), {K::Hand, seat, 0}, s);
     for (int p = 1; p <= 4; ++p) {
         const int count = loaded ? eng.OppHoldTable(p, 1) : r.HoldTable(p, 1);
         if (count > kSeatHoldMost)
             n.fault(QStringLiteral("seat %1 hold pile %2 holds %3 cards").arg(seat).arg(p).arg(count));
         for (int d = 1; d <= std::min(count, 30); ++d)
-            n.add(loaded ? eng.OppHold(0, p, d) : r.Hold(0, p, d), {K::Hold, seat, p});
+            n.add(loaded ? eng.OppHold(0, p, d) : r.Hold(0, p, d), {K::Hold, seat, p}, d);
     }
 }
 
@@ -93,17 +93,17 @@ QString Place::name() const {
     case Hold: return QStringLiteral("hold%1.%2").arg(seat).arg(pile);
     case None: break;
     }
-    return QStringLiteral("nowhere");
+    return QStringLiteral("box");
 }
 
-Census TakeCensus(int loadedSeat) {
+Census TakeCensus() {
     using K = Place::Kind;
     Counter n;
-    for (int i = 1; i <= eng.StockCount; ++i) n.add(eng.Deck(0, i), {K::Stock, 0, 0});
-    for (int i = 1; i <= eng.UsedCount; ++i) n.add(eng.Used(0, i), {K::Used, 0, 0});
+    for (int i = 1; i <= eng.StockCount; ++i) n.add(eng.Deck(0, i), {K::Stock, 0, 0}, i);
+    for (int i = 1; i <= eng.UsedCount; ++i) n.add(eng.Used(0, i), {K::Used, 0, 0}, i);
     for (int c = 1; c <= eng.NumCenters; ++c)
-        for (int k = 1; k <= eng.CenterCount(c); ++k) n.add(eng.CenterPile(0, c, k), {K::Centre, c, 0});
-    for (int seat = 1; seat <= eng.NumPlayers; ++seat) countSeat(n, seat, loadedSeat);
+        for (int k = 1; k <= eng.CenterCount(c); ++k) n.add(eng.CenterPile(0, c, k), {K::Centre, c, 0}, k);
+    for (int seat = 1; seat <= eng.NumPlayers; ++seat) countSeat(n, seat);
     return n.finish();
 }
 

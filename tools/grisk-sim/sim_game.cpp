@@ -39,13 +39,12 @@ struct Running {
     quint64 seed = 0;
     Outcome* out = nullptr;
     Tracer* tracer = nullptr;
-    int loadedSeat = 0;
     QElapsedTimer clock;
 };
 Running run;
 
 void check(const char* when) {
-    const Census c = TakeCensus(run.loadedSeat);
+    const Census c = TakeCensus();
     if (c.faults.empty()) return;
     run.out->violations += static_cast<int>(c.faults.size());
     for (const QString& f : c.faults)
@@ -55,10 +54,8 @@ void check(const char* when) {
 
 void watchTurns() {
     TurnWatch w;
-    w.before = [](int seat) {
-        run.loadedSeat = seat;
+    w.before = [](int) {
         run.out->turns += 1;
-        if (run.tracer) run.tracer->setTurn(run.out->turns, seat);
         run.clock.start();
     };
     w.after = [](int) {
@@ -66,34 +63,26 @@ void watchTurns() {
         run.out->compTurns += 1;
         run.out->compTurnUsTotal += us;
         run.out->compTurnUsMax = std::max(run.out->compTurnUsMax, us);
-        if (run.tracer) run.tracer->movedSince(run.loadedSeat);
         check("after a computer turn");
-        run.loadedSeat = 0;
     };
     w.moved = [] {
-        if (run.tracer) run.tracer->movedSince(run.loadedSeat);
+        if (run.tracer) run.tracer->look();
     };
     SetTurnWatch(w);
 }
 
-// Message boxes answer No: a stalemate is given up, not reshuffled.
-void answerNo() {
+// The message boxes get their default answers (a new game asked for while
+// the computer is about to win: Yes), but the stalemate's question is
+// answered as the run asks: Yes recovers, No gives the game up.
+void answerBoxes() {
     vb::msgbox_script::enable();
-    for (int i = 0; i < 4; ++i) vb::msgbox_script::pushAnswer(vb::vbNo);
-}
-
-// Seat 1's moves go through the human's own procedures; the boxes they
-// show answer No, and the trace notes what moved.
-bool playOne() {
-    if (!GreedyPlayOne(answerNo)) return false;
-    if (run.tracer) run.tracer->movedSince(0);
-    return true;
-}
-
-bool discard() {
-    return GreedyDiscard([] {
-        answerNo();
-        if (run.tracer) run.tracer->setTurn(run.out->turns, 1);
+    vb::msgbox_script::setAnswerRule([](const vb::ShownBox& box) {
+        if (box.title != QLatin1String("Stalemate")) return 0;
+        if (run.rules->recover) {
+            run.out->recoveries += 1;
+            return static_cast<int>(vb::vbYes);
+        }
+        return static_cast<int>(vb::vbNo);
     });
 }
 
@@ -110,7 +99,7 @@ void applyRules(const Rules& r) {
     eng.ForcedCards = r.forced;
     eng.NoWildAce = r.noWildAce;
     eng.DecksSeparate = r.decksSeparate;
-    for (int seat = 2; seat <= 4; ++seat) SeatRecord(seat).Level = r.level;
+    for (int seat = 2; seat <= 4; ++seat) SeatRecord(seat).Level = r.levels[static_cast<std::size_t>(seat - 2)];
 }
 
 }  // namespace
@@ -147,20 +136,15 @@ Outcome PlayGame(const Rules& rules, int game, quint64 seed, std::FILE* trace) {
     run.seed = seed;
     run.out = &out;
     run.tracer = trace ? &tracer : nullptr;
-    run.loadedSeat = 0;
     vb::Randomize(seed);
     ResetOpponentState();
     RedimForFourCentres();
 
     applyRules(rules);
-    if (run.tracer) tracer.header();
-    // A new game as the New Game command starts it; a box asking whether to
-    // give up a running game is answered Yes.
-    vb::msgbox_script::enable();
-    vb::msgbox_script::pushAnswer(vb::vbYes);
-    for (int i = 0; i < 3; ++i) vb::msgbox_script::pushAnswer(vb::vbNo);
+    if (run.tracer) tracer.header({rules.levels.begin(), rules.levels.begin() + rules.players - 1});
+    // A new game as the New Game command starts it.
+    answerBoxes();
     Game_New();
-    if (run.tracer) tracer.movedSince(0);
     check("after the deal");
 
     int humanTurns = 0;
@@ -172,10 +156,11 @@ Outcome PlayGame(const Rules& rules, int game, quint64 seed, std::FILE* trace) {
             break;
         }
         out.turns += 1;
-        while (eng.Pturn == 1 && playOne()) {
+        // Seat 1's moves go through the human's own procedures.
+        while (eng.Pturn == 1 && GreedyPlayOne(answerBoxes)) {
         }
         if (eng.Pturn != 1) break;
-        if (!discard()) {
+        if (!GreedyDiscard(answerBoxes)) {
             out.hung = true;
             std::fprintf(stderr, "grisk-sim: game %d seed %llu: seat 1 found no discard the rules take\n", game,
                          static_cast<unsigned long long>(seed));
@@ -185,10 +170,12 @@ Outcome PlayGame(const Rules& rules, int game, quint64 seed, std::FILE* trace) {
     }
     if (!out.hung) {
         out.stalemate = eng.StalemateState == 1;
-        bool emptied = eng.SideCount == 0;
-        for (int seat = 2; seat <= eng.NumPlayers; ++seat) emptied = emptied || SeatRecord(seat).RecSideCount == 0;
-        out.finished = emptied && !out.stalemate;
-        out.seat1Won = eng.SideCount == 0;
+        if (eng.SideCount == 0) out.winner = 1;
+        for (int seat = 2; seat <= eng.NumPlayers; ++seat) {
+            const int left = seat == eng.LiveSeat ? eng.OppSideCount : SeatRecord(seat).RecSideCount;
+            if (left == 0) out.winner = seat;
+        }
+        out.finished = out.winner != 0 && !out.stalemate;
         if (!out.finished && !out.stalemate) {
             out.hung = true;
             std::fprintf(stderr, "grisk-sim: game %d seed %llu stopped unfinished (turn of seat %d)\n", game,

@@ -1,8 +1,13 @@
-// The trace of one game: a header line, then one line for each card that
-// moved, "GAME TURN SEAT FROM TO CARD", found by comparing where every card
-// lies now with where it lay at the last look. The game tells of every
-// movement of its piles (NoteCardsMoved), so each look sees one step: a
-// card dealt, played, cleared with its pile, reshuffled or discarded.
+// The trace of one game: a header line, then one line for each card as it
+// moves, "GAME TURN SEAT FROM TO CARD", in the order of the game: the
+// shuffled stock (every card from "box" to "stock", bottom first), the
+// pay-off piles card by card in dealing order, the hands, then every play,
+// refill card, discard, the twelve cards of a cleared centre pile (Ace
+// first), every reshuffle (the new stock bottom first) and recovery. The
+// game tells of every movement (NoteCardsMoved); the cards that moved since
+// the last look are written in the order they lie in their new piles. SEAT
+// is the seat on turn when the card moved (0 while none is); TURN counts
+// the changes of the seat on turn.
 #pragma once
 
 #include <cstdio>
@@ -15,23 +20,18 @@ namespace sim {
 class Tracer {
 public:
     Tracer(std::FILE* out, int game) : out_(out), game_(game) {}
-    // "GAME g players=P centres=C side=N forced=F nowildace=0|1"; every card
-    // starts in the stock.
-    void header();
-    // The turn and seat the next movements belong to.
-    void setTurn(int turn, int seat) {
-        turn_ = turn;
-        seat_ = seat;
-    }
-    // Writes the movements since the last look (loadedSeat as for TakeCensus).
-    void movedSince(int loadedSeat);
+    // "GAME g players=P centres=C side=N forced=F nowildace=0|1 levels=L2,L3,L4";
+    // every card starts in the box.
+    void header(const std::vector<int>& levels);
+    // Writes the cards that moved since the last look.
+    void look();
 
 private:
     std::FILE* out_;
     int game_;
     int turn_ = 0;
     int seat_ = 0;
-    std::vector<Place> last_;
+    std::vector<Spot> last_;
 };
 
 }  // namespace sim

@@ -1,5 +1,6 @@
 // grisk-sounds OUTDIR: writes the program's sounds as OUTDIR/105.wav ..
-// OUTDIR/123.wav, the silent OUTDIR/empty.wav, the avatar's OUTDIR/slap.wav and the personalities'
+// OUTDIR/123.wav, the silent OUTDIR/empty.wav, the avatar's OUTDIR/slap.wav, the intro music
+// OUTDIR/intro.wav and the personalities'
 // voices OUTDIR/pms/NAME/1.wav .. 16.wav. The build compiles the program's sounds into it as
 // resources; grisk-setup packs the voices beside the personality files.
 // grisk-sounds --list: prints what each sound is and when it is played.
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
         ok = writeWav(dir / (std::to_string(s.number) + ".wav"), s.render()) && ok;
     ok = writeWav(dir / "empty.wav", grisk_sounds::emptySound()) && ok;
     ok = writeWav(dir / "slap.wav", grisk_sounds::slapSound()) && ok;
+    ok = writeWav(dir / "intro.wav", grisk_sounds::introMusic()) && ok;
     // The personalities' voices: OUTDIR/pms/NAME/1.wav .. 16.wav.
     for (const std::string& name : grisk_sounds::personalityNames()) {
         const std::filesystem::path folder = dir / "pms" / name;

@@ -42,6 +42,10 @@ std::vector<std::string> personalityNames();
 // name without a voice.
 std::vector<Samples> personalitySounds(std::string_view name);
 
+// The intro music, some twenty seconds long ("intro.wav"; the build encodes
+// it as the program's "Data/Intro.mp3").
+Samples introMusic();
+
 // A whole WAV file: the 44-byte RIFF header and 16-bit mono PCM data.
 std::vector<std::uint8_t> wavFile(const Samples& samples, int sampleRate = kSampleRate);
 

@@ -1,9 +1,12 @@
 # Sourced by ./run and ./test: installs the Debian packages the build needs
 # when any is missing (apt-get, through sudo when not root).
 # xvfb, openbox, xdotool and wmctrl: the smoke test plays the real program
-# on a virtual screen with a window manager.
+# on a virtual screen with a window manager. lame encodes the intro music at
+# build time; Qt Multimedia plays it through GStreamer, whose MP3 decoder and
+# sound output are in gstreamer1.0-plugins-good.
 need_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev \
-libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache openbox xdotool wmctrl imagemagick"
+libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache openbox xdotool wmctrl imagemagick \
+lame gstreamer1.0-plugins-base gstreamer1.0-plugins-good"
 
 install_missing_packages() {
     local missing=""

@@ -22,6 +22,14 @@
 # the Game menu and changes back. A third start restores the saved game
 # (every pile as it was saved) and restarts it from its deal. Later
 # issues add their steps as functions called from main below.
+#
+# The known player's start shows the tip of the day: its buttons step
+# through the tips and open the user's manual, F1 opens the manual too, the
+# Help menu's About shows the version and the credits, Ctrl+F5 shows and
+# hides the splash; the table idles with the tip and the manual open. The
+# tip's box is unticked, and a third start shows no tip.
+# With SMOKE_SHOTS set to a folder, screenshots of these windows are kept
+# there.
 set -euo pipefail
 
 grisk=$(realpath "$1")
@@ -235,11 +243,12 @@ drag_sign_in_window() {
     log "the sign-in window was dragged by its body"
 }
 
-# Types the name into the sign-in window; the tutorial then opens. Keys sent
-# before the window took the focus are lost, so a window still waiting is
-# answered again.
+# Types the name into the sign-in window; the tutorial then opens, finds no
+# script and says so in a box titled "Tutorial", which is answered: the
+# tutorial closes and the table is the player's. Keys sent before a window
+# took the focus are lost, so a window still waiting is answered again.
 sign_in() {
-    local dialog
+    local dialog box
     drag_sign_in_window "$(wait_window "^Welcome to Grisk's World$")"
     for _ in 1 2 3; do
         dialog=$(wait_window "^Welcome to Grisk's World$")
@@ -248,12 +257,33 @@ sign_in() {
         xdotool key ctrl+a
         xdotool type --delay 40 "$1"
         xdotool key Return
-        if [ -n "$(find_window '^Tutorial$' 30)" ]; then
-            log "signed in as $1"
-            return
-        fi
+        box=$(find_window '^Tutorial$' 30)
+        [ -n "$box" ] || continue
+        log "signed in as $1"
+        for _ in 1 2 3; do
+            xdotool windowactivate --sync "$box" 2>/dev/null || true
+            xdotool key Return
+            for _ in $(seq 1 25); do
+                [ -z "$(find_window '^Tutorial$' 1)" ] && { log "the tutorial has no script and closed"; return; }
+            done
+        done
+        fail "the tutorial's box did not close"
     done
     fail "the sign-in did not take the name"
+}
+
+# A new player deals at once with the Deal button (after the tip of the day).
+deal_at_once() {
+    local tip win before
+    tip=$(find_window '^Quenmoor Tip of the Day$' 10)
+    [ -z "$tip" ] || wmctrl -ic "$tip"
+    win=$(wait_window '^Grisk and Varnok$')
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    before=$(area "$win" "$(control_area Picture7 2)")
+    click_at "$win" "${deal_button[@]}"
+    area_changes "$win" "$(control_area Picture7 2)" "$before" 60 || fail "a new player could not deal"
+    quiet_for 3
+    log "a new player dealt at once"
 }
 
 # A second copy, started while this one runs, is refused with a box; once
@@ -374,7 +404,7 @@ drag() {
 # and waits for the computer seat's turn to bring the turn back.
 play_a_turn() {
     local tip win before hold theirs s
-    tip=$(find_window '^Tip of the Day$' 10)
+    tip=$(find_window "$tip_title" 10)
     [ -z "$tip" ] || wmctrl -ic "$tip"
     win=$(wait_window '^Grisk and Varnok$')
     xdotool windowactivate --sync "$win" 2>/dev/null || true
@@ -575,6 +605,129 @@ restart_game() {
 }
 empty_hold=""
 
+# ---- help, tips and About ------------------------------------------------------
+
+readonly tip_title='^Quenmoor Tip of the Day$'
+readonly help_title='^Grisk and Varnok Help$'
+readonly about_title='^About Grisk & Varnok$'
+# Places in the tip window's inner area (shell/tips.cpp, in pixels): its
+# buttons, its check box and the frame of the tip.
+readonly tip_ok=(398 54) tip_next=(398 90) tip_previous=(398 126) tip_manual=(398 162) tip_box=(23 211)
+readonly tip_frame="324x152+16+40"
+# The Help title of the menu strip (table/menu_strip.cpp), and the About row
+# of its list: rows of 18 pixels from 22 down (shell/frm_menu.cpp), About the
+# ninth.
+readonly help_menu_title=(574 40)
+readonly about_row=(40 175)
+# In the About window: the King that shows the credits, and OK.
+readonly about_icon=(50 60) about_ok=(380 244)
+
+# A screenshot of the whole screen, kept when SMOKE_SHOTS names a folder.
+shot() {
+    [ -n "${SMOKE_SHOTS:-}" ] || return 0
+    mkdir -p "$SMOKE_SHOTS"
+    import -window root "$SMOKE_SHOTS/$1.png" 2>/dev/null || true
+}
+
+# Waits until no window of the program matches the pattern.
+expect_gone() {
+    for _ in $(seq 1 100); do
+        [ -z "$(xdotool search --all --onlyvisible --pid "$grisk_pid" --name "$1" 2>/dev/null)" ] && return 0
+        sleep 0.2
+    done
+    fail "the window \"$1\" did not close"
+}
+
+# How many visible windows of the program match the pattern.
+count_windows() {
+    xdotool search --all --onlyvisible --pid "$grisk_pid" --name "$1" 2>/dev/null | wc -l
+}
+
+main_window() { wait_window '^Grisk and Varnok$' | head -n1; }
+
+# The tip steps forward and back, its User's Manual button and F1 open the
+# manual, and the table idles with both open.
+look_at_tips_and_help() {
+    local tip first help win
+    tip=$(wait_window "$tip_title")
+    sleep 1
+    first=$(area "$tip" "$tip_frame")
+    click_at "$tip" "${tip_next[@]}"
+    area_changes "$tip" "$tip_frame" "$first" 10 || fail "Next Tip showed no other tip"
+    click_at "$tip" "${tip_previous[@]}"
+    sleep 0.5
+    [ "$(area "$tip" "$tip_frame")" = "$first" ] || fail "Previous Tip did not bring the first tip back"
+    click_at "$tip" "${tip_manual[@]}"
+    help=$(wait_window "$help_title")
+    shot tips-and-help
+    expect_idle
+    wmctrl -ic "$help"
+    expect_gone "$help_title"
+
+    win=$(main_window)
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    xdotool key F1
+    help=$(wait_window "$help_title")
+    wmctrl -ic "$help"
+    expect_gone "$help_title"
+    log "the tips step both ways and the manual opens from them and from F1"
+}
+
+# The Help menu's About: the version, the credits behind the King, OK.
+# Then Ctrl+F5 shows the splash window over the table and puts it away.
+look_at_about() {
+    local win list about known
+    win=$(main_window)
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    known=$(xdotool search --all --onlyvisible --pid "$grisk_pid" --name '' 2>/dev/null | sort)
+    xdotool mousemove --window "$win" 300 2
+    sleep 1
+    click_at "$win" "${help_menu_title[@]}"
+    list=""
+    for _ in $(seq 1 50); do
+        list=$(comm -13 <(echo "$known") \
+                        <(xdotool search --all --onlyvisible --pid "$grisk_pid" --name '' 2>/dev/null | sort) | head -n1)
+        [ -n "$list" ] && break
+        sleep 0.2
+    done
+    [ -n "$list" ] || fail "the Help title opened no command list"
+    click_at "$list" "${about_row[@]}"
+    about=$(wait_window "$about_title")
+    click_at "$about" "${about_icon[@]}"
+    sleep 1
+    shot about-credits
+    click_at "$about" "${about_ok[@]}"
+    expect_gone "$about_title"
+
+    # Typed as a keyboard types, into the window that has the focus: a key
+    # sent to a window by name may reach a window that has just closed.
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    xdotool key ctrl+F5
+    for _ in $(seq 1 50); do [ "$(count_windows '^Grisk and Varnok$')" -eq 2 ] && break; sleep 0.2; done
+    [ "$(count_windows '^Grisk and Varnok$')" -eq 2 ] || fail "Ctrl+F5 showed no splash window"
+    shot splash
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    xdotool key ctrl+F5
+    for _ in $(seq 1 50); do [ "$(count_windows '^Grisk and Varnok$')" -eq 1 ] && break; sleep 0.2; done
+    [ "$(count_windows '^Grisk and Varnok$')" -eq 1 ] || fail "Ctrl+F5 did not put the splash window away"
+    log "About shows the version and the credits; Ctrl+F5 shows and hides the splash"
+}
+
+# Unticks "Show Tips at Startup" (stored at once) and closes the tip with OK,
+# which stores the tip's number.
+untick_tips() {
+    local tip settings="$HOME/.config/Quenmoor/Quenmoor.ini"
+    local seen
+    seen=$(sed -n 's/^Tip%20Number=//p' "$settings")
+    tip=$(wait_window "$tip_title")
+    click_at "$tip" "${tip_box[@]}"
+    sleep 0.5
+    grep -q 'Show%20Tips%20at%20Startup=0' "$settings" || fail "unticking the tips' box stored nothing"
+    click_at "$tip" "${tip_ok[@]}"
+    expect_gone "$tip_title"
+    grep -q "Tip%20Number=$((${seen:-0} + 1))" "$settings" || fail "closing the tip stored no tip number"
+}
+
 close_main_window() {
     # As a window manager does: _NET_CLOSE_WINDOW to openbox, which sends
     # WM_DELETE_WINDOW to the program.
@@ -591,6 +744,7 @@ main() {
     wait_window '^Grisk and Varnok$' >/dev/null
     sign_in "Smoke"
     expect_opponent_shown
+    deal_at_once
     expect_idle
     close_main_window
     expect_clean_exit
@@ -600,9 +754,12 @@ main() {
     log "second start: the known player, ended by SIGTERM"
     start_grisk
     wait_window '^Grisk and Varnok$' >/dev/null
-    wait_window '^Tip of the Day$' >/dev/null
+    wait_window "$tip_title" >/dev/null
     expect_idle
     expect_second_copy_refused
+    look_at_tips_and_help
+    untick_tips
+    look_at_about
     play_a_turn
     expect_opponent_remark
     save_game "Smoke test"
@@ -614,10 +771,11 @@ main() {
     grep -qa "Second" "$(data_dir)/Prefs.sav" || fail "the second player's profile was not saved"
     [ "$(last_player)" = "Smoke" ] || fail "the last player is \"$(last_player)\", not Smoke"
 
-    log "third start: the saved game comes back"
+    log "third start: the tips were unticked, the saved game comes back"
     start_grisk
-    wait_window '^Tip of the Day$' >/dev/null
-    wmctrl -ic "$(wait_window '^Tip of the Day$')"
+    wait_window '^Grisk and Varnok$' >/dev/null
+    expect_idle
+    [ -z "$(find_window "$tip_title" 2)" ] || fail "a tip showed after its box was unticked"
     empty_hold=$(area "$(wait_window '^Grisk and Varnok$')" "$(control_area Picture7 7 1)")
     restore_game
     restart_game
