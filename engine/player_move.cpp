@@ -232,6 +232,8 @@ void Player_Move() {
     if (recs.AutoSaveOn) {
         eng.MoveLogPos += 1;
         BuildSaveRecord();
+        // An undo to this move brings the turn's runs back with it.
+        recs.SaveRecord.Title = TitleWithRuns(recs.SaveRecord.Title);
         WriteMoveLogRecord(eng.MoveLogPos);
     }
     EnablePileRange(f.Picture7, !cmd.TutorialOn, 1, 10);

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPalette>
 #include <QStringList>
 #include <utility>
 
@@ -99,13 +101,75 @@ private:
     }
 };
 
+// ---- Text boxes -------------------------------------------------------------
+
+// The back and fore colours of a text box while it is enabled (a disabled
+// one is greyed as the desktop greys it).
+void paintColours(QWidget* w, const Control& c, QPalette::ColorRole back, QPalette::ColorRole fore) {
+    QPalette p = w->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, back, toQColor(c.BackColor()));
+        p.setColor(g, fore, toQColor(c.ForeColor()));
+    }
+    if (p != w->palette()) w->setPalette(p);
+}
+
+// A line edit that reports a click (a left button released over it) once
+// it has placed its caret.
+class ClickableLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QLineEdit::mouseReleaseEvent(e);
+        if (e->button() != Qt::LeftButton || !rect().contains(e->position().toPoint()) || !onClick) return;
+        // The handler may end the window and this widget with it.
+        const std::function<void()> click = onClick;
+        click();
+    }
+};
+
+// A text box: typing sets its text; a click raises the press and the
+// click. Its caret goes where the program puts it when the program sets
+// the text or the caret.
+class TextBoxWidget : public ControlWidget {
+public:
+    TextBoxWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new ClickableLineEdit(parent), std::move(run)) {
+        edit()->setFrame(true);
+        QObject::connect(edit(), &QLineEdit::textEdited, context(),
+                         [this](const QString& text) { act([text](Control& c) { UserTypes(c, text); }); });
+        edit()->onClick = [this] { act([](Control& c) { UserClicks(c); }); };
+    }
+    ~TextBoxWidget() override {
+        if (ClickableLineEdit* e = edit()) e->onClick = nullptr;
+    }
+
+private:
+    ClickableLineEdit* edit() const { return static_cast<ClickableLineEdit*>(widget()); }
+
+    void showState(const Control& c) override {
+        ClickableLineEdit* e = edit();
+        paintColours(e, c, QPalette::Base, QPalette::Text);
+        e->setReadOnly(c.Locked());
+        const bool replaced = e->text() != c.Text();
+        if (replaced) e->setText(c.Text());
+        if (replaced || c.SelStart() != shownSelStart_) e->setCursorPosition(c.SelStart());
+        shownSelStart_ = c.SelStart();
+    }
+    int shownSelStart_ = -1;
+};
+
 }  // namespace
 
-bool HasOwnWidget(Kind kind) { return kind == Kind::ComboBox; }
+bool HasOwnWidget(Kind kind) { return kind == Kind::ComboBox || kind == Kind::TextBox; }
 
 std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, HandlerRunner run) {
     switch (c.kind()) {
     case Kind::ComboBox: return std::make_unique<ComboWidget>(c, parent, std::move(run));
+    case Kind::TextBox: return std::make_unique<TextBoxWidget>(c, parent, std::move(run));
     default: return nullptr;
     }
 }

@@ -142,7 +142,8 @@ void paintControl(QPainter& p, const Control& c) {
         break;
     }
     case Kind::Shape: paintShape(p, c); break;
-    case Kind::ComboBox: break;  // its widget shows it
+    case Kind::ComboBox:
+    case Kind::TextBox: break;  // its widget shows it
     case Kind::Line:
         p.setPen(QPen(toQColor(c.BorderColor()), std::max(1, c.BorderWidth())));
         p.drawLine(QPointF(px(c.x1Tw()), px(c.y1Tw())), QPointF(px(c.x2Tw()), px(c.y2Tw())));
@@ -371,6 +372,9 @@ Control* FormWindow::controlAt(QPointF pos) const {
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         Control* c = *it;
         if (!c->shown() || c->kind() == Kind::Shape || c->kind() == Kind::Line) continue;
+        // A control with a widget of its own reports its own clicks; a press
+        // its widget passed over is no press on it.
+        if (HasOwnWidget(c->kind())) continue;
         if (rectOf(*c).contains(pos)) return c;
     }
     return nullptr;
@@ -436,6 +440,14 @@ void FormWindow::mouseEvent(QMouseEvent* e, int what) {
     } else {
         const bool inside = r.contains(pos);
         pressed_ = nullptr;
+        // A check box's tick turns over (and its Click runs) before the
+        // button comes up: MouseUp sees the new tick.
+        if (c->kind() == Kind::CheckBox) {
+            const QPointer<FormWindow> alive(this);
+            if (inside) guarded([&] { form->Press(*c); });
+            if (alive && form_ && controlAt(pos) == c) guarded([&] { form->MouseUp(*c, button, shift, x, y); });
+            return;
+        }
         guarded([&] { form->MouseUp(*c, button, shift, x, y); });
         // The control may be gone after its own handler ran.
         if (inside && form_ && controlAt(pos) == c) guarded([&] { form->Press(*c); });

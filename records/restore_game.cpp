@@ -9,16 +9,20 @@
 #include "engine/rules.h"
 #include "engine/state.h"
 #include "engine/turn_cycle.h"
+#include "net/protocol.h"
 #include "net/state.h"
+#include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "records/saved_games.h"
+#include "records/stats.h"
 #include "records/state.h"
 #include "shell/state.h"
 #include "table/card_counter.h"
 #include "table/layout_redraw.h"
 #include "table/layout_reset.h"
 #include "table/layout_stacks.h"
+#include "table/pile_info.h"
 #include "table/state.h"
 #include "table/status_bar.h"
 #include "table/wild_counters.h"
@@ -29,6 +33,9 @@ namespace {
 
 constexpr int kSoundRestoreSlot = 121;
 constexpr int kSoundRestoreLog = 117;
+constexpr int kSavedGamesFile = 4;
+constexpr int kMoveLogFile = 9;
+constexpr int kRunPanel = 2;
 
 // A card put back on the table counts as seen for the card counter.
 void markSeen(int cardNo) {
@@ -89,13 +96,41 @@ void takeRecord(const SavedGameRecord& r) {
     WhosOnFirst();
 }
 
-// The counts a record must hold before anything of it is put on the table.
-bool playable(const SavedGameRecord& r) {
-    const bool counts = r.NumPlayers >= 2 && r.NumPlayers <= 4 && r.NumCenters >= 3 && r.NumCenters <= 4;
-    const int total = 52 * r.NumPlayers;
-    return counts && r.Pturn >= 1 && r.Pturn <= r.NumPlayers && r.StockCount >= 0 && r.StockCount <= total &&
-           r.UsedCount >= 0 && r.UsedCount <= total && r.SideCount >= 0 && r.SideCount <= 26 &&
-           r.OppSideCount >= 0 && r.OppSideCount <= 26;
+// Whether a saved game may be played with the connected peers: as many
+// players as are connected, a peer of version 52 or later, and four centre
+// piles only with a peer later than version 74. Else a box says why.
+bool suitsInternetGame(const SavedGameRecord& r) {
+    const QString& peer = inet.PeerVersion;
+    const bool oldPeer = PeerVersionAtMost(peer, "74");
+    if (peer.compare(QLatin1String("52")) < 0) {
+        vb::MsgBox(QStringLiteral("Unable to send a saved game."), vb::vbCritical,
+                   QStringLiteral("Your opponent's program is not compatible with this version"));
+        return false;
+    }
+    if (r.NumPlayers == inet.NetPeers + 1 && !(oldPeer && r.NumCenters == 4)) return true;
+    if (oldPeer) {
+        vb::MsgBox(QStringLiteral("This game was saved with features that your opponent's older version of "
+                                  "the game cannot play."),
+                   vb::vbCritical,
+                   "Saved Game for" + vb::Str(r.NumPlayers) + " players and" + vb::Str(r.NumCenters) + " centers");
+    } else {
+        vb::MsgBox(QStringLiteral("You don't have enough players to play this saved game.\n"
+                                  "Connect to all players first, then Send the Saved game."),
+                   vb::vbCritical, "Saved Game for" + vb::Str(r.NumPlayers) + " players");
+    }
+    return false;
+}
+
+// The human's run of the turn on its status-bar panel: shown again after
+// a restart or an undo, emptied (with the panel after it) for a replay.
+void showRuns() {
+    vb::Control& bar = frmGrisk().StatusBar1;
+    if (cmd.UndoRequested || cmd.KeyRestartTurn) {
+        bar.Panels(kRunPanel).Text = RunText(1);
+    } else if (cmd.ReplayMode) {
+        bar.Panels(kRunPanel).Text = QString();
+        bar.Panels(kRunPanel + 1).Text = QString();
+    }
 }
 
 void sizeTemplates() {
@@ -117,11 +152,17 @@ bool RestoreSavedGame(int FileNo) {
     eng.SkipGameSave = false;
     const bool restartOrUndo = cmd.KeyRestartTurn || cmd.UndoRequested || cmd.ReplayMode;
 
-    vb::RecordFile& file = FileNo == 9 ? MoveLogFile() : BackupFile();
+    // The whole record is checked before anything of it is taken.
+    vb::RecordFile& file = FileNo == kMoveLogFile ? MoveLogFile() : BackupFile();
+    SavedGameRecord saved;
     QByteArray bytes;
     if (!file.isOpen() || file.read(recs.CurrentSlot, bytes) != vb::ReadStatus::Ok) return false;
-    const SavedGameRecord saved = SavedGameRecord::decode(bytes);
-    if (!playable(saved)) return false;
+    saved = SavedGameRecord::decode(bytes);
+    if (!PlayableSavedGame(saved)) return false;
+    if (inet.NetPeers != 0 && !suitsInternetGame(saved)) {
+        eng.SkipGameSave = true;
+        return false;
+    }
 
     if (!restartOrUndo) StatusBar_Clear();
     f.Label9(1).setCaption(QString());
@@ -130,7 +171,7 @@ bool RestoreSavedGame(int FileNo) {
     eng.SideOption = saved.SideOption == 0 ? 19 : saved.SideOption;
     eng.ForcedCards = saved.ForcedCards;
     if (recs.SoundLevel != 2 && !cmd.TutorialOn)
-        PlayProgramSound(FileNo == 4 && !cmd.KeyRestartTurn ? kSoundRestoreSlot : kSoundRestoreLog);
+        PlayProgramSound(FileNo == kSavedGamesFile && !cmd.KeyRestartTurn ? kSoundRestoreSlot : kSoundRestoreLog);
     if (saved.NumPlayers != eng.NumPlayers || saved.NumCenters != eng.NumCenters) {
         eng.NumPlayers = saved.NumPlayers;
         eng.NumCenters = saved.NumCenters;
@@ -141,13 +182,20 @@ bool RestoreSavedGame(int FileNo) {
     sizeTemplates();
 
     takeRecord(saved);
-    if (cmd.UndoRequested)
+    if (cmd.UndoRequested) {
         for (int s = 2; s <= 6; ++s)
             if (eng.PlayerSlots(1, s) == 0) f.Picture7(s).setVisible(false);
-    if (!cmd.KeyRestartTurn) {
+        RunsFromTitle(saved.Title);
+    }
+    showRuns();
+    // The auto-save of the turn is the game restored. A record of the move
+    // log stays where it is: the turn's start is in the saved games, and
+    // the log's own records are the moves an undo goes back through.
+    if (FileNo == kSavedGamesFile && !cmd.KeyRestartTurn) {
         const QByteArray again = saved.encode();
         if (!file.write(11, again) || !file.write(12, again)) qWarning("The restored game could not be kept");
     }
+    if (inet.NetRestorePending == 1) eng.MsgText = vb::Trim(saved.Title.mid(2));
 
     if (inet.NetPeers == 0) {
         ShowStackShapes(true);
@@ -157,20 +205,31 @@ bool RestoreSavedGame(int FileNo) {
     f.ImgHold.setVisible(eng.SideCount != 1);
     ShowRulesSummary();
     if (IsFormLoaded(QStringLiteral("frmCounter"))) UpdateCardCounter();
+    const bool undo = cmd.UndoRequested;
     cmd.ReplayMode = false;
     ExchangePlayerRecord(eng.Player2, false);
     WildUpdate();
-    if (!restartOrUndo && recs.AutoSaveOn) {
+    // The move log starts again from the game restored, so that an undo
+    // never reaches a move of the game that was on the table before.
+    if (!cmd.KeyRestartTurn && !undo && recs.AutoSaveOn) {
+        eng.MoveLogPos = 1;
         BuildSaveRecord();
         WriteMoveLogRecord(1);
     }
+    if (undo && PileInfoShown() && eng.InfoHold == 0) RefreshPileInfo(QString());
 
     const bool mine = eng.Pturn == 1;
     f.Label9(1).setCaption(mine ? QStringLiteral("It's still your turn.\n") : QStringLiteral("It's NOT your turn.\n"));
     f.ImgTurn1.setVisible(mine);
     f.ImgTurn2.setVisible(!mine);
     if (!mine && inet.NetPeers == 0) Pause(1.5);
-    if (mine) {
+    if (inet.NetRestorePending == 1) {
+        // A game sent to the peers waits for the Deal button.
+        if (!mine) {
+            eng.RecountHand = 1;
+            eng.TurnStart = 0;
+        }
+    } else if (mine) {
         EnablePileRange(f.Picture7, true, 1, 10);
         eng.TurnStart = 1;
         eng.RecountHand = 0;

@@ -9,7 +9,6 @@ namespace grisk {
 namespace {
 constexpr int kUnused1Length = 866 - 26;
 constexpr int kUnused2Length = 5938 - 5908;
-constexpr int kTitleWidth = 30;
 
 // A kept span: as read, or zeros when the record was made here.
 QByteArray span(const QByteArray& kept, int length) {
@@ -52,7 +51,7 @@ QByteArray SavedGameRecord::encode() const {
     PutInt16Array(w, SeatHoldCount);
     PutInt16Array(w, SeatHoldRun);
     PutInt16Array(w, PlayerHoldCount);
-    w.putText(Title, kTitleWidth);
+    w.putText(Title, kSavedGameTitleLength);
     return w.bytes();
 }
 
@@ -78,7 +77,7 @@ SavedGameRecord SavedGameRecord::decode(const QByteArray& bytes) {
     GetInt16Array(r, g.SeatHoldCount);
     GetInt16Array(r, g.SeatHoldRun);
     GetInt16Array(r, g.PlayerHoldCount);
-    g.Title = r.getText(kTitleWidth);
+    g.Title = r.getText(kSavedGameTitleLength);
     return g;
 }
 

@@ -13,6 +13,8 @@
 namespace grisk {
 
 inline constexpr int kSavedGameRecordLength = 6038;
+// Characters of the title.
+inline constexpr int kSavedGameTitleLength = 30;
 
 struct SavedGameRecord {
     // Bytes 0..24.

@@ -1,12 +1,16 @@
 #include "records/saved_games.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <utility>
 
 #include "engine/open_files.h"
 #include "engine/player_record.h"
 #include "engine/state.h"
+#include "platform/vb.h"
 #include "records/record_fields.h"
 #include "records/state.h"
+#include "table/card_counter.h"
 
 namespace grisk {
 
@@ -33,6 +37,7 @@ void putSeat(SavedGameRecord& r, int seat, const PlayerRecord& rec) {
 }  // namespace
 
 void BuildSaveRecord() {
+    if (recs.EndedNetGameSave && eng.Pturn != 1) GoUpdateOpponents();
     SavedGameRecord& r = recs.SaveRecord;
     const std::pair<int*, int> counts[] = {
         {&r.NoWildAce, FlagWord(eng.NoWildAce)}, {&r.Pturn, eng.Pturn},
@@ -82,6 +87,30 @@ void WriteMoveLogRecord(int recordNo) {
     vb::RecordFile& log = MoveLogFile();
     if (log.isOpen() && !log.write(recordNo, recs.SaveRecord.encode()))
         qWarning("The move log could not be written: %s", qUtf8Printable(log.errorText()));
+}
+
+bool ReadSavedGame(vb::RecordFile& file, int recordNo, SavedGameRecord& out) {
+    QByteArray bytes;
+    if (!file.isOpen() || file.read(recordNo, bytes) == vb::ReadStatus::Failed) return false;
+    out = SavedGameRecord::decode(bytes);
+    return true;
+}
+
+QString TitleWithRuns(const QString& title) {
+    QString numbers;
+    for (int c = 0; c <= 5; ++c) numbers += vb::Str(recs.BestRun(1, c));
+    const QStringList words = vb::Trim(title).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString first = words.isEmpty() ? QStringLiteral("AutoSave") : words.first();
+    // The numbers always fit: the word gives way.
+    return first.left(std::max<int>(0, kSavedGameTitleLength - static_cast<int>(numbers.size()))) + numbers;
+}
+
+void RunsFromTitle(const QString& title) {
+    const QStringList words = vb::Trim(title).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int c = 0; c <= 5; ++c) {
+        const QString word = c + 1 < words.size() ? words[c + 1] : QString();
+        recs.BestRun(1, c) = vb::ClampToInteger(static_cast<long long>(vb::Fix(vb::Val(word))));
+    }
 }
 
 }  // namespace grisk

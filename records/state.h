@@ -81,6 +81,13 @@ struct RecordsState {
     SavedGameRecord SaveRecord;  // the one saved-game buffer
     int CurrentSlot = 0;
     int TurnCount = 0;       // turns since the deal
+    bool EndedNetGameSave = false;  // an ended Internet game is being saved
+    // The save and restore window: the titles it lists for slots 1..10, the
+    // title chosen, and whether the game picked was saved during an
+    // Internet game.
+    vb::Array<QString, 1> SaveNames{{0, 10}};
+    QString SaveName;
+    bool SecureSave = false;
 
     long SoundResult = 0;
     // The run table: rows by role, columns by card source (side, hand,

@@ -1,12 +1,14 @@
 #include "shell/keyboard.h"
 
 #include "engine/frm_grisk.h"
+#include "net/state.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "records/state.h"
 #include "records/user_pictures.h"
 #include "shell/frm_menu.h"
 #include "shell/help_commands.h"
+#include "shell/menu_commands.h"
 #include "shell/splash.h"
 #include "shell/state.h"
 #include "table/avatar.h"
@@ -24,6 +26,7 @@ enum KeyCode : int {
     kKeyUp = 38,
     kKeyRight = 39,
     kKeyDown = 40,
+    kKeyF4 = vb::vbKeyF1 + 3,
     kKeyF5 = vb::vbKeyF1 + 4,
     kKeyF8 = vb::vbKeyF1 + 7,
     kKeyF10 = vb::vbKeyF1 + 9,
@@ -65,6 +68,9 @@ void HandleKeyDown(int& keyCode, int shift) {
     }
     if (shift == 0) {
         switch (keyCode) {
+        case kKeyF4:  // Previous Turn, local games only
+            if (inet.NetPeers == 0) MenuGameCommand(6);
+            break;
         case vb::vbKeyF1: MenuHelpCommand(0, 0); break;  // the help
         case kKeyF8: MenuHelpCommand(4, 0); break;  // Card Counter
         case kKeyUp:
@@ -82,6 +88,10 @@ void HandleKeyDown(int& keyCode, int shift) {
             break;
         default: break;
         }
+    } else if (shift == vb::vbCtrlMask && keyCode == 'S') {  // Save, local games only
+        if (inet.NetPeers == 0) MenuGameCommand(3);
+    } else if (shift == vb::vbCtrlMask && keyCode == 'R') {  // Restore
+        MenuGameCommand(4);
     } else if (shift == vb::vbCtrlMask && keyCode == vb::vbKeyDelete) {
         AskRemoveBackground();
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF5) {

@@ -8,6 +8,7 @@
 #include "records/frm_welcome.h"
 #include "records/state.h"
 #include "shell/help_commands.h"
+#include "shell/saved_game_commands.h"
 #include "shell/state.h"
 #include "table/background.h"
 #include "table/display_size.h"
@@ -56,6 +57,11 @@ void MenuGameCommand(int item) {
     case 1:  // Change/New Player
         frmWelcome().ShowModal();
         break;
+    // The saved games.
+    case 3: SaveGameCommand(); break;
+    case 4: RestoreGameCommand(); break;
+    case 6: PreviousTurnCommand(); break;
+    case 7: RestartGameCommand(); break;
     default: break;
     }
 }

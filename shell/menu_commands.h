@@ -12,8 +12,10 @@ void MenuPanelClick();
 // The Game menu. Row 0, New Game: while another seat of a local game is
 // playing it only asks for the new game (RestartRequested), which the turn
 // cycle starts once that turn is over; else a new game starts. Row 1,
-// Change/New Player: the sign-in window, modally. While a new game is asked
-// for, every Game command returns at once.
+// Change/New Player: the sign-in window, modally. Rows 3 Save, 4 Restore,
+// 6 Previous Turn and 7 Restart Current Game: the saved games
+// (shell/saved_game_commands.h). While a new game is asked for, every Game
+// command returns at once.
 void MenuGameCommand(int item);
 // The Options menu: 1 puts the sound level chosen into force, 9 steps to the
 // next background (tiled), 10 stretches the background, 13 changes the

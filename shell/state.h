@@ -25,6 +25,10 @@ struct ShellState {
     // turn was restored or restarted since the deal.
     bool DealFromGameNew = false;
     bool TurnRestored = false;
+    // A saved game was restored from the Game menu; an Internet host
+    // restarted the game (read when the game is sent).
+    bool MenuNewGame = false;
+    bool GameRestarted = false;
 
     bool MenuOpen = false;  // the pop-up command list is open
     // The menu shown in the list (1 Game, 2 Options, 3 Internet, 4 Help; 0

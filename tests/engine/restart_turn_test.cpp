@@ -2,6 +2,8 @@
 // log, and the whole turn restarted from its auto-save.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/deal.h"
 #include "engine/open_files.h"
 #include "engine/restart_turn.h"
@@ -156,6 +158,48 @@ TEST_F(RestartTurnTest, ARestartPutsTheTurnsStartBackAndStartsTheLogAgain) {
     play(2, 1);
     EXPECT_EQ(eng.CenterCount(1), 1);
     EXPECT_EQ(eng.MoveLogPos, 2);
+}
+
+// A long turn: the pay-off pile runs from Ace to Queen onto centre pile 1,
+// which then goes to the used pile, and four hand cards follow onto pile 2.
+// Undo walks back through every position of the turn, each with the runs
+// the turn had then.
+TEST_F(RestartTurnTest, UndoWalksBackThroughEveryPlayOfALongTurn) {
+    setSide({Card(5, 1), Card(12), Card(11), Card(10), Card(9), Card(8), Card(7), Card(6), Card(5), Card(4),
+             Card(3), Card(2), Card(1)});
+    setHand({Card(1, 4), Card(2, 4), Card(3, 4), Card(4, 4), Card(9, 4)});
+    show();
+    eng.MoveLogPos = 1;
+    BuildSaveRecord();
+    WriteMoveLogRecord(1);
+
+    std::vector<SavedGameRecord> before;
+    std::vector<std::vector<int>> runs;
+    auto runsNow = [] {
+        std::vector<int> r;
+        for (int c = 0; c <= 5; ++c) r.push_back(recs.BestRun(1, c));
+        return r;
+    };
+    auto playAndKeep = [&](int slot, int centre) {
+        before.push_back(now());
+        runs.push_back(runsNow());
+        play(slot, centre);
+    };
+    for (int k = 1; k <= 12; ++k) playAndKeep(1, 1);
+    ASSERT_EQ(eng.CenterCount(1), 0) << "the full pile went to the used pile";
+    ASSERT_EQ(eng.UsedCount, 12);
+    for (int s = 2; s <= 5; ++s) playAndKeep(s, 2);
+    ASSERT_EQ(eng.MoveLogPos, 17);
+    ASSERT_EQ(runsNow(), (std::vector<int>{12, 4, 0, 12, 4, 0}));
+
+    for (int k = static_cast<int>(before.size()) - 1; k >= 0; --k) {
+        SCOPED_TRACE(k);
+        cmd.UndoRequested = true;
+        RestartTurn();
+        EXPECT_EQ(now(), before[k]);
+        EXPECT_EQ(runsNow(), runs[k]) << "the runs of the turn come back with the position";
+        EXPECT_EQ(eng.MoveLogPos, k + 1);
+    }
 }
 
 // The turn's start as a real computer turn leaves it: the human discards,

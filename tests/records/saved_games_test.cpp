@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "engine/open_files.h"
 #include "engine/state.h"
@@ -105,6 +106,55 @@ TEST_F(SavedGamesTest, EverySeatIsSavedInItsOwnPlaces) {
             EXPECT_EQ(r.SeatHoldRun(2, 2), 7);
         }
     }
+}
+
+// An ended Internet game saved during another seat's turn is saved with the
+// piles that seat has loaded, not its record's older copy.
+TEST_F(SavedGamesTest, AnEndedInternetGameSavedInAnotherSeatsTurnKeepsTheLoadedPiles) {
+    for (bool ended : {false, true}) {
+        SCOPED_TRACE(ended);
+        ResetAllState();
+        eng.NumPlayers = 3;
+        eng.Pturn = 3;
+        eng.Player3.RecSideCount = 9;
+        eng.Player3.Slots(0, 2) = 12;
+        eng.OppSideCount = 4;  // seat 3 has played five cards since it was loaded
+        eng.OppSlots(0, 2) = 0;
+        recs.EndedNetGameSave = ended;
+        BuildSaveRecord();
+        EXPECT_EQ(recs.SaveRecord.SeatSideCount(3), ended ? 4 : 9);
+        EXPECT_EQ(recs.SaveRecord.Slots(0, 2, 3), ended ? 0 : 12);
+    }
+}
+
+// A move-log title carries the turn's runs after its first word, and the
+// runs come back from it; the numbers always fit the 30 characters.
+TEST_F(SavedGamesTest, TheRunsOfTheTurnTravelInTheTitle) {
+    struct Case {
+        QString title;
+        std::vector<int> runs;
+        QString written;
+    };
+    const Case cases[] = {
+        {"AutoSave", {3, 1, 0, 3, 1, 0}, "AutoSave 3 1 0 3 1 0"},
+        {"", {0, 0, 2, 0, 0, 2}, "AutoSave 0 0 2 0 0 2"},
+        {"AutoSave 9 9 9 9 9 9", {1, 0, 0, 1, 0, 0}, "AutoSave 1 0 0 1 0 0"},
+        {"2P_Tuesday night", {12, 4, 0, 12, 4, 0}, "2P_Tuesday 12 4 0 12 4 0"},
+        {"AutoSave", {120, 140, 130, 120, 140, 130}, "AutoSa 120 140 130 120 140 130"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written.toStdString());
+        for (int k = 0; k <= 5; ++k) recs.BestRun(1, k) = c.runs[k];
+        const QString title = TitleWithRuns(c.title);
+        EXPECT_EQ(title, c.written);
+        EXPECT_LE(title.size(), kSavedGameTitleLength);
+        for (int k = 0; k <= 5; ++k) recs.BestRun(1, k) = -1;
+        RunsFromTitle(title);
+        for (int k = 0; k <= 5; ++k) EXPECT_EQ(recs.BestRun(1, k), c.runs[k]) << k;
+    }
+    // A title without numbers gives a turn without runs.
+    RunsFromTitle("3P_game");
+    for (int k = 0; k <= 5; ++k) EXPECT_EQ(recs.BestRun(1, k), 0);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "platform/popup_menu.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "records/frm_save.h"
 #include "records/frm_welcome.h"
 #include "table/card_counter.h"
 #include "table/card_store.h"
@@ -30,6 +31,7 @@ void ResetAll() {
     grisk::ReleaseFrmFlasher();
     grisk::ReleaseFrmHold();
     grisk::ReleaseFrmCounter();
+    grisk::ReleaseFrmSave();
     grisk::ReleaseFrmWelcome();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();

@@ -17,8 +17,10 @@
 # The new player's opponent shows Grisk's portrait and has his sounds
 # installed; they are gone once the program has closed. The known player
 # then deals a game, plays the cards that fit, ends the turn on a hold pile,
-# sees the computer seat's turn come back and hears its remark; then signs a
-# second player in from the Game menu and changes back. Later
+# sees the computer seat's turn come back and hears its remark, saves the
+# game into slot 2 under a typed title; then signs a second player in from
+# the Game menu and changes back. A third start restores the saved game
+# (every pile as it was saved) and restarts it from its deal. Later
 # issues add their steps as functions called from main below.
 #
 # The known player's start shows the tip of the day: its buttons step
@@ -524,6 +526,85 @@ print(open(sys.argv[1], "rb").read()[130:150].decode("latin-1").strip())
 PY
 }
 
+# ---- saved games ----------------------------------------------------------------
+
+# What the piles of the table show (pay-off pile, hand, hold piles and the
+# centre piles), one checksum a pile.
+pile_areas() {
+    local win=$1 i
+    for i in $(seq 1 10); do area "$win" "$(control_area Picture7 "$i")"; done
+    for i in 1 2 3; do area "$win" "$(control_area PicCenter "$i")"; done
+}
+
+# The saved-games window opened from the table by the key, and its slot 2
+# clicked.
+click_slot_2() {
+    local dialog
+    xdotool windowactivate --sync "$(wait_window '^Grisk and Varnok$')"
+    xdotool key "$1"
+    dialog=$(wait_window '^Saved Games$')
+    xdotool windowactivate --sync "$dialog"
+    sleep 0.5
+    click_at "$dialog" 200 64
+}
+
+# Ctrl+S, slot 2 clicked, a title typed after the proposed "2P_" and Enter:
+# the game is saved into slot 2 under that title. The piles are kept in
+# saved_piles for the restore.
+saved_piles=""
+save_game() {
+    saved_piles=$(pile_areas "$(wait_window '^Grisk and Varnok$')")
+    click_slot_2 ctrl+s
+    sleep 0.5
+    xdotool type --delay 40 "$1"
+    xdotool key Return
+    window_gone '^Saved Games$' 30 || fail "the save window did not close"
+    [ "$(saved_title 2)" = "2P_$1" ] || fail "slot 2 holds \"$(saved_title 2)\", not \"2P_$1\""
+    log "saved the game into slot 2 as 2P_$1"
+}
+
+# The title of a record of the saved games.
+saved_title() {
+    python3 - "$(data_dir)/backup.sav" "$1" <<'PY'
+import sys
+data = open(sys.argv[1], "rb").read()
+n = int(sys.argv[2])
+print(data[(n - 1) * 6038 + 6008:n * 6038].split(b"\0")[0].decode("latin-1").strip())
+PY
+}
+
+# Ctrl+R in a new session, slot 2 clicked and Restore (Enter): the table
+# shows every pile as it was saved, and the program idles again.
+restore_game() {
+    local win
+    win=$(wait_window '^Grisk and Varnok$')
+    click_slot_2 ctrl+r
+    xdotool key Return
+    window_gone '^Saved Games$' 30 || fail "the restore window did not close"
+    quiet_for 2
+    [ "$(pile_areas "$win")" = "$saved_piles" ] || fail "the restored table differs from the one saved"
+    expect_idle
+    log "restored the game of slot 2 after a new start"
+}
+
+# Game -> Restart Current Game, answered OK: the deal of the restored game
+# comes back, its first hold pile as empty as it was before the deal.
+restart_game() {
+    local win box
+    win=$(wait_window '^Grisk and Varnok$')
+    pick_menu_row 100 7
+    box=$(wait_window '^Restart Game$')
+    xdotool windowactivate --sync "$box"
+    xdotool key Return
+    window_gone '^Restart Game$' 30 || fail "the restart question did not close"
+    quiet_for 2
+    [ "$(area "$win" "$(control_area Picture7 7 1)")" = "$empty_hold" ] ||
+        fail "the restarted game's first hold pile is not empty"
+    [ "$(pile_areas "$win")" != "$saved_piles" ] || fail "the restart left the saved position on the table"
+    log "the restart put the dealt game back"
+}
+empty_hold=""
+
 # ---- help, tips and About ------------------------------------------------------
 
 readonly tip_title='^Quenmoor Tip of the Day$'
@@ -681,6 +762,7 @@ main() {
     look_at_about
     play_a_turn
     expect_opponent_remark
+    save_game "Smoke test"
     change_player "Second"
     change_player "Smoke"
     kill -TERM "$grisk_pid"
@@ -689,11 +771,14 @@ main() {
     grep -qa "Second" "$(data_dir)/Prefs.sav" || fail "the second player's profile was not saved"
     [ "$(last_player)" = "Smoke" ] || fail "the last player is \"$(last_player)\", not Smoke"
 
-    log "third start: the tips were unticked"
+    log "third start: the tips were unticked, the saved game comes back"
     start_grisk
     wait_window '^Grisk and Varnok$' >/dev/null
     expect_idle
     [ -z "$(find_window "$tip_title" 2)" ] || fail "a tip showed after its box was unticked"
+    empty_hold=$(area "$(wait_window '^Grisk and Varnok$')" "$(control_area Picture7 7 1)")
+    restore_game
+    restart_game
     close_main_window
     expect_clean_exit
 
