@@ -187,10 +187,15 @@ expect_idle() {
         waited=$((waited + 1))
         [ "$waited" -lt "$settle_limit" ] || fail "the table never settled (still $used ticks a second)"
     done
-    used=$(ticks_in "$idle_seconds")
-    kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while it should idle"
+    # The opponent's idle remark, on its timer, is real work: a window it
+    # falls into is measured again. A table that keeps working fails all three.
+    for _ in 1 2 3; do
+        used=$(ticks_in "$idle_seconds")
+        kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while it should idle"
+        [ "$used" -le "$idle_ticks_allowed" ] && break
+    done
     [ "$used" -le "$idle_ticks_allowed" ] ||
-        fail "an idle table used $used clock ticks in $idle_seconds s"
+        fail "an idle table used $used clock ticks in $idle_seconds s, three times over"
     log "idle: $used clock ticks in $idle_seconds s"
 }
 
