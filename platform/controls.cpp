@@ -176,6 +176,7 @@ void Control::copyPropertiesFrom(const Control& o) {
     FontName_ = o.FontName_;
     FontSize_ = o.FontSize_;
     FontBold_ = o.FontBold_;
+    FontItalic_ = o.FontItalic_;
     Alignment_ = o.Alignment_;
     Stretch_ = o.Stretch_;
     WordWrap_ = o.WordWrap_;

@@ -142,6 +142,7 @@ public:
     VB_PROPERTY(QString, FontName, QStringLiteral("DejaVu Sans"))
     VB_PROPERTY(double, FontSize, 8.25)
     VB_PROPERTY(bool, FontBold, false)
+    VB_PROPERTY(bool, FontItalic, false)
     VB_PROPERTY(int, Alignment, 0)   // 0 left, 1 right, 2 centre
     VB_PROPERTY(bool, Stretch, false)
     VB_PROPERTY(bool, WordWrap, false)

@@ -54,6 +54,7 @@ QFont fontOf(const Control& c) {
     QFont f(c.FontName());
     f.setPointSizeF(c.FontSize());
     f.setBold(c.FontBold());
+    f.setItalic(c.FontItalic());
     return f;
 }
 

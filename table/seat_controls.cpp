@@ -37,6 +37,7 @@ void LoadPlayerControls(vb::ControlArray& pic) {
         frame.setVisible(true);
         vb::Control& name = f.Label9.ensure(k + 3);
         name.setFontSize(f.Label9(4).FontSize());
+        name.setFontItalic(true);
         name.setForeColor(recs.NameColor);
         name.setBackStyle(0);
         name.setVisible(true);

@@ -208,6 +208,22 @@ TEST_F(CentreTest, HoldRowFramesAndTheFanOfALargerTable) {
     }
 }
 
+// The names of seats 3 and 4 are made italic with their control sets, also
+// when seat 4 comes back after a three-player game; seat 2's is upright.
+TEST_F(CentreTest, TheNamesOfSeatsThreeAndFourAreItalic) {
+    buildTable(4, 3);
+    EXPECT_FALSE(f().Label9(4).FontItalic());
+    EXPECT_TRUE(f().Label9(5).FontItalic());
+    EXPECT_TRUE(f().Label9(6).FontItalic());
+    eng.NumPlayers = 3;
+    grisk::SetPlayerCount(3, 3);
+    ASSERT_FALSE(f().Label9.exists(6));
+    eng.NumPlayers = 4;
+    grisk::SetPlayerCount(4, 3);
+    EXPECT_TRUE(f().Label9(5).FontItalic());
+    EXPECT_TRUE(f().Label9(6).FontItalic());
+}
+
 TEST_F(CentreTest, LargerTablesKeepTheHumansCardsLargeAndTheOthersSmall) {
     buildTable(4, 4, 0, 15360);
     EXPECT_EQ(pixelRect(f().Picture7(3)).size(), QSizeF(71, 96));

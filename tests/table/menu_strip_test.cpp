@@ -214,7 +214,7 @@ TEST_F(MenuStripTest, TheDisplaySizeSubMenuOffersItsItemsAsTheyStand) {
     EXPECT_FALSE(cmd.MenuPicked);
 }
 
-TEST_F(MenuStripTest, WithSoundsOffTheStripIsSilentButTheSlapStillPlays) {
+TEST_F(MenuStripTest, WithSoundsOffTheStripIsSilentButTheSlapAndItsAnswerStillPlay) {
     FrmGrisk& f = frmGrisk();
     eng.UserFolder = "/user/";
     const struct {
@@ -245,6 +245,11 @@ TEST_F(MenuStripTest, WithSoundsOffTheStripIsSilentButTheSlapStillPlays) {
         f.Click(f.ImgAvatar);
         EXPECT_EQ(lastSound(), "/user/Sounds/slap.wav");
         EXPECT_TRUE(f.imgSlap.Visible());
+        // A click on the slap answers with its own sound, at every level too.
+        marker();
+        f.Click(f.imgSlap);
+        EXPECT_EQ(lastSound(), "/data/~118.tmp");
+        EXPECT_FALSE(f.imgSlap.Visible());
     }
 }
 
