@@ -327,6 +327,7 @@ struct Form::Design {
     QSize pictureArea;
     bool stayOnTop = false;
     bool borderless = false;
+    bool popup = false;
     bool keyPreview = false;
     std::vector<std::pair<Control*, std::unique_ptr<Control>>> singles;
     std::vector<std::pair<ControlArray*, std::map<int, std::unique_ptr<Control>>>> arrays;
@@ -403,8 +404,13 @@ void Form::setBorderless(bool on) {
     if (window_) window_->applyGeometry();
 }
 
-double Form::frameWidthTw() const { return borderless_ ? 0.0 : FrameWidthTw(); }
-double Form::frameHeightTw() const { return borderless_ ? 0.0 : FrameHeightTw(); }
+void Form::setPopup(bool on) {
+    popup_ = on;
+    if (window_) window_->applyGeometry();
+}
+
+double Form::frameWidthTw() const { return borderless_ || popup_ ? 0.0 : FrameWidthTw(); }
+double Form::frameHeightTw() const { return borderless_ || popup_ ? 0.0 : FrameHeightTw(); }
 
 void Form::DragByBody() {
     if (window_) window_->startBodyDrag();
@@ -522,6 +528,7 @@ void Form::takeDesign() {
     d.pictureArea = pictureArea_;
     d.stayOnTop = stayOnTop_;
     d.borderless = borderless_;
+    d.popup = popup_;
     d.keyPreview = KeyPreview;
     for (const auto& c : singles_) {
         auto copy = std::make_unique<Control>(nullptr, c->kind(), c->Name());
@@ -546,6 +553,7 @@ void Form::restoreDesign() {
     pictureArea_ = d.pictureArea;
     stayOnTop_ = d.stayOnTop;
     borderless_ = d.borderless;
+    popup_ = d.popup;
     KeyPreview = d.keyPreview;
     for (const auto& [control, copy] : d.singles) control->copyDesignFrom(*copy);
     for (const auto& [array, elements] : d.arrays) array->restoreElements(elements);

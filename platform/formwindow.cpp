@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -194,26 +195,67 @@ void FormWindow::applyGeometry() {
     if (!form_) return;
     applying_ = true;
     setWindowTitle(form_->Caption());
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != form_->StayOnTop() ||
-        windowFlags().testFlag(Qt::FramelessWindowHint) != form_->Borderless()) {
+    // A pop-up lies above the other windows outside the window manager's
+    // care: no frame, no taskbar entry, no focus of its own.
+    const bool popup = form_->Popup();
+    const bool frameless = form_->Borderless() || popup;
+    const bool onTop = form_->StayOnTop() || popup;
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop ||
+        windowFlags().testFlag(Qt::FramelessWindowHint) != frameless ||
+        windowFlags().testFlag(Qt::X11BypassWindowManagerHint) != popup) {
         const bool shown = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, form_->StayOnTop());
-        setWindowFlag(Qt::FramelessWindowHint, form_->Borderless());
+        Qt::WindowFlags flags = popup ? Qt::Tool | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus
+                                      : Qt::WindowFlags(Qt::Window);
+        if (frameless) flags |= Qt::FramelessWindowHint;
+        if (onTop) flags |= Qt::WindowStaysOnTopHint;
+        setWindowFlags(flags);
+        setAttribute(Qt::WA_ShowWithoutActivating, popup);
         if (shown) show();
     }
     const int state = form_->WindowState();
     if (state == 1) {
         showMinimized();
     } else if (state == 2) {
-        if (isVisible()) showMaximized();
+        if (isVisible()) showMaximizedUnfixed();
     } else {
         if (isMaximized() || isMinimized()) showNormal();
         const QSize inner(static_cast<int>(px(form_->Width() - form_->frameWidthTw()) + 0.5),
                           static_cast<int>(px(form_->Height() - form_->frameHeightTw()) + 0.5));
-        resize(inner);
+        // The program sizes its windows itself: a window of a fixed size
+        // shows no resize handle along its frame.
+        setFixedSize(inner);
         move(static_cast<int>(px(form_->Left())), static_cast<int>(px(form_->Top())));
     }
     applying_ = false;
+}
+
+void FormWindow::showMaximizedUnfixed() {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showMaximized();
+}
+
+void FormWindow::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (form_ && form_->Popup()) qApp->installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+    // A shown pop-up closes when the mouse is pressed in another window of
+    // the program (a pop-up menu opened from it aside) or the program loses
+    // the focus; the press itself then goes where it went.
+    bool away = false;
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
+        const auto* w = qobject_cast<QWidget*>(watched);
+        away = w && w->window() != this && w->window()->windowType() != Qt::Popup;
+    } else if (e->type() == QEvent::ApplicationStateChange) {
+        away = static_cast<QApplicationStateChangeEvent*>(e)->applicationState() != Qt::ApplicationActive;
+    }
+    if (away && form_ && form_->Popup() && isVisible()) {
+        Form* form = form_;
+        guarded([&] { form->windowClosed(vbFormControlMenu); });
+    }
+    return false;
 }
 
 void FormWindow::showAsForm(bool modal) {
@@ -225,7 +267,7 @@ void FormWindow::showAsForm(bool modal) {
         setWindowModality(Qt::ApplicationModal);
     }
     if (form_ && form_->WindowState() == 2)
-        showMaximized();
+        showMaximizedUnfixed();
     else
         show();
     if (!modal) return;
@@ -253,6 +295,7 @@ void FormWindow::finishDispatch() {
 }
 
 void FormWindow::hideEvent(QHideEvent* e) {
+    qApp->removeEventFilter(this);
     // Hiding a window shown modally ends its modal show, as the run time does.
     if (modalLoop_) modalLoop_->quit();
     QWidget::hideEvent(e);
@@ -475,6 +518,20 @@ bool FormWindow::event(QEvent* e) {
     if (!alive) return handled;
     finishDispatch();
     return handled;
+}
+
+QRect ScreenRectPx(const Control& c) {
+    const QRect inForm = rectOf(c).toAlignedRect();
+    const Form* form = c.form();
+    if (!form) return inForm;
+    if (const FormWindow* w = form->window(); w && w->isVisible())
+        return QRect(w->mapToGlobal(inForm.topLeft()), inForm.size());
+    // Without a window: the inner area begins inside the frame, under the
+    // title bar.
+    const double frameTw = form->frameWidthTw() / 2;
+    const double titleTw = form->frameHeightTw() - frameTw;
+    const QPoint inner(static_cast<int>(px(form->Left() + frameTw)), static_cast<int>(px(form->Top() + titleTw)));
+    return inForm.translated(inner);
 }
 
 QRectF CaptionRectPx(const Control& label) {

@@ -2,6 +2,7 @@
 // and turns mouse, key, resize and close events into the form's events.
 #pragma once
 
+#include <QRect>
 #include <QRectF>
 
 #include <QEventLoop>
@@ -29,6 +30,8 @@ public:
     void startBodyDrag();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent*) override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
@@ -45,6 +48,8 @@ private:
     Control* controlAt(QPointF posPx) const;
     void mouseEvent(QMouseEvent* e, int what);
     int windowStateCode() const;
+    // A maximized window takes the size the window manager gives it.
+    void showMaximizedUnfixed();
     // A handler running in this window has returned: the window goes now
     // when it was detached meanwhile.
     void finishDispatch();
@@ -62,6 +67,10 @@ private:
     QPoint lastMouseGlobal_;  // where the last mouse event of this window happened
     QPoint pressGlobal_;      // where the last button went down  // the mouse's place in the window when the drag began
 };
+
+// A control's rectangle on the screen, in pixels: through its window when it
+// has one on the screen, else from the form's place and frame.
+QRect ScreenRectPx(const Control& c);
 
 // Where a label's caption shows, in pixels of its window: the text as the
 // window paints it (the label's font, alignment and word wrap), which may

@@ -9,6 +9,7 @@
 #include "engine/state.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
+#include "platform/formwindow.h"
 #include "platform/popup_menu.h"
 #include "platform/sound.h"
 #include "records/state.h"
@@ -212,6 +213,30 @@ TEST_F(MenuStripTest, TheDisplaySizeSubMenuOffersItsItemsAsTheyStand) {
     EXPECT_EQ(menus[0][1].caption, "Make Display Smaller");
     EXPECT_EQ(menus[0][2].caption, "Reset Default Window Size");
     EXPECT_FALSE(cmd.MenuPicked);
+}
+
+// The command list is a pop-up; a sub-list opens beside the row that opens
+// it (the row across the list's width, on the screen), not at the mouse.
+TEST_F(MenuStripTest, TheListIsAPopUpAndASubListOpensBesideItsRow) {
+    QRectF listOnScreen;
+    QRect row13;
+    bool popup = false;
+    pressWhileOpen(250, [&] {
+        FrmMenu& list = frmMenu();
+        popup = list.Popup();
+        listOnScreen = QRectF(list.Left() / 15, list.Top() / 15, list.Width() / 15, list.Height() / 15);
+        row13 = vb::ScreenRectPx(list.List1(13));
+        list.List1_MouseDown(13);  // "Display Size...", dismissed
+        list.List1_MouseDown(1);   // "Sound...", dismissed
+    });
+    EXPECT_TRUE(popup);
+    const auto& beside = vb::popup_script::shownBeside();
+    ASSERT_EQ(beside.size(), 2u);
+    EXPECT_NEAR(beside[0].left(), listOnScreen.left(), 1);
+    EXPECT_NEAR(beside[0].width(), listOnScreen.width(), 1);
+    EXPECT_EQ(beside[0].top(), row13.top());
+    EXPECT_EQ(beside[0].height(), row13.height());
+    EXPECT_LT(beside[1].top(), beside[0].top()) << "row 1 lies above row 13";
 }
 
 TEST_F(MenuStripTest, WithSoundsOffTheStripIsSilentButTheSlapAndItsAnswerStillPlay) {
