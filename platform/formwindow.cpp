@@ -51,14 +51,6 @@ int shiftOf(Qt::KeyboardModifiers m) {
     return s;
 }
 
-QFont fontOf(const Control& c) {
-    QFont f(c.FontName());
-    f.setPointSizeF(c.FontSize());
-    f.setBold(c.FontBold());
-    f.setItalic(c.FontItalic());
-    return f;
-}
-
 int labelTextFlags(const Control& c) {
     const int flags = c.Alignment() == 1 ? Qt::AlignRight : c.Alignment() == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
     return flags | Qt::AlignTop | Qt::TextWordWrap;
@@ -120,7 +112,7 @@ void paintControl(QPainter& p, const Control& c) {
     case Kind::Label: {
         if (c.BackStyle() == 1) p.fillRect(r, toQColor(c.BackColor()));
         p.setPen(toQColor(c.ForeColor()));
-        p.setFont(fontOf(c));
+        p.setFont(ControlFont(c));
         p.drawText(r, labelTextFlags(c), c.Caption());
         if (c.BorderStyle() != 0) {
             p.setPen(Qt::black);
@@ -138,14 +130,14 @@ void paintControl(QPainter& p, const Control& c) {
         p.setPen(QColor(80, 80, 80));
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
         p.setPen(c.Enabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
-        p.setFont(fontOf(c));
+        p.setFont(ControlFont(c));
         p.drawText(r, Qt::AlignCenter, QString(c.Caption()).remove('&'));
         p.setBrush(Qt::NoBrush);
         break;
     }
     case Kind::StatusBar: {
         p.fillRect(r, QColor(212, 208, 200));
-        p.setFont(fontOf(c));
+        p.setFont(ControlFont(c));
         const std::vector<QRectF> cells = StatusPanelCells(c, r);
         for (int i = 1; i <= c.PanelCount(); ++i) {
             const Panel& panel = c.Panels(i);
@@ -520,6 +512,14 @@ bool FormWindow::event(QEvent* e) {
     return handled;
 }
 
+QFont ControlFont(const Control& c) {
+    QFont f(c.FontName());
+    f.setPointSizeF(c.FontSize());
+    f.setBold(c.FontBold());
+    f.setItalic(c.FontItalic());
+    return f;
+}
+
 QRect ScreenRectPx(const Control& c) {
     const QRect inForm = rectOf(c).toAlignedRect();
     const Form* form = c.form();
@@ -536,12 +536,12 @@ QRect ScreenRectPx(const Control& c) {
 
 QRectF CaptionRectPx(const Control& label) {
     if (label.Caption().isEmpty()) return QRectF();
-    const QFontMetricsF metrics(fontOf(label));
+    const QFontMetricsF metrics(ControlFont(label));
     return metrics.boundingRect(label.rectPx(), labelTextFlags(label), label.Caption());
 }
 
 QRectF TextLinesRectPx(const Control& label, int lines) {
-    const QFontMetricsF metrics(fontOf(label));
+    const QFontMetricsF metrics(ControlFont(label));
     QRectF r = label.rectPx();
     r.setHeight(std::ceil(lines * std::max(metrics.height(), metrics.lineSpacing())));
     return r;

@@ -2,6 +2,7 @@
 // and turns mouse, key, resize and close events into the form's events.
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QRectF>
 
@@ -67,6 +68,9 @@ private:
     QPoint lastMouseGlobal_;  // where the last mouse event of this window happened
     QPoint pressGlobal_;      // where the last button went down  // the mouse's place in the window when the drag began
 };
+
+// The font a control's text is drawn in.
+QFont ControlFont(const Control& c);
 
 // A control's rectangle on the screen, in pixels: through its window when it
 // has one on the screen, else from the form's place and frame.

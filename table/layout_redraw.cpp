@@ -115,7 +115,11 @@ void RedrawTable() {
     vb::Control& stock = f.PicCenter(0);
     stock.setBorderStyle(1);
     stock.setBackColor(recs.PlainColor);
-    stock.setPicture(CardBackPicture(!(eng.ScreenWidthTw < 12001 || tbl.DisplayMode >= 2)));
+    // A stock that ran out for good (a stalemated game) shows the empty mark.
+    if (eng.StalemateState == 1)
+        ShowEmptyPile(stock);
+    else
+        stock.setPicture(CardBackPicture(!(eng.ScreenWidthTw < 12001 || tbl.DisplayMode >= 2)));
 
     const std::vector<int> shapes = f.Stack.indexes();
     for (auto it = shapes.rbegin(); it != shapes.rend(); ++it)

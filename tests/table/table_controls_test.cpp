@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QImage>
 
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "platform/formwindow.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "platform/sound.h"
@@ -65,6 +67,33 @@ TEST_F(TableControlsTest, TheStatusBarHasNinePanelsWithTheUndoButtonLast) {
     EXPECT_EQ(vb::StatusPanelAt(bar, width + 5), 0);
     const std::vector<QRectF> cells = vb::StatusPanelCells(bar, QRectF(0, 0, width, 20));
     EXPECT_NEAR(cells.back().right(), width, 0.01) << "the spring panel fills the bar";
+}
+
+// The panels widen to the texts the game writes into them ("0- 1- 0- [ 1"
+// was cut); on a bar as narrow as a 640-pixel window every panel still shows
+// its whole text and the undo button stays on the bar.
+TEST_F(TableControlsTest, EveryStatusPanelShowsItsWholeText) {
+    vb::Control& bar = f().StatusBar1;
+    const QFontMetricsF metrics(vb::ControlFont(bar));
+    for (double width : {632.0, 792.0, 1272.0}) {
+        SCOPED_TRACE(width);
+        // On a 640-pixel screen the wild counters go without their prefix
+        // and the panels start narrower.
+        const bool small = width < 700;
+        const QString wild = small ? QString() : QStringLiteral("Wild: ");
+        const QStringList texts = {"Ottilie:", " 10- 12- 3- [ 25 ]", " 10- 12- 3- [ 25 ]", wild + " 2/ 3",
+                                   "Mirabel:", " 9- 14- 6- [ 29 ]", " 9- 14- 6- [ 29 ]", wild + " 1/ 4"};
+        for (int i = 1; i <= 8; ++i) bar.Panels(i).Text = texts[i - 1];
+        if (small)
+            for (int panel : {1, 4, 5, 8}) bar.Panels(panel).MinWidth = 700;
+        const std::vector<QRectF> cells = vb::StatusPanelCells(bar, QRectF(0, 0, width, 20));
+        for (int i = 1; i <= 8; ++i) {
+            const QRectF cell = cells[static_cast<std::size_t>(i - 1)];
+            // Painting leaves 4 pixels each side of the text.
+            EXPECT_GE(cell.width() - 8, metrics.horizontalAdvance(texts[i - 1])) << "panel " << i;
+        }
+        EXPECT_LE(cells.back().right(), width + 0.01) << "the undo button is on the bar";
+    }
 }
 
 TEST_F(TableControlsTest, TheOpponentPanelStepsThroughTheOpponentsOfALargeTable) {
