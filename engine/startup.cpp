@@ -278,6 +278,7 @@ bool OpenDoor() {
     const screen::Metrics m = screen::Current();
     eng.ScreenWidthTw = m.widthTw;
     eng.ScreenHeightTw = m.heightTw;
+    tbl.WorkAreaHeightTw = m.workHeightTw;
     eng.ColorDepth = m.colorDepth;
     f.CaptionHeight = m.captionHeightPx;
 

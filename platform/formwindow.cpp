@@ -543,7 +543,12 @@ QRectF CaptionRectPx(const Control& label) {
 QRectF TextLinesRectPx(const Control& label, int lines) {
     const QFontMetricsF metrics(ControlFont(label));
     QRectF r = label.rectPx();
-    r.setHeight(std::ceil(lines * std::max(metrics.height(), metrics.lineSpacing())));
+    // As tall as that many lines of text come out when the window paints
+    // them.
+    QStringList text;
+    for (int i = 0; i < std::max(1, lines); ++i) text << QStringLiteral("X");
+    const QRectF painted = metrics.boundingRect(r, labelTextFlags(label), text.join(QLatin1Char('\n')));
+    r.setHeight(std::ceil(std::max(painted.height(), lines * std::max(metrics.height(), metrics.lineSpacing()))));
     return r;
 }
 

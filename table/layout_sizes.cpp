@@ -88,7 +88,7 @@ void ResizeCards(bool small) {
         if (f.StackHold.exists(slot - 6)) f.StackHold(slot - 6).setLeft(me(slot).Left() + 5);
     }
     for (int slot = 2; slot <= 10; ++slot) me(slot).setVisible(true);
-    sizeTo(f.Label3(0), kHumanSmallFrameWidth, 93 - 8 + kFrameCaptionStrip);
+    sizeTo(f.Label3(0), kHumanSmallFrameWidth, 93 - 8 + FrameCaptionStrip());
     KeepHumanRowOnWindow(1, 6);
     KeepHumanRowOnWindow(7, 10);
 

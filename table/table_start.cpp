@@ -21,6 +21,8 @@ namespace grisk {
 namespace {
 // Below this width large cards do not fit: the table is always small.
 constexpr double kSmallScreenTw = 10000;
+// The main window's placement of the last run is stored.
+constexpr int kPlacementStored = 20;
 }  // namespace
 
 void LayOutFirstTable() {
@@ -64,7 +66,12 @@ void ApplyStartDisplayMode() {
     }
 
     f.setScaleMode(vb::ScaleMode::Twips);
-    if (eng.NumPlayers == 2) RelayoutCenter();
+    // A window the layout sized (none was stored) takes the height of the
+    // size now in force, not the large size it was first laid out in.
+    if (f.PlacementSaved != kPlacementStored)
+        ComputeVerticalLayout();
+    else if (eng.NumPlayers == 2)
+        RelayoutCenter();
     cmd.FormLoading = false;
     RedrawTable();
 }
