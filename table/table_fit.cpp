@@ -63,21 +63,29 @@ QRectF payOffWithStack(FrmGrisk& f, int seat) {
     return r;
 }
 
-// Everything the stock must stay clear of; the message line may lie over
-// the edge of the board.
-std::vector<QRectF> stockObstacles(FrmGrisk& f, bool board = true) {
+// The piles (with the pay-off stacks) and hold-row frames of the seats
+// from firstSeat on, their names where asked, the centre piles and, where
+// asked, their board.
+std::vector<QRectF> tableRects(FrmGrisk& f, int firstSeat, bool board, bool names) {
     std::vector<QRectF> out;
-    for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+    for (int seat = firstSeat; seat <= eng.NumPlayers; ++seat) {
         vb::ControlArray& piles = f.seatPictures(seat);
         for (int i = 1; i <= 10; ++i)
             if (piles.exists(i)) out.push_back(piles(i).rectPx());
         if (piles.exists(1)) out.push_back(payOffWithStack(f, seat));
         if (f.Label3.exists(seat - 1) && f.Label3(seat - 1).Visible()) out.push_back(f.Label3(seat - 1).rectPx());
+        if (names && f.Label9.exists(seat + 2)) out.push_back(vb::TextLinesRectPx(f.Label9(seat + 2), 1));
     }
     for (int c = 1; c <= eng.NumCenters; ++c)
         if (f.PicCenter.exists(c)) out.push_back(f.PicCenter(c).rectPx());
     if (board) out.push_back(f.imgCenter.rectPx());
     return out;
+}
+
+// Everything the stock must stay clear of; the message line may lie over
+// the edge of the board.
+std::vector<QRectF> stockObstacles(FrmGrisk& f, bool board = true) {
+    return tableRects(f, 1, board, false);
 }
 
 bool clear(const QRectF& r, const std::vector<QRectF>& obstacles, const QRectF& window) {
@@ -203,22 +211,8 @@ QRectF footprintOf(FrmGrisk& f, const vb::Control* c) {
 }
 
 // What stands still above the human's rows: the other seats' piles,
-// stacks, outlines, frames and names, the centre piles and their board.
-std::vector<QRectF> fixedAbove(FrmGrisk& f) {
-    std::vector<QRectF> out;
-    for (int seat = 2; seat <= eng.NumPlayers; ++seat) {
-        vb::ControlArray& piles = f.seatPictures(seat);
-        for (int i = 1; i <= 10; ++i)
-            if (piles.exists(i)) out.push_back(piles(i).rectPx());
-        if (piles.exists(1)) out.push_back(payOffWithStack(f, seat));
-        if (f.Label3.exists(seat - 1) && f.Label3(seat - 1).Visible()) out.push_back(f.Label3(seat - 1).rectPx());
-        if (f.Label9.exists(seat + 2)) out.push_back(vb::TextLinesRectPx(f.Label9(seat + 2), 1));
-    }
-    for (int c = 1; c <= eng.NumCenters; ++c)
-        if (f.PicCenter.exists(c)) out.push_back(f.PicCenter(c).rectPx());
-    out.push_back(f.imgCenter.rectPx());
-    return out;
-}
+// stacks, frames and names, the centre piles and their board.
+std::vector<QRectF> fixedAbove(FrmGrisk& f) { return tableRects(f, 2, true, true); }
 
 // How far the group can go up before one of its members meets something
 // above it (a member that already meets something is not held by it).
@@ -422,9 +416,8 @@ void KeepStockClear() {
         moveClear(stock, stockFootprint(f), obstacles, windowRect(f));
     }
     // The Deal button the same way, clear of the stock and the names too.
+    obstacles = tableRects(f, 1, true, true);
     obstacles.push_back(stockFootprint(f));
-    for (int seat = 1; seat <= eng.NumPlayers; ++seat)
-        if (f.Label9.exists(seat + 2)) obstacles.push_back(vb::TextLinesRectPx(f.Label9(seat + 2), 1));
     moveClear({&f.cmdDeal}, f.cmdDeal.rectPx(), obstacles, windowRect(f));
 }
 
