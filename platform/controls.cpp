@@ -244,6 +244,28 @@ std::vector<QRectF> StatusPanelCells(const Control& bar, const QRectF& r) {
             fixed += widths[static_cast<std::size_t>(i)];
         }
     }
+    // On a bar too narrow for the designed widths, the panels give up the
+    // room their texts leave, each in proportion to it.
+    double springTexts = 0;
+    for (int i = 1; i <= n; ++i)
+        if (bar.Panels(i).Visible && bar.Panels(i).Spring) springTexts += widths[static_cast<std::size_t>(i)];
+    const double excess = fixed + springTexts - r.width();
+    if (excess > 0) {
+        double slack = 0;
+        std::vector<double> room(static_cast<std::size_t>(n) + 1, 0.0);
+        for (int i = 1; i <= n; ++i) {
+            const Panel& panel = bar.Panels(i);
+            if (!panel.Visible || panel.Spring) continue;
+            room[static_cast<std::size_t>(i)] = widths[static_cast<std::size_t>(i)] - textWidth(metrics, panel);
+            slack += room[static_cast<std::size_t>(i)];
+        }
+        if (slack > 0)
+            for (int i = 1; i <= n; ++i) {
+                const double give = room[static_cast<std::size_t>(i)] * std::min(1.0, excess / slack);
+                widths[static_cast<std::size_t>(i)] -= give;
+                fixed -= give;
+            }
+    }
     const double spare = springs > 0 ? std::max(0.0, r.width() - fixed) / springs : 0;
     double x = r.left();
     for (int i = 1; i <= n; ++i) {

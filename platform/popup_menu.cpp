@@ -65,8 +65,18 @@ int showReal(const std::vector<PopupEntry>& entries, int defaultEntry, const QRe
 QPoint PopupPlaceBeside(const QRect& row, QSize menu, const QRect& screen) {
     QPoint at(row.right() + 1, row.top());
     if (!screen.isValid()) return at;
-    if (at.x() + menu.width() > screen.right() + 1) at.setX(row.left() - menu.width());
-    if (at.y() + menu.height() > screen.bottom() + 1) at.setY(std::max(screen.top(), screen.bottom() + 1 - menu.height()));
+    const bool rightFits = at.x() + menu.width() <= screen.right() + 1;
+    const bool leftFits = row.left() - menu.width() >= screen.left();
+    if (rightFits || leftFits) {
+        if (!rightFits) at.setX(row.left() - menu.width());
+        if (at.y() + menu.height() > screen.bottom() + 1)
+            at.setY(std::max(screen.top(), screen.bottom() + 1 - menu.height()));
+        return at;
+    }
+    // No room on either side: under the row, or over it where the screen
+    // ends first, as far right as the screen lets it.
+    at.setX(std::clamp(row.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - menu.width())));
+    at.setY(row.bottom() + 1 + menu.height() <= screen.bottom() + 1 ? row.bottom() + 1 : row.top() - menu.height());
     return at;
 }
 

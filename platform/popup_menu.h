@@ -18,12 +18,13 @@ struct PopupEntry {
 // The index of the entry chosen, or -1 when the menu was dismissed.
 // defaultEntry (-1 for none) is shown in bold. The menu opens at the mouse,
 // or, given the screen rectangle (pixels) of the row it belongs to, beside
-// that row: to its right, or to its left where the screen ends.
+// that row, never over it (see PopupPlaceBeside).
 int PopupMenu(const std::vector<PopupEntry>& entries, int defaultEntry = -1, const QRect& besideRow = QRect());
 
 // Where a menu of that size opens beside a row (screen pixels) on a screen
 // area: right of the row at its top, or left of it where the screen ends
-// first; moved up as far as the screen's bottom needs.
+// first; moved up as far as the screen's bottom needs. Where neither side
+// has room it opens under the row (over it where the screen ends first).
 QPoint PopupPlaceBeside(const QRect& row, QSize menu, const QRect& screen);
 
 namespace popup_script {

@@ -83,6 +83,9 @@ void change(FrmGrisk& f, int which, bool dialogs) {
         if (f.WindowState() != 0) f.setWindowState(0);
         f.Hide();
     }
+    // The drawn background is erased (a background picture is laid again
+    // below).
+    f.setPicture(QImage());
     f.setScaleMode(vb::ScaleMode::Twips);
     tbl.SmallDisplay = tbl.DisplayMode >= 2;
 

@@ -72,7 +72,10 @@ void RedrawPlayerPiles(vb::ControlArray& pile, vb::Array<int, 2>& cardSlots) {
             payOff.setPicture(CardBackPicture(largePayOffBack(human)));
             payOff.setBackColor(recs.PlainColor);
         }
-        if (cardSlots(0, 1) != 0) DrawCard(pile, 1, cardSlots(0, 1), 0);
+        if (cardSlots(0, 1) != 0)
+            DrawCard(pile, 1, cardSlots(0, 1), 0);
+        else
+            payOff.setVisible(false);  // a pay-off pile without cards shows no back
     }
 
     for (int slot = 2; slot <= 6; ++slot) {

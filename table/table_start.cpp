@@ -44,6 +44,8 @@ void ApplyStartDisplayMode() {
         for (int panel : {1, 4, 5, 8}) f.StatusBar1.Panels(panel).MinWidth = 700;
         f.StatusBar1.Panels(5).Text = QStringLiteral("Grisk:");
     }
+    // A small table stored on such a screen cannot be made large either.
+    if (eng.ScreenWidthTw < kSmallScreenTw) DisableDisplayMenuForSmallScreen();
     eng.OppSideShape = 99;
 
     switch (tbl.DisplayMode) {
@@ -68,10 +70,15 @@ void ApplyStartDisplayMode() {
     f.setScaleMode(vb::ScaleMode::Twips);
     // A window the layout sized (none was stored) takes the height of the
     // size now in force, not the large size it was first laid out in.
-    if (f.PlacementSaved != kPlacementStored)
+    if (f.PlacementSaved != kPlacementStored) {
         ComputeVerticalLayout();
-    else if (eng.NumPlayers == 2)
-        RelayoutCenter();
+    } else {
+        // The stored size stays (within the screen); the table is kept on it.
+        if (eng.NumPlayers == 2) RelayoutCenter();
+        KeepHumanRowsInHeight();
+        KeepStockClear();
+        KeepTextLinesClear();
+    }
     cmd.FormLoading = false;
     RedrawTable();
 }

@@ -188,7 +188,7 @@ TEST_F(FormWindowTest, APopUpClosesWhenThePressOrTheFocusGoesElsewhere) {
 }
 
 // A sub-menu opens beside the row it belongs to: on its right, or on its
-// left where the screen ends; never over the row.
+// left where the screen ends, else under or over it; never over the row.
 TEST(PopupMenuPlace, ASubMenuOpensBesideItsRow) {
     const QRect screen(0, 0, 800, 600);
     const QSize menu(150, 60);
@@ -199,6 +199,8 @@ TEST(PopupMenuPlace, ASubMenuOpensBesideItsRow) {
         {QRect(100, 200, 240, 18), QPoint(340, 200)},  // right of it
         {QRect(600, 200, 190, 18), QPoint(450, 200)},  // the screen ends: left of it
         {QRect(100, 580, 240, 18), QPoint(340, 540)},  // near the bottom: moved up
+        {QRect(100, 200, 600, 18), QPoint(100, 218)},  // no room either side: under it
+        {QRect(100, 560, 600, 18), QPoint(100, 500)},  // and over it at the bottom
     };
     for (const auto& c : cases) {
         const QPoint at = vb::PopupPlaceBeside(c.row, menu, screen);
