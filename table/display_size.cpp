@@ -71,6 +71,10 @@ void changeSize(FrmGrisk& f) {
             if (f.PicCenter.exists(c)) f.PicCenter(c).setRectPx(QRectF(f.PicCenter(c).rectPx().topLeft(), QSizeF(tbl.CardWidthPx, tbl.CardHeightPx)));
         SizeStackShapes(StackFirst(1), StackLast(2));
         PlaceHoldImage();
+        // The cards take their size, not the scaled one: seat 2's name goes
+        // under its pay-off pile again.
+        f.setScaleMode(vb::ScaleMode::Pixels);
+        f.Label9(4).setTop(NameTopUnder(f.Picture1(1), f.Label9(4).Top()));
     }
     f.Label9(2).setFontSize(recs.NameFontSize);
     if (eng.ScreenWidthTw < 12001) ShowRulesSummary();

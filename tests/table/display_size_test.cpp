@@ -141,6 +141,20 @@ protected:
                     << "seat " << seat << "'s caption meets slot " << i;
         }
         EXPECT_FALSE(f().Picture7(1).Visible()) << "no back on the empty pay-off pile";
+        // Each name whole, clear of every pile and stack.
+        for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+            vb::Control& name = f().Label9(seat + 2);
+            name.setCaption(QStringLiteral("Mirabel"));
+            const QRectF text = vb::CaptionRectPx(name);
+            for (int other = 1; other <= eng.NumPlayers; ++other) {
+                for (int i = 1; i <= 10; ++i)
+                    EXPECT_FALSE(text.intersects(grisk_test::pixelRect(f().seatPictures(other)(i))))
+                        << "seat " << seat << "'s name meets seat " << other << "'s slot " << i;
+                for (int i = grisk::StackFirst(other); i <= grisk::StackLast(other); ++i)
+                    EXPECT_FALSE(text.intersects(grisk_test::pixelRect(f().Stack(i))))
+                        << "seat " << seat << "'s name meets seat " << other << "'s stack";
+            }
+        }
     }
 };
 
