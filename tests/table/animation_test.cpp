@@ -8,9 +8,11 @@
 #include <QTimer>
 #include <ostream>
 
+#include "engine/deal.h"
 #include "engine/state.h"
 #include "layout_fixture.h"
 #include "platform/eventwait.h"
+#include "platform/random.h"
 #include "platform/vb.h"
 #include "records/state.h"
 #include "table/animation.h"
@@ -247,6 +249,30 @@ TEST_F(FlightTest, ADamagedCentreCountShowsAnEmptyPile) {
     eng.CenterCount(2) = 13;
     EXPECT_NO_THROW(RedrawTable());
     EXPECT_TRUE(f().PicCenter(2).Drawn().startsWith("empty"));
+}
+
+}  // namespace
+
+namespace {
+
+// Dealt as the Deal button deals, with the other seats' turns played out
+// where one of them begins: no moving-card picture stays on the table, at
+// any table size (seeds where the human and where another seat begins).
+TEST_F(FlightTest, NoCardPictureStaysOnTheTableAfterADealAndTheOtherSeatsTurns) {
+    for (int players : {2, 4}) {
+        for (uint64_t seed : {1u, 2u, 3u, 5u, 7u}) {
+            SCOPED_TRACE(testing::Message() << players << " players, seed " << seed);
+            grisk_test::ResetAll();
+            buildTable(players, 4, 0, 12000);
+            vb::Randomize(seed);
+            eng.PlayerName = QStringLiteral("Ottilie");
+            ResetTableDisplay();
+            ASSERT_TRUE(grisk::SetUp());
+            GoDeal();
+            for (vb::ControlArray* seat : {&f().Picture1, &f().Picture2, &f().Picture3})
+                if (seat->exists(0)) EXPECT_FALSE((*seat)(0).Visible()) << seat->Name().toStdString() << "(0)";
+        }
+    }
 }
 
 }  // namespace

@@ -144,13 +144,17 @@ TEST_P(WholeTableTest, PilesMeetOnlyInTheirDesignedFans) {
                               << where(all[b].rect);
 }
 
-TEST_P(WholeTableTest, EachHoldRowFrameSurroundsItsPiles) {
+TEST_P(WholeTableTest, EachHoldRowFrameSurroundsItsPilesAndTheirOutlines) {
     for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
         const QRectF frame = pixelRect(f().Label3(seat - 1));
         for (int i = 7; i <= 10; ++i) {
             const QRectF pile = pixelRect(f().seatPictures(seat)(i));
             EXPECT_TRUE(frame.contains(pile)) << "seat " << seat << "'s frame at " << where(frame) << " leaves slot " << i
                                               << " at " << where(pile);
+            // The outline of a deeper pile lies inside the frame too.
+            const QRectF outline = pixelRect(f().StackHold(grisk::OutlineIndex(seat, i - 6)));
+            EXPECT_TRUE(frame.contains(outline)) << "seat " << seat << "'s frame at " << where(frame)
+                                                 << " leaves the outline of slot " << i << " at " << where(outline);
         }
     }
 }
