@@ -5,6 +5,8 @@
 #include <ostream>
 
 #include "layout_fixture.h"
+#include "table/table_geometry.h"
+#include "platform/formwindow.h"
 
 namespace {
 
@@ -126,6 +128,37 @@ TEST_F(CentreTest, WindowSizeFollowsTheScreenAndTheRows) {
         EXPECT_DOUBLE_EQ(f().Height(), eng.MainFormHeight);
         EXPECT_EQ(f().Left(), 0);
     }
+}
+
+// Start-up sizes the window for the display size in force: a table stored
+// small gets the height of its small rows, not that of the large ones it
+// is first laid out in; and on a screen too low for it the window is as
+// tall as the screen, the rows gone up to stay above the status bar.
+TEST_F(CentreTest, StartUpSizesTheWindowForTheSizeInForceAndTheScreen) {
+    for (double width : {15360.0, 19200.0}) {
+        for (int players : {2, 3}) {
+            SCOPED_TRACE(testing::Message() << width << " twips, " << players << " players");
+            grisk_test::ResetAll();
+            buildTable(players, 3, 2, width);
+            const double rows = f().StatusBar1.heightTw() + f().Picture7(1).topTw() + f().Picture7(1).heightTw();
+            EXPECT_NEAR(f().Height(), rows + 900 + 255, 1) << "the small rows' height";
+            grisk_test::ResetAll();
+            buildTable(players, 3, 0, width);
+            EXPECT_LT(rows, f().StatusBar1.heightTw() + f().Picture7(1).topTw() + f().Picture7(1).heightTw());
+        }
+    }
+    // A screen 600 pixels high holds the large two-player table of 800 only
+    // with the rows lifted.
+    grisk_test::ResetAll();
+    eng.ScreenWidthTw = 12000;
+    eng.ScreenHeightTw = 8000;
+    grisk::LayOutTableAsStartUp(2, 3, 0);
+    f().setScaleMode(vb::ScaleMode::Pixels);
+    EXPECT_DOUBLE_EQ(f().Height(), 8000);
+    const double barTop = grisk::TableInnerRect().bottom() - pixelRect(f().StatusBar1).height();
+    EXPECT_LE(pixelRect(f().Picture7(2)).bottom(), barTop);
+    EXPECT_LE(vb::TextLinesRectPx(f().Label9(3), 1).bottom(), barTop) << "the human's name above the bar";
+    EXPECT_LT(pixelRect(f().Picture7(2)).top(), tbl.HandRowTop) << "the hand row went up";
 }
 
 TEST_F(CentreTest, RelayoutCenterLeavesASmallLargerTableAlone) {
