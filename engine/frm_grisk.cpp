@@ -14,7 +14,7 @@ namespace grisk {
 namespace {
 constexpr int32_t kTableGreen = vb::RGB(0, 128, 0);
 constexpr int32_t kFrameGreen = vb::RGB(0, 104, 0);
-constexpr int32_t kFrameText = vb::RGB(120, 190, 120);
+constexpr int32_t kFrameText = vb::RGB(255, 240, 170);  // light on the dark frame: reads clearly
 constexpr int32_t kEdgeColor = vb::RGB(48, 48, 48);
 constexpr int kStatusPanels = 9;
 // The status bar as designed: the human's name, last hand, best run and wild
@@ -122,7 +122,7 @@ FrmGrisk::FrmGrisk()
         frame.setBackColor(kFrameGreen);
         frame.setForeColor(kFrameText);
         frame.setBorderStyle(1);
-        frame.setFontSize(6.75);
+        frame.setFontSize(7.5);
         frame.setAlignment(2);
         frame.setVisible(true);
     }

@@ -19,6 +19,7 @@
 #include "table/card_counter.h"
 #include "table/card_drawing.h"
 #include "table/frm_pic.h"
+#include "table/layout_pictures.h"
 #include "table/layout.h"
 
 namespace grisk {
@@ -120,8 +121,8 @@ void STALEMATE() {
     FrmGrisk& f = frmGrisk();
     f.Timer1.Enabled = false;
     f.Picture1(0).setVisible(false);
-    f.PicCenter(0).setBackColor(0);
-    f.PicCenter(0).setPicture(QImage());
+    // The stock is out of cards: it shows the empty-pile mark.
+    ShowEmptyPile(f.PicCenter(0));
     f.imgIcon.setVisible(false);
     f.Label9(1).setCaption(QStringLiteral("UNBELIEVABLY ROZORERI!\nWe're out of cards.\nI can't deal anymore."));
     const bool decides = inet.NetPeers == 0 || inet.IsHost == 1;

@@ -9,6 +9,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "engine/frm_grisk.h"
@@ -47,6 +49,7 @@
 #include "table/skin_empty_piles.h"
 #include "table/layout.h"
 #include "table/state.h"
+#include "table/table_fit.h"
 #include "table/table_start.h"
 
 namespace grisk {
@@ -279,6 +282,7 @@ bool OpenDoor() {
     const screen::Metrics m = screen::Current();
     eng.ScreenWidthTw = m.widthTw;
     eng.ScreenHeightTw = m.heightTw;
+    tbl.WorkAreaHeightTw = m.workHeightTw;
     eng.ColorDepth = m.colorDepth;
     f.CaptionHeight = m.captionHeightPx;
 
@@ -358,7 +362,10 @@ bool OpenDoor() {
             placed = true;
         } else {
             f.StartWindowState = 0;
-            f.Move(place.Value3, place.Value4, place.Value2, place.Value1);
+            // Never taller than the screen's work area.
+            const double limit = WindowHeightLimitTw();
+            const double height = limit > 0 ? std::min<double>(place.Value1, std::floor(limit)) : place.Value1;
+            f.Move(place.Value3, place.Value4, place.Value2, height);
             if (tbl.DisplayMode < 2 &&
                 place.Value1 < f.Picture7(2).Height() + f.Picture7(2).Top() + 768 + 300)
                 ComputeVerticalLayout();

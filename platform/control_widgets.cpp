@@ -15,6 +15,7 @@ QFont ControlFont(const Control& c) {
     QFont f(c.FontName());
     f.setPointSizeF(c.FontSize());
     f.setBold(c.FontBold());
+    f.setItalic(c.FontItalic());
     return f;
 }
 

@@ -197,6 +197,7 @@ void Control::copyPropertiesFrom(const Control& o) {
     FontName_ = o.FontName_;
     FontSize_ = o.FontSize_;
     FontBold_ = o.FontBold_;
+    FontItalic_ = o.FontItalic_;
     Alignment_ = o.Alignment_;
     Stretch_ = o.Stretch_;
     WordWrap_ = o.WordWrap_;
@@ -325,45 +326,6 @@ void Control::setContainer(Control* box) {
     changed();
 }
 
-namespace {
-constexpr double kPanelWidthPx = 60;  // a panel without a width of its own
-}
-
-std::vector<QRectF> StatusPanelCells(const Control& bar, const QRectF& r) {
-    const int n = bar.PanelCount();
-    std::vector<QRectF> cells(static_cast<std::size_t>(n));
-    double fixed = 0;
-    int springs = 0;
-    for (int i = 1; i <= n; ++i) {
-        const Panel& panel = bar.Panels(i);
-        if (!panel.Visible) continue;
-        if (panel.Spring)
-            ++springs;
-        else
-            fixed += panel.MinWidth > 0 ? screen::TwipsToPixels(panel.MinWidth) : kPanelWidthPx;
-    }
-    const double spare = springs > 0 ? std::max(0.0, r.width() - fixed) / springs : 0;
-    double x = r.left();
-    for (int i = 1; i <= n; ++i) {
-        const Panel& panel = bar.Panels(i);
-        if (!panel.Visible) continue;
-        double w = panel.MinWidth > 0 ? screen::TwipsToPixels(panel.MinWidth) : kPanelWidthPx;
-        if (panel.Spring) w = std::max(panel.MinWidth > 0 ? w : 0.0, spare);
-        cells[static_cast<std::size_t>(i - 1)] = QRectF(x, r.top(), w, r.height());
-        x += w;
-    }
-    return cells;
-}
-
-int StatusPanelAt(const Control& bar, double xPx) {
-    const QRectF r(0, 0, screen::TwipsToPixels(bar.widthTw()), screen::TwipsToPixels(bar.heightTw()));
-    const std::vector<QRectF> cells = StatusPanelCells(bar, r);
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        if (!cells[i].isEmpty() && xPx >= cells[i].left() && xPx < cells[i].right())
-            return static_cast<int>(i) + 1;
-    return 0;
-}
-
 void Control::changed() {
     if (form_) form_->controlChanged(*this);
 }
@@ -448,6 +410,7 @@ struct Form::Design {
     QSize pictureArea;
     bool stayOnTop = false;
     bool borderless = false;
+    bool popup = false;
     bool keyPreview = false;
     std::vector<std::pair<Control*, std::unique_ptr<Control>>> singles;
     std::vector<std::pair<ControlArray*, std::map<int, std::unique_ptr<Control>>>> arrays;
@@ -524,8 +487,13 @@ void Form::setBorderless(bool on) {
     if (window_) window_->applyGeometry();
 }
 
-double Form::frameWidthTw() const { return borderless_ ? 0.0 : FrameWidthTw(); }
-double Form::frameHeightTw() const { return borderless_ ? 0.0 : FrameHeightTw(); }
+void Form::setPopup(bool on) {
+    popup_ = on;
+    if (window_) window_->applyGeometry();
+}
+
+double Form::frameWidthTw() const { return borderless_ || popup_ ? 0.0 : FrameWidthTw(); }
+double Form::frameHeightTw() const { return borderless_ || popup_ ? 0.0 : FrameHeightTw(); }
 
 void Form::DragByBody() {
     if (window_) window_->startBodyDrag();
@@ -643,6 +611,7 @@ void Form::takeDesign() {
     d.pictureArea = pictureArea_;
     d.stayOnTop = stayOnTop_;
     d.borderless = borderless_;
+    d.popup = popup_;
     d.keyPreview = KeyPreview;
     for (const auto& c : singles_) {
         auto copy = std::make_unique<Control>(nullptr, c->kind(), c->Name());
@@ -667,6 +636,7 @@ void Form::restoreDesign() {
     pictureArea_ = d.pictureArea;
     stayOnTop_ = d.stayOnTop;
     borderless_ = d.borderless;
+    popup_ = d.popup;
     KeyPreview = d.keyPreview;
     for (const auto& [control, copy] : d.singles) control->copyDesignFrom(*copy);
     for (const auto& [array, elements] : d.arrays) array->restoreElements(elements);

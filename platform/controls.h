@@ -148,6 +148,7 @@ public:
     VB_PROPERTY(QString, FontName, QStringLiteral("DejaVu Sans"))
     VB_PROPERTY(double, FontSize, 8.25)
     VB_PROPERTY(bool, FontBold, false)
+    VB_PROPERTY(bool, FontItalic, false)
     VB_PROPERTY(int, Alignment, 0)   // 0 left, 1 right, 2 centre
     VB_PROPERTY(bool, Stretch, false)
     VB_PROPERTY(bool, WordWrap, false)
@@ -356,6 +357,13 @@ public:
     // A window without frame or title bar: its inner area is the whole window.
     bool Borderless() const { return borderless_; }
     void setBorderless(bool on);
+    // A pop-up window, such as a command list: no frame or title bar, no
+    // taskbar entry, above the other windows; it never takes the focus from
+    // the window it opens over, and it closes itself, as a close by the user
+    // does, when the mouse is pressed outside it or the program loses the
+    // focus.
+    bool Popup() const { return popup_; }
+    void setPopup(bool on);
     // Twips of this window's frame (both sides together) and of its title
     // bar plus frame: 0 for a borderless window.
     double frameWidthTw() const;
@@ -442,6 +450,7 @@ private:
     bool visible_ = false;
     bool loaded_ = false;
     bool stayOnTop_ = false;
+    bool popup_ = false;
     bool borderless_ = false;
     bool unloading_ = false;
     int32_t backColor_ = 0x8000;  // table green

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -50,8 +51,6 @@ int shiftOf(Qt::KeyboardModifiers m) {
     if (m & Qt::AltModifier) s |= vbAltMask;
     return s;
 }
-
-QFont fontOf(const Control& c) { return ControlFont(c); }
 
 int labelTextFlags(const Control& c) {
     const int flags = c.Alignment() == 1 ? Qt::AlignRight : c.Alignment() == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -102,7 +101,7 @@ void paintCheckBox(QPainter& p, const Control& c) {
                                   box.topLeft() + QPointF(10, 3)}));
     }
     p.setPen(c.Enabled() ? toQColor(c.ForeColor()) : QColor(128, 128, 128));
-    p.setFont(fontOf(c));
+    p.setFont(ControlFont(c));
     p.drawText(r.adjusted(side + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QString(c.Caption()).remove('&'));
 }
 
@@ -133,7 +132,7 @@ void paintControl(QPainter& p, const Control& c) {
     case Kind::Label: {
         if (c.BackStyle() == 1) p.fillRect(r, toQColor(c.BackColor()));
         p.setPen(toQColor(c.ForeColor()));
-        p.setFont(fontOf(c));
+        p.setFont(ControlFont(c));
         p.drawText(r, labelTextFlags(c), c.Caption());
         if (c.BorderStyle() != 0) {
             p.setPen(Qt::black);
@@ -153,7 +152,7 @@ void paintControl(QPainter& p, const Control& c) {
         p.setPen(QColor(80, 80, 80));
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
         p.setPen(c.Enabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
-        p.setFont(fontOf(c));
+        p.setFont(ControlFont(c));
         p.drawText(r, Qt::AlignCenter, QString(c.Caption()).remove('&'));
         p.setBrush(Qt::NoBrush);
         break;
@@ -161,7 +160,7 @@ void paintControl(QPainter& p, const Control& c) {
     case Kind::CheckBox: paintCheckBox(p, c); break;
     case Kind::StatusBar: {
         p.fillRect(r, QColor(212, 208, 200));
-        p.setFont(fontOf(c));
+        p.setFont(ControlFont(c));
         const std::vector<QRectF> cells = StatusPanelCells(c, r);
         for (int i = 1; i <= c.PanelCount(); ++i) {
             const Panel& panel = c.Panels(i);
@@ -252,26 +251,67 @@ void FormWindow::applyGeometry() {
     if (!form_) return;
     applying_ = true;
     setWindowTitle(form_->Caption());
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != form_->StayOnTop() ||
-        windowFlags().testFlag(Qt::FramelessWindowHint) != form_->Borderless()) {
+    // A pop-up lies above the other windows outside the window manager's
+    // care: no frame, no taskbar entry, no focus of its own.
+    const bool popup = form_->Popup();
+    const bool frameless = form_->Borderless() || popup;
+    const bool onTop = form_->StayOnTop() || popup;
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop ||
+        windowFlags().testFlag(Qt::FramelessWindowHint) != frameless ||
+        windowFlags().testFlag(Qt::X11BypassWindowManagerHint) != popup) {
         const bool shown = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, form_->StayOnTop());
-        setWindowFlag(Qt::FramelessWindowHint, form_->Borderless());
+        Qt::WindowFlags flags = popup ? Qt::Tool | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus
+                                      : Qt::WindowFlags(Qt::Window);
+        if (frameless) flags |= Qt::FramelessWindowHint;
+        if (onTop) flags |= Qt::WindowStaysOnTopHint;
+        setWindowFlags(flags);
+        setAttribute(Qt::WA_ShowWithoutActivating, popup);
         if (shown) show();
     }
     const int state = form_->WindowState();
     if (state == 1) {
         showMinimized();
     } else if (state == 2) {
-        if (isVisible()) showMaximized();
+        if (isVisible()) showMaximizedUnfixed();
     } else {
         if (isMaximized() || isMinimized()) showNormal();
         const QSize inner(static_cast<int>(px(form_->Width() - form_->frameWidthTw()) + 0.5),
                           static_cast<int>(px(form_->Height() - form_->frameHeightTw()) + 0.5));
-        resize(inner);
+        // The program sizes its windows itself: a window of a fixed size
+        // shows no resize handle along its frame.
+        setFixedSize(inner);
         move(static_cast<int>(px(form_->Left())), static_cast<int>(px(form_->Top())));
     }
     applying_ = false;
+}
+
+void FormWindow::showMaximizedUnfixed() {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showMaximized();
+}
+
+void FormWindow::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (form_ && form_->Popup()) qApp->installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+    // A shown pop-up closes when the mouse is pressed in another window of
+    // the program (a pop-up menu opened from it aside) or the program loses
+    // the focus; the press itself then goes where it went.
+    bool away = false;
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
+        const auto* w = qobject_cast<QWidget*>(watched);
+        away = w && w->window() != this && w->window()->windowType() != Qt::Popup;
+    } else if (e->type() == QEvent::ApplicationStateChange) {
+        away = static_cast<QApplicationStateChangeEvent*>(e)->applicationState() != Qt::ApplicationActive;
+    }
+    if (away && form_ && form_->Popup() && isVisible()) {
+        Form* form = form_;
+        guarded([&] { form->windowClosed(vbFormControlMenu); });
+    }
+    return false;
 }
 
 void FormWindow::showAsForm(bool modal) {
@@ -283,7 +323,7 @@ void FormWindow::showAsForm(bool modal) {
         setWindowModality(Qt::ApplicationModal);
     }
     if (form_ && form_->WindowState() == 2)
-        showMaximized();
+        showMaximizedUnfixed();
     else
         show();
     focusFirstWidget();
@@ -312,6 +352,7 @@ void FormWindow::finishDispatch() {
 }
 
 void FormWindow::hideEvent(QHideEvent* e) {
+    qApp->removeEventFilter(this);
     // Hiding a window shown modally ends its modal show, as the run time does.
     if (modalLoop_) modalLoop_->quit();
     QWidget::hideEvent(e);
@@ -556,16 +597,35 @@ bool FormWindow::event(QEvent* e) {
     return handled;
 }
 
+QRect ScreenRectPx(const Control& c) {
+    const QRect inForm = rectOf(c).toAlignedRect();
+    const Form* form = c.form();
+    if (!form) return inForm;
+    if (const FormWindow* w = form->window(); w && w->isVisible())
+        return QRect(w->mapToGlobal(inForm.topLeft()), inForm.size());
+    // Without a window: the inner area begins inside the frame, under the
+    // title bar.
+    const double frameTw = form->frameWidthTw() / 2;
+    const double titleTw = form->frameHeightTw() - frameTw;
+    const QPoint inner(static_cast<int>(px(form->Left() + frameTw)), static_cast<int>(px(form->Top() + titleTw)));
+    return inForm.translated(inner);
+}
+
 QRectF CaptionRectPx(const Control& label) {
     if (label.Caption().isEmpty()) return QRectF();
-    const QFontMetricsF metrics(fontOf(label));
+    const QFontMetricsF metrics(ControlFont(label));
     return metrics.boundingRect(label.rectPx(), labelTextFlags(label), label.Caption());
 }
 
 QRectF TextLinesRectPx(const Control& label, int lines) {
-    const QFontMetricsF metrics(fontOf(label));
+    const QFontMetricsF metrics(ControlFont(label));
     QRectF r = label.rectPx();
-    r.setHeight(std::ceil(lines * std::max(metrics.height(), metrics.lineSpacing())));
+    // As tall as that many lines of text come out when the window paints
+    // them.
+    QStringList text;
+    for (int i = 0; i < std::max(1, lines); ++i) text << QStringLiteral("X");
+    const QRectF painted = metrics.boundingRect(r, labelTextFlags(label), text.join(QLatin1Char('\n')));
+    r.setHeight(std::ceil(std::max(painted.height(), lines * std::max(metrics.height(), metrics.lineSpacing()))));
     return r;
 }
 

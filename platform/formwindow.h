@@ -2,6 +2,8 @@
 // and turns mouse, key, resize and close events into the form's events.
 #pragma once
 
+#include <QFont>
+#include <QRect>
 #include <QRectF>
 
 #include <QEventLoop>
@@ -36,6 +38,8 @@ public:
     void startBodyDrag();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent*) override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
@@ -52,6 +56,8 @@ private:
     Control* controlAt(QPointF posPx) const;
     void mouseEvent(QMouseEvent* e, int what);
     int windowStateCode() const;
+    // A maximized window takes the size the window manager gives it.
+    void showMaximizedUnfixed();
     // A handler running in this window has returned: the window goes now
     // when it was detached meanwhile.
     void finishDispatch();
@@ -77,6 +83,10 @@ private:
     QPoint pressGlobal_;      // where the last button went down  // the mouse's place in the window when the drag began
     std::map<Control*, std::unique_ptr<ControlWidget>> widgets_;
 };
+
+// A control's rectangle on the screen, in pixels: through its window when it
+// has one on the screen, else from the form's place and frame.
+QRect ScreenRectPx(const Control& c);
 
 // Where a label's caption shows, in pixels of its window: the text as the
 // window paints it (the label's font, alignment and word wrap), which may

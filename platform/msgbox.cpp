@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -160,10 +161,47 @@ QString askForText(const QString& prompt, const QString& title, const QString& f
 }
 }  // namespace
 
+namespace {
+// An input box that keeps the size it opens in, so that the window manager
+// draws no resize handle under it.
+class FixedInputDialog : public QInputDialog {
+public:
+    using QInputDialog::QInputDialog;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QInputDialog::showEvent(e);
+        // (The box's own layout lets it grow wider: it is held to its size.)
+        if (QLayout* box = layout()) box->setSizeConstraint(QLayout::SetFixedSize);
+        setFixedSize(size());
+    }
+};
+
+// An input box on the screen: a line to type in, or a list to pick from or
+// type in (items).
+QString askOnScreen(const QString& title, const QString& prompt, const QString& text, const QStringList* items,
+                    bool& ok) {
+    // The box lives on the heap: its parent window may go while it is open.
+    QPointer<QInputDialog> box = new FixedInputDialog(QApplication::activeWindow());
+    box->setWindowTitle(title);
+    box->setLabelText(prompt);
+    if (items) {
+        box->setComboBoxItems(*items);
+        box->setComboBoxEditable(true);
+    } else {
+        box->setTextValue(text);
+    }
+    ok = box->exec() == QDialog::Accepted;
+    if (!box) return QString();
+    const QString answer = box->textValue();
+    delete box.data();
+    return answer;
+}
+}  // namespace
+
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     return askForText(prompt, title, defaultText, [&](const QString& shownTitle, bool& ok) {
-        return QInputDialog::getText(QApplication::activeWindow(), shownTitle, prompt,
-                                     QLineEdit::Normal, defaultText, &ok);
+        return askOnScreen(shownTitle, prompt, defaultText, nullptr, ok);
     });
 }
 

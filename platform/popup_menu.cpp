@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QCursor>
 #include <QFont>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
+#include <algorithm>
 #include <deque>
 
 #include "platform/eventwait.h"
@@ -16,13 +19,23 @@ struct Script {
     bool on = false;
     std::deque<int> choices;
     std::vector<std::vector<PopupEntry>> shown;
+    std::vector<QRect> beside;
 };
 Script& script() {
     static Script s;
     return s;
 }
 
-int showReal(const std::vector<PopupEntry>& entries, int defaultEntry) {
+QPoint besidePlace(const QRect& row, QSize menu) {
+    QRect screen;
+    if (const QScreen* s = QGuiApplication::screenAt(row.center()))
+        screen = s->availableGeometry();
+    else if (const QScreen* p = QGuiApplication::primaryScreen())
+        screen = p->availableGeometry();
+    return PopupPlaceBeside(row, menu, screen);
+}
+
+int showReal(const std::vector<PopupEntry>& entries, int defaultEntry, const QRect& besideRow) {
     // The menu lives on the heap: the program may close while it is open.
     QPointer<QMenu> menu = new QMenu();
     std::vector<QAction*> actions;
@@ -39,7 +52,7 @@ int showReal(const std::vector<PopupEntry>& entries, int defaultEntry) {
     QAction* chosen = nullptr;
     {
         waits::BusyScope busy;
-        chosen = menu->exec(QCursor::pos());
+        chosen = menu->exec(besideRow.isValid() ? besidePlace(besideRow, menu->sizeHint()) : QCursor::pos());
     }
     int index = -1;
     for (std::size_t i = 0; i < actions.size(); ++i)
@@ -49,10 +62,29 @@ int showReal(const std::vector<PopupEntry>& entries, int defaultEntry) {
 }
 }  // namespace
 
-int PopupMenu(const std::vector<PopupEntry>& entries, int defaultEntry) {
+QPoint PopupPlaceBeside(const QRect& row, QSize menu, const QRect& screen) {
+    QPoint at(row.right() + 1, row.top());
+    if (!screen.isValid()) return at;
+    const bool rightFits = at.x() + menu.width() <= screen.right() + 1;
+    const bool leftFits = row.left() - menu.width() >= screen.left();
+    if (rightFits || leftFits) {
+        if (!rightFits) at.setX(row.left() - menu.width());
+        if (at.y() + menu.height() > screen.bottom() + 1)
+            at.setY(std::max(screen.top(), screen.bottom() + 1 - menu.height()));
+        return at;
+    }
+    // No room on either side: under the row, or over it where the screen
+    // ends first, as far right as the screen lets it.
+    at.setX(std::clamp(row.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - menu.width())));
+    at.setY(row.bottom() + 1 + menu.height() <= screen.bottom() + 1 ? row.bottom() + 1 : row.top() - menu.height());
+    return at;
+}
+
+int PopupMenu(const std::vector<PopupEntry>& entries, int defaultEntry, const QRect& besideRow) {
     Script& s = script();
-    if (!s.on) return showReal(entries, defaultEntry);
+    if (!s.on) return showReal(entries, defaultEntry, besideRow);
     s.shown.push_back(entries);
+    s.beside.push_back(besideRow);
     if (s.choices.empty()) return -1;
     const int choice = s.choices.front();
     s.choices.pop_front();
@@ -71,6 +103,7 @@ void disable() { script() = Script{}; }
 bool enabled() { return script().on; }
 void pushChoice(int index) { script().choices.push_back(index); }
 const std::vector<std::vector<PopupEntry>>& shown() { return script().shown; }
+const std::vector<QRect>& shownBeside() { return script().beside; }
 }  // namespace popup_script
 
 }  // namespace vb

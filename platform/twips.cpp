@@ -19,6 +19,7 @@ Metrics Current() {
         const QSize px = s->size();
         m.widthTw = PixelsToTwips(px.width());
         m.heightTw = PixelsToTwips(px.height());
+        m.workHeightTw = PixelsToTwips(s->availableGeometry().height());
         m.logicalDpiX = static_cast<int>(s->logicalDotsPerInchX() + 0.5);
         m.colorDepth = s->depth();
     }

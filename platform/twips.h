@@ -13,6 +13,9 @@ constexpr double TwipsToPixels(double tw) { return tw / kTwipsPerPixel; }
 struct Metrics {
     double widthTw = 1280 * kTwipsPerPixel;
     double heightTw = 1024 * kTwipsPerPixel;
+    // The height of the screen's work area (less the desktop's panels);
+    // 0 when the whole screen is work area.
+    double workHeightTw = 0;
     int logicalDpiX = 96;
     int colorDepth = 24;
     int captionHeightPx = 23;

@@ -4,6 +4,7 @@
 #include "engine/state.h"
 #include "net/state.h"
 #include "platform/eventwait.h"
+#include "platform/formwindow.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "records/state.h"
@@ -83,6 +84,7 @@ FrmMenu::FrmMenu()
       Keys(addArray(vb::Kind::Label, "Keys", 0)),
       imgTop(addControl(vb::Kind::Image, "imgTop")) {
     setCaption(QStringLiteral("Grisk"));
+    setPopup(true);
     setBackColor(kTipBack);
     for (vb::ControlArray* a : {&List1, &Keys}) {
         vb::Control& first = (*a)(0);
@@ -144,6 +146,13 @@ void FrmMenu::LoadList(int menu) {
     setHeight(top + listHeight + 400);
 }
 
+QRect FrmMenu::rowOnScreen(int row) const {
+    // The row across the whole list window.
+    const QRect caption = vb::ScreenRectPx(List1(row));
+    const QRect list = vb::ScreenRectPx(imgTop);
+    return QRect(list.left(), caption.top(), list.width(), caption.height());
+}
+
 void FrmMenu::List1_MouseMove(int row) {
     if (row == listIndex_) return;
     for (int i : List1.indexes()) {
@@ -160,15 +169,16 @@ void FrmMenu::List1_MouseMove(int row) {
 void FrmMenu::List1_MouseDown(int r) {
     cmd.MenuItem = r;
     if (isSeparator(rows_, r)) return;
+    // A sub-list opens beside its row, not over it.
     if (cmd.MenuNum == 2 && r == 1) {
         const int before = recs.SoundLevel;
-        frmPic().PopupNoiseControl();
+        frmPic().PopupNoiseControl(rowOnScreen(r));
         if (recs.SoundLevel == before) return;
     } else if (cmd.MenuNum == 2 && r == 13) {
-        frmPic().PopupDisplaySize();
+        frmPic().PopupDisplaySize(rowOnScreen(r));
         if (!frmPic().DisplayPicked) return;
     } else if (cmd.MenuNum == 4 && r == 7) {
-        frmPic().PopupToInternet();
+        frmPic().PopupToInternet(rowOnScreen(r));
         if (frmPic().NetItem == 0) return;
     }
     cmd.MenuPicked = true;

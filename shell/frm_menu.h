@@ -1,8 +1,11 @@
 // The pop-up command list under a title of the menu strip: one row per
 // command of the Game, Options, Internet or Help menu, the command's key at
-// the right. It stays above the table; a pick records the row and closes it.
+// the right. It is a pop-up above the table (no frame, no taskbar entry) that
+// closes when the mouse is pressed elsewhere or the program loses the focus;
+// a pick records the row and closes it.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -48,6 +51,9 @@ public:
     void MouseMove(vb::Control& c, int button, int shift, double x, double y) override;
 
 private:
+    // Where row r lies on the screen, across the list's width (pixels).
+    QRect rowOnScreen(int row) const;
+
     std::vector<MenuRow> rows_;
     int listIndex_ = -1;
 };

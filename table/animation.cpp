@@ -41,6 +41,13 @@ void coverHumanHold(FrmGrisk& f, int slot) {
         DrawCard(f.Picture1, 0, 0, kEmptyMark);
 }
 
+// A flying card passes under the menu strip (and the status bar), never
+// over them.
+void keepMenuStripInFront(FrmGrisk& f) {
+    f.picPanel.ZOrder(0);
+    f.StatusBar1.ZOrder(0);
+}
+
 }  // namespace
 
 std::vector<QPointF> FlightPath(QPointF start, QPointF target, int animSpeed) {
@@ -98,14 +105,30 @@ void AnimateCardMove(vb::ControlArray& fromCtl, int fromIndex, vb::ControlArray&
     const bool human = &fromCtl == &f.Picture7;
     const bool humanHold = human && isHoldSlot(fromIndex);
     vb::Control& cover = f.Picture1(0);
-    if (humanHold || !eng.CardMoving)
-        cover.setGeometryTw(startLeftTw, startTopTw, cover.widthTw(), cover.heightTw());
+    // The moving-card picture either is the card that flies (a deal) or
+    // stands in for the pile the card leaves, at that pile's size.
+    const bool coverFlies = &card == &cover;
+    if (!coverFlies && (humanHold || !eng.CardMoving))
+        cover.setGeometryTw(startLeftTw, startTopTw, card.widthTw(), card.heightTw());
+    // No card picture of an earlier flight stays on the table meanwhile.
+    if (!coverFlies) cover.setVisible(false);
+
+    // When the flight is over, however it ends, the moving-card picture goes
+    // with it, whatever it stood in for; the caller draws the piles as they
+    // are now.
+    struct HideWhenLanded {
+        FrmGrisk& f;
+        ~HideWhenLanded() {
+            if (f.Picture1.exists(0)) f.Picture1(0).setVisible(false);
+        }
+    } landed{f};
 
     const QPointF target = pixelPlace(toCtl(toIndex));
     waits::DoEvents();
     // A handler run just now may have taken the picture off the table.
     if (!fromCtl.exists(fromIndex)) return;
     fromCtl(fromIndex).ZOrder(0);
+    keepMenuStripInFront(f);
 
     if (!human && fromIndex == 1 && eng.OppSideCount != 0)
         cover.setVisible(true);

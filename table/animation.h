@@ -13,7 +13,9 @@ namespace grisk {
 // Flies fromCtl(fromIndex) towards toCtl(toIndex), one step for every frame
 // of the screen, then hides it and puts it back exactly where it started;
 // the caller draws the result. On the way the moving-card picture
-// Picture1(0) covers the source pile with what lies under the card. Sets
+// Picture1(0) covers the source pile, at its size, with what lies under the
+// card; it is hidden when the flight ends. The card flies under the menu
+// strip and the status bar. Sets
 // DragLeft and DragTop to the start. With the pause scale at 0 the flight
 // takes no time and does no waiting; with PaintCards off (the simulator)
 // nothing flies at all.

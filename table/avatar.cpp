@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include "engine/frm_grisk.h"
-#include "engine/program_sound.h"
 #include "engine/state.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
@@ -105,7 +104,9 @@ void imgSlap_MouseMove(double x, double y) {
 
 void imgSlap_Click() {
     frmGrisk().imgSlap.setVisible(false);
-    PlayProgramSound(kSoundSlapped);
+    // The slap is answered whatever the sound level, as the slap itself is.
+    recs.SoundResult =
+        sound::PlayAsync(eng.DataFolder + "~" + QString::number(kSoundSlapped) + ".tmp") ? 1 : 0;
 }
 
 void ResetEmotionIcon() {

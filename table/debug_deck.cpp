@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <QPainter>
 #include <memory>
+#include <vector>
 
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
@@ -20,12 +21,14 @@ constexpr int kStepX = 45;
 constexpr int kStepY = 75;
 constexpr int kFirstFullFaceStyle = 6;  // styles below are number decks without a face sheet
 
-std::unique_ptr<FrmStdSm>& deckWindow() {
-    // The list of loaded windows is made first, so that it outlives the view.
+// Every view opened and not yet given up: each stays until the user closes
+// it.
+std::vector<std::unique_ptr<FrmStdSm>>& deckWindows() {
+    // The list of loaded windows is made first, so that it outlives the views.
     static const bool listFirst = (vb::forms::loaded(), true);
     (void)listFirst;
-    static std::unique_ptr<FrmStdSm> w;
-    return w;
+    static std::vector<std::unique_ptr<FrmStdSm>> views;
+    return views;
 }
 
 // A cell with no face: a white card with its outline.
@@ -48,9 +51,11 @@ QImage cellOf(int cardNo) {
 }  // namespace
 
 void DebugShowDeck() {
-    std::unique_ptr<FrmStdSm>& w = deckWindow();
-    if (w) w->Unload(1);
-    w = std::make_unique<FrmStdSm>();
+    // Views the user has closed go; the others stay open beside the new one.
+    auto& views = deckWindows();
+    views.erase(std::remove_if(views.begin(), views.end(), [](const auto& v) { return !v->isLoaded(); }),
+                views.end());
+    FrmStdSm* w = views.emplace_back(std::make_unique<FrmStdSm>()).get();
     const FrmGrisk& main = frmGrisk();
     w->Move(w->Left(), w->Top(), main.Width(), main.Height());
     w->setCaption(QStringLiteral("The Shuffled Deck"));

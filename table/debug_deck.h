@@ -4,8 +4,8 @@
 namespace grisk {
 
 // Opens a window "The Shuffled Deck" that shows the whole stock right after
-// the shuffle, in stock order, 20 overlapping cards to a row. The window of
-// the previous deal, if still open, is replaced.
+// the shuffle, in stock order, 20 overlapping cards to a row. A window of an
+// earlier deal stays open beside it until the user closes it.
 void DebugShowDeck();
 
 }  // namespace grisk

@@ -71,6 +71,10 @@ void changeSize(FrmGrisk& f) {
             if (f.PicCenter.exists(c)) f.PicCenter(c).setRectPx(QRectF(f.PicCenter(c).rectPx().topLeft(), QSizeF(tbl.CardWidthPx, tbl.CardHeightPx)));
         SizeStackShapes(StackFirst(1), StackLast(2));
         PlaceHoldImage();
+        // The cards take their size, not the scaled one: seat 2's name goes
+        // under its pay-off pile again.
+        f.setScaleMode(vb::ScaleMode::Pixels);
+        f.Label9(4).setTop(NameTopUnder(f.Picture1(1), f.Label9(4).Top()));
     }
     f.Label9(2).setFontSize(recs.NameFontSize);
     if (eng.ScreenWidthTw < 12001) ShowRulesSummary();
@@ -83,6 +87,9 @@ void change(FrmGrisk& f, int which, bool dialogs) {
         if (f.WindowState() != 0) f.setWindowState(0);
         f.Hide();
     }
+    // The drawn background is erased (a background picture is laid again
+    // below).
+    f.setPicture(QImage());
     f.setScaleMode(vb::ScaleMode::Twips);
     tbl.SmallDisplay = tbl.DisplayMode >= 2;
 

@@ -91,22 +91,22 @@ std::vector<vb::PopupEntry> entries(std::initializer_list<const char*> captions)
 }
 }  // namespace
 
-void FrmPic::PopupNoiseControl() {
-    const int chosen = vb::PopupMenu(entries({"Full Sound", "Some Sound", "No Sound"}), recs.SoundLevel);
+void FrmPic::PopupNoiseControl(const QRect& besideRow) {
+    const int chosen = vb::PopupMenu(entries({"Full Sound", "Some Sound", "No Sound"}), recs.SoundLevel, besideRow);
     if (chosen >= 0) mnuNoise_Click(chosen);
 }
 
-void FrmPic::PopupDisplaySize() {
+void FrmPic::PopupDisplaySize(const QRect& besideRow) {
     std::vector<vb::PopupEntry> items;
     for (std::size_t i = 0; i < tbl.DisplayMenuCaption.size(); ++i)
         items.push_back({tbl.DisplayMenuCaption[i], tbl.DisplayMenuEnabled[i]});
-    const int chosen = vb::PopupMenu(items);
+    const int chosen = vb::PopupMenu(items, -1, besideRow);
     if (chosen >= 0) Display_Click(chosen);
 }
 
-void FrmPic::PopupToInternet() {
+void FrmPic::PopupToInternet(const QRect& besideRow) {
     // The entries carry the indexes 1 and 3; 0 stands for nothing chosen.
-    const int chosen = vb::PopupMenu(entries({"Quenmoor Website Home", "IP Address Check"}));
+    const int chosen = vb::PopupMenu(entries({"Quenmoor Website Home", "IP Address Check"}), -1, besideRow);
     if (chosen >= 0) ToNet_Click(chosen == 0 ? 1 : 3);
 }
 

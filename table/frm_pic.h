@@ -3,6 +3,8 @@
 // the boards behind the centre piles and a scratch picture.
 #pragma once
 
+#include <QRect>
+
 #include "platform/controls.h"
 #include "platform/twips.h"
 
@@ -34,12 +36,13 @@ public:
     // Measures an avatar picture's natural size.
     vb::Control& picAvatar;
 
-    // The pop-up sub-menus. Each shows its entries at the mouse; the
+    // The pop-up sub-menus. Each shows its entries at the mouse, or beside
+    // the row (a screen rectangle in pixels) of the list that opens it; the
     // handler of the entry chosen only records the choice below (the sound
     // menu stores the level itself).
-    void PopupNoiseControl();  // "Full Sound", "Some Sound", "No Sound"
-    void PopupDisplaySize();   // the display-size items, captions as they stand
-    void PopupToInternet();    // "Quenmoor Website Home", "IP Address Check"
+    void PopupNoiseControl(const QRect& besideRow = QRect());  // "Full Sound", "Some Sound", "No Sound"
+    void PopupDisplaySize(const QRect& besideRow = QRect());   // the display-size items, captions as they stand
+    void PopupToInternet(const QRect& besideRow = QRect());    // "Quenmoor Website Home", "IP Address Check"
     void Display_Click(int index);
     void ToNet_Click(int index);
     void Log_Click(int index);

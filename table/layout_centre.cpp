@@ -1,5 +1,8 @@
 #include "table/layout_centre.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "platform/vb.h"
@@ -88,16 +91,33 @@ void ComputeVerticalLayout() {
     if (f.WindowState() != 0) f.setWindowState(0);
     f.setScaleMode(vb::ScaleMode::Twips);
     f.Move(0, 0, f.Width(), f.Height());
+    KeepHumanHandClearOfCentre();
+    f.setScaleMode(vb::ScaleMode::Twips);
     const vb::Control& payOff = f.Picture7(1);
-    const double height = f.StatusBar1.Height() + payOff.Top() + payOff.Height() + 900 +
-                          (eng.ScreenWidthTw < 13000 ? 184 : 255);
+    double height = f.StatusBar1.Height() + payOff.Top() + payOff.Height() + 900 +
+                    (eng.ScreenWidthTw < 13000 ? 184 : 255);
+    // Never taller than the screen's work area: the rows go up instead.
+    const double limit = WindowHeightLimitTw();
+    if (limit > 0) height = std::min(height, std::floor(limit));
     eng.MainFormHeight = vb::CInt(height);
     f.setHeight(eng.MainFormHeight);
     eng.MainFormWidth = MainWindowWidthTw();
+    KeepHumanRowsInHeight();
     RelayoutCenter();
     f.setScaleMode(vb::ScaleMode::Twips);
     f.setWidth(eng.MainFormWidth);
     f.setScaleMode(vb::ScaleMode::Pixels);
+    KeepStockClear();
+    // A window that leaves the message or the remark no place of its own
+    // grows for them, as far as the screen lets it.
+    if (!KeepTextLinesClear() && limit > 0 && f.Height() < std::floor(limit)) {
+        f.setScaleMode(vb::ScaleMode::Twips);
+        eng.MainFormHeight = vb::CInt(std::floor(limit));
+        f.setHeight(eng.MainFormHeight);
+        f.setScaleMode(vb::ScaleMode::Pixels);
+        KeepStockClear();
+        KeepTextLinesClear();
+    }
 }
 
 void SetupCenterPiles() {

@@ -1,9 +1,11 @@
 #include "table/layout_geometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "platform/formwindow.h"
 #include "platform/vb.h"
 #include "table/display_size.h"
 #include "table/layout_centre.h"
@@ -63,11 +65,20 @@ void largeTableAnchors(int w, int h) {
     tbl.Seat2SideLeft = OpponentPayOffLeft(2);
     tbl.Seat2HandLeft = vb::CInt(tbl.Seat2SideLeft + w / 2.0 + 10);
     tbl.SeatHoldTop = above ? 5 + h + 15 : 5 + h;
+    // Room for the names under the other seats' (small) pay-off piles,
+    // above their hold-row frames.
+    const int nameRoom = 5 + kSmallCardHeightPx + static_cast<int>(std::ceil(NameLineHeightPx())) + 1 + kSmallFrameRise;
+    tbl.SeatHoldTop = std::max(tbl.SeatHoldTop, nameRoom);
     tbl.CenterAreaTop = above ? 230 : 213;
     tbl.CenterAreaLeft = 126;
 }
 
 }  // namespace
+
+int FrameCaptionStrip() {
+    const double line = vb::TextLinesRectPx(frmGrisk().Label3(0), 1).height();
+    return static_cast<int>(std::ceil(line)) + kOutlineRise + 1;
+}
 
 void ComputeTableCoordinates() {
     FrmGrisk& f = frmGrisk();
@@ -197,6 +208,7 @@ void PlacePilePictures() {
     }
     KeepHumanRowOnWindow(1, 6);
     KeepHumanRowOnWindow(7, 10);
+    KeepHumanHandClearOfCentre();
 
     PlaceHighlightLabel(vb::CInt(me(7).Top()), vb::CInt(me(7).Left()), 0);
     PlaceHighlightLabel(vb::CInt(f.Picture1(7).Top()), vb::CInt(f.Picture1(7).Left()), 1);
@@ -214,8 +226,8 @@ void PlaceHighlightLabel(int y, int x, int index) {
     vb::Control& frame = f.Label3(index);
     // The frame reaches as far below the piles as designed; above them it
     // leaves a strip for its caption.
-    const int above = large ? 8 : 5;
-    const int strip = large ? kFrameCaptionStrip : above;
+    const int above = large ? 8 : kSmallFrameRise;
+    const int strip = large ? FrameCaptionStrip() : above;
     const int height = (large ? 112 : 90) - above + strip;
     int width = large ? kHumanFrameWidth : 268;
     // A fanned seat's frame is as wide as its hold row, so that it stays

@@ -30,8 +30,17 @@ void PlaceHighlightLabel(int y, int x, int index);
 inline constexpr int kHumanFrameWidth = 324;
 inline constexpr int kHumanSmallFrameWidth = 274;
 // The strip of a captioned hold-row frame above its piles, where its
-// caption shows (a fanned seat's frame has none).
-inline constexpr int kFrameCaptionStrip = 13;
+// caption shows (a fanned seat's frame has none): a line of the caption's
+// text and under it the room that the outline of a deeper pile takes above
+// its top card.
+int FrameCaptionStrip();
+// A fanned seat's (small) hold-row frame reaches this far above its piles.
+inline constexpr int kSmallFrameRise = 5;
+// The least room between two seats' hold-row frames.
+inline constexpr int kFrameGap = 2;
+// An outline shows this far above (and right of) the hold pile it lies
+// behind: seat 2's of a fanned seat a pixel less.
+inline constexpr int kOutlineRise = 5;
 // Lays out an opponent's pile pictures at a three- or four-player table:
 // the hand fanned from the side pile, the hold row from the pay-off stack
 // whose leftmost shape is stackIndex.

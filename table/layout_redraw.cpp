@@ -72,7 +72,10 @@ void RedrawPlayerPiles(vb::ControlArray& pile, vb::Array<int, 2>& cardSlots) {
             payOff.setPicture(CardBackPicture(largePayOffBack(human)));
             payOff.setBackColor(recs.PlainColor);
         }
-        if (cardSlots(0, 1) != 0) DrawCard(pile, 1, cardSlots(0, 1), 0);
+        if (cardSlots(0, 1) != 0)
+            DrawCard(pile, 1, cardSlots(0, 1), 0);
+        else
+            payOff.setVisible(false);  // a pay-off pile without cards shows no back
     }
 
     for (int slot = 2; slot <= 6; ++slot) {
@@ -115,7 +118,11 @@ void RedrawTable() {
     vb::Control& stock = f.PicCenter(0);
     stock.setBorderStyle(1);
     stock.setBackColor(recs.PlainColor);
-    stock.setPicture(CardBackPicture(!(eng.ScreenWidthTw < 12001 || tbl.DisplayMode >= 2)));
+    // A stock that ran out for good (a stalemated game) shows the empty mark.
+    if (eng.StalemateState == 1)
+        ShowEmptyPile(stock);
+    else
+        stock.setPicture(CardBackPicture(!(eng.ScreenWidthTw < 12001 || tbl.DisplayMode >= 2)));
 
     const std::vector<int> shapes = f.Stack.indexes();
     for (auto it = shapes.rbegin(); it != shapes.rend(); ++it)

@@ -74,6 +74,7 @@ void ResizeCards(bool small) {
     // kept on the window.)
     me(1).setLeft(tbl.HandRowLeft - 1.25 * kCardWidthPx);
     me(7).setLeft(tbl.HoldRowLeft);
+    if (f.StackHold.exists(1)) f.StackHold(1).setLeft(me(7).Left() + 5);
     f.Label3(0).setLeft(tbl.HoldRowLeft - 5);
     const double base = me(1).Left() + w / 2.0 + 6;
     me(1).setTop(me(1).Top() - h / 3.0);
@@ -88,7 +89,7 @@ void ResizeCards(bool small) {
         if (f.StackHold.exists(slot - 6)) f.StackHold(slot - 6).setLeft(me(slot).Left() + 5);
     }
     for (int slot = 2; slot <= 10; ++slot) me(slot).setVisible(true);
-    sizeTo(f.Label3(0), kHumanSmallFrameWidth, 93 - 8 + kFrameCaptionStrip);
+    sizeTo(f.Label3(0), kHumanSmallFrameWidth, 93 - 8 + FrameCaptionStrip());
     KeepHumanRowOnWindow(1, 6);
     KeepHumanRowOnWindow(7, 10);
 

@@ -6,6 +6,7 @@
 #include "engine/state.h"
 #include "records/state.h"
 #include "table/state.h"
+#include "table/table_fit.h"
 
 namespace grisk {
 
@@ -39,8 +40,12 @@ void StackPayOffShapes(int last, vb::ControlArray& pile) {
     }
     const int label = last / 25 + 2;  // 50 -> 4, 75 -> 5, 100 -> 6
     if (last > 25 && f.Label9.exists(label)) {
-        f.Label9(label).setLeft(left - kStackStep * 24);
-        f.Label9(label).ZOrder(0);  // the name stays readable over the stack
+        vb::Control& name = f.Label9(label);
+        name.setLeft(left - kStackStep * 24);
+        name.ZOrder(0);  // the name stays readable over the stack
+        // Its box ends at the window's right edge.
+        const double room = TableRightPx() - name.Left();
+        if (room > 0 && name.Width() > room) name.setWidth(room);
     }
 }
 

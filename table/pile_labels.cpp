@@ -1,5 +1,8 @@
 #include "table/pile_labels.h"
 
+#include <QRectF>
+#include <algorithm>
+
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "records/state.h"
@@ -29,6 +32,21 @@ bool pilesInRow(FrmGrisk& f) {
     return eng.NumCenters == 3 && f.PicCenter(3).topTw() == f.PicCenter(1).topTw();
 }
 
+// The stretched board grows where its designed size would leave a pile on
+// its rim or beyond it: it reaches as far past its piles on the right and
+// below as it does on the left and above.
+void holdPilesInside(FrmGrisk& f, vb::Control& board) {
+    const QRectF b = board.rectPx();
+    QRectF piles;
+    for (int c = 1; c <= eng.NumCenters; ++c)
+        if (f.PicCenter.exists(c)) piles = piles.united(f.PicCenter(c).rectPx());
+    if (piles.isEmpty()) return;
+    const double width = piles.right() + (piles.left() - b.left()) - b.left();
+    const double height = piles.bottom() + (piles.top() - b.top()) - b.top();
+    board.setWidth(std::max(b.width(), width));
+    board.setHeight(std::max(b.height(), height));
+}
+
 void centreOver(vb::Control& label, const vb::Control& pile) {
     label.setLeft(pile.Left() + tbl.CardWidthPx / 2.0 - label.Width() / 2);
 }
@@ -49,6 +67,7 @@ void PositionPileLabels() {
         img.setStretch(true);
         img.setWidth(four ? 145.6 : 208);
         img.setHeight(four ? 181.6 : 100);
+        holdPilesInside(f, img);
         if (cmd.FormLoading) PlaceTableLabels();
         f.setScaleMode(vb::ScaleMode::Pixels);
     }

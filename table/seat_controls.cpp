@@ -37,6 +37,7 @@ void LoadPlayerControls(vb::ControlArray& pic) {
         frame.setVisible(true);
         vb::Control& name = f.Label9.ensure(k + 3);
         name.setFontSize(f.Label9(4).FontSize());
+        name.setFontItalic(true);
         name.setForeColor(recs.NameColor);
         name.setBackStyle(0);
         name.setVisible(true);
@@ -50,8 +51,9 @@ void LoadPlayerControls(vb::ControlArray& pic) {
     PlaceHighlightLabel(vb::CInt(pic(7).Top()), vb::CInt(pic(7).Left()), k);
 
     f.setScaleMode(vb::ScaleMode::Pixels);
-    // (The hold rows drop on a screen above 13000 twips: the names with them.)
-    f.Label9(k + 3).setTop(side.Top() + side.Height() + (eng.ScreenWidthTw > 13000 ? 3 : -7));
+    // (The hold rows drop on a screen above 13000 twips: the names with them;
+    // a name never goes under the card.)
+    f.Label9(k + 3).setTop(NameTopUnder(side, side.Top() + side.Height() + (eng.ScreenWidthTw > 13000 ? 3 : -7)));
     side.setVisible(false);
 }
 

@@ -47,6 +47,10 @@ struct TableState {
     int DisplayMode = 0;  // 0 large, 1 large moved up, 2 small, 3 small moved up
     bool SmallDisplay = false;
 
+    // The height of the screen's work area in twips, measured at start-up;
+    // 0: the whole screen (ScreenHeightTw).
+    double WorkAreaHeightTw = 0;
+
     // Layout anchors in pixels of the main window (ComputeTableCoordinates).
     int HandRowLeft = 166;
     int HandRowTop = 392;

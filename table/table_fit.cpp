@@ -29,7 +29,9 @@ constexpr int kSearchStep = 2;          // pixels between the places tried for t
 constexpr int kFrameMargin = 5;         // a hold-row frame reaches past its last pile
 constexpr double kScaledDown = 0.8;     // the small two-player table
 constexpr double kNarrowTextLine = 190;  // wide enough for every message text
-constexpr int kRemarkLines = 4;          // the longest remark
+constexpr int kTextLines = 4;            // the longest message or remark
+constexpr double kArrowGap = 7;          // between the stock's frame and a turn arrow
+constexpr double kNameGap = 0;           // between a pay-off pile and the name under it
 
 // The other seats' places as the layout gives them (pixels).
 int designedPayOffLeft(int seat) {
@@ -51,6 +53,9 @@ int seatReach(int w, const SeatFan& fan) {
 // Without a screen (a table laid out for a simulation) nothing is fitted.
 bool noScreen() { return eng.ScreenWidthTw <= 0; }
 
+// The other seats' piles begin right of the menu tab at the top edge.
+double seatsLeftBound() { return frmGrisk().imgMenu.rectPx().right() + kSeatGap; }
+
 QRectF payOffWithStack(FrmGrisk& f, int seat) {
     vb::ControlArray& piles = f.seatPictures(seat);
     QRectF r = piles(1).rectPx();
@@ -58,21 +63,29 @@ QRectF payOffWithStack(FrmGrisk& f, int seat) {
     return r;
 }
 
-// Everything the stock must stay clear of; the message line may lie over
-// the edge of the board.
-std::vector<QRectF> stockObstacles(FrmGrisk& f, bool board = true) {
+// The piles (with the pay-off stacks) and hold-row frames of the seats
+// from firstSeat on, their names where asked, the centre piles and, where
+// asked, their board.
+std::vector<QRectF> tableRects(FrmGrisk& f, int firstSeat, bool board, bool names) {
     std::vector<QRectF> out;
-    for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+    for (int seat = firstSeat; seat <= eng.NumPlayers; ++seat) {
         vb::ControlArray& piles = f.seatPictures(seat);
         for (int i = 1; i <= 10; ++i)
             if (piles.exists(i)) out.push_back(piles(i).rectPx());
         if (piles.exists(1)) out.push_back(payOffWithStack(f, seat));
         if (f.Label3.exists(seat - 1) && f.Label3(seat - 1).Visible()) out.push_back(f.Label3(seat - 1).rectPx());
+        if (names && f.Label9.exists(seat + 2)) out.push_back(vb::TextLinesRectPx(f.Label9(seat + 2), 1));
     }
     for (int c = 1; c <= eng.NumCenters; ++c)
         if (f.PicCenter.exists(c)) out.push_back(f.PicCenter(c).rectPx());
     if (board) out.push_back(f.imgCenter.rectPx());
     return out;
+}
+
+// Everything the stock must stay clear of; the message line may lie over
+// the edge of the board.
+std::vector<QRectF> stockObstacles(FrmGrisk& f, bool board = true) {
+    return tableRects(f, 1, board, false);
 }
 
 bool clear(const QRectF& r, const std::vector<QRectF>& obstacles, const QRectF& window) {
@@ -97,7 +110,7 @@ SeatFan OpponentFan(int w) {
     SeatFan fan{vb::CInt(w / 4.0), w - 6};
     const int seats = eng.NumPlayers - 1;
     if (seats < 2 || noScreen()) return fan;
-    const double room = (TableRightPx() + kSeatGap) / seats - kSeatGap;
+    const double room = (TableRightPx() - seatsLeftBound() + kSeatGap) / seats - kSeatGap;
     const int reach = static_cast<int>(std::floor(room)) - kStackReach;
     if (seatReach(w, fan) <= reach) return fan;
     fan.handStep = std::min(fan.handStep, (reach - vb::CInt(w / 2.0 + 10) - w) / 5);
@@ -109,14 +122,30 @@ int OpponentPayOffLeft(int seat) {
     if (noScreen()) return designedPayOffLeft(seat);
     const int w = kSmallCardWidthPx;
     const int reach = seatReach(w, OpponentFan(w));
+    // From the right edge leftwards: each seat at its place or as far left
+    // as the seat right of it needs.
+    std::vector<int> left(static_cast<std::size_t>(eng.NumPlayers) + 1, 0);
     double limit = TableRightPx();
-    int left = 0;
-    for (int s = eng.NumPlayers; s >= seat; --s) {
-        left = std::min(designedPayOffLeft(s), static_cast<int>(std::floor(limit - reach)));
-        limit = left - kStackReach - kSeatGap;
+    for (int s = eng.NumPlayers; s >= 2; --s) {
+        left[static_cast<std::size_t>(s)] = std::min(designedPayOffLeft(s), static_cast<int>(std::floor(limit - reach)));
+        limit = left[static_cast<std::size_t>(s)] - kStackReach - kSeatGap;
     }
-    return left;
+    // Then from the menu tab rightwards: no seat's stack reaches under the
+    // tab or the seat on its left.
+    double least = seatsLeftBound() + kStackReach;
+    for (int s = 2; s <= eng.NumPlayers; ++s) {
+        int& l = left[static_cast<std::size_t>(s)];
+        l = std::max(l, static_cast<int>(std::ceil(least)));
+        least = l + reach + kSeatGap + kStackReach;
+    }
+    return left[static_cast<std::size_t>(seat)];
 }
+
+double NameTopUnder(const vb::Control& payOff, double designedTop) {
+    return std::max(designedTop, payOff.rectPx().bottom() + kNameGap);
+}
+
+double NameLineHeightPx() { return vb::TextLinesRectPx(frmGrisk().Label9(4), 1).height(); }
 
 void KeepHumanRowOnWindow(int first, int last) {
     if (noScreen()) return;
@@ -146,21 +175,144 @@ void KeepHumanRowOnWindow(int first, int last) {
     }
 }
 
+double WindowHeightLimitTw() {
+    if (noScreen()) return 0;
+    return tbl.WorkAreaHeightTw > 0 ? tbl.WorkAreaHeightTw : std::max(0.0, eng.ScreenHeightTw);
+}
+
+namespace {
+
+// The controls that move with the human's hold row and with its hand row.
+std::vector<vb::Control*> humanHoldGroup(FrmGrisk& f) {
+    std::vector<vb::Control*> out;
+    for (int i = 7; i <= 10; ++i) out.push_back(&f.Picture7(i));
+    for (int p = 1; p <= 4; ++p)
+        if (f.StackHold.exists(OutlineIndex(1, p))) out.push_back(&f.StackHold(OutlineIndex(1, p)));
+    for (int i = 5; i <= 8; ++i)
+        if (f.lblHoldCard.exists(i)) out.push_back(&f.lblHoldCard(i));
+    out.push_back(&f.Label3(0));
+    return out;
+}
+
+std::vector<vb::Control*> humanHandGroup(FrmGrisk& f) {
+    std::vector<vb::Control*> out;
+    for (int i = 1; i <= 6; ++i) out.push_back(&f.Picture7(i));
+    for (int i = StackFirst(1); i <= StackLast(1); ++i)
+        if (f.Stack.exists(i)) out.push_back(&f.Stack(i));
+    out.push_back(&f.ImgHold);
+    out.push_back(&f.Label9(3));
+    return out;
+}
+
+// Where a member of a moving group shows: a name label as tall as a line.
+QRectF footprintOf(FrmGrisk& f, const vb::Control* c) {
+    if (c == &f.Label9(3)) return vb::TextLinesRectPx(*c, 1);
+    return c->rectPx();
+}
+
+// What stands still above the human's rows: the other seats' piles,
+// stacks, frames and names, the centre piles and their board.
+std::vector<QRectF> fixedAbove(FrmGrisk& f) { return tableRects(f, 2, true, true); }
+
+// How far the group can go up before one of its members meets something
+// above it (a member that already meets something is not held by it).
+double roomAbove(FrmGrisk& f, const std::vector<vb::Control*>& group, const std::vector<QRectF>& others) {
+    double room = std::numeric_limits<double>::max();
+    for (const vb::Control* c : group) {
+        const QRectF m = footprintOf(f, c);
+        if (m.isEmpty()) continue;
+        for (const QRectF& o : others) {
+            const bool across = o.left() < m.right() && m.left() < o.right();
+            if (!across || o.bottom() > m.top()) continue;
+            room = std::min(room, m.top() - o.bottom() - kSeatGap);
+        }
+        room = std::min(room, m.top());
+    }
+    return std::max(0.0, room);
+}
+
+double bottomOf(FrmGrisk& f, const std::vector<vb::Control*>& group) {
+    double bottom = 0;
+    for (const vb::Control* c : group) bottom = std::max(bottom, footprintOf(f, c).bottom());
+    return bottom;
+}
+
+void lift(const std::vector<vb::Control*>& group, double by) {
+    for (vb::Control* c : group) shift(*c, 0, -by);
+}
+
+}  // namespace
+
+void KeepHumanRowsInHeight() {
+    if (noScreen()) return;
+    FrmGrisk& f = frmGrisk();
+    const double limit = screen::TwipsToPixels(f.Height() - vb::FrameHeightTw() - f.StatusBar1.heightTw()) - kSeatGap;
+    std::vector<vb::Control*> hold = humanHoldGroup(f);
+    std::vector<vb::Control*> hand = humanHandGroup(f);
+    double over = std::ceil(std::max(bottomOf(f, hold), bottomOf(f, hand)) - limit);
+    if (over <= 0) return;
+
+    std::vector<vb::Control*> both = hold;
+    both.insert(both.end(), hand.begin(), hand.end());
+    const std::vector<QRectF> above = fixedAbove(f);
+    const double together = std::min(over, std::floor(roomAbove(f, both, above)));
+    lift(both, together);
+    over -= together;
+    if (over <= 0) return;
+
+    std::vector<QRectF> aboveHand = above;
+    for (const vb::Control* c : hold) aboveHand.push_back(footprintOf(f, c));
+    lift(hand, std::min(over, std::floor(roomAbove(f, hand, aboveHand))));
+}
+
 void KeepHumanHandClearOfCentre() {
     FrmGrisk& f = frmGrisk();
-    vb::ControlArray& me = f.Picture7;
+    const std::vector<vb::Control*> hand = humanHandGroup(f);
+    // The centre: its piles and, on a window, the board they lie on.
+    std::vector<QRectF> centre;
+    for (int c = 1; c <= eng.NumCenters; ++c)
+        if (f.PicCenter.exists(c)) centre.push_back(f.PicCenter(c).rectPx());
+    if (!noScreen()) centre.push_back(f.imgCenter.rectPx());
     double drop = 0;
-    for (int i = 1; i <= 6; ++i)
-        for (int c = 1; c <= eng.NumCenters; ++c) {
-            if (!f.PicCenter.exists(c)) continue;
-            const QRectF pile = f.PicCenter(c).rectPx();
-            if (pile.intersects(me(i).rectPx())) drop = std::max(drop, std::ceil(pile.bottom() - me(i).rectPx().top()) + 2);
-        }
+    double over = 0;  // how far the board reaches right into the hand row
+    for (const vb::Control* c : hand) {
+        // The piles and the stack (the name goes with them).
+        if (c == &f.Label9(3)) continue;
+        const QRectF m = footprintOf(f, c);
+        for (const QRectF& o : centre)
+            if (o.intersects(m)) {
+                drop = std::max(drop, std::ceil(o.bottom() - m.top()) + kSeatGap);
+                over = std::max(over, std::ceil(o.right() - m.left()) + kSeatGap);
+            }
+    }
     if (drop <= 0) return;
-    for (int i = 1; i <= 6; ++i) shift(me(i), 0, drop);
-    for (int i = StackFirst(1); i <= StackLast(1); ++i)
-        if (f.Stack.exists(i)) shift(f.Stack(i), 0, drop);
-    shift(f.ImgHold, 0, drop);
+    // The centre moves left, as far as the wild counters on its left leave
+    // room (the stock then finds a place of its own), where that clears it;
+    std::vector<vb::Control*> block{&f.imgCenter, &f.Label9(0)};
+    for (int c = 1; c <= 4; ++c) {
+        if (f.PicCenter.exists(c)) block.push_back(&f.PicCenter(c));
+        if (f.LblWild.exists(c)) block.push_back(&f.LblWild(c));
+    }
+    const double room = noScreen() ? 0
+                                   : std::floor(f.imgCenter.rectPx().left() -
+                                                (f.LblWild.exists(1) ? f.LblWild(1).rectPx().width() : 0) - kSeatGap);
+    if (over <= room) {
+        for (vb::Control* c : block) shift(*c, -over, 0);
+        return;
+    }
+    // else the hand goes below the centre, where the window's height leaves
+    // room for it;
+    const double limitTw = WindowHeightLimitTw();
+    const double bottom =
+        limitTw > 0 ? screen::TwipsToPixels(limitTw - vb::FrameHeightTw() - f.StatusBar1.heightTw()) - kSeatGap
+                    : std::numeric_limits<double>::max();
+    if (bottomOf(f, hand) + drop <= bottom) {
+        for (vb::Control* c : hand) shift(*c, 0, drop);
+        return;
+    }
+    // else the centre moves left as far as it can.
+    if (room > 0)
+        for (vb::Control* c : block) shift(*c, -room, 0);
 }
 
 namespace {
@@ -169,8 +321,11 @@ QRectF stockFootprint(FrmGrisk& f) {
     return f.Label1.rectPx().united(f.ImgTurn2.rectPx()).united(f.ImgTurn1.rectPx());
 }
 
+// The table's part of the window: its inner area above the status bar's
+// place (whether the bar shows or not).
 QRectF windowRect(FrmGrisk& f) {
-    return QRectF(0, 0, TableRightPx(), screen::TwipsToPixels(f.Height() - vb::FrameHeightTw()));
+    return QRectF(0, 0, TableRightPx(),
+                  screen::TwipsToPixels(f.Height() - vb::FrameHeightTw() - f.StatusBar1.heightTw()));
 }
 
 // The nearest place for the footprint's top left that puts it inside the
@@ -194,12 +349,25 @@ std::optional<QPointF> nearestClearPlace(const QRectF& footprint, const std::vec
 // Moves the controls together the least that puts their footprint inside
 // the window and clear of the obstacles; leaves them where they are when
 // they are clear already or no such place exists.
-void moveClear(const std::vector<vb::Control*>& group, const QRectF& footprint,
+bool moveClear(const std::vector<vb::Control*>& group, const QRectF& footprint,
                const std::vector<QRectF>& obstacles, const QRectF& window) {
-    if (noScreen()) return;
+    if (noScreen()) return true;
     const std::optional<QPointF> at = nearestClearPlace(footprint, obstacles, window);
-    if (!at) return;
+    if (!at) return false;
     for (vb::Control* c : group) shift(*c, at->x() - footprint.x(), at->y() - footprint.y());
+    return true;
+}
+
+// The turn arrows beside the stock's frame, left and right of it at its
+// middle, instead of above and below it.
+void arrowsBesideStock(FrmGrisk& f) {
+    const QRectF frame = f.Label1.rectPx();
+    const auto besides = [&](vb::Control& arrow, double left) {
+        const QRectF r = arrow.rectPx();
+        arrow.setRectPx(QRectF(QPointF(left, frame.center().y() - r.height() / 2), r.size()));
+    };
+    besides(f.ImgTurn2, frame.left() - kArrowGap - f.ImgTurn2.rectPx().width());
+    besides(f.ImgTurn1, frame.right() + kArrowGap);
 }
 
 // Everything a line of text must stay clear of: the piles, the hold-row
@@ -214,36 +382,60 @@ std::vector<QRectF> textObstacles(FrmGrisk& f) {
 // text shows (the footprint, from its top) inside the window and clear of
 // the obstacles; with no room for the whole width, the line narrows to the
 // width its texts need. A line that moves keeps only its footprint.
-void keepLineClear(vb::Control& line, const QRectF& footprint, const std::vector<QRectF>& obstacles,
+bool keepLineClear(vb::Control& line, const QRectF& footprint, const std::vector<QRectF>& obstacles,
                    const QRectF& window) {
-    if (noScreen() || clear(footprint, obstacles, window)) return;
-    QRectF narrow = footprint;
-    narrow.setWidth(std::min(narrow.width(), kNarrowTextLine));
-    for (const QRectF& wanted : {footprint, narrow})
-        if (const std::optional<QPointF> at = nearestClearPlace(wanted, obstacles, window)) {
-            line.setRectPx(QRectF(*at, wanted.size()));
-            return;
+    if (noScreen()) return true;
+    const bool wasClear = clear(footprint, obstacles, window);
+    if (!wasClear) {
+        // Narrower and narrower (its texts wrap into the lines it keeps).
+        for (double width : {footprint.width(), kNarrowTextLine, kNarrowTextLine * 0.75}) {
+            QRectF wanted = footprint;
+            wanted.setWidth(std::min(footprint.width(), width));
+            if (const std::optional<QPointF> at = nearestClearPlace(wanted, obstacles, window)) {
+                line.setRectPx(QRectF(*at, wanted.size()));
+                return true;
+            }
         }
+    }
+    // Its box ends at the table's edges.
+    const QRectF box = line.rectPx();
+    if (!window.contains(box) && window.intersects(box)) line.setRectPx(box.intersected(window));
+    return wasClear;
 }
 
 }  // namespace
 
 void KeepStockClear() {
     FrmGrisk& f = frmGrisk();
-    moveClear({&f.Label1, &f.ImgTurn2, &f.ImgTurn1, &f.PicCenter(0)}, stockFootprint(f), stockObstacles(f),
-              windowRect(f));
+    std::vector<QRectF> obstacles = stockObstacles(f);
+    const std::vector<vb::Control*> stock{&f.Label1, &f.ImgTurn2, &f.ImgTurn1, &f.PicCenter(0)};
+    // Where no place has room for the arrows above and below the stock,
+    // they go beside it.
+    if (!moveClear(stock, stockFootprint(f), obstacles, windowRect(f))) {
+        arrowsBesideStock(f);
+        moveClear(stock, stockFootprint(f), obstacles, windowRect(f));
+    }
+    // The Deal button the same way, clear of the stock and the names too.
+    obstacles = tableRects(f, 1, true, true);
+    obstacles.push_back(stockFootprint(f));
+    moveClear({&f.cmdDeal}, f.cmdDeal.rectPx(), obstacles, windowRect(f));
 }
 
-void KeepTextLinesClear() {
+bool KeepTextLinesClear() {
     FrmGrisk& f = frmGrisk();
-    if (!f.Label9.exists(2)) return;
+    if (!f.Label9.exists(2)) return true;
     std::vector<QRectF> obstacles = textObstacles(f);
+    // Each line is kept clear where its text shows: as many lines as its
+    // longest text, from the top of its box.
     vb::Control& message = f.Label9(1);
-    keepLineClear(message, message.rectPx(), obstacles, windowRect(f));
-    // The remark shows beside the message: it keeps clear of it too.
-    obstacles.push_back(message.rectPx());
+    const bool messageClear = keepLineClear(message, vb::TextLinesRectPx(message, kTextLines), obstacles, windowRect(f));
+    // The remark shows beside the message: it keeps clear of it too, and
+    // off the centre board, which only the message line may cross.
+    obstacles.push_back(vb::TextLinesRectPx(message, kTextLines));
+    obstacles.push_back(f.imgCenter.rectPx());
     vb::Control& remark = f.Label9(2);
-    keepLineClear(remark, vb::TextLinesRectPx(remark, kRemarkLines), obstacles, windowRect(f));
+    const bool remarkClear = keepLineClear(remark, vb::TextLinesRectPx(remark, kTextLines), obstacles, windowRect(f));
+    return messageClear && remarkClear;
 }
 
 }  // namespace grisk

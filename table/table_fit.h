@@ -7,6 +7,7 @@
 #include <QRectF>
 
 namespace vb {
+class Control;
 class ControlArray;
 }
 
@@ -34,24 +35,46 @@ SeatFan OpponentFan(int w);
 // piles inside the window and clear of the next seat's.
 int OpponentPayOffLeft(int seat);
 
+// Where a seat's name label goes under its pay-off pile: at the designed
+// top, or just below the pile where the designed top would put the name
+// under the card.
+double NameTopUnder(const vb::Control& payOff, double designedTop);
+// The height of a line of the players' names, in pixels.
+double NameLineHeightPx();
+
 // Moves the human's row of slots first..last (and what goes with it: the
 // pay-off stack and hold image, or the hold outlines and frame) left by
 // as much as its last pile reaches past the window's right edge.
 void KeepHumanRowOnWindow(int first, int last);
 
-// Lowers the human's pay-off pile and hand the least that keeps them clear
-// of the centre piles (the raised compact row of small cards).
+// The tallest the main window may be, in twips: the screen's work area,
+// or the screen; 0 when no screen is known (nothing is fitted then).
+double WindowHeightLimitTw();
+
+// Lifts the human's rows the least that keeps them (with their frame,
+// outlines, pay-off stack and name) above the status bar's place at the
+// bottom of the window's inner area, as far as what stands above them
+// leaves room: both rows together first, then the hand row alone.
+void KeepHumanRowsInHeight();
+
+// Keeps the human's pay-off pile, stack, hand and name clear of the centre
+// piles and their board: the centre moves left where its wild counters
+// leave room for that, else the hand row goes below the centre where the
+// window's height leaves room for it, else the centre moves left as far as
+// it can.
 void KeepHumanHandClearOfCentre();
 
 // Moves the message line, then the remark line, each the least that keeps
-// its text inside the window and clear of the piles, the hold-row frames
-// and the stock; the remark keeps clear of the message line too, for as
-// many lines as the longest remark.
-void KeepTextLinesClear();
+// its text (as many lines as the longest) inside the window and clear of
+// the piles, the hold-row frames and the stock; the remark keeps clear of
+// the message line and the centre board too. False when a line found no
+// such place.
+bool KeepTextLinesClear();
 
 // Moves the stock with its frame and turn arrows the least that keeps
 // them inside the window and clear of every pile, hold-row frame and the
-// centre board; stays where it is when nothing is in the way.
+// centre board, then the Deal button the same way (clear of the stock
+// too); each stays where it is when nothing is in the way.
 void KeepStockClear();
 
 }  // namespace grisk

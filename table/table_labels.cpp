@@ -80,10 +80,11 @@ void PlaceTableLabels() {
 
     f.Label9(3).Move(f.Picture7(1).Left(), f.Picture7(1).Top() + h + 6);
     const double seat2Top = f.Picture1(1).Top();
-    if (eng.NumPlayers == 2 && tbl.DisplayMode != 2)
-        f.Label9(4).setTop(seat2Top + 96);
-    else
-        f.Label9(4).setTop(seat2Top + (eng.ScreenWidthTw > 13000 ? 80 : 70));
+    const double nameTop = eng.NumPlayers == 2 && tbl.DisplayMode != 2
+                               ? seat2Top + 96
+                               : seat2Top + (eng.ScreenWidthTw > 13000 ? 80 : 70);
+    // (The name goes under the pay-off pile, never under the card.)
+    f.Label9(4).setTop(NameTopUnder(f.Picture1(1), nameTop));
 
     vb::Control& remark = f.Label9(2);
     remark.setWidth(f.imgCenter.Width());

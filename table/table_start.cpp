@@ -21,6 +21,8 @@ namespace grisk {
 namespace {
 // Below this width large cards do not fit: the table is always small.
 constexpr double kSmallScreenTw = 10000;
+// The main window's placement of the last run is stored.
+constexpr int kPlacementStored = 20;
 }  // namespace
 
 void LayOutFirstTable() {
@@ -42,6 +44,8 @@ void ApplyStartDisplayMode() {
         for (int panel : {1, 4, 5, 8}) f.StatusBar1.Panels(panel).MinWidth = 700;
         f.StatusBar1.Panels(5).Text = QStringLiteral("Grisk:");
     }
+    // A small table stored on such a screen cannot be made large either.
+    if (eng.ScreenWidthTw < kSmallScreenTw) DisableDisplayMenuForSmallScreen();
     eng.OppSideShape = 99;
 
     switch (tbl.DisplayMode) {
@@ -64,7 +68,17 @@ void ApplyStartDisplayMode() {
     }
 
     f.setScaleMode(vb::ScaleMode::Twips);
-    if (eng.NumPlayers == 2) RelayoutCenter();
+    // A window the layout sized (none was stored) takes the height of the
+    // size now in force, not the large size it was first laid out in.
+    if (f.PlacementSaved != kPlacementStored) {
+        ComputeVerticalLayout();
+    } else {
+        // The stored size stays (within the screen); the table is kept on it.
+        if (eng.NumPlayers == 2) RelayoutCenter();
+        KeepHumanRowsInHeight();
+        KeepStockClear();
+        KeepTextLinesClear();
+    }
     cmd.FormLoading = false;
     RedrawTable();
 }

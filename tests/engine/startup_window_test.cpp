@@ -106,9 +106,13 @@ TEST_F(StartupTest, ASmallScreenStartsTheSmallTable) {
     struct Case {
         double screenWidthTw;
         int storedMode;
-        bool forced;
+        bool forced;  // the small table forced, the status bar's panels narrowed
+        bool locked;  // the display-size items 0 and 1 disabled
     };
-    for (Case c : {Case{9600, 0, true}, Case{9999, 1, true}, Case{10000, 0, false}}) {
+    // A small table stored on a small screen stays small too: the items
+    // that would make it large are disabled as well.
+    for (Case c : {Case{9600, 0, true, true}, Case{9999, 1, true, true}, Case{10000, 0, false, false},
+                   Case{9600, 2, false, true}}) {
         SCOPED_TRACE(testing::Message() << c.screenWidthTw << " twips, mode " << c.storedMode);
         screen::Metrics m;
         m.widthTw = c.screenWidthTw;
@@ -119,8 +123,8 @@ TEST_F(StartupTest, ASmallScreenStartsTheSmallTable) {
         writeScoreRecord(kDisplayModeRecord, mode);
         restart();
         ASSERT_TRUE(frmGrisk().isLoaded());
-        EXPECT_EQ(tbl.DisplayMenuEnabled[0], !c.forced) << "Move Cards Up";
-        EXPECT_EQ(tbl.DisplayMenuEnabled[1], !c.forced) << "Make Display Smaller";
+        EXPECT_EQ(tbl.DisplayMenuEnabled[0], !c.locked) << "Move Cards Up";
+        EXPECT_EQ(tbl.DisplayMenuEnabled[1], !c.locked) << "Make Display Smaller";
         if (c.forced) {
             EXPECT_TRUE(tbl.SmallDisplay);
             EXPECT_EQ(tbl.CardSpacing, 66);

@@ -2,12 +2,15 @@
 // idle window paints nothing.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QCoreApplication>
 #include <QPointer>
 
 #include "platform/controls.h"
 #include "platform/formwindow.h"
+#include "platform/popup_menu.h"
 #include "support/test_support.h"
 
 namespace {
@@ -110,6 +113,100 @@ TEST_F(FormWindowTest, ABorderlessWindowIsAllInnerArea) {
     EXPECT_TRUE(bare.window()->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_FALSE(framed.window()->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(bare.window()->size(), QSize(200, 100));
+}
+
+}  // namespace
+
+namespace {
+
+// A window the program sizes itself keeps that size: the window manager
+// shows no resize handle along its frame. Maximized, it takes the screen.
+TEST_F(FormWindowTest, AWindowKeepsTheSizeTheProgramGivesIt) {
+    vb::Form form("frmFixed");
+    form.Move(1500, 1500, 6000, 4500);
+    form.Show();
+    const QSize inner(static_cast<int>((6000 - form.frameWidthTw()) / 15 + 0.5),
+                      static_cast<int>((4500 - form.frameHeightTw()) / 15 + 0.5));
+    EXPECT_EQ(form.window()->minimumSize(), inner);
+    EXPECT_EQ(form.window()->maximumSize(), inner);
+    form.setHeight(3000);
+    EXPECT_EQ(form.window()->maximumSize().height(), static_cast<int>((3000 - form.frameHeightTw()) / 15 + 0.5));
+    form.setWindowState(2);
+    EXPECT_EQ(form.window()->minimumSize(), QSize(0, 0));
+    EXPECT_GT(form.window()->maximumSize().width(), 10000);
+    form.Unload();
+}
+
+// A pop-up has no frame, no taskbar entry and no focus of its own; a press
+// in another window of the program or the program losing the focus closes
+// it (as the user closes a window), a press on it or in a pop-up menu
+// opened from it does not.
+TEST_F(FormWindowTest, APopUpClosesWhenThePressOrTheFocusGoesElsewhere) {
+    struct Case {
+        const char* what;
+        int where;  // 0 the pop-up, 1 the table, 2 a menu opened from it, 3 the focus leaves
+        bool closes;
+    };
+    const Case cases[] = {{"a press on it", 0, false},
+                          {"a press on the table", 1, true},
+                          {"a press in its sub-menu", 2, false},
+                          {"the program loses the focus", 3, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        vb::Form table("frmTable");
+        table.Move(0, 0, 6000, 4500);
+        table.Show();
+        vb::Form list("frmList");
+        list.setPopup(true);
+        list.Move(1500, 900, 3000, 2000);
+        int unloads = 0;
+        vb::forms::setUnloadHook([&](vb::Form* f) { unloads += f == &list; });
+        list.Show();
+        QWidget* w = list.window();
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_TRUE(w->windowFlags().testFlag(Qt::X11BypassWindowManagerHint)) << "no taskbar entry";
+        EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        EXPECT_EQ(list.ScaleWidth(), 3000) << "all inner area";
+
+        QWidget menu(nullptr, Qt::Popup);
+        QWidget* target = c.where == 0 ? w : c.where == 1 ? table.window() : &menu;
+        if (c.where == 3) {
+            QApplicationStateChangeEvent away(Qt::ApplicationInactive);
+            QCoreApplication::sendEvent(qApp, &away);
+        } else {
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &press);
+        }
+        EXPECT_EQ(list.isLoaded(), !c.closes);
+        EXPECT_EQ(unloads, c.closes ? 1 : 0);
+        vb::forms::setUnloadHook(nullptr);
+        if (list.isLoaded()) list.Unload();
+        table.Unload();
+    }
+}
+
+// A sub-menu opens beside the row it belongs to: on its right, or on its
+// left where the screen ends, else under or over it; never over the row.
+TEST(PopupMenuPlace, ASubMenuOpensBesideItsRow) {
+    const QRect screen(0, 0, 800, 600);
+    const QSize menu(150, 60);
+    const struct {
+        QRect row;
+        QPoint at;
+    } cases[] = {
+        {QRect(100, 200, 240, 18), QPoint(340, 200)},  // right of it
+        {QRect(600, 200, 190, 18), QPoint(450, 200)},  // the screen ends: left of it
+        {QRect(100, 580, 240, 18), QPoint(340, 540)},  // near the bottom: moved up
+        {QRect(100, 200, 600, 18), QPoint(100, 218)},  // no room either side: under it
+        {QRect(100, 560, 600, 18), QPoint(100, 500)},  // and over it at the bottom
+    };
+    for (const auto& c : cases) {
+        const QPoint at = vb::PopupPlaceBeside(c.row, menu, screen);
+        EXPECT_EQ(at, c.at);
+        EXPECT_FALSE(QRect(at, menu).intersects(c.row));
+    }
 }
 
 }  // namespace

@@ -1,20 +1,25 @@
-// A card's flight across the table: its steps, what covers the pile it left,
-// where it ends, its pacing, and a centre pile restored from damaged counts.
+// A card's flight across the table: its steps, what covers the pile it left
+// and that the cover goes when the card lands, where it ends, its pacing,
+// and a centre pile restored from damaged counts.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <QTimer>
 #include <ostream>
 
+#include "engine/deal.h"
 #include "engine/state.h"
 #include "layout_fixture.h"
 #include "platform/eventwait.h"
+#include "platform/random.h"
 #include "platform/vb.h"
 #include "records/state.h"
 #include "table/animation.h"
 #include "table/layout.h"
 
 using namespace grisk;
+using grisk_test::pixelRect;
 
 namespace {
 
@@ -89,15 +94,33 @@ protected:
         cover().setVisible(false);
         cover().setDrawn(QStringLiteral("untouched"));
     }
+    // Flies the card as the program does, a little faster, and tells whether
+    // the moving-card picture showed while the card was on its way.
+    bool flyWatchingTheCover(vb::ControlArray& from, int slot, vb::ControlArray& to, int target) {
+        waits::SetPauseScale(0.01);
+        bool seen = false;
+        QTimer watch;
+        watch.setInterval(0);
+        QObject::connect(&watch, &QTimer::timeout, [&] { seen = seen || cover().Visible(); });
+        watch.start();
+        AnimateCardMove(from, slot, to, target);
+        watch.stop();
+        waits::SetPauseScale(0);
+        return seen;
+    }
 };
 
-TEST_F(FlightTest, AFlightEndsHiddenExactlyWhereItBeganInFrontOfTheTable) {
+// The card flies in front of every pile, but under the menu strip and the
+// status bar; it ends hidden where it began.
+TEST_F(FlightTest, AFlightEndsHiddenExactlyWhereItBeganInFrontOfThePiles) {
     buildTable(2, 3);
     vb::Control& side = f().Picture7(1);
     const double leftTw = side.leftTw();
     const double topTw = side.topTw();
     ASSERT_NE(std::fmod(screen::TwipsToPixels(leftTw), 1.0), 0.0) << "the side pile sits at a fraction";
     side.setVisible(true);
+    f().picPanel.setVisible(true);
+    f().StatusBar1.setVisible(true);
 
     AnimateCardMove(f().Picture7, 1, f().PicCenter, 2);
 
@@ -107,19 +130,27 @@ TEST_F(FlightTest, AFlightEndsHiddenExactlyWhereItBeganInFrontOfTheTable) {
     EXPECT_EQ(eng.DragLeft, static_cast<int>(vb::RoundHalfEven(screen::TwipsToPixels(leftTw))));
     EXPECT_EQ(eng.DragTop, static_cast<int>(vb::RoundHalfEven(screen::TwipsToPixels(topTw))));
     const std::vector<vb::Control*> order = f().paintOrder();
-    EXPECT_EQ(order.back(), &side) << "the flying card is in front of every picture";
+    const auto at = [&](const vb::Control& c) { return std::find(order.begin(), order.end(), &c) - order.begin(); };
+    for (int seat = 1; seat <= 2; ++seat)
+        for (int i = 1; i <= 10; ++i)
+            if (i != 1 || seat != 1) EXPECT_GT(at(side), at(f().seatPictures(seat)(i))) << seat << " " << i;
+    for (int c = 0; c <= 3; ++c) EXPECT_GT(at(side), at(f().PicCenter(c))) << "centre " << c;
+    EXPECT_LT(at(side), at(f().picPanel)) << "under the menu strip";
+    EXPECT_LT(at(side), at(f().StatusBar1)) << "under the status bar";
 }
 
-TEST_F(FlightTest, TheMovingCardCoversThePileTheCardLeft) {
-    buildTable(2, 3);
+// While the card is on its way the moving-card picture covers the pile it
+// left, at that pile's size, with what lies under the card; when the
+// flight ends it is hidden, so that no card picture stays on the table.
+TEST_F(FlightTest, TheMovingCardCoversThePileTheCardLeftWhileItFlies) {
+    buildTable(4, 4);
     struct Case {
         const char* what;
         vb::ControlArray* from;
         int slot;
         int oppSideCount;
-        bool coverMoved;
-        bool coverShown;
-        const char* drawn;  // prefix of what the cover shows afterwards
+        bool covered;
+        const char* drawn;  // prefix of what the cover shows
     };
     // The human's hold pile 2 has the card 17 under its top; pile 3 nothing.
     eng.PlayerHoldCount(2) = 2;
@@ -127,22 +158,26 @@ TEST_F(FlightTest, TheMovingCardCoversThePileTheCardLeft) {
     eng.PlayerHold(0, 2, 2) = 17;
     eng.PlayerHoldCount(3) = 0;
     const Case cases[] = {
-        {"human hold with a card under", &f().Picture7, 8, 0, true, true, "face 17"},
-        {"human hold with none under", &f().Picture7, 9, 0, true, true, "empty"},
-        {"seat 2 pay-off with cards left", &f().Picture1, 1, 6, true, true, "untouched"},
-        {"seat 2 pay-off played out", &f().Picture1, 1, 0, true, false, "untouched"},
-        {"seat 2 hold pile", &f().Picture1, 9, 0, true, true, "untouched"},
-        {"human hand", &f().Picture7, 3, 0, true, false, "untouched"},
+        {"human hold with a card under", &f().Picture7, 8, 0, true, "face 17"},
+        {"human hold with none under", &f().Picture7, 9, 0, true, "empty"},
+        {"seat 2 pay-off with cards left", &f().Picture1, 1, 6, true, "untouched"},
+        {"seat 4 pay-off with cards left", &f().Picture3, 1, 6, true, "untouched"},
+        {"seat 2 pay-off played out", &f().Picture1, 1, 0, false, "untouched"},
+        {"seat 3 hold pile", &f().Picture2, 9, 0, true, "untouched"},
+        {"human hand", &f().Picture7, 3, 0, false, "untouched"},
+        {"human pay-off", &f().Picture7, 1, 0, false, "untouched"},
     };
     for (const Case& c : cases) {
         placeCover(0, 0);
+        // A card picture left on the table by anything before does not stay.
+        cover().setVisible(!c.covered);
         eng.OppSideCount = c.oppSideCount;
         vb::Control& source = (*c.from)(c.slot);
-        const double leftTw = source.leftTw();
-        const double topTw = source.topTw();
-        AnimateCardMove(*c.from, c.slot, f().PicCenter, 1);
-        EXPECT_EQ(cover().leftTw() == leftTw && cover().topTw() == topTw, c.coverMoved) << c.what;
-        EXPECT_EQ(cover().Visible(), c.coverShown) << c.what;
+        source.setVisible(true);
+        const QRectF home = pixelRect(source);
+        EXPECT_EQ(flyWatchingTheCover(*c.from, c.slot, f().PicCenter, 1), c.covered) << c.what;
+        EXPECT_EQ(pixelRect(cover()), home) << c.what << ": on the pile it stands in for, at its size";
+        EXPECT_FALSE(cover().Visible()) << c.what << ": hidden when the flight ends";
         EXPECT_TRUE(cover().Drawn().startsWith(c.drawn)) << c.what << ": " << cover().Drawn().toStdString();
     }
 }
@@ -214,6 +249,30 @@ TEST_F(FlightTest, ADamagedCentreCountShowsAnEmptyPile) {
     eng.CenterCount(2) = 13;
     EXPECT_NO_THROW(RedrawTable());
     EXPECT_TRUE(f().PicCenter(2).Drawn().startsWith("empty"));
+}
+
+}  // namespace
+
+namespace {
+
+// Dealt as the Deal button deals, with the other seats' turns played out
+// where one of them begins: no moving-card picture stays on the table, at
+// any table size (seeds where the human and where another seat begins).
+TEST_F(FlightTest, NoCardPictureStaysOnTheTableAfterADealAndTheOtherSeatsTurns) {
+    for (int players : {2, 4}) {
+        for (uint64_t seed : {1u, 2u, 3u, 5u, 7u}) {
+            SCOPED_TRACE(testing::Message() << players << " players, seed " << seed);
+            grisk_test::ResetAll();
+            buildTable(players, 4, 0, 12000);
+            vb::Randomize(seed);
+            eng.PlayerName = QStringLiteral("Ottilie");
+            ResetTableDisplay();
+            ASSERT_TRUE(grisk::SetUp());
+            GoDeal();
+            for (vb::ControlArray* seat : {&f().Picture1, &f().Picture2, &f().Picture3})
+                if (seat->exists(0)) EXPECT_FALSE((*seat)(0).Visible()) << seat->Name().toStdString() << "(0)";
+        }
+    }
 }
 
 }  // namespace

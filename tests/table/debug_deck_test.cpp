@@ -1,5 +1,6 @@
 // The developer's view of the shuffled stock: 20 overlapping cards a row in
-// stock order; a number deck, which has no face sheet, shows blank cells.
+// stock order, each deal's view open until the user closes it; a number
+// deck, which has no face sheet, shows blank cells.
 #include <gtest/gtest.h>
 
 #include "engine/state.h"
@@ -48,11 +49,20 @@ TEST_F(DebugDeckTest, TheStockIsShownInOrderTwentyCardsARow) {
         EXPECT_EQ(visible(canvas, i), face.copy(0, 0, 45, 75)) << i;
     }
 
-    // A second deal replaces the view.
+    // A second deal opens a view of its own; the first stays until the user
+    // closes it, and a closed one is not opened again.
+    const auto views = [] {
+        int n = 0;
+        for (vb::Form* form : vb::forms::loaded()) n += form->Caption() == "The Shuffled Deck";
+        return n;
+    };
     grisk::DebugShowDeck();
-    int views = 0;
-    for (vb::Form* form : vb::forms::loaded()) views += form->Caption() == "The Shuffled Deck";
-    EXPECT_EQ(views, 1);
+    EXPECT_EQ(views(), 2);
+    EXPECT_TRUE(w->isLoaded() && w->Visible()) << "the first view stays open";
+    w->windowClosed();  // the user closes it
+    EXPECT_EQ(views(), 1);
+    grisk::DebugShowDeck();
+    EXPECT_EQ(views(), 2);
 }
 
 TEST_F(DebugDeckTest, ANumberDeckOrAMissingCardPaintsBlankCells) {

@@ -1,10 +1,17 @@
 // Changing the display size: the window kept on the screen, the dialogs that
-// keep the window in place, the half spacing and the centre piles shown.
+// keep the window in place, the half spacing and the centre piles shown,
+// and each command of the display-size menu leaving the table whole.
 #include <gtest/gtest.h>
 
 #include "layout_fixture.h"
 #include "records/state.h"
 #include "table/display_size.h"
+#include "platform/formwindow.h"
+#include "shell/menu_commands.h"
+#include "table/table_geometry.h"
+
+#include <ostream>
+#include <vector>
 
 using namespace grisk;
 
@@ -85,5 +92,112 @@ TEST_F(DisplaySizeTest, ThreeCentrePilesLeaveTheFourthAsItWas) {
     ShowCentrePiles();
     EXPECT_FALSE(f().PicCenter(4).Visible()) << "never shown, never hidden";
 }
+
+}  // namespace
+
+namespace {
+
+struct SizeCase {
+    int players, centres, widthTw;
+};
+
+std::ostream& operator<<(std::ostream& os, const SizeCase& c) {
+    return os << c.players << " players, " << c.centres << " centres, " << c.widthTw << " twips";
+}
+
+class DisplayCommandTest : public grisk_test::LayoutTest, public ::testing::WithParamInterface<SizeCase> {
+protected:
+    // After a command the table shows whole: every pile, button and label
+    // inside the window, the window inside the screen, the Deal button
+    // clear of every pile, frame and the board, the hold-row frames apart
+    // with their captions readable above their piles, and no back on a
+    // pay-off pile without cards.
+    void expectWhole(const std::string& after) {
+        SCOPED_TRACE(after);
+        const QRectF inner = grisk::TableInnerRect();
+        for (const grisk::PlacedControl& c : grisk::VisibleTableControls())
+            if (!c.rect.isEmpty())
+                EXPECT_TRUE(inner.contains(c.rect)) << c.name.toStdString() << "(" << c.index << ") outside";
+        EXPECT_LE(f().Height(), eng.ScreenHeightTw);
+        const QRectF deal = grisk_test::pixelRect(f().cmdDeal);
+        std::vector<QRectF> solid{grisk_test::pixelRect(f().imgCenter)};
+        for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+            for (int i = 1; i <= 10; ++i) solid.push_back(grisk_test::pixelRect(f().seatPictures(seat)(i)));
+            solid.push_back(grisk_test::pixelRect(f().Label3(seat - 1)));
+            solid.push_back(grisk_test::pixelRect(f().Stack(grisk::StackFirst(seat))));
+        }
+        for (const QRectF& r : solid) EXPECT_FALSE(deal.intersects(r)) << "the Deal button is covered";
+        for (int a = 0; a < eng.NumPlayers; ++a)
+            for (int b = a + 1; b < eng.NumPlayers; ++b)
+                EXPECT_FALSE(grisk_test::pixelRect(f().Label3(a)).intersects(grisk_test::pixelRect(f().Label3(b))))
+                    << "frames " << a << " and " << b;
+        for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+            const vb::Control& frame = f().Label3(seat - 1);
+            if (frame.Caption().isEmpty()) continue;
+            const QRectF caption = vb::CaptionRectPx(frame);
+            EXPECT_GE(caption.height(), 9) << "seat " << seat << "'s caption";
+            for (int i = 7; i <= 10; ++i)
+                EXPECT_FALSE(caption.intersects(grisk_test::pixelRect(f().seatPictures(seat)(i))))
+                    << "seat " << seat << "'s caption meets slot " << i;
+        }
+        EXPECT_FALSE(f().Picture7(1).Visible()) << "no back on the empty pay-off pile";
+        // Each name whole, clear of every pile and stack.
+        for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+            vb::Control& name = f().Label9(seat + 2);
+            name.setCaption(QStringLiteral("Mirabel"));
+            const QRectF text = vb::CaptionRectPx(name);
+            for (int other = 1; other <= eng.NumPlayers; ++other) {
+                for (int i = 1; i <= 10; ++i)
+                    EXPECT_FALSE(text.intersects(grisk_test::pixelRect(f().seatPictures(other)(i))))
+                        << "seat " << seat << "'s name meets seat " << other << "'s slot " << i;
+                for (int i = grisk::StackFirst(other); i <= grisk::StackLast(other); ++i)
+                    EXPECT_FALSE(text.intersects(grisk_test::pixelRect(f().Stack(i))))
+                        << "seat " << seat << "'s name meets seat " << other << "'s stack";
+            }
+        }
+    }
+};
+
+// The commands of the display-size sub-menu as the Options menu runs them,
+// one after the other, from the table start-up lays out before a deal:
+// the rows up and down again, smaller, larger, and the window's default
+// size again (which also puts the window back in the corner).
+TEST_P(DisplayCommandTest, EachDisplaySizeCommandLeavesTheTableWhole) {
+    const SizeCase& c = GetParam();
+    buildTable(c.players, c.centres, 0, c.widthTw);
+    f().cmdDeal.setVisible(true);
+    expectWhole("start-up");
+    const struct {
+        int item;
+        const char* what;
+    } commands[] = {{0, "Move Cards Up"}, {0, "Move Cards Down"}, {1, "Make Display Smaller"},
+                    {1, "Make Display Larger"}, {0, "Move Cards Up"}, {2, "Reset Default Window Size"}};
+    for (const auto& command : commands) {
+        if (!tbl.DisplayMenuEnabled[static_cast<std::size_t>(command.item)]) continue;
+        f().setScaleMode(vb::ScaleMode::Twips);
+        f().Move(600, 450, f().Width(), f().Height());
+        MenuPreferencesCommand(13, command.item);
+        f().setScaleMode(vb::ScaleMode::Pixels);
+        expectWhole(command.what);
+        if (command.item == 2) {
+            EXPECT_DOUBLE_EQ(f().Left(), 0) << "back in the corner";
+            EXPECT_DOUBLE_EQ(f().Top(), 0);
+        }
+    }
+}
+
+std::vector<SizeCase> sizeCases() {
+    std::vector<SizeCase> out;
+    for (int players : {2, 3, 4})
+        for (int centres : {3, 4})
+            for (int width : {9600, 12000, 15360, 19200}) out.push_back({players, centres, width});
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, DisplayCommandTest, ::testing::ValuesIn(sizeCases()),
+                         [](const ::testing::TestParamInfo<SizeCase>& info) {
+                             return "p" + std::to_string(info.param.players) + "c" +
+                                    std::to_string(info.param.centres) + "w" + std::to_string(info.param.widthTw);
+                         });
 
 }  // namespace

@@ -78,18 +78,22 @@ INSTANTIATE_TEST_SUITE_P(
         AnchorCase{2, 4, 71, 15360, 400, 400, 279, 480, 231, 6, 320, 102, 153, 225},
         AnchorCase{2, 4, 59, 15360, 400, 400, 279, 480, 246, 6, 320, 86, 153, 225},
         // Three players: seat 2 at 250 whatever the screen; rows lower above
-        // 13000 twips.
+        // 13000 twips. The other seats' hold rows stand at least 104 down,
+        // leaving a line for the names under their pay-off piles (5 + 80 +
+        // a line of 13 + 1), above their frames (5 higher).
         // (On a screen of 640 pixels seat 3 moves left to lie whole on the
         // window, and seat 2 the least that keeps it clear of seat 3.)
-        AnchorCase{3, 3, 71, 9600, 392, 433, 273, 433, 224, 5, 270, 101, 213, 126},
-        AnchorCase{3, 4, 71, 13000, 392, 433, 273, 433, 250, 5, 296, 101, 213, 126},
+        AnchorCase{3, 3, 71, 9600, 392, 433, 273, 433, 224, 5, 270, 104, 213, 126},
+        AnchorCase{3, 4, 71, 13000, 392, 433, 273, 433, 250, 5, 296, 104, 213, 126},
         AnchorCase{3, 4, 71, 15360, 405, 433, 290, 433, 250, 5, 296, 116, 230, 126},
-        AnchorCase{3, 3, 59, 13001, 405, 433, 290, 433, 250, 5, 290, 100, 230, 126},
-        // Four players: seat 2 at 63 below 12288 twips, else 80.
-        AnchorCase{4, 3, 71, 12000, 392, 433, 273, 433, 63, 5, 108, 101, 213, 126},
-        AnchorCase{4, 4, 59, 12001, 392, 433, 273, 433, 63, 5, 102, 85, 213, 126},
-        AnchorCase{4, 4, 71, 12288, 392, 433, 273, 433, 80, 5, 126, 101, 213, 126},
-        AnchorCase{4, 3, 71, 13001, 405, 433, 290, 433, 80, 5, 126, 116, 230, 126},
-        AnchorCase{4, 3, 59, 15360, 405, 433, 290, 433, 80, 5, 120, 100, 230, 126}));
+        AnchorCase{3, 3, 59, 13001, 405, 433, 290, 433, 250, 5, 290, 104, 230, 126},
+        // Four players: seat 2 at 63 below 12288 twips, else 80, but its
+        // pay-off stack (56 pixels) begins right of the menu tab (54 + 2):
+        // 112.
+        AnchorCase{4, 3, 71, 12000, 392, 433, 273, 433, 112, 5, 158, 104, 213, 126},
+        AnchorCase{4, 4, 59, 12001, 392, 433, 273, 433, 112, 5, 152, 104, 213, 126},
+        AnchorCase{4, 4, 71, 12288, 392, 433, 273, 433, 112, 5, 158, 104, 213, 126},
+        AnchorCase{4, 3, 71, 13001, 405, 433, 290, 433, 112, 5, 158, 116, 230, 126},
+        AnchorCase{4, 3, 59, 15360, 405, 433, 290, 433, 112, 5, 152, 104, 230, 126}));
 
 }  // namespace

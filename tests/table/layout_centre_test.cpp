@@ -5,6 +5,8 @@
 #include <ostream>
 
 #include "layout_fixture.h"
+#include "table/table_geometry.h"
+#include "platform/formwindow.h"
 
 namespace {
 
@@ -34,9 +36,28 @@ TEST_P(StockTest, StockSizeAndPlaceWithItsFrameAndArrows) {
     EXPECT_EQ(stock.size(), size);
     EXPECT_EQ(f().PicCenter(0).Picture().width(), static_cast<int>(size.width()));
 
+    const QRectF frame = pixelRect(f().Label1);
+    EXPECT_EQ(frame, stock.adjusted(-5, -5, 5, 5));
+    const QRectF above = pixelRect(f().ImgTurn2);
+    const QRectF below = pixelRect(f().ImgTurn1);
     if (c.widthTw <= 12000 && c.players > 2) {
-        EXPECT_DOUBLE_EQ(stock.left(), 25);
-        EXPECT_DOUBLE_EQ(stock.top(), pixelRect(f().PicCenter(3)).top() + pixelRect(f().ImgTurn2).height());
+        // Left of the centre at a larger table; where the centre has moved
+        // left onto that place (to clear the human's hand row), the stock
+        // has found the nearest clear place instead, with its arrows above
+        // and below it or, where no place has room for that, beside it.
+        const QPointF designed(25, pixelRect(f().PicCenter(3)).top() + pixelRect(f().ImgTurn2).height());
+        if (stock.topLeft() != designed) {
+            const QRectF there = QRectF(designed, size).adjusted(-5, -5 - 31, 5, 5 + 31);
+            bool blocked = there.intersects(pixelRect(f().imgCenter));
+            for (int p = 1; p <= 3; ++p) blocked = blocked || there.intersects(pixelRect(f().PicCenter(p)));
+            EXPECT_TRUE(blocked) << "the stock left a clear place";
+            if (above.bottom() != frame.top() - 7) {
+                EXPECT_DOUBLE_EQ(above.right(), frame.left() - 7);
+                EXPECT_DOUBLE_EQ(below.left(), frame.right() + 7);
+                EXPECT_DOUBLE_EQ(above.center().y(), frame.center().y());
+                return;
+            }
+        }
     } else if (c.widthTw <= 12000) {
         const QRectF frame = pixelRect(f().Label3(1));
         EXPECT_DOUBLE_EQ(stock.left(), frame.right() + (c.mode > 1 ? 59 : 10));
@@ -48,10 +69,6 @@ TEST_P(StockTest, StockSizeAndPlaceWithItsFrameAndArrows) {
         const QRectF avatar = pixelRect(f().ImgAvatar);
         EXPECT_DOUBLE_EQ(stock.center().x(), avatar.center().x() - 5);
     }
-    const QRectF frame = pixelRect(f().Label1);
-    EXPECT_EQ(frame, stock.adjusted(-5, -5, 5, 5));
-    const QRectF above = pixelRect(f().ImgTurn2);
-    const QRectF below = pixelRect(f().ImgTurn1);
     EXPECT_DOUBLE_EQ(above.bottom(), frame.top() - 7);
     EXPECT_DOUBLE_EQ(below.top(), frame.bottom() + 7);
     EXPECT_DOUBLE_EQ(above.center().x(), frame.center().x());
@@ -111,6 +128,37 @@ TEST_F(CentreTest, WindowSizeFollowsTheScreenAndTheRows) {
         EXPECT_DOUBLE_EQ(f().Height(), eng.MainFormHeight);
         EXPECT_EQ(f().Left(), 0);
     }
+}
+
+// Start-up sizes the window for the display size in force: a table stored
+// small gets the height of its small rows, not that of the large ones it
+// is first laid out in; and on a screen too low for it the window is as
+// tall as the screen, the rows gone up to stay above the status bar.
+TEST_F(CentreTest, StartUpSizesTheWindowForTheSizeInForceAndTheScreen) {
+    for (double width : {15360.0, 19200.0}) {
+        for (int players : {2, 3}) {
+            SCOPED_TRACE(testing::Message() << width << " twips, " << players << " players");
+            grisk_test::ResetAll();
+            buildTable(players, 3, 2, width);
+            const double rows = f().StatusBar1.heightTw() + f().Picture7(1).topTw() + f().Picture7(1).heightTw();
+            EXPECT_NEAR(f().Height(), rows + 900 + 255, 1) << "the small rows' height";
+            grisk_test::ResetAll();
+            buildTable(players, 3, 0, width);
+            EXPECT_LT(rows, f().StatusBar1.heightTw() + f().Picture7(1).topTw() + f().Picture7(1).heightTw());
+        }
+    }
+    // A screen 600 pixels high holds the large two-player table of 800 only
+    // with the rows lifted.
+    grisk_test::ResetAll();
+    eng.ScreenWidthTw = 12000;
+    eng.ScreenHeightTw = 8000;
+    grisk::LayOutTableAsStartUp(2, 3, 0);
+    f().setScaleMode(vb::ScaleMode::Pixels);
+    EXPECT_DOUBLE_EQ(f().Height(), 8000);
+    const double barTop = grisk::TableInnerRect().bottom() - pixelRect(f().StatusBar1).height();
+    EXPECT_LE(pixelRect(f().Picture7(2)).bottom(), barTop);
+    EXPECT_LE(vb::TextLinesRectPx(f().Label9(3), 1).bottom(), barTop) << "the human's name above the bar";
+    EXPECT_LT(pixelRect(f().Picture7(2)).top(), tbl.HandRowTop) << "the hand row went up";
 }
 
 TEST_F(CentreTest, RelayoutCenterLeavesASmallLargerTableAlone) {
@@ -184,8 +232,8 @@ TEST_F(CentreTest, HoldRowFramesAndTheFanOfALargerTable) {
     EXPECT_DOUBLE_EQ(pixelRect(f().Label3(1)).top(), pixelRect(f().Picture1(7)).top() - 5);
     EXPECT_TRUE(f().Label3(1).Caption().isEmpty());
     const double holdTop = pixelRect(f().Picture7(7)).top();
-    EXPECT_EQ(pixelRect(f().Label3(0)), QRectF(pixelRect(f().Picture7(7)).left() - 5, holdTop - grisk::kFrameCaptionStrip,
-                                               324, 112 - 8 + grisk::kFrameCaptionStrip));
+    EXPECT_EQ(pixelRect(f().Label3(0)), QRectF(pixelRect(f().Picture7(7)).left() - 5, holdTop - grisk::FrameCaptionStrip(),
+                                               324, 112 - 8 + grisk::FrameCaptionStrip()));
 
     // The fan with small cards: hand 15 apart and 3 lower each, hold piles
     // 53 apart (overlapping by 6), the first 8 right of the stack's end.
@@ -206,6 +254,22 @@ TEST_F(CentreTest, HoldRowFramesAndTheFanOfALargerTable) {
         EXPECT_DOUBLE_EQ(pixelRect(f().Picture2(s)).top(), tbl.SeatHoldTop);
         EXPECT_EQ(pixelRect(f().StackHold(s + 2)).topLeft(), pixelRect(f().Picture2(s)).topLeft() + QPointF(4, -4));
     }
+}
+
+// The names of seats 3 and 4 are made italic with their control sets, also
+// when seat 4 comes back after a three-player game; seat 2's is upright.
+TEST_F(CentreTest, TheNamesOfSeatsThreeAndFourAreItalic) {
+    buildTable(4, 3);
+    EXPECT_FALSE(f().Label9(4).FontItalic());
+    EXPECT_TRUE(f().Label9(5).FontItalic());
+    EXPECT_TRUE(f().Label9(6).FontItalic());
+    eng.NumPlayers = 3;
+    grisk::SetPlayerCount(3, 3);
+    ASSERT_FALSE(f().Label9.exists(6));
+    eng.NumPlayers = 4;
+    grisk::SetPlayerCount(4, 3);
+    EXPECT_TRUE(f().Label9(5).FontItalic());
+    EXPECT_TRUE(f().Label9(6).FontItalic());
 }
 
 TEST_F(CentreTest, LargerTablesKeepTheHumansCardsLargeAndTheOthersSmall) {

@@ -54,9 +54,11 @@ protected:
     }
 
     // A whole table laid out as start-up lays it out, for the counts, the
-    // stored display mode and the screen width.
+    // stored display mode and the screen width (on a screen of four by
+    // three, all of it work area).
     void buildTable(int players, int centres, int mode = 0, double widthTw = 15360) {
         grisk::eng.ScreenWidthTw = widthTw;
+        grisk::eng.ScreenHeightTw = widthTw * 3 / 4;
         grisk::LayOutTableAsStartUp(players, centres, mode);
         f().setScaleMode(vb::ScaleMode::Pixels);
     }

@@ -151,3 +151,26 @@ TEST_F(RedrawTest, EmptyCentrePilesShowTheMarkOfTheirSize) {
 }
 
 }  // namespace
+
+namespace {
+
+// A stock that ran out for good (a stalemated game, given up) shows the
+// empty-pile mark in its size, not a back and not a black box; any other
+// time it shows the back of its size.
+TEST_F(RedrawTest, TheStockOfAStalematedGameShowsTheEmptyMark) {
+    for (int mode : {0, 2}) {
+        SCOPED_TRACE(mode);
+        grisk_test::ResetAll();
+        buildTable(2, 3, mode, 15360);
+        vb::Control& stock = f().PicCenter(0);
+        eng.StalemateState = 1;
+        grisk::RedrawTable();
+        EXPECT_EQ(stock.Picture(), grisk::EmptyPilePictureFor(stock));
+        EXPECT_TRUE(stock.Drawn().startsWith("empty"));
+        eng.StalemateState = 2;
+        grisk::RedrawTable();
+        EXPECT_EQ(stock.Picture(), grisk::CardBackPicture(mode < 2));
+    }
+}
+
+}  // namespace

@@ -22,12 +22,16 @@ protected:
     }
 };
 
+// The rows go up 20 pixels, or 50 above 13000 twips; at two players seat
+// 2's hold row goes up 10, but only as far as leaves the strip for its
+// caption under its hand (8 here), and the human's only as far as keeps
+// its hold-row frame below seat 2's (35 on a wide screen).
 TEST_F(RowsTest, RowsGoUpAndComeBackAtEveryTable) {
     struct Case {
-        int players, centres, widthTw, lift;
+        int players, centres, widthTw, lift, seat2Lift;
     };
-    const Case cases[] = {{2, 3, 12000, 20}, {2, 3, 13001, 50}, {2, 4, 15360, 50},
-                          {3, 3, 13000, 20}, {4, 4, 15360, 50}};
+    const Case cases[] = {{2, 3, 12000, 20, 8}, {2, 3, 13001, 35, 8}, {2, 4, 15360, 35, 8},
+                          {3, 3, 13000, 20, 0}, {4, 4, 15360, 50, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.players << " players, " << c.centres << " centres, "
                                         << c.widthTw << " twips");
@@ -42,15 +46,16 @@ TEST_F(RowsTest, RowsGoUpAndComeBackAtEveryTable) {
         expectRowsAt(hand - c.lift, hold - c.lift);
         EXPECT_EQ(tbl.HandRowTop, hand) << "the anchors stay";
         // The frames keep the strip for their captions above the piles.
-        EXPECT_DOUBLE_EQ(pixelRect(f().Label3(0)).top(), hold - c.lift - grisk::kFrameCaptionStrip);
+        EXPECT_DOUBLE_EQ(pixelRect(f().Label3(0)).top(), hold - c.lift - grisk::FrameCaptionStrip());
         if (c.players == 2) {
-            for (int s = 7; s <= 10; ++s) EXPECT_DOUBLE_EQ(pixelRect(f().Picture1(s)).top(), seat2Hold - 10);
-            EXPECT_DOUBLE_EQ(pixelRect(f().StackHold(5)).top(), seat2Hold - 15);
-            EXPECT_DOUBLE_EQ(pixelRect(f().Label3(1)).top(), seat2Hold - 10 - grisk::kFrameCaptionStrip);
+            for (int s = 7; s <= 10; ++s) EXPECT_DOUBLE_EQ(pixelRect(f().Picture1(s)).top(), seat2Hold - c.seat2Lift);
+            EXPECT_DOUBLE_EQ(pixelRect(f().StackHold(5)).top(), seat2Hold - c.seat2Lift - 5);
+            EXPECT_DOUBLE_EQ(pixelRect(f().Label3(1)).top(), seat2Hold - c.seat2Lift - grisk::FrameCaptionStrip());
+            EXPECT_GE(pixelRect(f().Label3(0)).top(), pixelRect(f().Label3(1)).bottom()) << "the frames stand apart";
         }
         if (c.players == 2 && c.centres == 4) {
-            EXPECT_EQ(tbl.CenterAreaTop, 128 - 10 + 10);
-            EXPECT_DOUBLE_EQ(pixelRect(f().PicCenter(1)).top(), 128);
+            EXPECT_EQ(tbl.CenterAreaTop, 128 - c.seat2Lift + 10);
+            EXPECT_DOUBLE_EQ(pixelRect(f().PicCenter(1)).top(), 128 - c.seat2Lift + 10);
         }
 
         grisk::MoveCardRows(false);
@@ -65,7 +70,7 @@ TEST_F(RowsTest, ChangeDisplayModeTogglesTheRowsAndItsMenuCaption) {
     grisk::ChangeDisplayMode(0);
     EXPECT_EQ(tbl.DisplayMode, 1);
     EXPECT_EQ(tbl.DisplayMenuCaption[0], "Move Cards Down");
-    EXPECT_DOUBLE_EQ(pixelRect(f().Picture7(2)).top(), 350);
+    EXPECT_DOUBLE_EQ(pixelRect(f().Picture7(2)).top(), 365) << "35 up: the frames stand apart";
     grisk::ChangeDisplayMode(0);
     EXPECT_EQ(tbl.DisplayMode, 0);
     EXPECT_EQ(tbl.DisplayMenuCaption[0], "Move Cards Up");
@@ -100,7 +105,7 @@ TEST_F(RowsTest, SmallCardsAtALargerTableMakeACompactRow) {
     }
     for (int s = 8; s <= 10; ++s)
         EXPECT_DOUBLE_EQ(pixelRect(f().Picture7(s)).left() - pixelRect(f().Picture7(s - 1)).left(), 59 + 8);
-    EXPECT_EQ(pixelRect(f().Label3(0)).size(), QSizeF(274, 93 - 8 + grisk::kFrameCaptionStrip));
+    EXPECT_EQ(pixelRect(f().Label3(0)).size(), QSizeF(274, 93 - 8 + grisk::FrameCaptionStrip()));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 // hold-row captions are clear of the piles; each seat shows its card size.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -36,6 +37,20 @@ std::string where(const QRectF& r) {
     return os.str();
 }
 
+// The contrast of two colours of the run time (&HBBGGRR) as the WCAG
+// measures it: 1 for equal colours, 21 for black on white.
+double contrastRatio(int32_t a, int32_t b) {
+    const auto luminance = [](int32_t c) {
+        const auto channel = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) + 0.0722 * channel((c >> 16) & 0xFF);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 struct Pile {
     std::string name;
     int seat;  // 0 the centre
@@ -49,10 +64,41 @@ protected:
         grisk_test::LayoutTest::SetUp();
         const TableCase& c = GetParam();
         buildTable(c.players, c.centres, c.mode, c.widthTw);
-        // As dealt: every pile of every seat shows.
+        // As dealt: every pile of every seat shows, with its pay-off stack
+        // of twenty cards; every hold pile has cards under its top.
         for (int seat = 1; seat <= eng.NumPlayers; ++seat)
             for (int i = 1; i <= 10; ++i) f().seatPictures(seat)(i).setVisible(true);
+        eng.SideShape = 25 - eng.SideOption;
+        eng.Player2.RecSideShape = 50 - eng.SideOption;
+        eng.Player3.RecSideShape = 75 - eng.SideOption;
+        eng.Player4.RecSideShape = 100 - eng.SideOption;
+        eng.OppSideShape = eng.Player2.RecSideShape;
+        grisk::ShowStackShapes(true);
+        for (int i = 1; i <= 4 * eng.NumPlayers; ++i) f().StackHold(i).setVisible(true);
         f().cmdDeal.setVisible(true);
+    }
+
+    // Where a name shows: its caption as the window paints it.
+    QRectF nameText(int seat) {
+        static const char* const names[] = {"Ottilie", "Grisk", "Varnok", "Mirabel"};
+        vb::Control& name = f().Label9(seat + 2);
+        name.setCaption(QString::fromLatin1(names[seat - 1]));
+        return vb::CaptionRectPx(name);
+    }
+
+    // Every visible control that paints something of its own, with a name.
+    struct Shown {
+        std::string name;
+        const vb::Control* control;
+        QRectF rect;
+    };
+    std::vector<Shown> shownControls() {
+        std::vector<Shown> out;
+        for (const vb::Control* c : f().paintOrder()) {
+            if (!c->shown() || c->rectPx().isEmpty()) continue;
+            out.push_back({c->Name().toStdString() + "(" + std::to_string(c->Index()) + ")", c, c->rectPx()});
+        }
+        return out;
     }
 
     std::vector<Pile> piles() {
@@ -98,13 +144,17 @@ TEST_P(WholeTableTest, PilesMeetOnlyInTheirDesignedFans) {
                               << where(all[b].rect);
 }
 
-TEST_P(WholeTableTest, EachHoldRowFrameSurroundsItsPiles) {
+TEST_P(WholeTableTest, EachHoldRowFrameSurroundsItsPilesAndTheirOutlines) {
     for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
         const QRectF frame = pixelRect(f().Label3(seat - 1));
         for (int i = 7; i <= 10; ++i) {
             const QRectF pile = pixelRect(f().seatPictures(seat)(i));
             EXPECT_TRUE(frame.contains(pile)) << "seat " << seat << "'s frame at " << where(frame) << " leaves slot " << i
                                               << " at " << where(pile);
+            // The outline of a deeper pile lies inside the frame too.
+            const QRectF outline = pixelRect(f().StackHold(grisk::OutlineIndex(seat, i - 6)));
+            EXPECT_TRUE(frame.contains(outline)) << "seat " << seat << "'s frame at " << where(frame)
+                                                 << " leaves the outline of slot " << i << " at " << where(outline);
         }
     }
 }
@@ -121,12 +171,20 @@ TEST_P(WholeTableTest, MessageRemarkNamesAndCaptionsAreClearOfThePiles) {
             lines.push_back({name + " \"" + caption + "\"", vb::CaptionRectPx(line)});
         }
     };
-    showLines(f().Label9(1), "the message line", {"\n\n     It's your turn...", "Please stop --\n     It's NOT your turn!"});
+    // Three or four players on a window that fits a 640 by 480 screen leave
+    // the remark no place of four lines, and four players may leave the
+    // message line none either (the other seats, the centre, the stock and
+    // the human's two rows fill it): there they are not looked at.
+    const TableCase& c = GetParam();
+    const bool crowded = c.widthTw < 10000 && c.players > 2;
+    if (!crowded || c.players == 3)
+        showLines(f().Label9(1), "the message line", {"\n\n     It's your turn...", "Please stop --\n     It's NOT your turn!"});
     // The remark's texts, and one of four short lines, as tall as a remark
     // gets in the narrowest remark line.
-    showLines(f().Label9(2), "the remark line",
-              {"\n\nYOU go first", "My  9 beats\nyour 5\nSo I go FIRST!", "Mirabel has the highest card.\nMirabel goes FIRST!",
-               "Grisk won\nthe toss --\nSo Grisk\ngoes FIRST!"});
+    if (!crowded)
+        showLines(f().Label9(2), "the remark line",
+                  {"\n\nYOU go first", "My  9 beats\nyour 5\nSo I go FIRST!",
+                   "Mirabel has the highest card.\nMirabel goes FIRST!", "Grisk won\nthe toss --\nSo Grisk\ngoes FIRST!"});
     texts.insert(texts.end(), lines.begin(), lines.end());
     const char* const names[] = {"Ottilie", "Grisk", "Varnok", "Mirabel"};
     std::vector<QRectF> frames;
@@ -156,6 +214,92 @@ TEST_P(WholeTableTest, MessageRemarkNamesAndCaptionsAreClearOfThePiles) {
         EXPECT_FALSE(rect.intersects(pixelRect(f().Label9(1))) && name.rfind("the remark", 0) == 0)
             << name << " at " << where(rect) << " meets the message line at " << where(pixelRect(f().Label9(1)));
     }
+}
+
+// A seat's name shows whole and on top: inside the window and clear of
+// every pile picture, stack shape, outline, hold-row frame, the board and
+// the other names.
+TEST_P(WholeTableTest, EveryNameIsWholeAndClearOfEveryPicture) {
+    const QRectF inner = grisk::TableInnerRect();
+    std::vector<QRectF> names;
+    for (int seat = 1; seat <= eng.NumPlayers; ++seat) names.push_back(nameText(seat));
+    for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+        const QRectF text = names[static_cast<std::size_t>(seat - 1)];
+        EXPECT_TRUE(inner.contains(text)) << "seat " << seat << "'s name at " << where(text);
+        for (const Shown& c : shownControls()) {
+            const vb::Kind k = c.control->kind();
+            const bool picture = k == vb::Kind::PictureBox || k == vb::Kind::Shape || k == vb::Kind::Image ||
+                                 k == vb::Kind::CommandButton || c.control == &f().Label3(0) ||
+                                 c.control->Name() == "Label3" || c.control == &f().Label1;
+            if (picture && c.control != &f().imgMenu)
+                EXPECT_FALSE(text.intersects(c.rect))
+                    << "seat " << seat << "'s name at " << where(text) << " meets " << c.name << " at " << where(c.rect);
+        }
+        for (int other = seat + 1; other <= eng.NumPlayers; ++other)
+            EXPECT_FALSE(text.intersects(names[static_cast<std::size_t>(other - 1)])) << seat << " and " << other;
+    }
+}
+
+// The hold-row frames never overlap; each caption reads clearly (a light
+// text on the frame's dark fill, large enough) and lies in the strip above
+// its piles, clear of them and of the outlines of deeper piles.
+TEST_P(WholeTableTest, HoldRowFramesStandApartWithReadableCaptions) {
+    for (int a = 0; a < eng.NumPlayers; ++a)
+        for (int b = a + 1; b < eng.NumPlayers; ++b)
+            EXPECT_FALSE(pixelRect(f().Label3(a)).intersects(pixelRect(f().Label3(b))))
+                << "frame " << a << " at " << where(pixelRect(f().Label3(a))) << " meets frame " << b << " at "
+                << where(pixelRect(f().Label3(b)));
+    for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+        const vb::Control& frame = f().Label3(seat - 1);
+        if (frame.Caption().isEmpty()) continue;
+        SCOPED_TRACE("seat " + std::to_string(seat));
+        EXPECT_GE(contrastRatio(frame.ForeColor(), frame.BackColor()), 4.5);
+        const QRectF caption = vb::CaptionRectPx(frame);
+        EXPECT_GE(caption.height(), 9) << "a caption the eye can read";
+        EXPECT_TRUE(pixelRect(frame).contains(caption)) << where(caption);
+        vb::ControlArray& piles = f().seatPictures(seat);
+        for (int i = 7; i <= 10; ++i) {
+            EXPECT_FALSE(caption.intersects(pixelRect(piles(i)))) << "the caption meets slot " << i;
+            const vb::Control& outline = f().StackHold(grisk::OutlineIndex(seat, i - 6));
+            EXPECT_FALSE(caption.intersects(pixelRect(outline))) << "the caption meets the outline of slot " << i;
+        }
+    }
+}
+
+// The centre board carries nothing but its own piles (inside its rim), the
+// wild counters and the message line; the menu tab at the top edge shows
+// whole.
+TEST_P(WholeTableTest, TheBoardHoldsOnlyItsPilesAndTheMenuTabShowsWhole) {
+    const QRectF board = pixelRect(f().imgCenter);
+    // The board's rim is 7 of its 182 or 262 pixels.
+    const double rim = 7 * board.width() / f().imgCenter.Picture().width();
+    for (int c = 1; c <= eng.NumCenters; ++c)
+        EXPECT_TRUE(board.adjusted(rim, rim, -rim, -rim).contains(pixelRect(f().PicCenter(c))))
+            << "centre pile " << c << " at " << where(pixelRect(f().PicCenter(c))) << " on the board at "
+            << where(board);
+    f().Label9(2).setCaption(QStringLiteral("\n\nYOU go first"));
+    std::vector<std::pair<std::string, QRectF>> texts = {{"the remark", vb::CaptionRectPx(f().Label9(2))}};
+    for (int seat = 1; seat <= eng.NumPlayers; ++seat) texts.push_back({"seat " + std::to_string(seat) + "'s name", nameText(seat)});
+    for (const Shown& c : shownControls()) {
+        const bool own = c.control->Name() == "PicCenter" && c.control->Index() >= 1;
+        const bool allowed = own || c.control == &f().imgCenter || c.control->Name() == "LblWild" ||
+                             c.control->Name() == "Label9" || c.control == &f().LabelPeek;
+        if (!allowed)
+            EXPECT_FALSE(board.intersects(c.rect)) << c.name << " at " << where(c.rect) << " on the board at " << where(board);
+    }
+    for (const auto& [what, rect] : texts)
+        EXPECT_FALSE(board.intersects(rect)) << what << " at " << where(rect) << " on the board at " << where(board);
+
+    const QRectF tab = pixelRect(f().imgMenu);
+    for (const Shown& c : shownControls())
+        if (c.control != &f().imgMenu && c.control->kind() != vb::Kind::Label)
+            EXPECT_FALSE(tab.intersects(c.rect)) << "the menu tab meets " << c.name << " at " << where(c.rect);
+}
+
+// The window is never taller than the screen it opens on.
+TEST_P(WholeTableTest, TheWindowFitsTheScreen) {
+    EXPECT_LE(f().Height(), eng.ScreenHeightTw);
+    EXPECT_LE(f().Width(), eng.ScreenWidthTw);
 }
 
 class CardSizeTest : public WholeTableTest {};

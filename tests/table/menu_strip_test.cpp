@@ -9,6 +9,7 @@
 #include "engine/state.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
+#include "platform/formwindow.h"
 #include "platform/popup_menu.h"
 #include "platform/sound.h"
 #include "records/state.h"
@@ -237,9 +238,33 @@ TEST_F(MenuStripTest, TheDisplaySizeSubMenuOffersItsItemsAsTheyStand) {
     EXPECT_FALSE(cmd.MenuPicked);
 }
 
+// The command list is a pop-up; a sub-list opens beside the row that opens
+// it (the row across the list's width, on the screen), not at the mouse.
+TEST_F(MenuStripTest, TheListIsAPopUpAndASubListOpensBesideItsRow) {
+    QRectF listOnScreen;
+    QRect row13;
+    bool popup = false;
+    pressWhileOpen(250, [&] {
+        FrmMenu& list = frmMenu();
+        popup = list.Popup();
+        listOnScreen = QRectF(list.Left() / 15, list.Top() / 15, list.Width() / 15, list.Height() / 15);
+        row13 = vb::ScreenRectPx(list.List1(13));
+        list.List1_MouseDown(13);  // "Display Size...", dismissed
+        list.List1_MouseDown(1);   // "Sound...", dismissed
+    });
+    EXPECT_TRUE(popup);
+    const auto& beside = vb::popup_script::shownBeside();
+    ASSERT_EQ(beside.size(), 2u);
+    EXPECT_NEAR(beside[0].left(), listOnScreen.left(), 1);
+    EXPECT_NEAR(beside[0].width(), listOnScreen.width(), 1);
+    EXPECT_EQ(beside[0].top(), row13.top());
+    EXPECT_EQ(beside[0].height(), row13.height());
+    EXPECT_LT(beside[1].top(), beside[0].top()) << "row 1 lies above row 13";
+}
+
 // During a computer's turn (the Internet title is then ignored after its
 // sound).
-TEST_F(MenuStripDuringATurnTest, WithSoundsOffTheStripIsSilentButTheSlapStillPlays) {
+TEST_F(MenuStripDuringATurnTest, WithSoundsOffTheStripIsSilentButTheSlapAndItsAnswerStillPlay) {
     FrmGrisk& f = frmGrisk();
     eng.DataFolder = "/data/";
     eng.UserFolder = "/user/";
@@ -253,8 +278,8 @@ TEST_F(MenuStripDuringATurnTest, WithSoundsOffTheStripIsSilentButTheSlapStillPla
     };
     const auto marker = [] { sound::PlayAsync(QStringLiteral("/marker.wav")); };
     struct Heard {
-        QString hover, again, click, slap;
-        bool slapShown = false;
+        QString hover, again, click, slap, answer;
+        bool slapShown = false, slapGone = false;
     };
     std::vector<Heard> heard;
     const bool ran = duringTurnOf(2, [&] {
@@ -277,6 +302,11 @@ TEST_F(MenuStripDuringATurnTest, WithSoundsOffTheStripIsSilentButTheSlapStillPla
             f.Click(f.ImgAvatar);
             h.slap = sound::LastRequested();
             h.slapShown = f.imgSlap.Visible();
+            // A click on the slap answers with its own sound, at every level too.
+            marker();
+            f.Click(f.imgSlap);
+            h.answer = sound::LastRequested();
+            h.slapGone = !f.imgSlap.Visible();
             heard.push_back(h);
         }
         recs.SoundLevel = 2;
@@ -290,6 +320,8 @@ TEST_F(MenuStripDuringATurnTest, WithSoundsOffTheStripIsSilentButTheSlapStillPla
         EXPECT_EQ(heard[i].click, cases[i].click);
         EXPECT_EQ(heard[i].slap, "/user/Sounds/slap.wav");
         EXPECT_TRUE(heard[i].slapShown);
+        EXPECT_EQ(heard[i].answer, "/data/~118.tmp");
+        EXPECT_TRUE(heard[i].slapGone);
     }
 }
 

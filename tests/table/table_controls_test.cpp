@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QImage>
 
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "platform/control_widgets.h"
+#include "platform/formwindow.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "platform/sound.h"
@@ -66,6 +69,41 @@ TEST_F(TableControlsTest, TheStatusBarHasNinePanelsWithTheUndoButtonLast) {
     EXPECT_EQ(vb::StatusPanelAt(bar, width + 5), 0);
     const std::vector<QRectF> cells = vb::StatusPanelCells(bar, QRectF(0, 0, width, 20));
     EXPECT_NEAR(cells.back().right(), width, 0.01) << "the spring panel fills the bar";
+}
+
+// The panels widen to the texts the game writes into them ("0- 1- 0- [ 1"
+// was cut); on a bar as narrow as a 640-pixel window every panel still shows
+// its whole text and the undo button stays on the bar, whether the panels
+// start narrower there (a small table forced at start-up) or as designed
+// (a small table stored): a bar too narrow for them fits them to its width.
+TEST_F(TableControlsTest, EveryStatusPanelShowsItsWholeText) {
+    vb::Control& bar = f().StatusBar1;
+    const QFontMetricsF metrics(vb::ControlFont(bar));
+    const FrmGrisk designed;
+    const struct {
+        double width;
+        bool narrowStart;
+    } cases[] = {{632, true}, {632, false}, {792, false}, {1272, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << (c.narrowStart ? ", started narrow" : ""));
+        // On a 640-pixel screen the wild counters go without their prefix.
+        const QString wild = c.width < 700 ? QString() : QStringLiteral("Wild: ");
+        const QStringList texts = {"Ottilie:", " 3- 5- 1- [ 9 ]", " 10- 12- 3- [ 25 ]", wild + " 2/ 3",
+                                   "Mirabel:", " 0- 1- 0- [ 1 ]", " 9- 14- 6- [ 29 ]", wild + " 1/ 4"};
+        for (int i = 1; i <= 8; ++i) {
+            bar.Panels(i).Text = texts[i - 1];
+            bar.Panels(i).MinWidth = designed.StatusBar1.Panels(i).MinWidth;
+        }
+        if (c.narrowStart)
+            for (int panel : {1, 4, 5, 8}) bar.Panels(panel).MinWidth = 700;
+        const std::vector<QRectF> cells = vb::StatusPanelCells(bar, QRectF(0, 0, c.width, 20));
+        for (int i = 1; i <= 8; ++i) {
+            const QRectF cell = cells[static_cast<std::size_t>(i - 1)];
+            // Painting leaves 4 pixels each side of the text.
+            EXPECT_GE(cell.width() - 8, metrics.horizontalAdvance(texts[i - 1])) << "panel " << i;
+        }
+        EXPECT_LE(cells.back().right(), c.width + 0.01) << "the undo button is on the bar";
+    }
 }
 
 TEST_F(TableControlsTest, TheOpponentPanelStepsThroughTheOpponentsOfALargeTable) {
