@@ -1,7 +1,10 @@
 #include "platform/control_widgets.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPalette>
 #include <QStringList>
 #include <utility>
 
@@ -99,13 +102,94 @@ private:
     }
 };
 
+// ---- Text boxes and check boxes ------------------------------------------
+
+// The colours of a text box or check box: its back and fore colours.
+void paintColours(QWidget* w, const Control& c, QPalette::ColorRole back, QPalette::ColorRole fore) {
+    QPalette p = w->palette();
+    p.setColor(back, toQColor(c.BackColor()));
+    p.setColor(fore, toQColor(c.ForeColor()));
+    if (p != w->palette()) w->setPalette(p);
+}
+
+// A line edit that reports a click (a left button released over it) once
+// it has placed its caret.
+class ClickableLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QLineEdit::mouseReleaseEvent(e);
+        if (e->button() != Qt::LeftButton || !rect().contains(e->position().toPoint()) || !onClick) return;
+        // The handler may end the window and this widget with it.
+        const std::function<void()> click = onClick;
+        click();
+    }
+};
+
+// A text box: typing sets its text; a click raises the press and the
+// click. Its caret goes where the program puts it when the program sets
+// the text or the caret.
+class TextBoxWidget : public ControlWidget {
+public:
+    TextBoxWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new ClickableLineEdit(parent), std::move(run)) {
+        edit()->setFrame(true);
+        QObject::connect(edit(), &QLineEdit::textEdited, context(),
+                         [this](const QString& text) { act([text](Control& c) { UserTypes(c, text); }); });
+        edit()->onClick = [this] { act([](Control& c) { UserClicks(c); }); };
+    }
+    ~TextBoxWidget() override {
+        if (ClickableLineEdit* e = edit()) e->onClick = nullptr;
+    }
+
+private:
+    ClickableLineEdit* edit() const { return static_cast<ClickableLineEdit*>(widget()); }
+
+    void showState(const Control& c) override {
+        ClickableLineEdit* e = edit();
+        paintColours(e, c, QPalette::Base, QPalette::Text);
+        e->setReadOnly(c.Locked());
+        const bool replaced = e->text() != c.Text();
+        if (replaced) e->setText(c.Text());
+        if (replaced || c.SelStart() != shownSelStart_) e->setCursorPosition(c.SelStart());
+        shownSelStart_ = c.SelStart();
+    }
+    int shownSelStart_ = -1;
+};
+
+// A check box: a click (or the space bar) turns its tick over.
+class CheckBoxWidget : public ControlWidget {
+public:
+    CheckBoxWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new QCheckBox(parent), std::move(run)) {
+        box()->setAutoFillBackground(true);
+        QObject::connect(box(), &QCheckBox::clicked, context(),
+                         [this](bool) { act([](Control& c) { UserClicks(c); }); });
+    }
+
+private:
+    QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
+
+    void showState(const Control& c) override {
+        QCheckBox* b = box();
+        paintColours(b, c, QPalette::Window, QPalette::WindowText);
+        if (b->text() != c.Caption()) b->setText(c.Caption());
+        if (b->isChecked() != (c.Value() == 1)) b->setChecked(c.Value() == 1);
+    }
+};
+
 }  // namespace
 
-bool HasOwnWidget(Kind kind) { return kind == Kind::ComboBox; }
+bool HasOwnWidget(Kind kind) { return kind == Kind::ComboBox || kind == Kind::TextBox || kind == Kind::CheckBox; }
 
 std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, HandlerRunner run) {
     switch (c.kind()) {
     case Kind::ComboBox: return std::make_unique<ComboWidget>(c, parent, std::move(run));
+    case Kind::TextBox: return std::make_unique<TextBoxWidget>(c, parent, std::move(run));
+    case Kind::CheckBox: return std::make_unique<CheckBoxWidget>(c, parent, std::move(run));
     default: return nullptr;
     }
 }

@@ -214,6 +214,9 @@ void Control::copyPropertiesFrom(const Control& o) {
     y1Tw_ = o.y1Tw_;
     x2Tw_ = o.x2Tw_;
     y2Tw_ = o.y2Tw_;
+    SelStart_ = o.SelStart_;
+    Locked_ = o.Locked_;
+    Value_ = o.Value_;
     changed();
 }
 
@@ -221,6 +224,34 @@ void Control::copyDesignFrom(const Control& o) {
     copyPropertiesFrom(o);
     panels_ = o.panels_;
 }
+
+// ---- Text boxes and check boxes: what the player does ------------------
+
+namespace {
+// Typing replaces a text box's text (the caret stays where the typing
+// left it on the screen); a locked box takes none.
+void typeIntoTextBox(Control& c, const QString& text) {
+    if (c.Locked()) return;
+    c.setText(text);
+    if (c.form()) c.form()->Change(c);
+}
+
+// A press on a text box, or a check box's tick turned over by a click.
+void clickTextOrCheckBox(Control& c) {
+    Form* form = c.form();
+    if (!form) return;
+    constexpr int kLeftButton = 1;
+    form->MouseDown(c, kLeftButton, 0, 0, 0);
+    if (c.kind() == Kind::CheckBox) {
+        c.setValue(c.Value() == 1 ? 0 : 1);
+        form->Click(c);
+        form->MouseUp(c, kLeftButton, 0, 0, 0);
+    } else {
+        form->MouseUp(c, kLeftButton, 0, 0, 0);
+        form->Click(c);
+    }
+}
+}  // namespace
 
 void Control::setText(const QString& text) {
     if (text == text_) return;
@@ -264,6 +295,10 @@ void Control::setListIndex(int index) {
 
 void UserTypes(Control& c, const QString& text) {
     if (!c.shown() || !c.Enabled()) return;
+    if (c.kind() == Kind::TextBox) {
+        typeIntoTextBox(c, text);
+        return;
+    }
     c.setText(text);
     c.setListIndex(-1);
     if (c.form()) c.form()->Change(c);
@@ -277,6 +312,10 @@ void UserPicks(Control& c, int index) {
 
 void UserClicks(Control& c) {
     if (!c.shown() || !c.Enabled()) return;
+    if (c.kind() == Kind::TextBox || c.kind() == Kind::CheckBox) {
+        clickTextOrCheckBox(c);
+        return;
+    }
     if (c.form()) c.form()->Click(c);
 }
 

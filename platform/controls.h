@@ -47,6 +47,8 @@ enum class Kind {
     Label,          // windowless
     Shape,          // windowless
     Line,           // windowless
+    TextBox,        // a Qt widget of its own
+    CheckBox,       // a Qt widget of its own
 };
 
 // Shape styles of the run time.
@@ -160,8 +162,9 @@ public:
     VB_PROPERTY(bool, Default, false)
 
 public:
-    // The text of a combo box: typed, or the entry picked from its list.
-    // Text other than the picked entry's leaves no entry picked.
+    // The text of a combo box (typed, or the entry picked from its list) or
+    // of a text box. Text other than the picked entry's leaves no entry
+    // picked.
     const QString& Text() const { return text_; }
     void setText(const QString& text);
     // The list of a combo box, numbered from 0. A number outside it raises
@@ -208,6 +211,16 @@ public:
     // Copies every property and the panels: a control put back as designed.
     void copyDesignFrom(const Control& other);
 
+    // ---- Text boxes and check boxes --------------------------------------
+    // Where the caret stands in a text box's text (0 before the first
+    // character). Setting it, the text or the tick raises no event: the
+    // user actions do.
+    VB_PROPERTY(int, SelStart, 0)
+    // A locked text box takes no typing (it is still pressed and clicked).
+    VB_PROPERTY(bool, Locked, false)
+    // A check box: 0 unticked, 1 ticked.
+    VB_PROPERTY(int, Value, 0)
+
 protected:
     void changed();
 
@@ -229,13 +242,16 @@ private:
 };
 
 // What the player does to a control, as its screen widget reports it. Each
-// raises the form's event as the run time does; tests call them to act as
+// raises the form's events as the run time does; tests call them to act as
 // the player. A control that is hidden or disabled takes nothing.
-// Types into a combo box: the text, no entry picked, then Change.
+// Types into a combo box (the text, no entry picked) or into a text box
+// that is not locked (its whole text), then Change.
 void UserTypes(Control& c, const QString& text);
 // Picks entry index of a combo box's list: its text, then Click.
 void UserPicks(Control& c, int index);
-// Clicks a command button: Click.
+// Clicks a control: a command button raises Click; a text box MouseDown,
+// MouseUp and Click; a check box MouseDown, then turns its tick over and
+// raises Click and MouseUp.
 void UserClicks(Control& c);
 
 // A control array: elements are loaded and unloaded by index. Looking up an
@@ -390,7 +406,7 @@ public:
     virtual void MouseMove(Control& c, int button, int shift, double x, double y);
     virtual void MouseUp(Control& c, int button, int shift, double x, double y);
     virtual void Click(Control& c) { (void)c; }
-    // The text of a combo box was typed into.
+    // The text of a combo box or a text box was typed into.
     virtual void Change(Control& c) { (void)c; }
     virtual void DblClick(Control& c) { (void)c; }
     virtual void KeyDown(Control& c, int& keyCode, int shift) { (void)c; (void)keyCode; (void)shift; }

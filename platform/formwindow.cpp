@@ -123,7 +123,9 @@ void paintControl(QPainter& p, const Control& c) {
         break;
     }
     case Kind::Shape: paintShape(p, c); break;
-    case Kind::ComboBox: break;  // its widget shows it
+    case Kind::ComboBox:
+    case Kind::TextBox:
+    case Kind::CheckBox: break;  // its widget shows it
     case Kind::Line:
         p.setPen(QPen(toQColor(c.BorderColor()), std::max(1, c.BorderWidth())));
         p.drawLine(QPointF(px(c.x1Tw()), px(c.y1Tw())), QPointF(px(c.x2Tw()), px(c.y2Tw())));
@@ -351,6 +353,9 @@ Control* FormWindow::controlAt(QPointF pos) const {
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         Control* c = *it;
         if (!c->shown() || c->kind() == Kind::Shape || c->kind() == Kind::Line) continue;
+        // A control with a widget of its own reports its own clicks; a press
+        // its widget passed over is no press on it.
+        if (HasOwnWidget(c->kind())) continue;
         if (rectOf(*c).contains(pos)) return c;
     }
     return nullptr;
