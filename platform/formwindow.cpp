@@ -21,6 +21,7 @@
 #include "platform/controls.h"
 #include "platform/eventwait.h"
 #include "platform/keys.h"
+#include "platform/menu_bar.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
@@ -87,6 +88,27 @@ void paintShape(QPainter& p, const Control& c) {
     }
 }
 
+// A frame: its back colour, an etched border and the caption breaking the
+// border's top line.
+void paintFrame(QPainter& p, const Control& c) {
+    const QRectF r = rectOf(c);
+    p.fillRect(r, toQColor(c.BackColor()));
+    p.setFont(fontOf(c));
+    const QFontMetricsF metrics(p.font());
+    const QString caption = QString(c.Caption()).remove('&');
+    const double lineY = r.top() + metrics.height() / 2;
+    const QRectF box(r.left() + 0.5, lineY, r.width() - 2, r.bottom() - lineY - 1.5);
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(box);
+    p.setPen(Qt::white);
+    p.drawRect(box.translated(1, 1));
+    if (caption.isEmpty()) return;
+    const QRectF text(r.left() + 8, r.top(), metrics.horizontalAdvance(caption) + 6, metrics.height());
+    p.fillRect(text, toQColor(c.BackColor()));
+    p.setPen(c.Enabled() ? toQColor(c.ForeColor()) : QColor(128, 128, 128));
+    p.drawText(text, Qt::AlignCenter, caption);
+}
+
 void paintControl(QPainter& p, const Control& c) {
     const QRectF r = rectOf(c);
     switch (c.kind()) {
@@ -125,7 +147,11 @@ void paintControl(QPainter& p, const Control& c) {
     case Kind::Shape: paintShape(p, c); break;
     case Kind::ComboBox:
     case Kind::TextBox:
-    case Kind::CheckBox: break;  // its widget shows it
+    case Kind::CheckBox:
+    case Kind::OptionButton:
+    case Kind::HScrollBar: break;  // its widget shows it
+    case Kind::Menu: break;        // the menu bar shows it
+    case Kind::Frame: paintFrame(p, c); break;
     case Kind::Line:
         p.setPen(QPen(toQColor(c.BorderColor()), std::max(1, c.BorderWidth())));
         p.drawLine(QPointF(px(c.x1Tw()), px(c.y1Tw())), QPointF(px(c.x2Tw()), px(c.y2Tw())));
@@ -136,7 +162,15 @@ void paintControl(QPainter& p, const Control& c) {
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
         p.setPen(c.Enabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
         p.setFont(fontOf(c));
-        p.drawText(r, Qt::AlignCenter, QString(c.Caption()).remove('&'));
+        QRectF textRect = r;
+        if (!c.Picture().isNull()) {
+            // A picture button: the picture in the middle, the caption under it.
+            const QSizeF size = c.Picture().size();
+            const double top = c.Caption().isEmpty() ? r.center().y() - size.height() / 2 : r.top() + 3;
+            p.drawImage(QPointF(r.center().x() - size.width() / 2, top), c.Picture());
+            textRect.setTop(top + size.height());
+        }
+        p.drawText(textRect, Qt::AlignCenter, QString(c.Caption()).remove('&'));
         p.setBrush(Qt::NoBrush);
         break;
     }
@@ -184,6 +218,8 @@ FormWindow::FormWindow(Form* form) : QWidget(nullptr), form_(form) {
     setFocusPolicy(Qt::StrongFocus);
     for (Control* c : form_->controls())
         if (ControlWidget* w = widgetOf(c)) w->show(*c);
+    menuBar_ = std::make_unique<FormMenuBar>(*form_, this,
+                                             [this](const std::function<void()>& h) { runHandler(h); });
 }
 
 FormWindow::~FormWindow() {
@@ -205,10 +241,19 @@ ControlWidget* FormWindow::widgetOf(Control* c) {
 }
 
 void FormWindow::controlChanged(Control* c) {
+    if (c->kind() == Kind::Menu) {
+        if (menuBar_) menuBar_->show(*c);
+        return;
+    }
     if (ControlWidget* w = widgetOf(c))
         w->show(*c);
     else
         scheduleRepaint();
+    // The widgets of the controls it contains show or hide with it.
+    if ((c->kind() == Kind::Frame || c->kind() == Kind::PictureBox) && form_)
+        for (Control* inner : form_->controls())
+            if (inner->Container() == c)
+                if (ControlWidget* w = widgetOf(inner)) w->show(*inner);
 }
 
 void FormWindow::runHandler(const std::function<void()>& handler) {
@@ -323,6 +368,18 @@ void FormWindow::controlGone(Control* c) {
     if (pressed_ == c) pressed_ = nullptr;
     if (active_ == c) active_ = nullptr;
     widgets_.erase(c);
+    if (menuBar_) menuBar_->forget(c);
+}
+
+void FormWindow::focusControl(Control* c) {
+    if (!form_) return;
+    auto it = widgets_.find(c);
+    if (it != widgets_.end()) {
+        it->second->takeFocus();
+        return;
+    }
+    if (c->kind() == Kind::PictureBox || c->kind() == Kind::CommandButton) active_ = c;
+    setFocus();
 }
 
 void FormWindow::paintEvent(QPaintEvent* e) {
@@ -480,6 +537,7 @@ int FormWindow::windowStateCode() const {
 }
 
 void FormWindow::resizeEvent(QResizeEvent*) {
+    if (menuBar_) menuBar_->fitWidth(width());
     if (!form_ || applying_) return;
     guarded([&] {
         form_->windowResized(screen::PixelsToTwips(width()) + form_->frameWidthTw(),

@@ -16,6 +16,7 @@ namespace vb {
 class Form;
 class Control;
 class ControlWidget;
+class FormMenuBar;
 
 class FormWindow : public QWidget {
     Q_OBJECT
@@ -34,6 +35,9 @@ public:
     void controlGone(Control* c);
     // The window follows the mouse while the left button stays down.
     void startBodyDrag();
+    // The control takes the keys: its widget, or the window for a control
+    // the window paints.
+    void focusControl(Control* c);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -76,6 +80,7 @@ private:
     QPoint lastMouseGlobal_;  // where the last mouse event of this window happened
     QPoint pressGlobal_;      // where the last button went down  // the mouse's place in the window when the drag began
     std::map<Control*, std::unique_ptr<ControlWidget>> widgets_;
+    std::unique_ptr<FormMenuBar> menuBar_;
 };
 
 // Where a label's caption shows, in pixels of its window: the text as the
