@@ -162,12 +162,13 @@ private:
         e->setReadOnly(c.Locked());
         const bool replaced = e->text() != c.Text();
         if (replaced) e->setText(c.Text());
-        if (replaced || c.SelStart() != shownSelStart_ || c.SelLength() != shownSelLength_) {
-            if (c.SelLength() > 0)
-                e->setSelection(c.SelStart(), c.SelLength());
-            else
-                e->setCursorPosition(c.SelStart());
-        }
+        // The program's selection shows when it sets one; a text it puts in
+        // takes the caret at SelStart.
+        const bool selected = c.SelStart() != shownSelStart_ || c.SelLength() != shownSelLength_;
+        if (selected && c.SelLength() > 0)
+            e->setSelection(c.SelStart(), c.SelLength());
+        else if (replaced || selected)
+            e->setCursorPosition(c.SelStart());
         shownSelStart_ = c.SelStart();
         shownSelLength_ = c.SelLength();
     }
@@ -181,6 +182,8 @@ public:
     CheckBoxWidget(Control& c, QWidget* parent, HandlerRunner run)
         : ControlWidget(c, new QCheckBox(parent), std::move(run)) {
         box()->setAutoFillBackground(true);
+        // A button fills with its Button colour: the back colour is the Window's.
+        box()->setBackgroundRole(QPalette::Window);
         QObject::connect(box(), &QCheckBox::clicked, context(),
                          [this](bool) { act([](Control& c) { UserClicks(c); }); });
     }
@@ -216,6 +219,7 @@ public:
         : ControlWidget(c, new ModelRadioButton(parent), std::move(run)) {
         button()->setAutoExclusive(false);
         button()->setAutoFillBackground(true);
+        button()->setBackgroundRole(QPalette::Window);
         QObject::connect(button(), &QRadioButton::clicked, context(),
                          [this](bool) { act([](Control& c) { UserClicks(c); }); });
     }

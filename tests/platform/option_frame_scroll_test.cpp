@@ -196,6 +196,10 @@ TEST_F(ControlKindsScreenTest, TheWidgetsShowTheModelAndReportThePlayer) {
     }
     ASSERT_TRUE(outer0 && outer1);
     EXPECT_TRUE(outer1->isChecked());
+    // The button stands on its back colour.
+    f.Option1(0).setBackColor(0x123456);
+    const QImage shot = outer0->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(shot.width() - 2, 1)), vb::toQColor(0x123456));
 
     // A click on the selected button leaves it selected; one on the other
     // moves the selection there, as the model decides.
