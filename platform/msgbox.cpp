@@ -182,4 +182,8 @@ void clearShown() { script().shown.clear(); }
 void failNextBox(int errorNumber) { script().failNext = errorNumber; }
 }  // namespace msgbox_script
 
+void Beep() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) QApplication::beep();
+}
+
 }  // namespace vb

@@ -7,6 +7,7 @@
 #include "records/user_pictures.h"
 #include "shell/frm_menu.h"
 #include "shell/help_commands.h"
+#include "shell/menu_commands.h"
 #include "shell/state.h"
 #include "table/avatar.h"
 #include "table/background.h"
@@ -64,6 +65,7 @@ void HandleKeyDown(int& keyCode, int shift) {
     if (shift == 0) {
         switch (keyCode) {
         case kKeyF8: MenuHelpCommand(4, 0); break;  // Card Counter
+        case kKeyF10: MenuPreferencesCommand(5, 0); break;  // Opponents Setup
         case kKeyUp:
         case kKeyDown:
         case kKeySpace:

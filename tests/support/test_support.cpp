@@ -16,6 +16,8 @@
 #include "platform/popup_menu.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "records/frm_custom.h"
+#include "records/frm_multi.h"
 #include "records/frm_welcome.h"
 #include "table/card_counter.h"
 #include "table/card_store.h"
@@ -31,6 +33,8 @@ void ResetAll() {
     grisk::ReleaseFrmHold();
     grisk::ReleaseFrmCounter();
     grisk::ReleaseFrmWelcome();
+    grisk::ReleaseFrmMulti();
+    grisk::ReleaseFrmCustom();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
