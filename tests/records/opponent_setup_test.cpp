@@ -15,6 +15,7 @@
 #include "platform/sound.h"
 #include "records/personality_record.h"
 #include "records/state.h"
+#include "records/text_line_record.h"
 #include "records/user_files.h"
 
 using namespace grisk;
@@ -102,6 +103,29 @@ TEST_F(OpponentSetupTest, ASeatNeverWrittenBeyondTheListTakesTheFirstPersonality
     EXPECT_EQ(storedSeat(3).Name, "Grisk");
     EXPECT_EQ(storedSeat(3).Level, 0);
     EXPECT_EQ(storedSeat(3).Avatar, "Grisk.jpg");
+}
+
+// A seat's comment choice shows in the list; a comment file that has gone
+// becomes the personality's own remarks, written at once.
+TEST_F(OpponentSetupTest, ASeatsCommentChoiceShowsAndAGoneFileFallsBack) {
+    QByteArray lines;
+    for (int i = 1; i <= 20; ++i) lines += TextLineRecord{"mine"}.encode();
+    ASSERT_TRUE(records_test::writeFile(eng.UserFolder + "Banter.cmt", lines));
+    ListCommentFiles();
+    const struct {
+        const char* stored;
+        const char* shown;
+    } cases[] = {{"Banter", "Banter"}, {"No Comments", "No Comments"}, {"Gone", "Default Personality"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        signIn(seat("Varnok", 0, "Varnok.jpg", 0, c.stored), seat("Grisk"), seat("Grisk"), 2, 3);
+        setUp([&](FrmMulti& w) {
+            EXPECT_EQ(w.CboComment.Text(), c.shown);
+            EXPECT_EQ(w.CboComment.List(w.CboComment.ListCount() - 1), "No Comments") << "the last entry";
+            EXPECT_EQ(storedSeat(1).Comments, c.shown) << "written at once";
+            vb::UserClicks(w.CmdCancel);
+        });
+    }
 }
 
 TEST_F(OpponentSetupTest, TheCentrePilesFollowThePlayerCount) {
