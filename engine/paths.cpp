@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "engine/state.h"
@@ -62,6 +64,18 @@ bool FolderExists(QString& path) {
     if (path.isEmpty()) return false;
     const QFileInfo fi(path);
     return fi.exists() && fi.isDir();
+}
+
+bool CopyFileWhole(const QString& from, const QString& to) {
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 16);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) return false;
+    }
+    return out.commit();
 }
 
 }  // namespace grisk

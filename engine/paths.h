@@ -29,4 +29,9 @@ bool FolderExists(QString& path);
 // path without leading and trailing blanks and without one trailing separator.
 QString StripTrailingSlash(const QString& path);
 
+// Copies a file whole: the copy appears under its name only once it is
+// complete, and a failed copy leaves what was there. False when the file
+// cannot be read or the copy cannot be written.
+bool CopyFileWhole(const QString& from, const QString& to);
+
 }  // namespace grisk

@@ -5,9 +5,12 @@
 namespace grisk {
 
 FrmChat::FrmChat()
-    : vb::Form(QStringLiteral("frmChat")), Command1(addControl(vb::Kind::CommandButton, "Command1")) {
+    : vb::Form(QStringLiteral("frmChat")),
+      Command1(addControl(vb::Kind::CommandButton, "Command1")),
+      CmdChat(addArray(vb::Kind::CommandButton, "CmdChat", 1)) {
     setCaption(QStringLiteral("Chat"));
     Command1.setCaption(QStringLiteral("Send"));
+    for (int i = 2; i <= 20; ++i) CmdChat.ensure(i).setVisible(true);
 }
 
 FrmChat& frmChat() {

@@ -9,6 +9,7 @@ class FrmChat : public vb::Form {
 public:
     FrmChat();
     vb::Control& Command1;  // the send button
+    vb::ControlArray& CmdChat;  // the quick-phrase buttons 1..20; each tip holds its phrase
 };
 
 FrmChat& frmChat();

@@ -47,6 +47,10 @@ struct InternetState {
 
     // The human's moves and the diagnostic keys.
     QString HostAddress;  // the host's address as this machine reached it
+
+    // The Internet player set-up.
+    bool NetSetupCancelled = false;  // the player left the Internet player set-up
+    QString NetCommentFile;          // the personality whose remarks the chat offers; "" none chosen
 };
 
 extern InternetState inet;

@@ -39,7 +39,11 @@ QString qtFilter(const QString& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(';', ' ');
-        out << parts[i] + " (" + patterns + ")";
+        // A name that shows its patterns already has them once, in Qt's form.
+        QString name = parts[i];
+        const QString own = "(" + parts[i + 1] + ")";
+        if (name.endsWith(own)) name = name.chopped(own.size()).trimmed();
+        out << name + " (" + patterns + ")";
     }
     return out.join(";;");
 }

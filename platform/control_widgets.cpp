@@ -1,10 +1,14 @@
 #include "platform/control_widgets.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QStringList>
+#include <algorithm>
 #include <utility>
 
 #include "platform/twips.h"
@@ -65,13 +69,17 @@ class ComboWidget : public ControlWidget {
 public:
     ComboWidget(Control& c, QWidget* parent, HandlerRunner run)
         : ControlWidget(c, new QComboBox(parent), std::move(run)) {
-        combo()->setEditable(true);
+        // A drop-down list (style 2) takes no typing.
+        combo()->setEditable(c.Style() != 2);
         // The list is the program's: typed names are not added to it, and
         // nothing is completed that the player did not type.
         combo()->setInsertPolicy(QComboBox::NoInsert);
-        combo()->setCompleter(nullptr);
-        QObject::connect(combo()->lineEdit(), &QLineEdit::textEdited, context(),
-                         [this](const QString& text) { act([text](Control& c) { UserTypes(c, text); }); });
+        if (combo()->lineEdit()) {
+            combo()->setCompleter(nullptr);
+            QObject::connect(combo()->lineEdit(), &QLineEdit::textEdited, context(), [this](const QString& text) {
+                act([text](Control& c) { UserTypes(c, text); });
+            });
+        }
         QObject::connect(combo(), &QComboBox::activated, context(),
                          [this](int index) { act([index](Control& c) { UserPicks(c, index); }); });
     }
@@ -79,7 +87,7 @@ public:
     // Its text is chosen, so that a name typed replaces it.
     void takeFocus() override {
         ControlWidget::takeFocus();
-        combo()->lineEdit()->selectAll();
+        if (combo()->lineEdit()) combo()->lineEdit()->selectAll();
     }
 
 private:
@@ -98,14 +106,15 @@ private:
         // Typed text leaves the widget's entry as it is: moving it would
         // rewrite the text under the player's cursor.
         if (c.ListIndex() >= 0 && box->currentIndex() != c.ListIndex()) box->setCurrentIndex(c.ListIndex());
-        if (box->currentText() != c.Text()) box->setEditText(c.Text());
+        if (box->isEditable() && box->currentText() != c.Text()) box->setEditText(c.Text());
+        if (!box->isEditable() && c.ListIndex() < 0 && box->currentIndex() >= 0) box->setCurrentIndex(-1);
     }
 };
 
-// ---- Text boxes -------------------------------------------------------------
+// ---- Text boxes and check boxes ------------------------------------------
 
-// The back and fore colours of a text box while it is enabled (a disabled
-// one is greyed as the desktop greys it).
+// The back and fore colours of a text box or check box while it is enabled
+// (a disabled one is greyed as the desktop greys it).
 void paintColours(QWidget* w, const Control& c, QPalette::ColorRole back, QPalette::ColorRole fore) {
     QPalette p = w->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
@@ -157,20 +166,114 @@ private:
         e->setReadOnly(c.Locked());
         const bool replaced = e->text() != c.Text();
         if (replaced) e->setText(c.Text());
-        if (replaced || c.SelStart() != shownSelStart_) e->setCursorPosition(c.SelStart());
+        // The program's selection shows when it sets one; a text it puts in
+        // takes the caret at SelStart.
+        const bool selected = c.SelStart() != shownSelStart_ || c.SelLength() != shownSelLength_;
+        if (selected && c.SelLength() > 0)
+            e->setSelection(c.SelStart(), c.SelLength());
+        else if (replaced || selected)
+            e->setCursorPosition(c.SelStart());
         shownSelStart_ = c.SelStart();
+        shownSelLength_ = c.SelLength();
     }
     int shownSelStart_ = -1;
+    int shownSelLength_ = 0;
+};
+
+// A check box: a click (or the space bar) turns its tick over.
+class CheckBoxWidget : public ControlWidget {
+public:
+    CheckBoxWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new QCheckBox(parent), std::move(run)) {
+        box()->setAutoFillBackground(true);
+        // A button fills with its Button colour: the back colour is the Window's.
+        box()->setBackgroundRole(QPalette::Window);
+        QObject::connect(box(), &QCheckBox::clicked, context(),
+                         [this](bool) { act([](Control& c) { UserClicks(c); }); });
+    }
+
+private:
+    QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
+
+    void showState(const Control& c) override {
+        QCheckBox* b = box();
+        paintColours(b, c, QPalette::Window, QPalette::WindowText);
+        if (b->text() != c.Caption()) b->setText(c.Caption());
+        if (b->isChecked() != (c.Value() == 1)) b->setChecked(c.Value() == 1);
+    }
+};
+
+// ---- Option buttons and scroll bars --------------------------------------
+
+// A radio button that the player's click does not turn over by itself: the
+// control model decides which button of a group is selected.
+class ModelRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override {}
+};
+
+// An option button: a click selects it (the model clears the others of its
+// group).
+class OptionButtonWidget : public ControlWidget {
+public:
+    OptionButtonWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new ModelRadioButton(parent), std::move(run)) {
+        button()->setAutoExclusive(false);
+        button()->setAutoFillBackground(true);
+        button()->setBackgroundRole(QPalette::Window);
+        QObject::connect(button(), &QRadioButton::clicked, context(),
+                         [this](bool) { act([](Control& c) { UserClicks(c); }); });
+    }
+
+private:
+    QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
+
+    void showState(const Control& c) override {
+        QRadioButton* b = button();
+        paintColours(b, c, QPalette::Window, QPalette::WindowText);
+        if (b->text() != c.Caption()) b->setText(c.Caption());
+        if (b->isChecked() != (c.Value() == 1)) b->setChecked(c.Value() == 1);
+    }
+};
+
+// A horizontal scroll bar: the player's moves of it go to the model.
+class ScrollBarWidget : public ControlWidget {
+public:
+    ScrollBarWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new QScrollBar(Qt::Horizontal, parent), std::move(run)) {
+        QObject::connect(bar(), &QScrollBar::valueChanged, context(),
+                         [this](int value) { act([value](Control& c) { UserScrolls(c, value); }); });
+    }
+
+private:
+    QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
+
+    void showState(const Control& c) override {
+        QScrollBar* b = bar();
+        b->setRange(std::min(c.Min(), c.Max()), std::max(c.Min(), c.Max()));
+        b->setSingleStep(c.SmallChange());
+        b->setPageStep(c.LargeChange());
+        if (b->value() != c.Value()) b->setValue(c.Value());
+    }
 };
 
 }  // namespace
 
-bool HasOwnWidget(Kind kind) { return kind == Kind::ComboBox || kind == Kind::TextBox; }
+bool HasOwnWidget(Kind kind) {
+    return kind == Kind::ComboBox || kind == Kind::TextBox || kind == Kind::CheckBox ||
+           kind == Kind::OptionButton || kind == Kind::HScrollBar;
+}
 
 std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, HandlerRunner run) {
     switch (c.kind()) {
     case Kind::ComboBox: return std::make_unique<ComboWidget>(c, parent, std::move(run));
     case Kind::TextBox: return std::make_unique<TextBoxWidget>(c, parent, std::move(run));
+    case Kind::CheckBox: return std::make_unique<CheckBoxWidget>(c, parent, std::move(run));
+    case Kind::OptionButton: return std::make_unique<OptionButtonWidget>(c, parent, std::move(run));
+    case Kind::HScrollBar: return std::make_unique<ScrollBarWidget>(c, parent, std::move(run));
     default: return nullptr;
     }
 }

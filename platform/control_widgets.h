@@ -1,5 +1,5 @@
-// Controls that a Qt widget of their own shows on the screen (combo boxes and
-// text boxes; tab strips and grids take the same road). The
+// Controls that a Qt widget of their own shows on the screen (combo boxes,
+// text boxes and check boxes; tab strips and grids take the same road). The
 // control model keeps the state, so a form works and is tested without a
 // screen; the widget, a child of the form's window, shows that state and
 // hands what the player does back to the model's user actions (UserTypes,

@@ -219,6 +219,12 @@ void Control::copyPropertiesFrom(const Control& o) {
     y2Tw_ = o.y2Tw_;
     SelStart_ = o.SelStart_;
     Locked_ = o.Locked_;
+    Min_ = o.Min_;
+    Max_ = o.Max_;
+    SmallChange_ = o.SmallChange_;
+    LargeChange_ = o.LargeChange_;
+    Style_ = o.Style_;
+    SelLength_ = o.SelLength_;
     changed();
 }
 
@@ -238,8 +244,20 @@ void typeIntoTextBox(Control& c, const QString& text) {
     if (c.form()) c.form()->Change(c);
 }
 
-// A click on a text box, or on a check box (its tick turned over before
-// the button comes up), with the mouse events around it.
+// A click on an option button: it is selected, and a new selection is
+// reported.
+void clickOptionButton(Control& c) {
+    Form* form = c.form();
+    if (!form) return;
+    constexpr int kLeftButton = 1;
+    form->MouseDown(c, kLeftButton, 0, 0, 0);
+    const bool fresh = c.Value() != 1;
+    SelectOption(c);
+    if (fresh) form->Click(c);
+    form->MouseUp(c, kLeftButton, 0, 0, 0);
+}
+
+// A press on a text box, or a check box's tick turned over by a click.
 void clickTextOrCheckBox(Control& c) {
     Form* form = c.form();
     if (!form) return;
@@ -297,6 +315,7 @@ void Control::setListIndex(int index) {
 
 void UserTypes(Control& c, const QString& text) {
     if (!c.shown() || !c.Enabled()) return;
+    if (c.kind() == Kind::ComboBox && c.Style() == 2) return;
     if (c.kind() == Kind::TextBox) {
         typeIntoTextBox(c, text);
         return;
@@ -318,7 +337,37 @@ void UserClicks(Control& c) {
         clickTextOrCheckBox(c);
         return;
     }
+    if (c.kind() == Kind::OptionButton) {
+        clickOptionButton(c);
+        return;
+    }
     if (c.form()) c.form()->Press(c);
+}
+
+// ---- Option buttons, scroll bars and focus --------------------------------
+
+void SelectOption(Control& c) {
+    if (Form* form = c.form()) {
+        for (Control* other : form->controls())
+            if (other != &c && other->kind() == Kind::OptionButton && other->Container() == c.Container())
+                other->setValue(0);
+    }
+    c.setValue(1);
+}
+
+void UserScrolls(Control& c, int value) {
+    if (!c.shown() || !c.Enabled()) return;
+    const int low = std::min(c.Min(), c.Max());
+    const int high = std::max(c.Min(), c.Max());
+    value = std::clamp(value, low, high);
+    if (value == c.Value()) return;
+    c.setValue(value);
+    if (c.form()) c.form()->Change(c);
+}
+
+void Control::SetFocus() {
+    if (!shown() || !Enabled()) raise(ErrInvalidCall);
+    if (form_) form_->focusControl(*this);
 }
 
 void Control::setContainer(Control* box) {
@@ -561,6 +610,7 @@ void Form::registerControl(Control* c) {
 }
 
 void Form::forgetControl(Control* c) {
+    if (activeControl_ == c) activeControl_ = nullptr;
     order_.erase(std::remove(order_.begin(), order_.end(), c), order_.end());
     collection_.erase(std::remove(collection_.begin(), collection_.end(), c), collection_.end());
     for (Control* other : order_)
@@ -695,6 +745,7 @@ bool Form::Unload(int unloadMode) {
     if (cancel) return false;
     loaded_ = false;
     visible_ = false;
+    activeControl_ = nullptr;
     auto& list = loadedForms();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     if (window_) {
@@ -712,6 +763,11 @@ void Form::changed() {
 
 void Form::controlChanged(Control& c) {
     if (window_) window_->controlChanged(&c);
+}
+
+void Form::focusControl(Control& c) {
+    activeControl_ = &c;
+    if (window_) window_->focusControl(&c);
 }
 
 Control* Form::defaultButton() const {

@@ -47,12 +47,19 @@ enum class Kind {
     Label,          // windowless
     Shape,          // windowless
     Line,           // windowless
-    TextBox,        // a Qt widget of its own (platform/control_widgets.h)
-
-    // A check box: a window; Value 0 unticked, 1 ticked. A click by the
-    // user flips it before the Click event (see Form::Press).
+    TextBox,        // a Qt widget of its own
+    // A check box: a Qt widget of its own; Value 0 unticked, 1 ticked. A
+    // click by the user flips it before the Click event (see Form::Press).
     CheckBox,
+    OptionButton,   // a Qt widget of its own
+    Frame,          // a window: a border with its caption, round the controls it contains
+    HScrollBar,     // a Qt widget of its own
+    Menu,           // a title of the window's menu bar, or an entry of its menu
 };
+
+// The height of a window's menu bar. A window with menus shows the bar
+// along the top of its inner area; its controls are laid out below it.
+inline constexpr double kMenuBarHeightTw = 330;
 
 // Shape styles of the run time.
 enum ShapeStyle : int { ShapeRectangle = 0, ShapeSquare = 1, ShapeOval = 2, ShapeCircle = 3,
@@ -218,13 +225,35 @@ public:
     // Copies every property and the panels: a control put back as designed.
     void copyDesignFrom(const Control& other);
 
-    // ---- Text boxes ---------------------------------------------------------
+    // ---- Text boxes and check boxes --------------------------------------
     // Where the caret stands in a text box's text (0 before the first
-    // character). Setting it or the text raises no event: the user actions
-    // do.
+    // character). Setting it, the text or the tick raises no event: the
+    // user actions do.
     VB_PROPERTY(int, SelStart, 0)
     // A locked text box takes no typing (it is still pressed and clicked).
     VB_PROPERTY(bool, Locked, false)
+    // A check box's tick and an option button's selection: Value (above).
+
+    // ---- Option buttons, frames, scroll bars, list styles, focus ---------
+    // An option button's Value is 1 while it is the one selected of its
+    // group: the option buttons of its form with the same container (a
+    // frame, or none). SelectOption selects one.
+    // A scroll bar's Value runs from Min to Max; the arrows move it by
+    // SmallChange, a press beside the thumb by LargeChange.
+    VB_PROPERTY(int, Min, 0)
+    VB_PROPERTY(int, Max, 32767)
+    VB_PROPERTY(int, SmallChange, 1)
+    VB_PROPERTY(int, LargeChange, 1)
+    // A combo box: 0 a name may be typed or picked, 2 a drop-down list
+    // that is only picked from (nothing typed ever becomes its text).
+    VB_PROPERTY(int, Style, 0)
+    // How many characters of a text box are selected from SelStart.
+    VB_PROPERTY(int, SelLength, 0)
+
+public:
+    // Gives the control the keys (its window's screen widget takes them);
+    // the form notes it as its ActiveControl.
+    void SetFocus();
 
 protected:
     void changed();
@@ -258,6 +287,16 @@ void UserPicks(Control& c, int index);
 // MouseDown, MouseUp and Click; a check box MouseDown, then is pressed (its
 // tick turned over, Click), then MouseUp, as the window does.
 void UserClicks(Control& c);
+// An option button is selected as a check box is ticked (MouseDown, Click
+// and MouseUp), but raises Click only when it was not selected yet. A menu
+// entry raises Click.
+// Selects an option button: the others of its group are cleared. Raises no
+// event (a click of the player's does, through UserClicks, and only when
+// the button was not selected yet).
+void SelectOption(Control& c);
+// Moves a scroll bar to value (kept within Min..Max): Change, when the
+// value is new.
+void UserScrolls(Control& c, int value);
 
 // A control array: elements are loaded and unloaded by index. Looking up an
 // element that is not loaded raises error 340 rather than handing out a
@@ -434,6 +473,9 @@ public:
     // The command button that Enter clicks (shown and enabled); null when
     // the window has none.
     Control* defaultButton() const;
+    // The control that was last given the keys with SetFocus; null for none.
+    Control* ActiveControl() const { return activeControl_; }
+    void focusControl(Control& c);
 
     // Called by the window: a close asked for by the user, or by the
     // desktop session when it ends (vbAppWindows).
@@ -463,6 +505,7 @@ private:
     std::vector<Control*> order_;  // z-order, back to front
     std::vector<Control*> collection_;  // in the order made
     FormWindow* window_ = nullptr;
+    Control* activeControl_ = nullptr;
 
     friend class Control;
     friend class ControlArray;

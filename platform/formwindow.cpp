@@ -22,6 +22,7 @@
 #include "platform/controls.h"
 #include "platform/eventwait.h"
 #include "platform/keys.h"
+#include "platform/menu_bar.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
@@ -86,23 +87,25 @@ void paintShape(QPainter& p, const Control& c) {
     }
 }
 
-// A box at the left, ticked when Value is 1, and the caption beside it.
-void paintCheckBox(QPainter& p, const Control& c) {
+// A frame: its back colour, an etched border and the caption breaking the
+// border's top line.
+void paintFrame(QPainter& p, const Control& c) {
     const QRectF r = rectOf(c);
-    if (c.BackStyle() == 1) p.fillRect(r, toQColor(c.BackColor()));
-    const double side = 13;
-    const QRectF box(r.left() + 1, r.top() + (r.height() - side) / 2, side, side);
-    p.fillRect(box, Qt::white);
-    p.setPen(QColor(80, 80, 80));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    if (c.Value() == 1) {
-        p.setPen(QPen(c.Enabled() ? QColor(0, 0, 0) : QColor(128, 128, 128), 2));
-        p.drawPolyline(QPolygonF({box.topLeft() + QPointF(3, 6.5), box.topLeft() + QPointF(5.5, 9.5),
-                                  box.topLeft() + QPointF(10, 3)}));
-    }
-    p.setPen(c.Enabled() ? toQColor(c.ForeColor()) : QColor(128, 128, 128));
+    p.fillRect(r, toQColor(c.BackColor()));
     p.setFont(ControlFont(c));
-    p.drawText(r.adjusted(side + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QString(c.Caption()).remove('&'));
+    const QFontMetricsF metrics(p.font());
+    const QString caption = QString(c.Caption()).remove('&');
+    const double lineY = r.top() + metrics.height() / 2;
+    const QRectF box(r.left() + 0.5, lineY, r.width() - 2, r.bottom() - lineY - 1.5);
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(box);
+    p.setPen(Qt::white);
+    p.drawRect(box.translated(1, 1));
+    if (caption.isEmpty()) return;
+    const QRectF text(r.left() + 8, r.top(), metrics.horizontalAdvance(caption) + 6, metrics.height());
+    p.fillRect(text, toQColor(c.BackColor()));
+    p.setPen(c.Enabled() ? toQColor(c.ForeColor()) : QColor(128, 128, 128));
+    p.drawText(text, Qt::AlignCenter, caption);
 }
 
 void paintControl(QPainter& p, const Control& c) {
@@ -142,7 +145,12 @@ void paintControl(QPainter& p, const Control& c) {
     }
     case Kind::Shape: paintShape(p, c); break;
     case Kind::ComboBox:
-    case Kind::TextBox: break;  // its widget shows it
+    case Kind::TextBox:
+    case Kind::CheckBox:
+    case Kind::OptionButton:
+    case Kind::HScrollBar: break;  // its widget shows it
+    case Kind::Menu: break;        // the menu bar shows it
+    case Kind::Frame: paintFrame(p, c); break;
     case Kind::Line:
         p.setPen(QPen(toQColor(c.BorderColor()), std::max(1, c.BorderWidth())));
         p.drawLine(QPointF(px(c.x1Tw()), px(c.y1Tw())), QPointF(px(c.x2Tw()), px(c.y2Tw())));
@@ -153,11 +161,18 @@ void paintControl(QPainter& p, const Control& c) {
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
         p.setPen(c.Enabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
         p.setFont(ControlFont(c));
-        p.drawText(r, Qt::AlignCenter, QString(c.Caption()).remove('&'));
+        QRectF textRect = r;
+        if (!c.Picture().isNull()) {
+            // A picture button: the picture in the middle, the caption under it.
+            const QSizeF size = c.Picture().size();
+            const double top = c.Caption().isEmpty() ? r.center().y() - size.height() / 2 : r.top() + 3;
+            p.drawImage(QPointF(r.center().x() - size.width() / 2, top), c.Picture());
+            textRect.setTop(top + size.height());
+        }
+        p.drawText(textRect, Qt::AlignCenter, QString(c.Caption()).remove('&'));
         p.setBrush(Qt::NoBrush);
         break;
     }
-    case Kind::CheckBox: paintCheckBox(p, c); break;
     case Kind::StatusBar: {
         p.fillRect(r, QColor(212, 208, 200));
         p.setFont(ControlFont(c));
@@ -202,6 +217,8 @@ FormWindow::FormWindow(Form* form) : QWidget(nullptr), form_(form) {
     setFocusPolicy(Qt::StrongFocus);
     for (Control* c : form_->controls())
         if (ControlWidget* w = widgetOf(c)) w->show(*c);
+    menuBar_ = std::make_unique<FormMenuBar>(*form_, this,
+                                             [this](const std::function<void()>& h) { runHandler(h); });
 }
 
 FormWindow::~FormWindow() {
@@ -223,10 +240,19 @@ ControlWidget* FormWindow::widgetOf(Control* c) {
 }
 
 void FormWindow::controlChanged(Control* c) {
+    if (c->kind() == Kind::Menu) {
+        if (menuBar_) menuBar_->show(*c);
+        return;
+    }
     if (ControlWidget* w = widgetOf(c))
         w->show(*c);
     else
         scheduleRepaint();
+    // The widgets of the controls it contains show or hide with it.
+    if ((c->kind() == Kind::Frame || c->kind() == Kind::PictureBox) && form_)
+        for (Control* inner : form_->controls())
+            if (inner->Container() == c)
+                if (ControlWidget* w = widgetOf(inner)) w->show(*inner);
 }
 
 void FormWindow::runHandler(const std::function<void()>& handler) {
@@ -383,6 +409,18 @@ void FormWindow::controlGone(Control* c) {
     if (pressed_ == c) pressed_ = nullptr;
     if (active_ == c) active_ = nullptr;
     widgets_.erase(c);
+    if (menuBar_) menuBar_->forget(c);
+}
+
+void FormWindow::focusControl(Control* c) {
+    if (!form_) return;
+    auto it = widgets_.find(c);
+    if (it != widgets_.end()) {
+        it->second->takeFocus();
+        return;
+    }
+    if (c->kind() == Kind::PictureBox || c->kind() == Kind::CommandButton) active_ = c;
+    setFocus();
 }
 
 void FormWindow::paintEvent(QPaintEvent* e) {
@@ -548,6 +586,7 @@ int FormWindow::windowStateCode() const {
 }
 
 void FormWindow::resizeEvent(QResizeEvent*) {
+    if (menuBar_) menuBar_->fitWidth(width());
     if (!form_ || applying_) return;
     guarded([&] {
         form_->windowResized(screen::PixelsToTwips(width()) + form_->frameWidthTw(),

@@ -18,6 +18,7 @@ namespace vb {
 class Form;
 class Control;
 class ControlWidget;
+class FormMenuBar;
 
 class FormWindow : public QWidget {
     Q_OBJECT
@@ -36,6 +37,9 @@ public:
     void controlGone(Control* c);
     // The window follows the mouse while the left button stays down.
     void startBodyDrag();
+    // The control takes the keys: its widget, or the window for a control
+    // the window paints.
+    void focusControl(Control* c);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -82,6 +86,7 @@ private:
     QPoint lastMouseGlobal_;  // where the last mouse event of this window happened
     QPoint pressGlobal_;      // where the last button went down  // the mouse's place in the window when the drag began
     std::map<Control*, std::unique_ptr<ControlWidget>> widgets_;
+    std::unique_ptr<FormMenuBar> menuBar_;
 };
 
 // A control's rectangle on the screen, in pixels: through its window when it

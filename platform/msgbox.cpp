@@ -227,4 +227,8 @@ void failNextBox(int errorNumber) { script().failNext = errorNumber; }
 void setAnswerRule(std::function<int(const ShownBox&)> rule) { script().rule = std::move(rule); }
 }  // namespace msgbox_script
 
+void Beep() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) QApplication::beep();
+}
+
 }  // namespace vb

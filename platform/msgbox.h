@@ -59,6 +59,9 @@ struct ShownBox {
     QString text;         // input box answer
 };
 
+// The system's bell (nothing without a screen).
+void Beep();
+
 // Test scripting of the boxes.
 namespace msgbox_script {
 void enable();                       // also clears queue and record

@@ -7,10 +7,10 @@
 #include "platform/personality_programs.h"
 #include "platform/recordfile.h"
 #include "platform/vb.h"
+#include "records/comment_file.h"
 #include "records/personality_record.h"
 #include "records/record_fields.h"
 #include "records/state.h"
-#include "records/text_line_record.h"
 #include "table/avatar.h"
 
 namespace grisk {
@@ -18,8 +18,7 @@ namespace grisk {
 namespace {
 
 const QString kDefaultName = QStringLiteral("Grisk");
-const QString kNoComments = QStringLiteral("No Comments");
-const QString kDefaultComments = QStringLiteral("Default Personality");
+const QString kDefaultComments = QString::fromLatin1(kDefaultPersonality);
 
 // Record 1 of a personality file; blank when it cannot be read.
 PersonalityRecord readPersonality(const QString& path) {
@@ -38,12 +37,34 @@ int opponentRow(const QString& name) {
     return -1;
 }
 
-// A comment file's name stands for a file of UserFolder itself.
-bool isPlainName(const QString& name) {
-    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && name != QLatin1String("..");
+// The seat's sounds 1..16 from its sound column of the personality: a file
+// of the user's "Sounds" folder, or "Data/empty.wav" when it is missing.
+void fillSeatSounds(PlayerRecord& Rec, const PersonalityRecord& pms, bool first) {
+    for (int i = 1; i <= 16; ++i) {
+        const QString name = StoredText(pms.Sounds(Rec.SoundColumn, i));
+        const QString file = eng.UserFolder + "Sounds/" + name;
+        Rec.Sounds(i) = IsPlainFileName(name) && FileExists(file) ? file : eng.AppFolder + "/Data/empty.wav";
+        // The first seat's sounds are in force at once; a missing one too,
+        // so that no sound of the personality loaded before stays behind.
+        if (first) eng.SoundFiles(i) = Rec.Sounds(i);
+    }
 }
 
 }  // namespace
+
+void TakeCustomSounds(const QString& name, const PersonalityRecord& pms) {
+    const struct {
+        PlayerRecord* rec;
+        bool first;
+    } seats[] = {{&eng.Player2, true}, {&eng.Player3, false}, {&eng.Player4, false}};
+    for (const auto& seat : seats)
+        if (seat.rec->SoundColumn == 1 && seat.rec->Name.compare(name, Qt::CaseInsensitive) == 0)
+            fillSeatSounds(*seat.rec, pms, seat.first);
+}
+
+bool IsPlainFileName(const QString& name) {
+    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && name != QLatin1String("..");
+}
 
 void SetDefaultPersonality(int Seat) {
     OpponentSeatRecord& s = recs.ProfileRec.Seats(Seat);
@@ -77,10 +98,40 @@ QString PersonalityFilePath(const QString& name) {
     return QString();
 }
 
+bool ReadPersonalityFile(const QString& name, PersonalityRecord& rec) {
+    rec = PersonalityRecord::decode(QByteArray());
+    const QString path = PersonalityFilePath(name);
+    vb::RecordFile f;
+    QByteArray bytes;
+    if (path.isEmpty() || !f.open(path, kPersonalityRecordLength) || f.read(1, bytes) != vb::ReadStatus::Ok)
+        return false;
+    rec = PersonalityRecord::decode(bytes);
+    return true;
+}
+
+bool WritePersonalityFile(const QString& name, const PersonalityRecord& rec) {
+    const QString path = PersonalityFilePath(name);
+    vb::RecordFile f;
+    return !path.isEmpty() && f.open(path, kPersonalityRecordLength) && f.write(1, rec.encode());
+}
+
+QStringList PersonalitySoundCopies(const QString& name) {
+    PersonalityRecord rec;
+    QStringList out;
+    if (!ReadPersonalityFile(name, rec)) return out;
+    for (int i = 1; i <= 16; ++i) {
+        const QString sound = StoredText(rec.Sounds(0, i));
+        if (IsPlainFileName(sound) && sound.endsWith(QLatin1String(".pmw"), Qt::CaseInsensitive) &&
+            !out.contains(sound))
+            out << sound;
+    }
+    return out;
+}
+
 void LoadOpponentPersonality(PlayerRecord& Rec, int IsFirst) {
     const bool first = IsFirst == 1;
-    if (Rec.CommentFile != kNoComments && Rec.CommentFile != kDefaultComments &&
-        (!isPlainName(Rec.CommentFile) || !FileExists(eng.UserFolder + Rec.CommentFile + ".cmt")))
+    if (Rec.CommentFile != QLatin1String(kNoComments) && Rec.CommentFile != kDefaultComments &&
+        (!IsPlainFileName(Rec.CommentFile) || !FileExists(eng.UserFolder + Rec.CommentFile + ".cmt")))
         Rec.CommentFile = kDefaultComments;
 
     // A personality that is not among the files found is Grisk.
@@ -100,19 +151,12 @@ void LoadOpponentPersonality(PlayerRecord& Rec, int IsFirst) {
         pms::RunPersonalityProgram(program, QStringLiteral("/SND"), PersonalityFolder(),
                                    eng.UserFolder + "Sounds/", pms::kProgramTimeoutMs);
 
-    for (int i = 1; i <= 16; ++i) {
-        const QString name = StoredText(pms.Sounds(Rec.SoundColumn, i));
-        const QString file = eng.UserFolder + "Sounds/" + name;
-        Rec.Sounds(i) = isPlainName(name) && FileExists(file) ? file : eng.AppFolder + "/Data/empty.wav";
-        // The first seat's sounds are in force at once; a missing one too,
-        // so that no sound of the personality loaded before stays behind.
-        if (first) eng.SoundFiles(i) = Rec.Sounds(i);
-    }
+    fillSeatSounds(Rec, pms, first);
     Rec.Sounds(0) = QString::number(vb::Val(StoredText(pms.Sounds(0, 0))));
 
     if (Rec.Avatar.isEmpty()) Rec.Avatar = StoredText(pms.Picture);
     recs.OppPicture = StoredText(pms.Picture);
-    eng.NoComments = Rec.CommentFile == kNoComments;
+    eng.NoComments = Rec.CommentFile == QLatin1String(kNoComments);
 
     if (first) {
         ShowAvatar(Rec.Avatar);
@@ -128,14 +172,9 @@ void LoadOpponentPersonality(PlayerRecord& Rec, int IsFirst) {
 
 void LoadCommentFile(const QString& Name) {
     const QString path = eng.UserFolder + Name + ".cmt";
-    if (!isPlainName(Name) || !FileExists(path)) return;
-    vb::RecordFile f;
-    if (!f.open(path, kTextLineRecordLength)) return;
-    for (int i = 1; i <= 20; ++i) {
-        QByteArray bytes;
-        f.read(i, bytes);
-        eng.Comments(i) = StoredText(TextLineRecord::decode(bytes).Text);
-    }
+    QStringList lines;
+    if (!IsPlainFileName(Name) || !FileExists(path) || !ReadCommentFile(path, lines)) return;
+    for (int i = 1; i <= kCommentFileLines; ++i) eng.Comments(i) = lines[i - 1];
 }
 
 void LoadPersonalityComments(const QString& Name) {

@@ -1,6 +1,5 @@
 #include "records/profile.h"
 
-#include <QApplication>
 #include <algorithm>
 
 #include "engine/flash.h"
@@ -243,10 +242,6 @@ void storeOptions(PlayerProfileRecord& p) {
     p.BackgroundTiled = FlagWord(recs.BackgroundStretched);
 }
 
-void beep() {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())) QApplication::beep();
-}
-
 }  // namespace
 
 QString PrefsPath() { return eng.DataFolder + "Prefs.sav"; }
@@ -415,7 +410,7 @@ bool SavePrefs(bool Apply) {
             ok = false;
         }
     }
-    if (recs.CurrentProfile == 1) beep();
+    if (recs.CurrentProfile == 1) vb::Beep();
 
     if (Apply) {
         ok = SetupGameFromPrefs(recs.CurrentProfile) && ok;

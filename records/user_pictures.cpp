@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "engine/frm_grisk.h"
 #include "engine/general.h"
@@ -25,20 +24,6 @@ namespace {
 constexpr int kKeyDown = 40;
 const QString kRemoveTitle = QStringLiteral("Remove Background");
 const QString kRejectedTitle = QStringLiteral("Image Rejected");
-
-// Copies a file whole: the copy appears under its name only once it is
-// complete, and a failed copy leaves what was there.
-bool copyWhole(const QString& from, const QString& to) {
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) return false;
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(1 << 16);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) return false;
-    }
-    return out.commit();
-}
 
 }  // namespace
 
@@ -80,7 +65,7 @@ void Get_Avatars() {
         const QString target = eng.UserFolder + "Avatars/" + title;
         // A picture chosen from the avatars folder is already in place.
         const bool inPlace = QFileInfo(dlgCommon.FileName).canonicalFilePath() == QFileInfo(target).canonicalFilePath();
-        if (!inPlace && !copyWhole(dlgCommon.FileName, target)) return;
+        if (!inPlace && !CopyFileWhole(dlgCommon.FileName, target)) return;
         recs.AvatarFile = title;
         ShowAvatar(recs.AvatarFile);
     }

@@ -73,6 +73,7 @@ void HandleKeyDown(int& keyCode, int shift) {
             break;
         case vb::vbKeyF1: MenuHelpCommand(0, 0); break;  // the help
         case kKeyF8: MenuHelpCommand(4, 0); break;  // Card Counter
+        case kKeyF10: MenuPreferencesCommand(5, 0); break;  // Opponents Setup
         case kKeyUp:
         case kKeyDown:
         case kKeySpace:

@@ -5,7 +5,9 @@
 #include "engine/menu_hint.h"
 #include "engine/state.h"
 #include "net/state.h"
+#include "records/frm_custom.h"
 #include "records/frm_welcome.h"
+#include "records/opponent_setup.h"
 #include "records/state.h"
 #include "shell/help_commands.h"
 #include "shell/saved_game_commands.h"
@@ -70,6 +72,8 @@ void MenuPreferencesCommand(int item, int subItem) {
     hideStrip();
     switch (item) {
     case 1: ChangeNoise(); break;
+    case 5: SetupOpponents(false); break;     // Opponents Setup
+    case 7: ShowCommentEditor(); break;       // Customize Comments
     case 9:
         recs.BackgroundStretched = false;
         CycleBackground(32);

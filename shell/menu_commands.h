@@ -17,7 +17,9 @@ void MenuPanelClick();
 // (shell/saved_game_commands.h). While a new game is asked for, every Game
 // command returns at once.
 void MenuGameCommand(int item);
-// The Options menu: 1 puts the sound level chosen into force, 9 steps to the
+// The Options menu: 1 puts the sound level chosen into force, 5 runs the
+// opponent set-up (a new game follows a changed one), 7 opens the comment
+// editor beside the table, 9 steps to the
 // next background (tiled), 10 stretches the background, 13 changes the
 // display size by subItem (0 rows up or down, 1 smaller or larger, 2 the
 // default vertical layout).

@@ -3,6 +3,7 @@
 // program's own changes of the value raise no click.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QMouseEvent>
 
@@ -43,11 +44,13 @@ TEST_F(CheckBoxTest, TheMouseOnTheWindowTicksTheBox) {
     BoxForm form;
     form.Show();
     ASSERT_NE(form.window(), nullptr);
-    const QPointF at(15, 15);  // on the box, inside the control
+    auto* shown = form.window()->findChild<QCheckBox*>();
+    ASSERT_NE(shown, nullptr) << "a widget of its own shows the box";
+    const QPointF at(8, shown->height() / 2);  // on the tick
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(type, at, form.window()->mapToGlobal(at), Qt::LeftButton,
+        QMouseEvent e(type, at, shown->mapToGlobal(at), Qt::LeftButton,
                       type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(form.window(), &e);
+        QCoreApplication::sendEvent(shown, &e);
     }
     EXPECT_EQ(form.box.Value(), 1);
     EXPECT_EQ(form.valuesAtClick, std::vector<int>{1});

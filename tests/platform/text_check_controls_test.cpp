@@ -1,9 +1,10 @@
 // Text boxes and check boxes of the control model: what the player's typing
 // and clicking do and which events they raise; and on the (offscreen) screen
-// the text box's Qt widget, whose clicks and typing come back as the same
-// actions, and the check box the window draws.
+// the Qt widgets that show them, whose clicks and typing come back as the
+// same actions.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -129,7 +130,7 @@ public:
     }
 };
 
-TEST_F(TextCheckWidgetTest, TheWidgetShowsTheTextBoxAndTheWindowTheCheckBox) {
+TEST_F(TextCheckWidgetTest, TheWidgetsShowTheControlsAndReportThePlayer) {
     ProposingForm f;
     f.Move(0, 0, 6000, 3000);
     f.Text1.Move(300, 300, 3000, 375);
@@ -139,9 +140,12 @@ TEST_F(TextCheckWidgetTest, TheWidgetShowsTheTextBoxAndTheWindowTheCheckBox) {
     f.Show();
     ASSERT_NE(f.window(), nullptr);
     auto* edit = f.window()->findChild<QLineEdit*>();
+    auto* box = f.window()->findChild<QCheckBox*>();
     ASSERT_NE(edit, nullptr);
+    ASSERT_NE(box, nullptr);
     EXPECT_EQ(edit->geometry(), f.Text1.rectPx().toRect());
     EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xE1));
+    EXPECT_EQ(box->text(), "AutoSave");
 
     click(edit, QPointF(8, edit->height() / 2));
     EXPECT_EQ(edit->text(), "2P_");
@@ -155,10 +159,11 @@ TEST_F(TextCheckWidgetTest, TheWidgetShowsTheTextBoxAndTheWindowTheCheckBox) {
     f.Text1.setEnabled(false);
     EXPECT_FALSE(edit->isEnabled());
 
-    // The check box is the window's own: its tick turns over before the
-    // button comes up.
-    click(f.window(), f.Check1.rectPx().topLeft() + QPointF(8, 12));
+    click(box, QPointF(8, box->height() / 2));
     EXPECT_EQ(f.Check1.Value(), 1);
+    EXPECT_TRUE(box->isChecked());
+    f.Check1.setValue(0);
+    EXPECT_FALSE(box->isChecked()) << "the program's tick shows";
     EXPECT_EQ(f.events, (QStringList{"down Text1  0", "up Text1  0", "click Text1  0", "change Text1 2P_m 0",
                                      "change Text1 2P_me 0", "down Check1  0", "click Check1  1",
                                      "up Check1  1"}));

@@ -17,6 +17,8 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "records/frm_save.h"
+#include "records/frm_custom.h"
+#include "records/frm_multi.h"
 #include "records/frm_welcome.h"
 #include "table/card_counter.h"
 #include "table/card_store.h"
@@ -33,6 +35,8 @@ void ResetAll() {
     grisk::ReleaseFrmCounter();
     grisk::ReleaseFrmSave();
     grisk::ReleaseFrmWelcome();
+    grisk::ReleaseFrmMulti();
+    grisk::ReleaseFrmCustom();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();

@@ -19,8 +19,9 @@
 # then deals a game, plays the cards that fit, ends the turn on a hold pile,
 # sees the computer seat's turn come back and hears its remark, saves the
 # game into slot 2 under a typed title; then signs a second player in from
-# the Game menu and changes back. A third start restores the saved game
-# (every pile as it was saved) and restarts it from its deal. Later
+# the Game menu and changes back, and opens and closes the opponent set-up
+# (F10) and the comment editor (Options menu). A third start restores the
+# saved game (every pile as it was saved) and restarts it from its deal. Later
 # issues add their steps as functions called from main below.
 #
 # The known player's start shows the tip of the day: its buttons step
@@ -523,6 +524,30 @@ change_player() {
     log "changed player to $1"
 }
 
+# F10 opens the opponent set-up, whose close box leaves it (the game goes
+# on); the Options menu's row 7 opens the comment editor beside the table,
+# whose close box leaves it without a question. A key sent before the table
+# had the keys is lost, so F10 is pressed again when no window came.
+open_set_up_windows() {
+    local win setup="" editor
+    for _ in 1 2 3; do
+        win=$(wait_window '^Grisk and Varnok$')
+        xdotool windowactivate --sync "$win" 2>/dev/null || true
+        xdotool key F10
+        setup=$(find_window '^Opponents Setup$' 20)
+        [ -n "$setup" ] && break
+    done
+    [ -n "$setup" ] || fail "F10 opened no opponent set-up"
+    wmctrl -ic "$setup"
+    window_gone '^Opponents Setup$' 30 || fail "the opponent set-up did not close"
+    pick_menu_row 265 7
+    editor=$(wait_window '^Custom Comments$')
+    wmctrl -ic "$editor"
+    window_gone '^Custom Comments$' 30 || fail "the comment editor did not close"
+    expect_idle
+    log "the opponent set-up and the comment editor opened and closed"
+}
+
 # The name of the last player, as record 1 of the profile file keeps it.
 last_player() {
     python3 - "$(data_dir)/Prefs.sav" <<'PY'
@@ -770,6 +795,7 @@ main() {
     save_game "Smoke test"
     change_player "Second"
     change_player "Smoke"
+    open_set_up_windows
     kill -TERM "$grisk_pid"
     expect_clean_exit
     expect_no_personality_sounds
