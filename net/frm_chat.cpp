@@ -10,6 +10,8 @@ FrmChat::FrmChat()
     Command1.setCaption(QStringLiteral("Send"));
 }
 
+void FrmChat::OnTop(bool isTop) { setStayOnTop(isTop); }
+
 FrmChat& frmChat() {
     return vb::DefaultInstance<FrmChat>::get();
 }

@@ -9,6 +9,8 @@ class FrmChat : public vb::Form {
 public:
     FrmChat();
     vb::Control& Command1;  // the send button
+    // Keeps the window above the table, or lets the table cover it.
+    void OnTop(bool isTop);
 };
 
 FrmChat& frmChat();
