@@ -269,7 +269,7 @@ void HandleKeyDown(int& keyCode, int shift) {
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF6) {
         Flash(recs.OppIndex);  // the chosen opponent's end-of-game show
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF9) {
-        frmBackground().Show();  // the background picture as loaded
+        ShowBackgroundWindow();
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF10) {
         ResetEmotionIcon();
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF11) {

@@ -26,6 +26,8 @@
 #include "shell/menu_commands.h"
 #include "shell/state.h"
 #include "shell/tutorial.h"
+#include "table/animation_flow.h"
+#include "table/background.h"
 #include "table/frm_pic.h"
 #include "table_fixture.h"
 
@@ -236,6 +238,32 @@ TEST_F(AddBackgroundTest, APictureIsCopiedIntoTheBackgroundsAndShown) {
     EXPECT_EQ(recs.Backgrounds(recs.BackgroundIdx), "Beach.JPG");
     EXPECT_EQ(f().Picture().pixelColor(5, 5), QColor(Qt::blue)) << "the table shows it";
     EXPECT_TRUE(boxes().empty());
+}
+
+// The card flow and the winner's show paint over the table as it stands:
+// the small picture tiled over all of it.
+TEST_F(AddBackgroundTest, TheShowsPaintOnThePictureTiledOverTheWholeTable) {
+    const QString chosen = eng.DocumentsFolder + "/Beach.jpg";
+    picture(chosen, Qt::blue);
+    vb::dialog_script::pushFile(chosen);
+    MenuPreferencesCommand(11, 0);
+    const QImage surface = TableSurface(f());
+    ASSERT_GT(surface.width(), 400);
+    EXPECT_EQ(surface.pixelColor(surface.width() - 3, surface.height() - 3), QColor(Qt::blue));
+}
+
+// Ctrl+F9: the picture on the table in a window of its own, at its size.
+TEST_F(AddBackgroundTest, CtrlF9ShowsTheBackgroundPicture) {
+    recs.BackgroundIdx = 2;
+    LoadTableBackground();
+    int code = vb::vbKeyF1 + 8;
+    HandleKeyDown(code, vb::vbCtrlMask);
+    FrmBackground& w = frmBackground();
+    EXPECT_TRUE(w.Visible());
+    EXPECT_TRUE(w.imgBackground.Visible());
+    EXPECT_EQ(w.imgBackground.Picture().size(), QSize(40, 30));
+    EXPECT_EQ(w.imgBackground.Picture().pixelColor(1, 1), QColor(Qt::darkYellow));
+    w.Unload();
 }
 
 TEST_F(AddBackgroundTest, APictureTheListDoesNotTakeLeavesTheBackgroundAsItWas) {
