@@ -152,18 +152,14 @@ void showUnderDraggedTop(int index) {
 // A hand card dropped on another hand place or a hold pile.
 void dropOnOwnPile(int index, int r, int releaseLeft, int releaseTop) {
     FrmGrisk& f = frmGrisk();
+    if (isHold(r)) {
+        HumanDiscard(index, r);
+        return;
+    }
     eng.DropSlot = r;
     eng.SourceSlot = index;
     eng.OutMoveFrom = index;
     eng.OutMoveTo = eng.DropSlot;
-    if (isHold(r)) {
-        // The hand and the hold pictures are locked; the pay-off card stays
-        // free, so that a press on it during the other seats' turns is
-        // answered.
-        EnablePileRange(f.Picture7, false, 2, 10);
-        Player_EndTurn();
-        return;
-    }
     {
         HumanMoveGuard move;
         if (!inet.OldPeer) {
@@ -178,6 +174,20 @@ void dropOnOwnPile(int index, int r, int releaseLeft, int releaseTop) {
     slideHome(index, releaseLeft, releaseTop);
 }
 }  // namespace
+
+void HumanDiscard(int source, int holdSlot) {
+    eng.SourceSlot = source;
+    eng.DropSlot = holdSlot;
+    eng.OutMoveFrom = source;
+    eng.OutMoveTo = holdSlot;
+    // The hand and the hold pictures are locked; the pay-off card stays
+    // free, so that a press on it during the other seats' turns is
+    // answered.
+    EnablePileRange(frmGrisk().Picture7, false, 2, 10);
+    Player_EndTurn();
+}
+
+bool TableSettled() { return !tableStillMoving() && !pendingDrop.waiting; }
 
 void ResetCardHandlingState() {
     pressed = PressedCard{};

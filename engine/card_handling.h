@@ -35,6 +35,17 @@ int FindDropPile(int index);
 // this way, so that all that surrounds a drop runs as in the program.
 void DragHumanCard(int source, vb::ControlArray& target, int index);
 
+// The human's hand card of slot source (2..6) discarded onto hold slot
+// holdSlot (7..10), by a drop or a key: the pictures from the hand on are
+// locked and the turn ends there (Player_EndTurn), the other seats playing
+// before this returns. DragLeft and DragTop must hold the card's home.
+void HumanDiscard(int source, int holdSlot);
+
+// True when a new move of the human may start: no move of the human's, no
+// deal and no other seat's turn is running, nothing is waiting for events,
+// and no drop waits for the table to settle.
+bool TableSettled();
+
 // Forgets a drag's press and a drop waiting for the table to settle (a new
 // run, a test).
 void ResetCardHandlingState();

@@ -113,22 +113,10 @@ void passTurn() {
     eng.HandCount = kHandSize;
 }
 
-// The host sends to every remote player, a remote player to the host.
-void sendMoveLine(const QString& line) {
-    inet.NetOutMsg = line;
-    if (inet.IsHost == 1) {
-        int all = 0;
-        NetSendToOthers(inet.NetOutMsg, all);
-    } else {
-        int host = 1;
-        NetSendToSlot(inet.NetOutMsg, host);
-    }
-}
-
 // Sends a bare line and waits until every machine has answered it; false
 // when the wait ended otherwise.
 bool bareRound(const char* code, int answerKind) {
-    sendMoveLine(QString::fromLatin1(code));
+    NetSendToPeers(QString::fromLatin1(code));
     inet.NetAnswers = 1;
     return NetWaitUntil([answerKind] { return inet.NetState == answerKind && inet.NetAnswers == eng.NumPlayers; },
                         {nsGameStart, nsSeatList});
@@ -218,7 +206,7 @@ void Move_Transmit_PlayCard() {
     vb::Control& banner = frmGrisk().Label9(0);
     banner.setCaption(QStringLiteral(" W A I T "));
     banner.setVisible(true);
-    sendMoveLine(BuildPlayCardLine(eng.OutMoveFrom, eng.OutMoveTo));
+    NetSendToPeers(BuildPlayCardLine(eng.OutMoveFrom, eng.OutMoveTo));
     inet.NetAnswers = 1;
     NetWaitUntil([] { return inet.NetState == nsPlayCard && inet.NetAnswers == eng.NumPlayers; },
                  {nsGameStart, nsSeatList});

@@ -18,6 +18,7 @@
 #include "engine/open_files.h"
 #include "engine/paths.h"
 #include "engine/state.h"
+#include "net/chat_lines.h"
 #include "net/frm_chat.h"
 #include "net/sockets.h"
 #include "net/state.h"
@@ -431,7 +432,7 @@ void ExitLeft(int whoClosed) {
         for (int i = 1; i <= kMaxSockets; ++i) anyOpen = anyOpen || SocketConnected(i);
         if (anyOpen) {
             inet.ChatCount += 1;
-            eng.MsgText = "SY " + vb::Str(inet.ChatCount) + "#" + "Opponent shut down game!";
+            eng.MsgText = BuildChatLine(inet.ChatCount, QStringLiteral("Opponent shut down game!"));
             if (inet.IsHost == 1) {
                 NetSendToAllOpen(eng.MsgText);
                 Pause(0.02);

@@ -13,6 +13,8 @@ FrmChat::FrmChat()
     for (int i = 2; i <= 20; ++i) CmdChat.ensure(i).setVisible(true);
 }
 
+void FrmChat::OnTop(bool isTop) { setStayOnTop(isTop); }
+
 FrmChat& frmChat() {
     return vb::DefaultInstance<FrmChat>::get();
 }

@@ -10,6 +10,8 @@ public:
     FrmChat();
     vb::Control& Command1;  // the send button
     vb::ControlArray& CmdChat;  // the quick-phrase buttons 1..20; each tip holds its phrase
+    // Keeps the window above the table, or lets the table cover it.
+    void OnTop(bool isTop);
 };
 
 FrmChat& frmChat();

@@ -1,7 +1,9 @@
-// The Internet game's set-up, as the opponent set-up reaches it: the
-// Internet player set-up window, the host's rules window and the new game
-// the host starts for everyone. The two windows come with Internet play;
-// until then each is left at once, as a player who cancels leaves it.
+// The Internet game's entry points: starting and ending it from the
+// Internet menu, sending a saved game to the other machines, and its set-up
+// as the opponent set-up reaches it (the Internet player set-up window, the
+// host's rules window and the new game the host starts for everyone). The
+// windows come with Internet play; until then each is left at once, as a
+// player who cancels leaves it.
 #pragma once
 
 namespace grisk {
@@ -15,5 +17,17 @@ void ShowHostRulesWindow();
 
 // The host starts a new game for every machine after a changed set-up.
 void NetStartNewGame();
+// Start / END Internet Game. During an Internet game (or while one is being
+// connected) it asks "Do you want to end this Quenmoor Online Game?"; on Yes
+// the other machines hear the quit notice and "GO" while the connection
+// stands, and the table becomes a local game again. Without one it would
+// open the connection window, which Internet play brings: until then
+// nothing happens.
+void SetupInternet();
+
+// The host sends the position on its table (a game just restored or
+// restarted) to every remote player. Nothing happens without peers; the
+// transfer itself comes with Internet play.
+void SendRecover();
 
 }  // namespace grisk

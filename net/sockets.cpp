@@ -60,6 +60,17 @@ void NetSendToOthers(QString& message, int& exceptSlot) {
     }
 }
 
+void NetSendToPeers(const QString& line) {
+    inet.NetOutMsg = line;
+    if (inet.IsHost == 1) {
+        int all = 0;
+        NetSendToOthers(inet.NetOutMsg, all);
+    } else {
+        int host = 1;
+        NetSendToSlot(inet.NetOutMsg, host);
+    }
+}
+
 void NetSendToAllOpen(const QString& message) {
     for (int i = 1; i <= kMaxSockets; ++i)
         if (SocketConnected(i)) Winsock1(i).SendData(message + inet.NetTerminator);

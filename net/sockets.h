@@ -23,6 +23,10 @@ void NetAnswerHost(const QString& code);
 // Sends message and the terminator on every open connection but exceptSlot
 // (0: to all). A lost connection sets NetState 6 and stops the sending.
 void NetSendToOthers(QString& message, int& exceptSlot);
+// Sends line and the terminator the way this machine's own lines go: the
+// host to every remote player, a remote player to the host. The line is
+// kept in NetOutMsg.
+void NetSendToPeers(const QString& line);
 // Sends message and the terminator on every connection that is still open,
 // passing over lost ones (the good-bye at shut-down).
 void NetSendToAllOpen(const QString& message);

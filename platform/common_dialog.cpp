@@ -31,22 +31,6 @@ Script& script() {
     return s;
 }
 
-// "Pictures (*.jpg)|*.jpg|All|*.*" as Qt's name filters: each shown name
-// with its patterns.
-QString qtFilter(const QString& filter) {
-    const QStringList parts = filter.split('|');
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        // A name that shows its patterns already has them once, in Qt's form.
-        QString name = parts[i];
-        const QString own = "(" + parts[i + 1] + ")";
-        if (name.endsWith(own)) name = name.chopped(own.size()).trimmed();
-        out << name + " (" + patterns + ")";
-    }
-    return out.join(";;");
-}
 
 // The answer of the dialog: scripted, or from the person at the screen.
 std::optional<Answer> ask(ShownDialog::Kind kind, CommonDialog& d) {
@@ -70,11 +54,12 @@ std::optional<Answer> ask(ShownDialog::Kind kind, CommonDialog& d) {
         } else {
             QString dir = d.InitDir;
             if (!d.FileName.isEmpty()) dir = QFileInfo(d.FileName).isAbsolute() ? d.FileName : dir + "/" + d.FileName;
-            QFileDialog::Options options;
+            // The patterns are shown as the caller named them, not as matched.
+            QFileDialog::Options options = QFileDialog::HideNameFilterDetails;
             if (!(d.Flags & cdlOFNOverwritePrompt)) options |= QFileDialog::DontConfirmOverwrite;
             a.file = kind == ShownDialog::Open
-                         ? QFileDialog::getOpenFileName(parent, d.DialogTitle, dir, qtFilter(d.Filter), nullptr, options)
-                         : QFileDialog::getSaveFileName(parent, d.DialogTitle, dir, qtFilter(d.Filter), nullptr, options);
+                         ? QFileDialog::getOpenFileName(parent, d.DialogTitle, dir, QtNameFilter(d.Filter), nullptr, options)
+                         : QFileDialog::getSaveFileName(parent, d.DialogTitle, dir, QtNameFilter(d.Filter), nullptr, options);
             a.cancel = a.file.isEmpty();
         }
     }
@@ -97,6 +82,25 @@ void takeFile(CommonDialog& d, const std::optional<Answer>& a, bool saving) {
 }
 
 }  // namespace
+
+QString QtNameFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        // Every letter matches in either case: "*.jpg" offers "PHOTO.JPG".
+        QString patterns;
+        for (const QChar c : parts[i + 1]) {
+            if (c == ';')
+                patterns += ' ';
+            else if (c.isLetter() && c.toLower() != c.toUpper())
+                patterns += QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper());
+            else
+                patterns += c;
+        }
+        out << parts[i] + " (" + patterns + ")";
+    }
+    return out.join(";;");
+}
 
 void CommonDialog::ShowOpen() { takeFile(*this, ask(ShownDialog::Open, *this), false); }
 

@@ -42,6 +42,12 @@ public:
     void ShowColor();
 };
 
+// The dialog's filter ("Pictures (*.jpg)|*.jpg|All|*.*") as the name filters
+// of Qt's dialog: each shown name with its patterns, every letter of a
+// pattern matching in either case, as the file dialogs of the run time
+// match: "Pictures (*.jpg) (*.[jJ][pP][gG])".
+QString QtNameFilter(const QString& filter);
+
 // What a dialog was asked and answered, for tests.
 struct ShownDialog {
     enum Kind { Open, Save, Colour } kind = Open;

@@ -32,6 +32,7 @@ int keyCodeOf(const QKeyEvent& e) {
     case Qt::Key_Delete: return vbKeyDelete;
     case Qt::Key_Asterisk: return keypad ? vbKeyMultiply : 0;
     case Qt::Key_Plus: return keypad ? vbKeyAdd : 187;
+    case Qt::Key_Equal: return 187;  // the "=" key, "+" with Shift
     case Qt::Key_Minus: return keypad ? vbKeySubtract : 189;
     case Qt::Key_Period: return keypad ? vbKeyDecimal : 190;
     case Qt::Key_Slash: return keypad ? vbKeyDivide : 191;

@@ -27,6 +27,7 @@ std::string errorDescription(int number) {
     case ErrDiskFull: return "Disk full";
     case ErrInputPastEnd: return "Input past end of file";
     case ErrBadRecordNumber: return "Bad record number";
+    case ErrPathFileAccess: return "Path/File access error";
     case ErrPathNotFound: return "Path not found";
     case ErrObjectNotSet: return "Object variable or With block variable not set";
     case ErrResourceNotFound: return "Resource with identifier not found";

@@ -23,6 +23,7 @@ enum ErrorNumber : int {
     ErrDiskFull = 61,
     ErrInputPastEnd = 62,
     ErrBadRecordNumber = 63,
+    ErrPathFileAccess = 75,
     ErrPathNotFound = 76,
     ErrObjectNotSet = 91,
     ErrControlArrayElement = 340,

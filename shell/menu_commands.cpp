@@ -4,11 +4,16 @@
 #include "engine/frm_grisk.h"
 #include "engine/menu_hint.h"
 #include "engine/state.h"
+#include "net/frm_scores_net.h"
+#include "net/internet_setup.h"
 #include "net/state.h"
+#include "platform/msgbox.h"
 #include "records/frm_custom.h"
 #include "records/frm_welcome.h"
 #include "records/opponent_setup.h"
+#include "records/saved_games.h"
 #include "records/state.h"
+#include "shell/background_commands.h"
 #include "shell/help_commands.h"
 #include "shell/saved_game_commands.h"
 #include "shell/state.h"
@@ -23,6 +28,26 @@ namespace grisk {
 namespace {
 // Every command first puts the menu strip away.
 void hideStrip() { frmGrisk().picPanel.setVisible(false); }
+
+// Internet row 5: the host picks a saved game (or, after a restart, takes
+// the game as dealt) and sends it to the other players.
+void sendSavedInternetGame() {
+    if (inet.NetPeers == 0 || inet.NetPeers == 99) {
+        eng.MsgText = QStringLiteral("You have to connect to another player first!");
+        vb::MsgBox(eng.MsgText, vb::vbOKOnly, QStringLiteral("Quenmoor Not Online"));
+        return;
+    }
+    inet.NetRestorePending = 1;
+    if (!cmd.GameRestarted)
+        MenuGameCommand(4);
+    else if (!RestoreSavedGame(4))
+        eng.SkipGameSave = true;  // nothing was restored, so nothing goes out
+    if (eng.SkipGameSave) {
+        eng.SkipGameSave = false;
+        return;
+    }
+    SendRecover();
+}
 }  // namespace
 
 void MenuPanelClick() {
@@ -64,6 +89,9 @@ void MenuGameCommand(int item) {
     case 4: RestoreGameCommand(); break;
     case 6: PreviousTurnCommand(); break;
     case 7: RestartGameCommand(); break;
+    case 11:  // Exit, unless a turn or a deal is running
+        if (!eng.GameBusy) frmGrisk().Unload();
+        break;
     default: break;
     }
 }
@@ -82,6 +110,7 @@ void MenuPreferencesCommand(int item, int subItem) {
         recs.BackgroundStretched = true;
         LoadTableBackground();
         break;
+    case 11: AddBackgroundCommand(); break;
     case 13:
         if (subItem == 0 || subItem == 1)
             ChangeDisplayMode(subItem);
@@ -92,7 +121,34 @@ void MenuPreferencesCommand(int item, int subItem) {
     }
 }
 
-void MenuInternetCommand(int) { hideStrip(); }
+void MenuInternetCommand(int item) {
+    hideStrip();
+    switch (item) {
+    case 0: SetupInternet(); break;  // Start / END Internet Game
+    case 1:                          // Internet Game Scores
+        if (recs.ScoreFileCount == 0)
+            vb::MsgBox(QStringLiteral("No Quenmoor scores yet to display!"), vb::vbInformation,
+                       QStringLiteral("Quenmoor"));
+        else
+            frmScoresNet().Show();
+        break;
+    case 3: SetupOpponents(false); break;  // Internet Players Setup
+    case 4:  // Save This Game
+        if (eng.Pturn != 0 && inet.NetPeers != 0) {
+            recs.EndedNetGameSave = true;
+            MenuGameCommand(3);
+        } else {
+            eng.MsgText = QStringLiteral("There's no Internet game to save!");
+            vb::MsgBox(eng.MsgText, vb::vbOKOnly, QStringLiteral("Quenmoor Online"));
+        }
+        break;
+    case 5: sendSavedInternetGame(); break;
+    case 7: SetupOpponents(true); break;  // Host Setup and Rules
+    case 9: MenuGameCommand(7); break;  // Restart Current Game
+    case 10: MenuGameCommand(0); break;  // New Game
+    default: break;
+    }
+}
 
 
 }  // namespace grisk

@@ -22,6 +22,9 @@ namespace {
 constexpr int kSavedGamesFile = 4;
 constexpr int kDealtGame = 13;
 constexpr int kDealCopyOffset = 20;
+// Records from here on hold the prepared positions of the tutorial; below
+// lie the slots, the auto-saves, the game as dealt and the slots' deals.
+constexpr int kFirstPreparedRecord = 31;
 constexpr int kAutoSaveEven = 12;
 const QString kInternetMark = QStringLiteral("^^");
 
@@ -92,6 +95,22 @@ bool chosenInWindow(FrmSave& w) {
     return !eng.SkipGameSave;
 }
 
+// The record number typed into a prepared position's input box: a whole
+// number lowest..32767 of digits alone; 0 for any other answer.
+int typedRecordNumber(const QString& answer, int lowest) {
+    const QString text = answer.trimmed();
+    if (text.isEmpty() || text.size() > 5) return 0;
+    for (const QChar c : text)
+        if (!c.isDigit() || c.unicode() > '9') return 0;
+    const int n = text.toInt();
+    return n >= lowest && n <= 32767 ? n : 0;
+}
+
+void notSaved(const vb::RecordFile& backup) {
+    vb::MsgBox("The game could not be saved.\n" + backup.errorText(), vb::vbOKOnly + vb::vbExclamation,
+               QStringLiteral("Grisk & Varnok"));
+}
+
 }  // namespace
 
 void SaveGameCommand() {
@@ -126,9 +145,7 @@ void SaveGameCommand() {
     const bool saved = backup.write(recs.CurrentSlot, recs.SaveRecord.encode()) &&
                        copyRecord(kDealtGame, recs.CurrentSlot + kDealCopyOffset);
     recs.EndedNetGameSave = false;
-    if (!saved)
-        vb::MsgBox("The game could not be saved.\n" + backup.errorText(), vb::vbOKOnly + vb::vbExclamation,
-                   QStringLiteral("Grisk & Varnok"));
+    if (!saved) notSaved(backup);
 }
 
 void RestoreGameCommand() {
@@ -233,6 +250,26 @@ void RestartGameCommand() {
         return;
     }
     restore(title);
+}
+
+void TutorialSaveCommand() {
+    const QString answer = vb::InputBox(QStringLiteral("Enter a slot number to save this game (31-)"),
+                                        QStringLiteral("Tutorial Game"));
+    const int n = typedRecordNumber(answer, kFirstPreparedRecord);
+    if (n == 0 || anotherSeatPlays()) return;
+    BuildSaveRecord();
+    recs.SaveRecord.Title = "Tutorial " + vb::Str(n);
+    vb::RecordFile& backup = BackupFile();
+    if (!backup.write(n, recs.SaveRecord.encode())) notSaved(backup);
+}
+
+void TutorialRestoreCommand() {
+    const QString answer = vb::InputBox(QStringLiteral("Enter the record number to restore a game (31-)"),
+                                        QStringLiteral("Tutorial Game"));
+    const int n = typedRecordNumber(answer, 1);
+    if (n == 0 || anotherSeatPlays()) return;
+    recs.CurrentSlot = n;
+    restore(QStringLiteral("Tutorial Game"));
 }
 
 }  // namespace grisk

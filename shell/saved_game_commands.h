@@ -21,4 +21,13 @@ void PreviousTurnCommand();
 // it to the other players.
 void RestartGameCommand();
 
+// Ctrl+Shift+S: the position on the table is kept as a prepared position of
+// the tutorial, "Tutorial" and the number for a title, at the record number
+// typed (31 to 32767: never a slot, an auto-save or the game as dealt).
+// Any other answer does nothing.
+void TutorialSaveCommand();
+// Ctrl+Shift+R: the saved game at the record number typed (1 to 32767)
+// comes back as a restore brings it; any other answer does nothing.
+void TutorialRestoreCommand();
+
 }  // namespace grisk

@@ -36,6 +36,10 @@ struct ShellState {
     int MenuNum = 0;
     int MenuItem = 0;
     bool MenuPicked = false;
+
+    // The pile slot (1..10) picked with the keypad for a keyboard move; 0
+    // none.
+    int KeySourceSlot = 0;
 };
 
 extern ShellState cmd;

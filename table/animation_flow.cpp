@@ -137,8 +137,9 @@ QImage TableSurface(FrmGrisk& f) {
     QImage surface(std::max(1, w), std::max(1, h), QImage::Format_RGB32);
     surface.fill(vb::toQColor(f.BackColor()));
     if (!f.Picture().isNull()) {
+        // Tiled or stretched as the window paints it.
         QPainter p(&surface);
-        p.drawImage(0, 0, f.Picture());
+        f.paintPicture(p, surface.rect());
     }
     return surface;
 }

@@ -23,7 +23,11 @@ FrmBackground::FrmBackground()
       imgBackground(addControl(vb::Kind::Image, "imgBackground")),
       imgMouse(addArray(vb::Kind::Image, "imgMouse", 0)) {
     imgMouse.Load(1);
-    for (int i = 0; i <= 1; ++i) imgMouse(i).setPicture(control_art::HandPointer(i));
+    for (int i = 0; i <= 1; ++i) {
+        imgMouse(i).setPicture(control_art::HandPointer(i));
+        imgMouse(i).setVisible(false);  // only kept for the avatar's pointers
+    }
+    setCaption(QStringLiteral("Background Picture"));
 }
 
 FrmBackground& frmBackground() {
@@ -70,6 +74,22 @@ QImage chosenPicture() {
 }
 
 }  // namespace
+
+void ShowBackgroundWindow() {
+    FrmBackground& w = frmBackground();
+    const QImage picture = chosenPicture();
+    w.imgBackground.setPicture(picture);
+    if (!picture.isNull()) {
+        const double width = screen::PixelsToTwips(picture.width());
+        const double height = screen::PixelsToTwips(picture.height());
+        w.imgBackground.setGeometryTw(0, 0, width, height);
+        w.setWidth(width + w.frameWidthTw());
+        w.setHeight(height + w.frameHeightTw());
+    }
+    w.imgBackground.setVisible(!picture.isNull());
+    w.setBackColor(recs.TableColor);
+    w.Show();
+}
 
 void LoadTableBackground() {
     FrmGrisk& f = frmGrisk();

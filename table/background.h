@@ -36,5 +36,8 @@ public:
 };
 
 FrmBackground& frmBackground();
+// Shows the window beside the table with the background picture chosen
+// (at its natural size), or empty in the table's colour.
+void ShowBackgroundWindow();
 
 }  // namespace grisk

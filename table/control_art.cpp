@@ -236,43 +236,6 @@ QImage Skin(int which) {
     return img;
 }
 
-QImage EmotionIcon(const QString& fileName) {
-    QImage img = blank(32, 32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient face(QPointF(13, 11), 18);
-    face.setColorAt(0, QColor(255, 246, 150));
-    face.setColorAt(1, QColor(236, 176, 20));
-    p.setBrush(face);
-    p.setPen(QPen(QColor(120, 70, 0), 1.2));
-    p.drawEllipse(QRectF(1.5, 1.5, 29, 29));
-    p.setBrush(QColor(40, 24, 0));
-    p.setPen(Qt::NoPen);
-    const bool sly = fileName.startsWith(QLatin1String("Mischievous"), Qt::CaseInsensitive);
-    if (sly) {
-        // One eye narrowed, a brow raised, a lopsided grin.
-        p.drawEllipse(QRectF(9, 11, 4, 5));
-        p.drawRect(QRectF(18, 13, 6, 2));
-        p.setPen(QPen(QColor(40, 24, 0), 1.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(8, 8), QPointF(13, 6));
-        p.drawLine(QPointF(18, 10), QPointF(24, 10.5));
-        QPainterPath grin;
-        grin.moveTo(9, 20);
-        grin.quadTo(17, 25, 25, 17);
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(grin);
-    } else {
-        p.drawEllipse(QRectF(9, 11, 4, 5));
-        p.drawEllipse(QRectF(19, 11, 4, 5));
-        p.setPen(QPen(QColor(40, 24, 0), 1.6, Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(9, 14, 14, 10), 200 * 16, 140 * 16);
-    }
-    return img;
-}
-
-std::vector<QString> EmotionIconNames() { return {QStringLiteral("Mischievous.gif")}; }
-
 std::vector<Background> ExtraBackgrounds() {
     std::vector<Background> out;
     {

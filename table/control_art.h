@@ -1,7 +1,8 @@
 // Our own pictures of the table's controls, painted by the program: the menu
 // strip in both styles, the slap burst, the avatar's mouse pointers, the
-// undo icon, the window skins, the emotion icons and the extra table
-// backgrounds the set-up writes. Each is the same on every run.
+// undo icon, the window skins and the extra table backgrounds the set-up
+// writes (the emotion icons are in table/emotion_icons.h). Each is the same
+// on every run.
 #pragma once
 
 #include <QImage>
@@ -29,11 +30,6 @@ QImage UndoIcon();
 // The skins, painted stretched over a borderless window: 0 wood (the skin
 // on), 1 plain grey.
 QImage Skin(int which);
-
-// An emotion icon, 32 x 32, by its file name ("Mischievous.gif").
-QImage EmotionIcon(const QString& fileName);
-// The emotion icons the set-up writes into the "Icons" folder.
-std::vector<QString> EmotionIconNames();
 
 // Backgrounds the set-up writes beside the default board: file name and
 // picture (both tile without seams).

@@ -105,7 +105,9 @@ void FrmPic::PopupDisplaySize(const QRect& besideRow) {
 }
 
 void FrmPic::PopupToInternet(const QRect& besideRow) {
-    // The entries carry the indexes 1 and 3; 0 stands for nothing chosen.
+    // The entries carry the indexes 1 and 3; 0 stands for nothing chosen,
+    // this time: an earlier choice is forgotten first.
+    NetItem = 0;
     const int chosen = vb::PopupMenu(entries({"Quenmoor Website Home", "IP Address Check"}), -1, besideRow);
     if (chosen >= 0) ToNet_Click(chosen == 0 ? 1 : 3);
 }

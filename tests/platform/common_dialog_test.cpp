@@ -2,6 +2,8 @@
 // error a cancel raises.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "platform/common_dialog.h"
 #include "support/test_support.h"
 
@@ -44,6 +46,27 @@ TEST_F(CommonDialogTest, AChosenFileAndColourAndACancel) {
     EXPECT_EQ(shown[2].kind, vb::ShownDialog::Colour);
     EXPECT_FALSE(shown[2].cancelled);
     EXPECT_TRUE(shown[3].cancelled);
+}
+
+// The patterns Qt's dialog is given (the part in the last brackets of
+// each filter) offer a file whatever the case of its extension, as the
+// run time's dialogs do, and only the files of their own kind.
+TEST_F(CommonDialogTest, AFilterOffersFilesWhateverTheCaseOfTheirExtension) {
+    const QString filters = vb::QtNameFilter("Pictures (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp|All (*.*)|*.*");
+    const QStringList each = filters.split(";;");
+    ASSERT_EQ(each.size(), 2);
+    EXPECT_TRUE(each[0].startsWith("Pictures (*.jpg;*.gif;*.bmp) (")) << "the name as the caller wrote it";
+    auto offers = [](const QString& filter, const QString& file) {
+        const QString patterns = filter.mid(filter.lastIndexOf('(') + 1).chopped(1);
+        for (const QString& p : patterns.split(' ', Qt::SkipEmptyParts))
+            if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(p)).match(file).hasMatch())
+                return true;
+        return false;
+    };
+    for (const char* file : {"photo.jpg", "PHOTO.JPG", "Photo.Jpg", "board.GIF", "old.bMp"})
+        EXPECT_TRUE(offers(each[0], file)) << file;
+    for (const char* file : {"photo.png", "notes.txt", "jpg"}) EXPECT_FALSE(offers(each[0], file)) << file;
+    EXPECT_TRUE(offers(each[1], "notes.txt"));
 }
 
 }  // namespace

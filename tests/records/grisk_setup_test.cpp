@@ -17,6 +17,7 @@
 #include "records/record_fields.h"
 #include "records/shipped_data.h"
 #include "record_bytes.h"
+#include "table/emotion_icons.h"
 
 using namespace grisk;
 using namespace records_test;
@@ -119,6 +120,29 @@ TEST_F(GriskSetupTest, TheOtherBackgroundsTheEmotionIconAndTheSlapAreReadable) {
     ASSERT_GT(slap.size(), 44 + 2 * 22050 / 10) << "a tenth of a second at least";
     EXPECT_TRUE(slap.startsWith("RIFF"));
     EXPECT_EQ(slap.mid(8, 4), "WAVE");
+}
+
+// Every icon a letter key names is there, a picture of its own; an icon
+// the user put there first is kept as it is.
+TEST_F(GriskSetupTest, EveryEmotionIconTheLettersNameIsWrittenButNeverOverTheUsers) {
+    ASSERT_TRUE(QDir().mkpath(base + "/User/Icons"));
+    QImage mine(16, 16, QImage::Format_RGB32);
+    mine.fill(Qt::red);
+    ASSERT_TRUE(mine.save(base + "/User/Icons/Wink.gif", "PNG"));
+    const QByteArray users = file("User/Icons/Wink.gif");
+    ASSERT_EQ(run({}), 0);
+    EXPECT_EQ(file("User/Icons/Wink.gif"), users);
+
+    QSet<QByteArray> pictures;
+    for (const EmotionIconKey& key : EmotionIconKeys()) {
+        if (QString(key.file) == "Wink.gif") continue;
+        QImage img;
+        ASSERT_TRUE(img.load(base + "/User/Icons/" + key.file)) << key.file;
+        EXPECT_EQ(img.size(), QSize(32, 32)) << key.file;
+        const QImage rgb = img.convertToFormat(QImage::Format_RGB32);
+        pictures.insert(QByteArray(reinterpret_cast<const char*>(rgb.constBits()), rgb.sizeInBytes()));
+    }
+    EXPECT_EQ(pictures.size(), static_cast<int>(EmotionIconKeys().size()) - 1) << "no two icons look alike";
 }
 
 TEST_F(GriskSetupTest, RunningTwiceKeepsEveryFileByteForByte) {

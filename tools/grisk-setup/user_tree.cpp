@@ -16,6 +16,7 @@
 #include "avatars.h"
 #include "game_board.h"
 #include "table/control_art.h"
+#include "table/emotion_icons.h"
 #include "gif_writer.h"
 #include "platform/personality_programs.h"
 #include "records/record_fields.h"
@@ -140,8 +141,10 @@ int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err) {
         QFile slap(QStringLiteral(":/SOUND/slap"));
         if (slap.open(QIODevice::ReadOnly)) files.emplace_back("User/Sounds/slap.wav", slap.readAll());
     }
-    for (const QString& name : grisk::control_art::EmotionIconNames())
-        files.emplace_back("User/Icons/" + name, EncodeGif(asGifPicture(grisk::control_art::EmotionIcon(name))));
+    for (const grisk::EmotionIconKey& key : grisk::EmotionIconKeys()) {
+        const QString name = QString::fromLatin1(key.file);
+        files.emplace_back("User/Icons/" + name, EncodeGif(asGifPicture(grisk::EmotionIcon(name))));
+    }
     // Each personality's own avatar, under the name its file gives.
     std::vector<std::pair<QString, grisk::PersonalityRecord>> personalities;
     if (!readPersonalities(personalities, err)) return 1;

@@ -21,7 +21,8 @@
 # game into slot 2 under a typed title; then signs a second player in from
 # the Game menu and changes back, and opens and closes the opponent set-up
 # (F10) and the comment editor (Options menu). A third start restores the
-# saved game (every pile as it was saved) and restarts it from its deal. Later
+# saved game (every pile as it was saved), restarts it from its deal and
+# plays a turn with the numeric keypad. Later
 # issues add their steps as functions called from main below.
 #
 # The known player's start shows the tip of the day: its buttons step
@@ -446,6 +447,44 @@ play_a_turn() {
     log "a turn went round the table and came back"
 }
 
+# A turn played with the numeric keypad: a card's key, Enter and a centre
+# pile's key play it (each card of the pay-off pile and the hand is tried on
+# each centre pile until one fits: the others are refused with a rule
+# message); a hand card's key, Enter and keypad 7 drop it on the first hold
+# pile, and the computer seat's turn brings the turn back.
+play_a_turn_by_keypad() {
+    local win before after s c played="" hold theirs
+    win=$(wait_window '^Grisk and Varnok$')
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    quiet_for 2
+    before=$(for c in 1 2 3; do area "$win" "$(control_area PicCenter "$c")"; done)
+    for s in 1 2 3 4 5 6; do
+        for c in 1 2 3; do
+            xdotool key "KP_$s" Return "KP_$c"
+            sleep 0.5
+            after=$(for c in 1 2 3; do area "$win" "$(control_area PicCenter "$c")"; done)
+            [ "$after" != "$before" ] && { played="$s"; break 2; }
+        done
+    done
+    if [ -n "$played" ]; then
+        log "keypad $played, Enter and a centre pile's key played a card"
+    else
+        log "no card of this deal fitted a centre pile (every keypad play was refused)"
+    fi
+    quiet_for 2
+    hold=$(area "$win" "$(control_area Picture7 7 1)")
+    theirs=$(area "$win" "$(control_area Label3 1)")
+    for s in 2 3 4 5 6; do
+        xdotool key "KP_$s" Return KP_7
+        area_changes "$win" "$(control_area Picture7 7 1)" "$hold" 5 && break
+    done
+    [ "$(area "$win" "$(control_area Picture7 7 1)")" != "$hold" ] || fail "no hand card went onto a hold pile by keypad"
+    area_changes "$win" "$(control_area Label3 1)" "$theirs" 60 || fail "the computer seat did not discard"
+    quiet_for 3
+    expect_idle
+    log "a turn played by keypad went round the table and came back"
+}
+
 # ---- the opponent ---------------------------------------------------------------
 
 sounds_dir() { echo "$HOME/.local/share/Quenmoor/Grisk and Varnok/User/Sounds"; }
@@ -810,6 +849,7 @@ main() {
     empty_hold=$(area "$(wait_window '^Grisk and Varnok$')" "$(control_area Picture7 7 1)")
     restore_game
     restart_game
+    play_a_turn_by_keypad
     close_main_window
     expect_clean_exit
 
