@@ -18,6 +18,7 @@ double scale = 1.0;
 std::vector<QEventLoop*> loops;
 std::vector<std::function<void()>> pending;
 std::function<double()> testClock;
+long framesWaited = 0;
 
 void postPending() {
     if (pending.empty() || !QCoreApplication::instance()) return;
@@ -105,8 +106,11 @@ double FrameMs() {
     return 1000.0 / rate;
 }
 
+long FramesWaited() { return framesWaited; }
+
 void WaitFrame() {
     if (!(scale > 0)) return;
+    ++framesWaited;
     WaitEvents(std::max(1, static_cast<int>(std::lround(FrameMs() * scale))));
 }
 

@@ -52,5 +52,7 @@ double FrameMs();
 // that an animation steps once for every picture the screen shows. With the
 // pause scale at 0 it returns at once and runs nothing.
 void WaitFrame();
+// How many frames WaitFrame has waited since the program started.
+long FramesWaited();
 
 }  // namespace waits

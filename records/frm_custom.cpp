@@ -133,6 +133,12 @@ void FrmCustom::Text1_Change(int) {
 
 void FrmCustom::Check1_Click() {
     if (Check1.Value() != 1) return;
+    // The choice names a file of the user's folder: a set opened from
+    // elsewhere is saved there first, or the choice is not made.
+    if (!FileExists(eng.UserFolder + vb::Trim(FileTxt.Text()) + kExtension) && !saveSet()) {
+        Check1.setValue(0);
+        return;
+    }
     eng.Player2.CommentFile = vb::Trim(FileTxt.Text());
     UseCommentsNow();
 }

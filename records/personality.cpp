@@ -139,6 +139,10 @@ void LoadOpponentPersonality(PlayerRecord& Rec, int IsFirst) {
     if (path.isEmpty()) {
         Rec.Name = kDefaultName;
         path = PersonalityFilePath(kDefaultName);
+    } else {
+        // The seat takes the personality list's spelling: its sounds and its
+        // row are found by that name.
+        Rec.Name = recs.OppTable(opponentRow(Rec.Name), 1);
     }
     recs.PmsRecord = readPersonality(path);
     const PersonalityRecord& pms = recs.PmsRecord;

@@ -58,7 +58,7 @@ void takeSeat(const SavedGameRecord& r, int seat, PlayerRecord& rec) {
         rec.HoldTable(p, 1) = r.SeatHoldCount(j, p);
         rec.HoldTable(p, 2) = r.SeatHoldRun(j, p);
     }
-    for (int s = 2; s <= 10; ++s) markSeen(rec.Slots(0, s));
+    for (int s = 1; s <= 10; ++s) markSeen(rec.Slots(0, s));
 }
 
 void takeRecord(const SavedGameRecord& r) {

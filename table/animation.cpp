@@ -1,6 +1,5 @@
 #include "table/animation.h"
 
-#include <QElapsedTimer>
 #include <cmath>
 
 #include "engine/frm_grisk.h"
@@ -139,8 +138,12 @@ void AnimateCardMove(vb::ControlArray& fromCtl, int fromIndex, vb::ControlArray&
 
     // Steps run on a clock: while the flight is ahead of it the card is
     // shown for a frame; steps that fall behind are taken without waiting.
-    QElapsedTimer clock;
-    clock.start();
+    const double startSeconds = waits::SecondsSinceMidnight();
+    const auto elapsedMs = [startSeconds] {
+        double seconds = waits::SecondsSinceMidnight() - startSeconds;
+        if (seconds < 0) seconds += 24 * 3600;  // past midnight
+        return seconds * 1000.0;
+    };
     const double stepMs = kFlightStepMs * waits::PauseScale();
     int step = 0;
     for (const QPointF& place : FlightPath(start, target, recs.AnimSpeed)) {
@@ -149,7 +152,7 @@ void AnimateCardMove(vb::ControlArray& fromCtl, int fromIndex, vb::ControlArray&
         flying.setGeometryTw(screen::PixelsToTwips(place.x()), screen::PixelsToTwips(place.y()),
                              flying.widthTw(), flying.heightTw());
         ++step;
-        if (!eng.Quitting && static_cast<double>(clock.elapsed()) < step * stepMs) waits::WaitFrame();
+        if (!eng.Quitting && elapsedMs() < step * stepMs) waits::WaitFrame();
     }
 
     Pause(0.001);

@@ -41,9 +41,17 @@ TEST_F(SavedGameTest, AThreePlayerGameComesBackFromItsSlot) {
     ASSERT_NE(table_(), saved);
     // Another game's deal stands in the restart record meanwhile.
     store(13, stored(1));
+    // As in a session that has dealt no card of this game.
+    for (int n = 1; n <= eng.TotalCards; ++n) eng.Deck(2, n) = 0;
 
     restoreFrom(2);
     EXPECT_EQ(table_(), saved);
+    // The card counter takes every card on the table as seen.
+    for (int seat = 2; seat <= 3; ++seat)
+        for (int s = 1; s <= 10; ++s)
+            if (const int n = SeatRecord(seat).Slots(0, s); n > 0) {
+                EXPECT_EQ(eng.Deck(2, n), 1) << "seat " << seat << " slot " << s;
+            }
     EXPECT_EQ(eng.NumPlayers, 3);
     EXPECT_EQ(eng.TotalCards, 156);
     EXPECT_EQ(eng.Pturn, 1);

@@ -261,6 +261,16 @@ TEST_F(CommentEditorTest, NewAndOpenFillTheLines) {
     EXPECT_EQ(shown.filter, "Comment Files (*.cmt)|*.cmt");
     EXPECT_EQ(shown.flags, 4100);
 
+    // Put into use, the set from elsewhere is saved into the user's folder,
+    // where the next start finds it.
+    vb::UserClicks(w.Check1);
+    EXPECT_TRUE(QFile::exists(path("Guest")));
+    EXPECT_EQ(eng.Player2.CommentFile, "Guest");
+    CopySeatToPlayer(eng.Player2, 1);
+    LoadOpponentPersonality(eng.Player2, 1);
+    EXPECT_EQ(eng.Player2.CommentFile, "Guest");
+    EXPECT_EQ(eng.Comments(2), "Ours 2");
+
     // A cancelled dialog changes nothing.
     vb::dialog_script::pushCancel();
     vb::UserClicks(w.GetGoing(1));

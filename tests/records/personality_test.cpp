@@ -244,7 +244,7 @@ TEST_F(PersonalityTest, WhatStandsInForMissingFiles) {
         {"Nobody", "Default Personality", "Grisk", "Default Personality"},
         {"../Data/PMS/Varnok", "Default Personality", "Grisk", "Default Personality"},
         {"", "../../Banter", "Grisk", "Default Personality"},
-        {"varnok", "No Comments", "varnok", "No Comments"},
+        {"varnok", "No Comments", "Varnok", "No Comments"},  // the list's spelling
     };
     commentFile("Banter", "Mine");
     for (const Case& c : cases) {

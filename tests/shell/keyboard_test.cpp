@@ -264,10 +264,11 @@ TEST_F(KeyboardTest, AKeyStopsTheIdleOpponentsNudges) {
 }
 
 TEST_F(KeyboardTest, WhileTheCardsFlowTheFirstKeyOnlyStopsThem) {
+    const bool shown = f().StatusBar1.Visible();
     cmd.FlowRunning = true;
     cmd.FlowClicked = false;
     key(F(9));
-    const bool shown = f().StatusBar1.Visible();
+    EXPECT_EQ(f().StatusBar1.Visible(), shown) << "the first key does nothing else";
     EXPECT_TRUE(cmd.FlowClicked);
     cmd.FlowRunning = false;
     key(F(9));
