@@ -182,3 +182,20 @@ row "idle CPU over ${idle_seconds} s (% of a core)" 5 "$(awk -v s="$idle_seconds
 row "exit after WM_DELETE_WINDOW (ms)" 6 1 "%8.1f"
 echo "OpenGL implementation loaded: bare window $(column bare 8 | sort -u | paste -sd,)," \
      "game $(column grisk 8 | sort -u | paste -sd,)"
+
+# The figures hold only on a quiet machine: a loaded one slows the bare window
+# more than the game and flatters the ratio.
+ratio_of() {
+    local b g
+    b=$(stats bare "$1" | cut -d' ' -f2)
+    g=$(stats grisk "$1" | cut -d' ' -f2)
+    awk -v b="$b" -v g="$g" 'BEGIN { print (b > 0 ? sprintf("%.2f", g / b) : "-") }'
+}
+max_load=$(stats all 2 | cut -d' ' -f3)
+echo
+if awk -v l="$max_load" 'BEGIN { exit !(l > 1.5) }'; then
+    echo "NOT VALID: the 1-minute load reached $max_load during the runs (above 1.5); run again on a quiet machine"
+else
+    echo "valid: the 1-minute load stayed at or below 1.5 (max $max_load)"
+fi
+echo "ratio of the medians: map $(ratio_of 3), first paint $(ratio_of 4), peak RSS $(ratio_of 7)"
