@@ -1,5 +1,7 @@
 #include "records/user_pictures.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,6 +60,13 @@ void Get_Avatars() {
     if (title.size() > kMaxAvatarNameLength) {
         vb::MsgBox("The picture's file name is too long: please use a name of at most " +
                        QString::number(kMaxAvatarNameLength) + " characters.",
+                   vb::vbCritical, kRejectedTitle);
+        return;
+    }
+    // The seat keeps the name in single-byte letters.
+    if (std::any_of(title.begin(), title.end(), [](QChar c) { return c.unicode() > 0xFF; })) {
+        vb::MsgBox(QStringLiteral("The picture's file name has letters that cannot be kept with the player: "
+                                  "please rename it with plain letters."),
                    vb::vbCritical, kRejectedTitle);
         return;
     }

@@ -45,7 +45,9 @@ void AddBackgroundCommand() {
     }
     try {
         const QString title = dlg.FileTitle;
-        copyIntoBackgrounds(dlg.FileName, eng.UserFolder + "Backgrounds/" + title);
+        const QString target = eng.UserFolder + "Backgrounds/" + title;
+        const bool there = QFileInfo::exists(target);
+        copyIntoBackgrounds(dlg.FileName, target);
         ListBackgroundFiles();
         for (int i = 1; i <= recs.NumBackgrounds; ++i) {
             if (recs.Backgrounds(i) != title) continue;
@@ -54,6 +56,8 @@ void AddBackgroundCommand() {
             CycleBackground(40);
             return;
         }
+        // A copy the list does not take would lie there unused.
+        if (!there) QFile::remove(target);
     } catch (const vb::Error& e) {
         vb::MsgBox("Here's the problem:\r\nError " + QString::number(e.number()) + ": " +
                        QString::fromStdString(e.what()),

@@ -184,6 +184,8 @@ TEST_F(UserPicturesTest, ImportRefusals) {
         {"too large", picture("Elsewhere/Big.bmp", QSize(400, 100)), "Picture is too large: W 400 x H 100"},
         {"a name too long for a seat", picture("Elsewhere/" + QString(28, 'n') + ".bmp", QSize(50, 50)),
          "file name is too long"},
+        {"a name the seat cannot keep", picture(QString::fromUtf8("Elsewhere/\u0141ukasz.bmp"), QSize(50, 50)),
+         "cannot be kept with the player"},
     };
     for (const Case& c : cases) {
         vb::msgbox_script::clearShown();

@@ -273,6 +273,7 @@ TEST_F(AddBackgroundTest, APictureTheListDoesNotTakeLeavesTheBackgroundAsItWas) 
     MenuPreferencesCommand(11, 0);
     EXPECT_EQ(recs.BackgroundIdx, 2);
     EXPECT_TRUE(boxes().empty());
+    EXPECT_FALSE(QFile::exists(eng.UserFolder + "Backgrounds/Beach.png")) << "no copy is left unused";
 }
 
 TEST_F(AddBackgroundTest, AFailedCopySaysWhyAndChangesNothing) {
