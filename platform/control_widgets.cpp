@@ -239,11 +239,14 @@ private:
     }
 };
 
-// A horizontal scroll bar: the player's moves of it go to the model.
+// A scroll bar, horizontal or vertical (Min at the top): the player's
+// moves of it go to the model.
 class ScrollBarWidget : public ControlWidget {
 public:
     ScrollBarWidget(Control& c, QWidget* parent, HandlerRunner run)
-        : ControlWidget(c, new QScrollBar(Qt::Horizontal, parent), std::move(run)) {
+        : ControlWidget(c,
+                        new QScrollBar(c.kind() == Kind::VScrollBar ? Qt::Vertical : Qt::Horizontal, parent),
+                        std::move(run)) {
         QObject::connect(bar(), &QScrollBar::valueChanged, context(),
                          [this](int value) { act([value](Control& c) { UserScrolls(c, value); }); });
     }
@@ -264,7 +267,7 @@ private:
 
 bool HasOwnWidget(Kind kind) {
     return kind == Kind::ComboBox || kind == Kind::TextBox || kind == Kind::CheckBox ||
-           kind == Kind::OptionButton || kind == Kind::HScrollBar;
+           kind == Kind::OptionButton || kind == Kind::HScrollBar || kind == Kind::VScrollBar;
 }
 
 std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, HandlerRunner run) {
@@ -273,7 +276,8 @@ std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, Ha
     case Kind::TextBox: return std::make_unique<TextBoxWidget>(c, parent, std::move(run));
     case Kind::CheckBox: return std::make_unique<CheckBoxWidget>(c, parent, std::move(run));
     case Kind::OptionButton: return std::make_unique<OptionButtonWidget>(c, parent, std::move(run));
-    case Kind::HScrollBar: return std::make_unique<ScrollBarWidget>(c, parent, std::move(run));
+    case Kind::HScrollBar:
+    case Kind::VScrollBar: return std::make_unique<ScrollBarWidget>(c, parent, std::move(run));
     default: return nullptr;
     }
 }

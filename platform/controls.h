@@ -54,6 +54,7 @@ enum class Kind {
     OptionButton,   // a Qt widget of its own
     Frame,          // a window: a border with its caption, round the controls it contains
     HScrollBar,     // a Qt widget of its own
+    VScrollBar,     // a Qt widget of its own: Min at the top
     Menu,           // a title of the window's menu bar, or an entry of its menu
 };
 

@@ -148,7 +148,8 @@ void paintControl(QPainter& p, const Control& c) {
     case Kind::TextBox:
     case Kind::CheckBox:
     case Kind::OptionButton:
-    case Kind::HScrollBar: break;  // its widget shows it
+    case Kind::HScrollBar:
+    case Kind::VScrollBar: break;  // its widget shows it
     case Kind::Menu: break;        // the menu bar shows it
     case Kind::Frame: paintFrame(p, c); break;
     case Kind::Line:

@@ -3,6 +3,7 @@
 #include "engine/deal.h"
 #include "engine/frm_grisk.h"
 #include "engine/menu_hint.h"
+#include "engine/rules.h"
 #include "engine/state.h"
 #include "net/frm_scores_net.h"
 #include "net/internet_setup.h"
@@ -14,6 +15,8 @@
 #include "records/saved_games.h"
 #include "records/state.h"
 #include "shell/background_commands.h"
+#include "shell/frm_rules.h"
+#include "shell/frm_speed.h"
 #include "shell/help_commands.h"
 #include "shell/saved_game_commands.h"
 #include "shell/state.h"
@@ -21,6 +24,7 @@
 #include "table/display_size.h"
 #include "table/frm_pic.h"
 #include "table/layout_centre.h"
+#include "table/layout_reset.h"
 #include "table/sound_level.h"
 
 namespace grisk {
@@ -99,7 +103,18 @@ void MenuGameCommand(int item) {
 void MenuPreferencesCommand(int item, int subItem) {
     hideStrip();
     switch (item) {
+    case 0: ShowSpeedWindow(); break;  // Speed
     case 1: ChangeNoise(); break;
+    case 4:  // Rules: a change of the pile size, shuffle or centre piles empties the table for a new deal
+        ShowRulesWindow();
+        ShowRulesSummary();
+        if (eng.RulesChanged) {
+            cmd.GameRestored = false;
+            ResetTableDisplay();
+            frmGrisk().cmdDeal.setVisible(true);
+        }
+        eng.RulesChanged = false;
+        break;
     case 5: SetupOpponents(false); break;     // Opponents Setup
     case 7: ShowCommentEditor(); break;       // Customize Comments
     case 9:
