@@ -149,7 +149,15 @@ void paintControl(QPainter& p, const Control& c) {
     case Kind::CheckBox:
     case Kind::OptionButton:
     case Kind::HScrollBar:
-    case Kind::VScrollBar: break;  // its widget shows it
+    case Kind::VScrollBar:
+    case Kind::Grid: break;        // its widget shows it
+    case Kind::TabStrip: {         // its widget shows the tabs; the page is painted
+        const QRectF page = r.adjusted(0, px(kTabRowHeightTw) - 1, -1, -1);
+        p.fillRect(page, toQColor(c.BackColor()));
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(page);
+        break;
+    }
     case Kind::Menu: break;        // the menu bar shows it
     case Kind::Frame: paintFrame(p, c); break;
     case Kind::Line:
@@ -249,11 +257,18 @@ void FormWindow::controlChanged(Control* c) {
         w->show(*c);
     else
         scheduleRepaint();
-    // The widgets of the controls it contains show or hide with it.
-    if ((c->kind() == Kind::Frame || c->kind() == Kind::PictureBox) && form_)
-        for (Control* inner : form_->controls())
-            if (inner->Container() == c)
-                if (ControlWidget* w = widgetOf(inner)) w->show(*inner);
+    // The widgets of the controls it contains, and of those they contain,
+    // show or hide with it.
+    if ((c->kind() == Kind::Frame || c->kind() == Kind::PictureBox || c->kind() == Kind::TabStrip) && form_)
+        showContainedWidgets(c);
+}
+
+void FormWindow::showContainedWidgets(Control* box) {
+    for (Control* inner : form_->controls()) {
+        if (inner->Container() != box) continue;
+        if (ControlWidget* w = widgetOf(inner)) w->show(*inner);
+        showContainedWidgets(inner);
+    }
 }
 
 void FormWindow::runHandler(const std::function<void()>& handler) {
