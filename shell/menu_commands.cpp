@@ -15,6 +15,7 @@
 #include "records/saved_games.h"
 #include "records/state.h"
 #include "shell/background_commands.h"
+#include "shell/frm_options.h"
 #include "shell/frm_rules.h"
 #include "shell/frm_speed.h"
 #include "shell/help_commands.h"
@@ -25,6 +26,7 @@
 #include "table/frm_pic.h"
 #include "table/layout_centre.h"
 #include "table/layout_reset.h"
+#include "table/pile_info.h"
 #include "table/sound_level.h"
 
 namespace grisk {
@@ -105,6 +107,16 @@ void MenuPreferencesCommand(int item, int subItem) {
     switch (item) {
     case 0: ShowSpeedWindow(); break;  // Speed
     case 1: ChangeNoise(); break;
+    case 2:  // Preferences: in an Internet game only on this machine's turn
+        if (inet.NetPeers != 0 && eng.Pturn >= 2) {
+            vb::MsgBox(QStringLiteral("Please wait until your turn to change game preferences!"), vb::vbInformation,
+                       QStringLiteral("Don't hold up the game!"));
+            break;
+        }
+        ShowOptionsWindow();
+        if (FrmHoldExists() && frmHold().Visible()) RefreshPileInfo(QString());
+        recs.NameFontSize = static_cast<int>(frmGrisk().Label9(2).FontSize());
+        break;
     case 4:  // Rules: a change of the pile size, shuffle or centre piles empties the table for a new deal
         ShowRulesWindow();
         ShowRulesSummary();
