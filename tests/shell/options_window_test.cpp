@@ -3,7 +3,9 @@
 // back whichever way the window closes, the label font and the sounds.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QWidget>
 #include <functional>
@@ -352,6 +354,44 @@ TEST_F(OptionsWindowTest, CtrlTabStepsThroughThePages) {
         }
         vb::UserClicks(w.CmdCancel);
     }));
+}
+
+// On the screen: Up and Down step the table's background once, whichever
+// control has the keys, and the page's preview shows the new one;
+// Ctrl+Tab goes to the next page from a control too.
+TEST_F(OptionsWindowTest, KeysReachTheWindowFromItsControls) {
+    eng.UserFolder = tempFolder() + "/";
+    ASSERT_TRUE(QDir().mkpath(tempPath("Backgrounds")));
+    QImage tile(8, 8, QImage::Format_RGB32);
+    tile.fill(Qt::darkRed);
+    for (const char* name : {"a.png", "b.png"}) ASSERT_TRUE(tile.save(tempPath(QString("Backgrounds/") + name), "PNG"));
+    recs.NumBackgrounds = 2;
+    recs.Backgrounds.redim({{0, 2}});
+    recs.Backgrounds(1) = "a.png";
+    recs.Backgrounds(2) = "b.png";
+    recs.BackgroundIdx = 3;  // the plain colour
+    recs.PrevBackground = 3;
+
+    vb::forms::setScreenWindows(true);
+    FrmOptions& w = frmOptions();
+    w.LoadAsDesigned();
+    w.Show();
+    vb::UserPicksTab(w.tbsOptions, kFontAndBackground - 1);
+    EXPECT_TRUE(w.picBackFnt.Picture().isNull()) << "no picture behind the table yet";
+    auto* box = w.window()->findChild<QCheckBox*>();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(w.CKFnt.shown());
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods) {
+        QKeyEvent down(QEvent::KeyPress, key, mods);
+        QCoreApplication::sendEvent(box, &down);
+    };
+    press(Qt::Key_Down, Qt::NoModifier);
+    EXPECT_EQ(recs.BackgroundIdx, 1) << "one step forward from the plain colour";
+    EXPECT_FALSE(w.picBackFnt.Picture().isNull()) << "the preview shows the picture";
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(w.SelectedTab(), kSoundsAndStyle);
+    w.Unload();
+    vb::forms::setScreenWindows(false);
 }
 
 }  // namespace
