@@ -14,6 +14,8 @@ void ShowInternetPlayerSetup() { inet.NetSetupCancelled = true; }
 
 void ShowHostRulesWindow() { eng.SkipGameSave = true; }
 
+double HostRulesWindowLeft(double fallback) { return fallback; }
+
 void NetStartNewGame() { Game_New(); }
 
 void SetupInternet() {

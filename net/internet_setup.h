@@ -15,6 +15,11 @@ void ShowInternetPlayerSetup();
 // NumPlayers, NumCenters and SkipGameSave (True: the game goes on).
 void ShowHostRulesWindow();
 
+// The left edge (twips) of the host's rules window, beside which the house
+// rules dialog of an Internet game opens; the given left while Internet
+// play has no such window.
+double HostRulesWindowLeft(double fallback);
+
 // The host starts a new game for every machine after a changed set-up.
 void NetStartNewGame();
 // Start / END Internet Game. During an Internet game (or while one is being

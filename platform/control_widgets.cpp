@@ -6,7 +6,10 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QRadioButton>
+#include <QHeaderView>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QStringList>
 #include <algorithm>
 #include <utility>
@@ -38,8 +41,8 @@ void ControlWidget::show(const Control& c) {
     if (!widget_) return;
     showing_ = true;
     const QRectF r = c.rectPx();
-    widget_->setGeometry(QRect(static_cast<int>(r.x()), static_cast<int>(r.y()), static_cast<int>(r.width()),
-                               static_cast<int>(r.height())));
+    widget_->setGeometry(placeFor(c, QRect(static_cast<int>(r.x()), static_cast<int>(r.y()),
+                                           static_cast<int>(r.width()), static_cast<int>(r.height()))));
     if (widget_->font() != ControlFont(c)) widget_->setFont(ControlFont(c));
     widget_->setEnabled(c.Enabled());
     widget_->setToolTip(c.ToolTipText());
@@ -47,6 +50,8 @@ void ControlWidget::show(const Control& c) {
     widget_->setVisible(c.shown());
     showing_ = false;
 }
+
+QRect ControlWidget::placeFor(const Control&, const QRect& rect) const { return rect; }
 
 void ControlWidget::takeFocus() {
     if (widget_) widget_->setFocus();
@@ -239,11 +244,14 @@ private:
     }
 };
 
-// A horizontal scroll bar: the player's moves of it go to the model.
+// A scroll bar, horizontal or vertical (Min at the top): the player's
+// moves of it go to the model.
 class ScrollBarWidget : public ControlWidget {
 public:
     ScrollBarWidget(Control& c, QWidget* parent, HandlerRunner run)
-        : ControlWidget(c, new QScrollBar(Qt::Horizontal, parent), std::move(run)) {
+        : ControlWidget(c,
+                        new QScrollBar(c.kind() == Kind::VScrollBar ? Qt::Vertical : Qt::Horizontal, parent),
+                        std::move(run)) {
         QObject::connect(bar(), &QScrollBar::valueChanged, context(),
                          [this](int value) { act([value](Control& c) { UserScrolls(c, value); }); });
     }
@@ -260,11 +268,103 @@ private:
     }
 };
 
+// ---- Tab strips and grids -------------------------------------------------
+
+// A tab strip's row of tabs; the window paints the page under it, so that
+// the controls it paints on the page are not hidden by a widget.
+class TabStripWidget : public ControlWidget {
+public:
+    TabStripWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new QTabBar(parent), std::move(run)) {
+        bar()->setDrawBase(false);
+        bar()->setExpanding(false);
+        QObject::connect(bar(), &QTabBar::currentChanged, context(), [this](int tab) {
+            if (tab >= 0) act([tab](Control& c) { UserPicksTab(c, tab); });
+        });
+    }
+
+private:
+    QTabBar* bar() const { return static_cast<QTabBar*>(widget()); }
+
+    QRect placeFor(const Control&, const QRect& rect) const override {
+        return QRect(rect.x(), rect.y(), rect.width(), static_cast<int>(screen::TwipsToPixels(kTabRowHeightTw)));
+    }
+
+    void showState(const Control& c) override {
+        QTabBar* b = bar();
+        while (b->count() > c.Tabs()) b->removeTab(b->count() - 1);
+        while (b->count() < c.Tabs()) b->addTab(QString());
+        for (int i = 0; i < c.Tabs(); ++i)
+            if (b->tabText(i) != c.TabCaption(i)) b->setTabText(i, c.TabCaption(i));
+        if (b->currentIndex() != c.Tab()) b->setCurrentIndex(c.Tab());
+    }
+};
+
+// A grid: a table without headings of its own (the fixed rows and columns
+// are its headings) whose cells are not edited; a click on a cell is
+// reported.
+class GridWidget : public ControlWidget {
+public:
+    GridWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new QTableWidget(parent), std::move(run)) {
+        QTableWidget* t = table();
+        t->horizontalHeader()->hide();
+        t->verticalHeader()->hide();
+        t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        t->setSelectionMode(QAbstractItemView::SingleSelection);
+        t->setSelectionBehavior(QAbstractItemView::SelectRows);
+        t->setWordWrap(false);
+        QObject::connect(t, &QTableWidget::cellClicked, context(), [this](int row, int col) {
+            act([row, col](Control& c) { UserClicksCell(c, row, col); });
+        });
+    }
+
+private:
+    QTableWidget* table() const { return static_cast<QTableWidget*>(widget()); }
+
+    void showState(const Control& c) override {
+        QTableWidget* t = table();
+        if (t->rowCount() != c.Rows()) t->setRowCount(c.Rows());
+        if (t->columnCount() != c.Cols()) t->setColumnCount(c.Cols());
+        t->verticalHeader()->setDefaultSectionSize(QFontMetrics(t->font()).height() + 6);
+        const QColor fixedBack(212, 208, 200);
+        for (int row = 0; row < c.Rows(); ++row)
+            for (int col = 0; col < c.Cols(); ++col) {
+                QTableWidgetItem* item = t->item(row, col);
+                if (!item) {
+                    item = new QTableWidgetItem;
+                    t->setItem(row, col, item);
+                }
+                if (item->text() != c.TextMatrix(row, col)) item->setText(c.TextMatrix(row, col));
+                const bool fixed = row < c.FixedRows() || col < c.FixedCols();
+                const int32_t own = c.CellBackColor(row, col);
+                const QColor back = own >= 0 ? toQColor(own) : fixed ? fixedBack : toQColor(c.BackColor());
+                if (item->background().color() != back) item->setBackground(back);
+                if (item->foreground().color() != toQColor(c.ForeColor())) item->setForeground(toQColor(c.ForeColor()));
+                const int align = c.ColAlignment(col);
+                const Qt::Alignment flags = Qt::AlignVCenter | (align == 2   ? Qt::AlignHCenter
+                                                                : align == 1 ? Qt::AlignRight
+                                                                             : Qt::AlignLeft);
+                if (item->textAlignment() != static_cast<int>(flags)) item->setTextAlignment(flags);
+                const Qt::ItemFlags itemFlags = fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+                if (item->flags() != itemFlags) item->setFlags(itemFlags);
+            }
+        for (int col = 0; col < c.Cols(); ++col) {
+            const double width = c.ColWidth(col);
+            if (width < 0)
+                t->resizeColumnToContents(col);
+            else
+                t->setColumnWidth(col, static_cast<int>(screen::TwipsToPixels(width)));
+        }
+    }
+};
+
 }  // namespace
 
 bool HasOwnWidget(Kind kind) {
     return kind == Kind::ComboBox || kind == Kind::TextBox || kind == Kind::CheckBox ||
-           kind == Kind::OptionButton || kind == Kind::HScrollBar;
+           kind == Kind::OptionButton || kind == Kind::HScrollBar || kind == Kind::VScrollBar ||
+           kind == Kind::TabStrip || kind == Kind::Grid;
 }
 
 std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, HandlerRunner run) {
@@ -273,7 +373,10 @@ std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, Ha
     case Kind::TextBox: return std::make_unique<TextBoxWidget>(c, parent, std::move(run));
     case Kind::CheckBox: return std::make_unique<CheckBoxWidget>(c, parent, std::move(run));
     case Kind::OptionButton: return std::make_unique<OptionButtonWidget>(c, parent, std::move(run));
-    case Kind::HScrollBar: return std::make_unique<ScrollBarWidget>(c, parent, std::move(run));
+    case Kind::HScrollBar:
+    case Kind::VScrollBar: return std::make_unique<ScrollBarWidget>(c, parent, std::move(run));
+    case Kind::TabStrip: return std::make_unique<TabStripWidget>(c, parent, std::move(run));
+    case Kind::Grid: return std::make_unique<GridWidget>(c, parent, std::move(run));
     default: return nullptr;
     }
 }

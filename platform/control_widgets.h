@@ -41,6 +41,8 @@ protected:
     // The kind's own state into the widget. What the widget reports while
     // this runs is not the player's doing.
     virtual void showState(const Control& c) = 0;
+    // Where the widget lies (pixels) for a control over rect: the whole of it.
+    virtual QRect placeFor(const Control& c, const QRect& rect) const;
     // A user action on the control, unless the model is being shown.
     void act(const std::function<void(Control&)>& action);
     // The receiver of the widget's reports: they end with this object.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <deque>
 #include <utility>
@@ -93,6 +94,8 @@ Control::Control(Form* form, Kind kind, QString name, int index)
     if (kind_ == Kind::Shape) BackStyle_ = 0;
     if (kind_ == Kind::PictureBox) BorderStyle_ = 1;
     if (kind_ == Kind::CheckBox) BackStyle_ = 0;
+    if (kind_ == Kind::TabStrip) BackColor_ = 0xF0F0F0;
+    if (kind_ == Kind::Grid) resizeGrid(2, 2);
 }
 
 bool Control::windowless() const {
@@ -225,6 +228,18 @@ void Control::copyPropertiesFrom(const Control& o) {
     LargeChange_ = o.LargeChange_;
     Style_ = o.Style_;
     SelLength_ = o.SelLength_;
+    tabCaptions_ = o.tabCaptions_;
+    tab_ = o.tab_;
+    rows_ = o.rows_;
+    cols_ = o.cols_;
+    row_ = o.row_;
+    col_ = o.col_;
+    cells_ = o.cells_;
+    cellColours_ = o.cellColours_;
+    colWidths_ = o.colWidths_;
+    colAlignments_ = o.colAlignments_;
+    FixedRows_ = o.FixedRows_;
+    FixedCols_ = o.FixedCols_;
     changed();
 }
 
@@ -281,11 +296,29 @@ void Control::setText(const QString& text) {
 }
 
 void Control::AddItem(const QString& item) {
+    if (kind_ == Kind::Grid) {
+        const QStringList parts = item.split('\t');
+        const int row = rows_;
+        resizeGrid(rows_ + 1, cols_);
+        for (int col = 0; col < cols_ && col < parts.size(); ++col) cells_[cellAt(row, col)] = parts[col];
+        changed();
+        return;
+    }
     list_.push_back(item);
     changed();
 }
 
 void Control::RemoveItem(int index) {
+    if (kind_ == Kind::Grid) {
+        if (index < 0 || index >= rows_) raise(381, "Invalid property array index");
+        const auto first = static_cast<std::ptrdiff_t>(cellAt(index, 0));
+        cells_.erase(cells_.begin() + first, cells_.begin() + first + cols_);
+        cellColours_.erase(cellColours_.begin() + first, cellColours_.begin() + first + cols_);
+        --rows_;
+        row_ = std::clamp(row_, 0, std::max(0, rows_ - 1));
+        changed();
+        return;
+    }
     if (index < 0 || index >= ListCount()) raise(381, "Invalid property array index");
     list_.erase(list_.begin() + index);
     if (listIndex_ == index)
@@ -296,6 +329,11 @@ void Control::RemoveItem(int index) {
 }
 
 void Control::Clear() {
+    if (kind_ == Kind::Grid) {
+        std::fill(cells_.begin(), cells_.end(), QString());
+        changed();
+        return;
+    }
     list_.clear();
     listIndex_ = -1;
     changed();
@@ -370,9 +408,163 @@ void Control::SetFocus() {
     if (form_) form_->focusControl(*this);
 }
 
-void Control::setContainer(Control* box) {
+void Control::setContainer(Control* box, int tab) {
     container_ = box;
+    containerTab_ = box && box->kind() == Kind::TabStrip ? tab : -1;
     changed();
+}
+
+bool Control::shown() const {
+    if (!Visible()) return false;
+    if (!container_) return true;
+    return container_->shown() && (containerTab_ < 0 || container_->Tab() == containerTab_);
+}
+
+// ---- Tab strips ------------------------------------------------------------
+
+void Control::setTabs(int count) {
+    if (count < 1) raise(380, "Invalid property value");
+    tabCaptions_.resize(static_cast<std::size_t>(count));
+    tab_ = std::min(tab_, count - 1);
+    changed();
+}
+
+const QString& Control::TabCaption(int tab) const {
+    if (tab < 0 || tab >= Tabs()) raise(381, "Invalid property array index");
+    return tabCaptions_[static_cast<std::size_t>(tab)];
+}
+
+void Control::setTabCaption(int tab, const QString& caption) {
+    if (tab < 0 || tab >= Tabs()) raise(381, "Invalid property array index");
+    tabCaptions_[static_cast<std::size_t>(tab)] = caption;
+    changed();
+}
+
+void Control::setTab(int tab) {
+    if (tab < 0 || tab >= Tabs()) raise(380, "Invalid property value");
+    if (tab == tab_) return;
+    tab_ = tab;
+    changed();  // the window shows the controls of the page with it
+}
+
+void UserPicksTab(Control& c, int tab) {
+    if (!c.shown() || !c.Enabled() || tab < 0 || tab >= c.Tabs()) return;
+    const bool fresh = tab != c.Tab();
+    c.setTab(tab);
+    if (fresh && c.form()) c.form()->Click(c);
+}
+
+// ---- Grids -----------------------------------------------------------------
+
+std::size_t Control::cellAt(int row, int col) const {
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) raise(381, "Subscript out of range");
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col);
+}
+
+void Control::resizeGrid(int rows, int cols) {
+    rows = std::max(0, rows);
+    cols = std::max(0, cols);
+    std::vector<QString> cells(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
+    std::vector<int32_t> colours(cells.size(), -1);
+    for (int r = 0; r < std::min(rows, rows_); ++r)
+        for (int c = 0; c < std::min(cols, cols_); ++c) {
+            const std::size_t to = static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) +
+                                   static_cast<std::size_t>(c);
+            cells[to] = cells_[cellAt(r, c)];
+            colours[to] = cellColours_[cellAt(r, c)];
+        }
+    cells_ = std::move(cells);
+    cellColours_ = std::move(colours);
+    rows_ = rows;
+    cols_ = cols;
+    colWidths_.resize(static_cast<std::size_t>(cols), -1);
+    colAlignments_.resize(static_cast<std::size_t>(cols), 0);
+    row_ = std::clamp(row_, 0, std::max(0, rows - 1));
+    col_ = std::clamp(col_, 0, std::max(0, cols - 1));
+}
+
+void Control::setRows(int rows) {
+    if (rows < 0) raise(380, "Invalid property value");
+    resizeGrid(rows, cols_);
+    changed();
+}
+
+void Control::setCols(int cols) {
+    if (cols < 0) raise(380, "Invalid property value");
+    resizeGrid(rows_, cols);
+    changed();
+}
+
+const QString& Control::TextMatrix(int row, int col) const { return cells_[cellAt(row, col)]; }
+
+void Control::setTextMatrix(int row, int col, const QString& text) {
+    QString& cell = cells_[cellAt(row, col)];
+    if (cell == text) return;
+    cell = text;
+    changed();
+}
+
+int32_t Control::CellBackColor(int row, int col) const { return cellColours_[cellAt(row, col)]; }
+
+void Control::setCellBackColor(int row, int col, int32_t colour) {
+    int32_t& cell = cellColours_[cellAt(row, col)];
+    if (cell == colour) return;
+    cell = colour;
+    changed();
+}
+
+std::size_t Control::colAt(int col) const {
+    if (col < 0 || col >= cols_) raise(381, "Subscript out of range");
+    return static_cast<std::size_t>(col);
+}
+
+double Control::ColWidth(int col) const { return colWidths_[colAt(col)]; }
+
+void Control::setColWidth(int col, double widthTw) {
+    colWidths_[colAt(col)] = widthTw;
+    changed();
+}
+
+int Control::ColAlignment(int col) const { return colAlignments_[colAt(col)]; }
+
+void Control::setColAlignment(int col, int alignment) {
+    colAlignments_[colAt(col)] = alignment;
+    changed();
+}
+
+void Control::setRow(int row) {
+    if (row < 0 || row >= rows_) raise(381, "Subscript out of range");
+    row_ = row;
+    changed();
+}
+
+void Control::setCol(int col) {
+    col_ = static_cast<int>(colAt(col));
+    changed();
+}
+
+void Control::setFormatString(const QString& format) {
+    const QStringList columns = format.split('|');
+    resizeGrid(std::max(rows_, 1), static_cast<int>(columns.size()));
+    for (int col = 0; col < cols_; ++col) {
+        QString heading = columns[col];
+        int alignment = 0;
+        if (heading.startsWith('^'))
+            alignment = 2;
+        else if (heading.startsWith('>'))
+            alignment = 1;
+        if (heading.startsWith('<') || alignment != 0) heading.remove(0, 1);
+        colAlignments_[static_cast<std::size_t>(col)] = alignment;
+        cells_[cellAt(0, col)] = heading.trimmed();
+    }
+    changed();
+}
+
+void UserClicksCell(Control& c, int row, int col) {
+    if (!c.shown() || !c.Enabled() || row < 0 || row >= c.Rows() || col < 0 || col >= c.Cols()) return;
+    c.setRow(row);
+    c.setCol(col);
+    if (c.form()) c.form()->Click(c);
 }
 
 void Control::changed() {
@@ -622,10 +814,11 @@ void Form::forgetControl(Control* c) {
 std::vector<Control*> Form::paintOrder() const {
     std::vector<Control*> out;
     // A contained control comes right after its container.
-    const auto add = [&](Control* c) {
+    // (a frame on a tab page, and the buttons in the frame, after the strip).
+    const std::function<void(Control*)> add = [&](Control* c) {
         out.push_back(c);
         for (Control* inner : order_)
-            if (inner->Container() == c) out.push_back(inner);
+            if (inner->Container() == c) add(inner);
     };
     for (Control* c : order_)
         if (c->windowless() && !c->Container()) add(c);

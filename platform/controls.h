@@ -54,8 +54,19 @@ enum class Kind {
     OptionButton,   // a Qt widget of its own
     Frame,          // a window: a border with its caption, round the controls it contains
     HScrollBar,     // a Qt widget of its own
+    VScrollBar,     // a Qt widget of its own: Min at the top
     Menu,           // a title of the window's menu bar, or an entry of its menu
+    // A tab strip: a row of tabs (a Qt widget of its own) along the top of a
+    // page that the window paints; the controls placed on a tab's page are
+    // shown while that tab is.
+    TabStrip,
+    // A grid of text cells (a Qt widget of its own): rows and columns, the
+    // first FixedRows rows and FixedCols columns shaded as headings.
+    Grid,
 };
+
+// The height of a tab strip's row of tabs; its page lies below.
+inline constexpr double kTabRowHeightTw = 375;
 
 // The height of a window's menu bar. A window with menus shows the bar
 // along the top of its inner area; its controls are laid out below it.
@@ -185,21 +196,26 @@ public:
     // error 381; ListIndex -1 is no entry picked, and picking one (error 380
     // for a number outside the list) shows its text. Setting these raises
     // no event: the user actions below do.
+    // On a grid, AddItem adds a row at the end whose cells take the item's
+    // tab-separated parts, and RemoveItem removes a row.
     void AddItem(const QString& item);
     void RemoveItem(int index);
-    void Clear();  // the list; the text stays
+    void Clear();  // the list (the text stays); on a grid the cells' texts
     int ListCount() const { return static_cast<int>(list_.size()); }
     const QString& List(int index) const;
     int ListIndex() const { return listIndex_; }
     void setListIndex(int index);
 
-    // A control drawn inside a picture box: painted just above it, clipped
-    // to it and shown only while it is shown. Its place stays in the form's
-    // coordinates.
+    // A control drawn inside a picture box, a frame or a tab strip: painted
+    // just above it, clipped to it and shown only while it is shown. Its
+    // place stays in the form's coordinates. On a tab strip it lies on the
+    // page of tab (from 0), shown only while that tab is; -1 is the strip
+    // whatever its tab.
     Control* Container() const { return container_; }
-    void setContainer(Control* box);
-    // Visible, and so is its container.
-    bool shown() const { return Visible() && (!container_ || container_->shown()); }
+    void setContainer(Control* box, int tab = -1);
+    int ContainerTab() const { return containerTab_; }
+    // Visible, and so is its container (and its page is the tab shown).
+    bool shown() const;
 
     // Line ends, in the container's scale units.
     double X1() const;
@@ -251,6 +267,49 @@ public:
     VB_PROPERTY(int, SelLength, 0)
 
 public:
+    // ---- Tab strips ------------------------------------------------------
+    // The tabs, numbered from 0: how many, their captions, and the one whose
+    // page is shown. A tab outside raises error 381 (captions) or 380
+    // (Tab). Setting them raises no event: the player's pick does.
+    int Tabs() const { return static_cast<int>(tabCaptions_.size()); }
+    void setTabs(int count);
+    const QString& TabCaption(int tab) const;
+    void setTabCaption(int tab, const QString& caption);
+    int Tab() const { return tab_; }
+    void setTab(int tab);
+
+    // ---- Grids -----------------------------------------------------------
+    // Rows and columns numbered from 0; cells added are empty, cells cut
+    // off go. A cell outside raises error 381. The current cell (Row, Col)
+    // stays within the grid.
+    int Rows() const { return rows_; }
+    int Cols() const { return cols_; }
+    void setRows(int rows);
+    void setCols(int cols);
+    const QString& TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+    // A cell's own back colour; -1 (none) shows the grid's: BackColor, or
+    // a grey for the fixed rows and columns.
+    int32_t CellBackColor(int row, int col) const;
+    void setCellBackColor(int row, int col, int32_t colour);
+    // A column's width in twips; -1 fits it to its texts.
+    double ColWidth(int col) const;
+    void setColWidth(int col, double widthTw);
+    // A column's alignment: 0 left, 1 right, 2 centre.
+    int ColAlignment(int col) const;
+    void setColAlignment(int col, int alignment);
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    void setRow(int row);
+    void setCol(int col);
+    // The heading texts of the first row, "|" between columns, each led by
+    // "<" (left), "^" (centre) or ">" (right) for its column's alignment:
+    // the grid takes as many columns as the string names.
+    void setFormatString(const QString& format);
+    VB_PROPERTY(int, FixedRows, 1)
+    VB_PROPERTY(int, FixedCols, 1)
+
+public:
     // Gives the control the keys (its window's screen widget takes them);
     // the form notes it as its ActiveControl.
     void SetFocus();
@@ -270,6 +329,17 @@ private:
     double x1Tw_ = 0, y1Tw_ = 0, x2Tw_ = 0, y2Tw_ = 0;
     std::vector<Panel> panels_;
     Control* container_ = nullptr;
+    int containerTab_ = -1;
+    std::vector<QString> tabCaptions_;
+    int tab_ = 0;
+    int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0;
+    std::vector<QString> cells_;          // row by row
+    std::vector<int32_t> cellColours_;    // row by row; -1 none
+    std::vector<double> colWidths_;
+    std::vector<int> colAlignments_;
+    std::size_t cellAt(int row, int col) const;  // error 381 outside
+    std::size_t colAt(int col) const;            // error 381 outside
+    void resizeGrid(int rows, int cols);
     QString text_;
     std::vector<QString> list_;
     int listIndex_ = -1;
@@ -297,6 +367,10 @@ void SelectOption(Control& c);
 // Moves a scroll bar to value (kept within Min..Max): Change, when the
 // value is new.
 void UserScrolls(Control& c, int value);
+// Picks a tab of a tab strip: its page shows, then Click when it is new.
+void UserPicksTab(Control& c, int tab);
+// Clicks a cell of a grid: it becomes the current cell, then Click.
+void UserClicksCell(Control& c, int row, int col);
 
 // A control array: elements are loaded and unloaded by index. Looking up an
 // element that is not loaded raises error 340 rather than handing out a

@@ -148,7 +148,16 @@ void paintControl(QPainter& p, const Control& c) {
     case Kind::TextBox:
     case Kind::CheckBox:
     case Kind::OptionButton:
-    case Kind::HScrollBar: break;  // its widget shows it
+    case Kind::HScrollBar:
+    case Kind::VScrollBar:
+    case Kind::Grid: break;        // its widget shows it
+    case Kind::TabStrip: {         // its widget shows the tabs; the page is painted
+        const QRectF page = r.adjusted(0, px(kTabRowHeightTw) - 1, -1, -1);
+        p.fillRect(page, toQColor(c.BackColor()));
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(page);
+        break;
+    }
     case Kind::Menu: break;        // the menu bar shows it
     case Kind::Frame: paintFrame(p, c); break;
     case Kind::Line:
@@ -233,7 +242,9 @@ ControlWidget* FormWindow::widgetOf(Control* c) {
         if (!made) return nullptr;
         // Its widgets take the keys (those they leave come up to the
         // window); a press on the window's body leaves the keys with them.
+        // A window that previews the keys sees theirs first.
         setFocusPolicy(Qt::NoFocus);
+        if (made->widget()) made->widget()->installEventFilter(this);
         it = widgets_.emplace(c, std::move(made)).first;
     }
     return it->second.get();
@@ -246,13 +257,20 @@ void FormWindow::controlChanged(Control* c) {
     }
     if (ControlWidget* w = widgetOf(c))
         w->show(*c);
-    else
-        scheduleRepaint();
-    // The widgets of the controls it contains show or hide with it.
-    if ((c->kind() == Kind::Frame || c->kind() == Kind::PictureBox) && form_)
-        for (Control* inner : form_->controls())
-            if (inner->Container() == c)
-                if (ControlWidget* w = widgetOf(inner)) w->show(*inner);
+    // A tab strip's page (and what lies on it) is painted by the window.
+    if (!HasOwnWidget(c->kind()) || c->kind() == Kind::TabStrip) scheduleRepaint();
+    // The widgets of the controls it contains, and of those they contain,
+    // show or hide with it.
+    if ((c->kind() == Kind::Frame || c->kind() == Kind::PictureBox || c->kind() == Kind::TabStrip) && form_)
+        showContainedWidgets(c);
+}
+
+void FormWindow::showContainedWidgets(Control* box) {
+    for (Control* inner : form_->controls()) {
+        if (inner->Container() != box) continue;
+        if (ControlWidget* w = widgetOf(inner)) w->show(*inner);
+        showContainedWidgets(inner);
+    }
 }
 
 void FormWindow::runHandler(const std::function<void()>& handler) {
@@ -323,6 +341,20 @@ void FormWindow::showEvent(QShowEvent* e) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+    // A window that previews the keys (KeyPreview) has Form_KeyDown see a
+    // key of one of its widgets before the widget does; a key the handler
+    // sets to 0 goes no further.
+    if (e->type() == QEvent::KeyPress && watched != this && form_ && form_->KeyPreview) {
+        const auto* w = qobject_cast<QWidget*>(watched);
+        int code = keyCodeOf(*static_cast<QKeyEvent*>(e));
+        if (w && w->window() == this && code != 0) {
+            const int shift = shiftOf(*static_cast<QKeyEvent*>(e));
+            Form* form = form_;
+            const QPointer<FormWindow> alive(this);
+            guarded([&] { form->Form_KeyDown(code, shift); });
+            if (code == 0 || !alive || !form_) return true;
+        }
+    }
     // A shown pop-up closes when the mouse is pressed in another window of
     // the program (a pop-up menu opened from it aside) or the program loses
     // the focus; the press itself then goes where it went.
@@ -549,7 +581,9 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
     if (code == 0) return;
     const int shift = vb::shiftOf(*e);
     Form* form = form_;
-    guarded([&] { form->Form_KeyDown(code, shift); });
+    // A key that comes up from a widget with the focus was previewed there.
+    QWidget* focused = focusWidget();
+    if (!(form->KeyPreview && focused && focused != this)) guarded([&] { form->Form_KeyDown(code, shift); });
     // Enter that no control took clicks the default button.
     if (code == vbKeyReturn && form_) {
         if (Control* button = form_->defaultButton()) {

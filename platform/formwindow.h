@@ -70,6 +70,8 @@ private:
     void runHandler(const std::function<void()>& handler);
     // The widget of a control of a widget kind, made on first use.
     ControlWidget* widgetOf(Control* c);
+    // Shows again the widgets of the controls a container holds, at every depth.
+    void showContainedWidgets(Control* box);
     // The first enabled, shown control with a widget takes the keys.
     void focusFirstWidget();
 

@@ -4,6 +4,10 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "engine/frm_grisk.h"
+#include "shell/state.h"
+#include "table/form_scaling.h"
+
 namespace grisk {
 
 void DialogControl(vb::Control& c, const QString& caption, double left, double top, double width, double height,
@@ -17,6 +21,19 @@ void DialogControl(vb::Control& c, const QString& caption, double left, double t
         c.setForeColor(0);
     }
     if (box) c.setContainer(box);
+}
+
+void PlaceDialogOverTable(vb::Form& dialog) {
+    if (!cmd.FormLoading) ScaleFormToScreen(dialog, kScaleToScreen, 0);
+    if (!FrmGriskExists()) return;
+    FrmGrisk& main = frmGrisk();
+    dialog.Move(main.Left() + (main.Width() - dialog.Width()) / 2, main.Top() + (main.Height() - dialog.Height()) / 3,
+                dialog.Width(), dialog.Height());
+}
+
+void ShowDialogAsDesigned(vb::Form& dialog) {
+    dialog.LoadAsDesigned();
+    if (dialog.isLoaded()) dialog.Show(true);
 }
 
 vb::ControlArray& LoadElements(vb::ControlArray& a, int first, int last) {

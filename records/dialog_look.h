@@ -20,6 +20,14 @@ inline constexpr int32_t kDialogButtonColor = 0xF4F4F4;
 void DialogControl(vb::Control& c, const QString& caption, double left, double top, double width, double height,
                    vb::Control* box = nullptr);
 
+// Fits a dialog to the screen (not during start-up) and places it over the
+// middle of the table, a third of the way down.
+void PlaceDialogOverTable(vb::Form& dialog);
+
+// Shows a dialog modally as it was designed; one whose load refused it
+// shows nothing.
+void ShowDialogAsDesigned(vb::Form& dialog);
+
 // Loads elements first..last of a control array whose first element
 // exists, shown; returns the array.
 vb::ControlArray& LoadElements(vb::ControlArray& a, int first, int last);

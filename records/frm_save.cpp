@@ -9,6 +9,7 @@
 #include "net/state.h"
 #include "platform/msgbox.h"
 #include "platform/vb.h"
+#include "records/dialog_look.h"
 #include "records/move_log.h"
 #include "records/record_fields.h"
 #include "records/saved_game_record.h"
@@ -99,9 +100,7 @@ FrmSave::FrmSave()
 }
 
 void FrmSave::Form_Load() {
-    if (!cmd.FormLoading) ScaleFormToScreen(*this, kScaleToScreen, 0);
-    FrmGrisk& main = frmGrisk();
-    Move(main.Left() + (main.Width() - Width()) / 2, main.Top() + (main.Height() - Height()) / 3, Width(), Height());
+    PlaceDialogOverTable(*this);
     Selected = 0;
     Check1.setVisible(inet.NetPeers == 0);
 }

@@ -82,7 +82,8 @@ void takeOptions(const PlayerProfileRecord& p) {
     eng.NumCenters = orDefault(p.NumCenters, 3, 4, 3);
     recs.NameFontSize = p.NameFontSize >= 1 ? p.NameFontSize : 10;
     recs.PrevBackground = p.PrevBackground >= 0 ? p.PrevBackground : 0;
-    recs.SpeedOption = p.SpeedOption;
+    // A speed outside the six the speed window offers is the nearest of them.
+    recs.SpeedOption = std::clamp(static_cast<int>(p.SpeedOption), 0, 5);
     recs.AnimSpeed = p.AnimSpeed >= 1 && p.AnimSpeed <= kMaxAnimSpeed ? p.AnimSpeed : 45;
     recs.SoundLevel = p.SoundLevel;
     recs.SoundSet = p.SoundSet == 2 ? 0 : p.SoundSet;

@@ -214,6 +214,8 @@ void HandleKeyDown(int& keyCode, int shift) {
         case kKeyF4:  // Previous Turn, local games only
             if (inet.NetPeers == 0) MenuGameCommand(6);
             break;
+        case kKeyF5: MenuPreferencesCommand(0, 0); break;  // Speed
+        case kKeyF6: MenuPreferencesCommand(4, 0); break;  // Rules
         case kKeyF7: MenuHelpCommand(3, 0); break;  // Peek / Stop Peeking
         case kKeyF8: MenuHelpCommand(4, 0); break;  // Card Counter
         case kKeyF10: MenuPreferencesCommand(5, 0); break;  // Opponents Setup
@@ -242,6 +244,7 @@ void HandleKeyDown(int& keyCode, int shift) {
         case vb::vbKeyPageUp:  // the chat window may go behind the table
             if (inet.NetPeers != 0 && FrmChatExists()) frmChat().OnTop(false);
             break;
+        case vb::vbKeyEnd: MenuPreferencesCommand(2, 0); break;  // Preferences
         case vb::vbKeyDelete: vb::MsgBox(QStringLiteral("Are you trying to Delete ME?")); break;
         default:
             if (keyCode >= vb::vbKeyA && keyCode <= vb::vbKeyA + 25) {

@@ -17,14 +17,15 @@ namespace grisk {
 //
 // Escape puts the menu strip and its list away. Without Ctrl, Shift or Alt:
 // F1 help, F2 New Game (not on a remote player's machine), F4 Previous Turn
-// (local games), F7 Peek, F8 Card Counter, F9 the status bar, F11 Start /
-// END Internet Game, F12 Exit; while a connection is being made only F11
-// works. Up and Down (and the space bar, forward) step through the
-// backgrounds, tiled; Left and Right stretch the picture. Backspace starts
-// the human's turn again (local games). A letter shows its emotion icon
-// (other letters put it away), a digit or "=" plays one of the opponent's
-// sounds. Page Up lets the chat window go behind the table; Delete and Home
-// answer with a joke (Home also plays the intro).
+// (local games), F5 the speed window, F6 the house rules, F7 Peek, F8 Card
+// Counter, F9 the status bar, F11 Start / END Internet Game, F12 Exit,
+// End the preferences; while a connection is being made only F11 works. Up
+// and Down (and the space bar, forward) step through the backgrounds,
+// tiled; Left and Right stretch the picture. Backspace starts the human's
+// turn again (local games). A letter shows its emotion icon (other letters
+// put it away), a digit or "=" plays one of the opponent's sounds. Page Up
+// lets the chat window go behind the table; Delete and Home answer with a
+// joke (Home also plays the intro).
 //
 // With Ctrl: S Save (local games), R Restore, Delete removes the background
 // picture, F4 shows the avatar, F5 the splash window (or puts it away), F6

@@ -3,6 +3,7 @@
 #include "engine/deal.h"
 #include "engine/frm_grisk.h"
 #include "engine/menu_hint.h"
+#include "engine/rules.h"
 #include "engine/state.h"
 #include "net/frm_scores_net.h"
 #include "net/internet_setup.h"
@@ -14,6 +15,9 @@
 #include "records/saved_games.h"
 #include "records/state.h"
 #include "shell/background_commands.h"
+#include "shell/frm_options.h"
+#include "shell/frm_rules.h"
+#include "shell/frm_speed.h"
 #include "shell/help_commands.h"
 #include "shell/saved_game_commands.h"
 #include "shell/state.h"
@@ -21,6 +25,8 @@
 #include "table/display_size.h"
 #include "table/frm_pic.h"
 #include "table/layout_centre.h"
+#include "table/layout_reset.h"
+#include "table/pile_info.h"
 #include "table/sound_level.h"
 
 namespace grisk {
@@ -99,7 +105,28 @@ void MenuGameCommand(int item) {
 void MenuPreferencesCommand(int item, int subItem) {
     hideStrip();
     switch (item) {
+    case 0: ShowSpeedWindow(); break;  // Speed
     case 1: ChangeNoise(); break;
+    case 2:  // Preferences: in an Internet game only on this machine's turn
+        if (inet.NetPeers != 0 && eng.Pturn >= 2) {
+            vb::MsgBox(QStringLiteral("Please wait until your turn to change game preferences!"), vb::vbInformation,
+                       QStringLiteral("Don't hold up the game!"));
+            break;
+        }
+        ShowOptionsWindow();
+        if (FrmHoldExists() && frmHold().Visible()) RefreshPileInfo(QString());
+        recs.NameFontSize = static_cast<int>(frmGrisk().Label9(2).FontSize());
+        break;
+    case 4:  // Rules: a change of the pile size, shuffle or centre piles empties the table for a new deal
+        ShowRulesWindow();
+        ShowRulesSummary();
+        if (eng.RulesChanged) {
+            cmd.GameRestored = false;
+            ResetTableDisplay();
+            frmGrisk().cmdDeal.setVisible(true);
+        }
+        eng.RulesChanged = false;
+        break;
     case 5: SetupOpponents(false); break;     // Opponents Setup
     case 7: ShowCommentEditor(); break;       // Customize Comments
     case 9:

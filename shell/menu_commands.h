@@ -18,10 +18,14 @@ void MenuPanelClick();
 // shut-down runs), unless a turn or a deal is running. While a new game is
 // asked for, every Game command returns at once.
 void MenuGameCommand(int item);
-// The Options menu: 1 puts the sound level chosen into force, 5 runs the
-// opponent set-up (a new game follows a changed one), 7 opens the comment
-// editor beside the table, 9 steps to the next background (tiled), 10
-// stretches the background, 11 adds a picture to the backgrounds
+// The Options menu: 0 opens the speed window, 1 puts the sound level chosen
+// into force, 2 opens the preferences (in an Internet game only on this
+// machine's turn; afterwards the pile-information window is filled again
+// and the remark line's font size goes to the profile), 4 the house rules
+// (a change that needs a new game empties the table for the deal), 5 runs
+// the opponent set-up (a new game follows a changed one), 7 opens the
+// comment editor beside the table, 9 steps to the next background (tiled),
+// 10 stretches the background, 11 adds a picture to the backgrounds
 // (shell/background_commands.h), 13 changes the display size by subItem (0
 // rows up or down, 1 smaller or larger, 2 the default vertical layout).
 void MenuPreferencesCommand(int item, int subItem);

@@ -274,4 +274,25 @@ TEST_F(ControlKindsScreenTest, TheMenuBarShowsTheMenusAndReportsAPick) {
     f.Unload();
 }
 
+// A vertical scroll bar stands upright, its Min at the top; the player's
+// step down raises its value.
+TEST_F(ControlKindsScreenTest, AVerticalScrollBarStandsUpright) {
+    GroupsForm f;
+    vb::Control& VScroll1 = f.addControl(vb::Kind::VScrollBar, "VScroll1");
+    VScroll1.setGeometryTw(5000, 300, 255, 2000);
+    VScroll1.setMax(10);
+    VScroll1.setValue(3);
+    f.Show();
+    QScrollBar* upright = nullptr;
+    for (QScrollBar* b : f.window()->findChildren<QScrollBar*>())
+        if (b->orientation() == Qt::Vertical) upright = b;
+    ASSERT_NE(upright, nullptr);
+    EXPECT_EQ(upright->value(), 3);
+    EXPECT_GT(upright->height(), upright->width());
+    upright->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(VScroll1.Value(), 4);
+    EXPECT_EQ(f.events.last(), "Change VScroll1 4");
+    f.Unload();
+}
+
 }  // namespace

@@ -171,6 +171,28 @@ TEST_F(SavePrefsTest, ApplyPutsTheSavedRecordIntoForce) {
     EXPECT_FALSE(PrefsFile().isOpen());
 }
 
+// A stored speed outside the six the speed window offers is read as the
+// nearest of them, and its pause is that speed's.
+TEST_F(SavePrefsTest, AStoredSpeedOutOfRangeIsTheNearestSpeed) {
+    const struct {
+        int stored;
+        int speed;
+        double delay;
+    } cases[] = {{9, 5, 0.0}, {-3, 0, 0.9}, {3, 3, 0.2}};
+    for (const auto& c : cases) {
+        PlayerProfileRecord ann = profile("Ann");
+        ann.SpeedOption = c.stored;
+        writePrefs({ann, ann});
+        ASSERT_TRUE(Get_Players());
+        eng.CompDelay = 9;
+        ASSERT_TRUE(SetupGameFromPrefs(recs.CurrentProfile));
+        ApplyOptions();
+        EXPECT_EQ(recs.SpeedOption, c.speed) << c.stored;
+        EXPECT_DOUBLE_EQ(eng.CompDelay, c.delay) << c.stored;
+        reset();
+    }
+}
+
 TEST_F(SavePrefsTest, AMissingFolderIsReported) {
     eng.DataFolder = tempFolder() + "/nowhere/";
     recs.LastPlayer = "Ann";

@@ -20,7 +20,8 @@
 # sees the computer seat's turn come back and hears its remark, saves the
 # game into slot 2 under a typed title; then signs a second player in from
 # the Game menu and changes back, and opens and closes the opponent set-up
-# (F10) and the comment editor (Options menu). A third start restores the
+# (F10) and the comment editor (Options menu), and the speed window (F5),
+# the house rules (F6) and the preferences (End). A third start restores the
 # saved game (every pile as it was saved), restarts it from its deal and
 # plays a turn with the numeric keypad. Later
 # issues add their steps as functions called from main below.
@@ -587,6 +588,35 @@ open_set_up_windows() {
     log "the opponent set-up and the comment editor opened and closed"
 }
 
+# F5, F6 and End open the speed window, the house rules and the
+# preferences; each is left as the player leaves it (Done, the close box,
+# Cancel by the close box) and the table idles again.
+open_option_windows() {
+    local title win opened
+    for key_and_title in "F5:^Speed Settings$" "F6:^Rules$" "End:^Preferences$"; do
+        title=${key_and_title#*:}
+        opened=""
+        for _ in 1 2 3; do
+            win=$(wait_window '^Grisk and Varnok$')
+            xdotool windowactivate --sync "$win" 2>/dev/null || true
+            xdotool key "${key_and_title%%:*}"
+            opened=$(find_window "$title" 20)
+            [ -n "$opened" ] && break
+        done
+        [ -n "$opened" ] || fail "${key_and_title%%:*} opened no \"$title\" window"
+        shot "option-${key_and_title%%:*}"
+        if [ "${key_and_title%%:*}" = F5 ]; then
+            xdotool windowactivate --sync "$opened" 2>/dev/null || true
+            xdotool key Return
+        else
+            wmctrl -ic "$opened"
+        fi
+        window_gone "$title" 30 || fail "the \"$title\" window did not close"
+    done
+    expect_idle
+    log "the speed window, the house rules and the preferences opened and closed"
+}
+
 # The name of the last player, as record 1 of the profile file keeps it.
 last_player() {
     python3 - "$(data_dir)/Prefs.sav" <<'PY'
@@ -835,6 +865,7 @@ main() {
     change_player "Second"
     change_player "Smoke"
     open_set_up_windows
+    open_option_windows
     kill -TERM "$grisk_pid"
     expect_clean_exit
     expect_no_personality_sounds
