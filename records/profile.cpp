@@ -92,7 +92,9 @@ void takeOptions(const PlayerProfileRecord& p) {
     recs.HoldLeft = p.HoldPosition(0);
     recs.HoldTop = p.HoldPosition(1);
     recs.OpaqueLabels = p.OpaqueLabels != 0;
-    if (p.IntroOn == 0) recs.IntroMusic = true;
+    // Each player's own choice: another player's music switched off is not
+    // carried over (and saved) into this profile.
+    recs.IntroMusic = p.IntroOn == 0;
     recs.SkinOn = p.SkinOn != 0;
     recs.MenuStyle = p.MenuStyle != 0 ? 1 : 0;
     tbl.SmallDisplay = p.SmallDisplay != 0;

@@ -246,6 +246,24 @@ TEST_F(SignInTest, EachPlayerHasTheirDisplaySize) {
     EXPECT_EQ(storedProfile(3).SmallDisplay, 0);
 }
 
+// One player's intro music switched off neither reaches nor is saved into
+// another's profile.
+TEST_F(SignInTest, EachPlayerHasTheirIntroMusic) {
+    PlayerProfileRecord ann = profile("Ann");
+    ann.IntroOn = 0;
+    PlayerProfileRecord bob = profile("Bob");
+    bob.IntroOn = -1;
+    writePrefs({profile("Ann"), ann, bob});
+    ASSERT_TRUE(Get_Players());
+    for (const char* name : {"Bob", "Ann", "Bob"}) {
+        ASSERT_TRUE(signIn(name)) << name;
+        EXPECT_EQ(recs.IntroMusic, QString(name) == "Ann") << name << ": the music switched off";
+    }
+    ASSERT_TRUE(signIn("Ann"));
+    EXPECT_EQ(storedProfile(2).IntroOn, 0);
+    EXPECT_NE(storedProfile(3).IntroOn, 0) << "Bob's music stays on";
+}
+
 TEST_F(SignInTest, TheGameMenuShowsTheWindow) {
     annAndBob();
     grisk_test::QueueSignIn("Cy");
