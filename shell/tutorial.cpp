@@ -60,6 +60,19 @@ void placePx(vb::Control& c, double left, double top) {
     c.setRectPx(QRectF(left, top, r.width(), r.height()));
 }
 
+// The table laid out again for another number of players and centre piles
+// (the stock and the used pile sized for their cards).
+void layTableFor(int players, int centres) {
+    const int before = eng.NumPlayers;
+    const int centresBefore = eng.NumCenters;
+    eng.NumPlayers = players;
+    eng.NumCenters = centres;
+    eng.TotalCards = 52 * players;
+    SetPlayerCount(before, centresBefore);
+    RedrawTable();
+    ShowOpponentNames();
+}
+
 }  // namespace
 
 FrmTutorial::FrmTutorial()
@@ -123,23 +136,13 @@ void FrmTutorial::Form_Load() {
     // The deal of a new game would cut across the steps.
     f.cmdDeal.setVisible(false);
     placeBesideTable();
-    ShowTipStep(0);
 
     // The lessons are played at a table of two players and three centre
     // piles under the basic rules.
     if (eng.NumPlayers > 2 || eng.NumCenters == 4) {
-        const int players = eng.NumPlayers;
-        const int centres = eng.NumCenters;
-        eng.TotalCards = 104;
-        eng.NumPlayers = 2;
-        eng.NumCenters = 3;
-        eng.Deck.redim({{0, 2}, {0, 104}});
-        eng.Used.redim({{0, 1}, {0, 104}});
         eng.SideOption = 19;
         eng.NoWildAce = false;
-        SetPlayerCount(players, centres);
-        RedrawTable();
-        ShowOpponentNames();
+        layTableFor(2, 3);
         ShowRulesSummary();
     }
     fitToScreen();
@@ -149,6 +152,9 @@ void FrmTutorial::Form_Load() {
     ResetTableDisplay();
     eng.Pturn = 0;
     eng.Peeking = false;
+    // The first step last, on the table made ready for it (it may lay out
+    // a prepared position itself).
+    ShowTipStep(0);
 }
 
 // At the main window's right edge: under the table where the screen has
@@ -381,18 +387,8 @@ void FrmTutorial::putPlayerTableBack() {
     eng.SideOption = player_.side;
     eng.ForcedCards = player_.forced;
     eng.NoWildAce = player_.noWildAce;
-    if (eng.NumPlayers != player_.players || eng.NumCenters != player_.centres) {
-        const int players = eng.NumPlayers;
-        const int centres = eng.NumCenters;
-        eng.NumPlayers = player_.players;
-        eng.NumCenters = player_.centres;
-        eng.TotalCards = 52 * eng.NumPlayers;
-        eng.Deck.redim({{0, 2}, {0, eng.TotalCards}});
-        eng.Used.redim({{0, 1}, {0, eng.TotalCards}});
-        SetPlayerCount(players, centres);
-        RedrawTable();
-        ShowOpponentNames();
-    }
+    if (eng.NumPlayers != player_.players || eng.NumCenters != player_.centres)
+        layTableFor(player_.players, player_.centres);
     ShowRulesSummary();
 }
 

@@ -12,6 +12,7 @@
 #include "engine/state.h"
 #include "platform/msgbox.h"
 #include "platform/recordfile.h"
+#include "records/profile_record.h"
 #include "records/saved_game_record.h"
 #include "records/saved_games.h"
 #include "records/state.h"
@@ -182,6 +183,40 @@ TEST_F(TutorialTest, ATagLetsOneCardMovePointsAtItAndWaitsForThePlay) {
     next();
     next();
     EXPECT_FALSE(tut().cmdNextTip.Visible()) << "past the last step";
+}
+
+// The last lesson wins its game: the steps go on at once, the menus stay
+// locked, no Deal button, and the game is not the player's to count.
+TEST_F(TutorialTest, ALessonsGameThatEndsLeadsOnAndIsNotCounted) {
+    setSide({Card(1)});  // the last card, an Ace, and an empty centre pile
+    BuildSaveRecord();
+    ASSERT_TRUE(BackupFile().write(38, recs.SaveRecord.encode()));
+    script({"Welcome.", "The aim.", "The end of a game.<R:00R:38>", "Play your last card.<P:01C:00>", "You won."});
+    tut().Show();
+    while (tut().CurrentTip < 4) next();
+    ASSERT_EQ(eng.SideCount, 1) << "the position of step 3";
+    ASSERT_FALSE(tut().cmdNextTip.Enabled());
+    // The player's profile on disk, with the games counted so far.
+    PlayerProfileRecord shared, ann;
+    shared.Seats(0).Name = ann.Seats(0).Name = "Ann";
+    ann.GamesPlayed(0) = 40;
+    QFile prefs(eng.DataFolder + "Prefs.sav");
+    ASSERT_TRUE(prefs.open(QIODevice::WriteOnly));
+    prefs.write(shared.encode() + ann.encode());
+    prefs.close();
+    recs.CurrentProfile = 2;
+
+    play(1, 1);
+    EXPECT_EQ(eng.Pturn, 0) << "the game is over";
+    EXPECT_TRUE(tut().cmdNextTip.Enabled());
+    EXPECT_TRUE(cmd.MenuLocked);
+    EXPECT_FALSE(f().cmdDeal.Visible());
+    EXPECT_FALSE(cmd.FlowRunning) << "no celebration holds the steps up";
+    ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
+    EXPECT_EQ(PlayerProfileRecord::decode(prefs.readAll().mid(kPlayerProfileRecordLength)).GamesPlayed(0), 40);
+    EXPECT_TRUE(boxes().empty());
+    next();
+    EXPECT_EQ(tut().lblTipText.Caption(), "You won.");
 }
 
 TEST_F(TutorialTest, ExitAsksOnlyBeforeTheLastStep) {
