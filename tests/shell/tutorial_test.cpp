@@ -5,11 +5,13 @@
 
 #include <QFile>
 
+#include "engine/card_handling.h"
 #include "engine/cards.h"
 #include "engine/frm_grisk.h"
 #include "engine/general.h"
 #include "engine/open_files.h"
 #include "engine/state.h"
+#include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "platform/recordfile.h"
 #include "records/profile_record.h"
@@ -20,6 +22,7 @@
 #include "shell/state.h"
 #include "shell/tutorial.h"
 #include "shell/tutorial_script.h"
+#include "table/pile_info.h"
 #include "table/state.h"
 #include "table_fixture.h"
 
@@ -217,6 +220,74 @@ TEST_F(TutorialTest, ALessonsGameThatEndsLeadsOnAndIsNotCounted) {
     EXPECT_TRUE(boxes().empty());
     next();
     EXPECT_EQ(tut().lblTipText.Caption(), "You won.");
+}
+
+// The fixed steps: step 4 points at the centre piles, 6 at the pay-off
+// pile, 9 at the hold piles (all with the pointer that points right, just
+// left of what it points at); step 17 puts away the pile-information
+// window the step before asked for.
+TEST_F(TutorialTest, TheFixedStepsPointAtTheirPilesAndStep17PutsThePileWindowAway) {
+    wholeScript();
+    tut().Show();
+    const auto leftOf = [this](const vb::Control& c) { return c.rectPx().left() - f().imgTip.rectPx().width(); };
+    const struct {
+        int step;
+        const vb::Control* target;
+    } cases[] = {{4, &f().imgCenter}, {6, &f().Stack(20)}, {9, &f().Label3(0)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        while (tut().CurrentTip < c.step) next();
+        EXPECT_TRUE(f().imgTip.Visible());
+        EXPECT_EQ(f().imgTip.rectPx().left(), leftOf(*c.target));
+        next();
+        EXPECT_FALSE(f().imgTip.Visible()) << "the step after puts the pointer away";
+    }
+    while (tut().CurrentTip < 16) next();
+    Picture7_MouseDown(8, 2, 0, 5, 5);  // a right click on hold pile 2
+    ASSERT_TRUE(PileInfoShown());
+    next();
+    EXPECT_FALSE(PileInfoShown());
+}
+
+// Every key pressed on the tutorial's window reaches the table's keyboard,
+// which refuses it while the tutorial runs.
+TEST_F(TutorialTest, KeysOnTheWindowAreRefused) {
+    script({"One", "Two"});
+    tut().Show();
+    vb::msgbox_script::clearShown();
+    int f2 = vb::vbKeyF1 + 1;  // New Game
+    tut().Form_KeyDown(f2, 0);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].prompt, "Please don't use the Menus during the tutorial.");
+    EXPECT_EQ(boxes()[0].title, "Using Tutorial");
+    EXPECT_EQ(eng.Pturn, 0) << "no game was dealt";
+}
+
+// A window made larger gives the text the room; one made smaller than its
+// text and buttons need keeps them as they are.
+TEST_F(TutorialTest, ResizingGivesTheTextTheRoomAndMovesNextAndBack) {
+    script({"One", "Two"});
+    tut().Show();
+    next();
+    const QRectF text = tut().lblTipText.rectPx();
+    const QRectF nextButton = tut().cmdNextTip.rectPx();
+    const QRectF backButton = tut().cmdBack.rectPx();
+    const QRectF exitButton = tut().cmdOK.rectPx();
+    const double w = tut().Width();
+    const double h = tut().Height();
+
+    tut().Move(tut().Left(), tut().Top(), w + 1500, h + 750);
+    tut().Form_Resize();
+    EXPECT_EQ(tut().lblTipText.rectPx().width(), text.width() + 100);
+    EXPECT_EQ(tut().lblTipText.rectPx().height(), text.height() + 50);
+    EXPECT_EQ(tut().cmdNextTip.rectPx().topLeft(), nextButton.topLeft() + QPointF(100, 50));
+    EXPECT_EQ(tut().cmdBack.rectPx().topLeft(), backButton.topLeft() + QPointF(100, 50));
+    EXPECT_EQ(tut().cmdOK.rectPx().topLeft(), exitButton.topLeft() + QPointF(0, 50)) << "Exit stays at the left";
+
+    tut().Move(tut().Left(), tut().Top(), 600, 600);
+    tut().Form_Resize();
+    EXPECT_EQ(tut().lblTipText.rectPx().width(), text.width() + 100) << "too narrow: nothing moves";
+    EXPECT_EQ(tut().lblTipText.rectPx().height(), text.height() + 50);
 }
 
 TEST_F(TutorialTest, ExitAsksOnlyBeforeTheLastStep) {
