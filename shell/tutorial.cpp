@@ -301,7 +301,9 @@ QString FrmTutorial::ReadEnableInfo(const QString& text) {
             if (backup.read(tag.secondNumber, bytes) != vb::ReadStatus::Ok || !backup.write(kDealtGame, bytes))
                 qWarning("The tutorial's position could not be kept as the game to restart");
         } else {
-            qWarning("The tutorial's prepared position %d is missing", tag.secondNumber);
+            vb::MsgBox("The prepared game of this step (record" + vb::Str(tag.secondNumber) +
+                           " of the saved games) is missing or damaged.",
+                       vb::vbOKOnly + vb::vbExclamation, kTitle);
         }
     }
     if (eng.Pturn == 1) cmdNextTip.setEnabled(false);
@@ -347,8 +349,6 @@ void FrmTutorial::cmdOK_Click() {
 }
 
 void FrmTutorial::Form_KeyDown(int& keyCode, int shift) { HandleKeyDown(keyCode, shift); }
-
-void FrmTutorial::Form_QueryUnload(int&, int) {}
 
 void FrmTutorial::Form_Unload(int&) {
     FrmGrisk& f = frmGrisk();

@@ -38,7 +38,6 @@ public:
     QString ReadEnableInfo(const QString& text);
 
     void Form_Load() override;
-    void Form_QueryUnload(int& cancel, int unloadMode) override;
     void Form_Unload(int& cancel) override;
     void Form_Resize() override;
     void Form_KeyDown(int& keyCode, int shift) override;

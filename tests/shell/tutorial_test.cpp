@@ -351,6 +351,23 @@ TEST_F(TutorialTest, ClosingPutsThePlayersOwnTableAndRulesBack) {
     EXPECT_TRUE(f().cmdDeal.Visible());
 }
 
+// A saved-games file without the lesson's position (one from before the
+// positions were shipped): the step says so and the tutorial goes on.
+TEST_F(TutorialTest, AMissingPositionIsReportedAndTheStepsGoOn) {
+    ASSERT_TRUE(BackupFile().write(31, SavedGameRecord{}.encode()));
+    wholeScript();
+    tut().Show();
+    vb::msgbox_script::clearShown();
+    vb::msgbox_script::pushAnswer(vb::vbOK);
+    while (tut().CurrentTip < 6) next();
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].prompt, "The prepared game of this step (record 31 of the saved games) is missing or damaged.");
+    EXPECT_EQ(eng.Pturn, 0) << "no game on the table";
+    EXPECT_TRUE(tut().cmdNextTip.Enabled());
+    next();
+    EXPECT_EQ(tut().CurrentTip, 7);
+}
+
 TEST_F(TutorialTest, WithoutItsScriptTheScreenWidthStaysAsItWas) {
     eng.ScreenWidthTw = 14000;
     eng.AppFolder = tempFolder() + "/nowhere";
