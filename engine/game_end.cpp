@@ -39,7 +39,8 @@ public:
     ReleaseAtEnd() = default;
     ~ReleaseAtEnd() {
         eng.GameBusy = false;
-        cmd.MenuLocked = false;
+        // The tutorial keeps the menus locked until it closes.
+        cmd.MenuLocked = cmd.TutorialOn;
         if (inet.NetPeers == kNetGamePending) inet.NetPeers = 0;
     }
     ReleaseAtEnd(const ReleaseAtEnd&) = delete;
@@ -220,7 +221,8 @@ void Game_End() {
     f.Label9(1).setCaption(eng.EndText);
 
     if (local) {
-        countInProfile();
+        // A lesson's game is no game of the player's statistics.
+        if (!cmd.TutorialOn) countInProfile();
     } else {
         countInSession(humanWon, winner);
         cmd.MenuLocked = false;
@@ -242,8 +244,9 @@ void Game_End() {
             if (eng.Quitting) return;
         }
         f.Label9(2).setCaption(eng.MsgText);
-        f.cmdDeal.setVisible(true);
-        if (humanWon && !recs.SkipWinShow) AnimateCardsFlow(static_cast<int>(vb::Int(2 * vb::Rnd())) + 1);
+        f.cmdDeal.setVisible(!cmd.TutorialOn);
+        // In the tutorial the steps go on at once.
+        if (humanWon && !recs.SkipWinShow && !cmd.TutorialOn) AnimateCardsFlow(static_cast<int>(vb::Int(2 * vb::Rnd())) + 1);
     }
 }
 

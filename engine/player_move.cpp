@@ -191,7 +191,11 @@ void Player_Move() {
         WildUpdate();
     }
 
-    if (!takeFromSource(s, c)) return;
+    if (!takeFromSource(s, c)) {
+        // The game is over: the tutorial's step is done too.
+        if (cmd.TutorialOn) TutorialPlayDone();
+        return;
+    }
 
     DrawCard(f.PicCenter, c, eng.CenterPile(0, c, eng.CenterCount(c)), 2);
     vb::Control& pic = f.Picture7(s);
@@ -237,7 +241,7 @@ void Player_Move() {
         WriteMoveLogRecord(eng.MoveLogPos);
     }
     EnablePileRange(f.Picture7, !cmd.TutorialOn, 1, 10);
-    if (cmd.TutorialOn) frmTutorial().cmdNextTip.setVisible(true);
+    if (cmd.TutorialOn) TutorialPlayDone();
 }
 
 void Hand_Sort(vb::Array<int, 2>& cards, vb::ControlArray& owner, int& fromPos, int& toPos) {

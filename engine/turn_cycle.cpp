@@ -53,11 +53,8 @@ void backToTheHuman(FrmGrisk& f) {
 void tutorialWaits(FrmGrisk& f) {
     f.Timer1.Enabled = false;
     EnablePlayerCards(false);
-    FrmTutorial& tut = frmTutorial();
-    tut.cmdNextTip.setEnabled(true);
+    frmTutorial().cmdNextTip.setEnabled(true);
     cmd.TutorialWait = true;
-    tut.lblTipText.setCaption(tut.lblTipText.Caption() +
-                              QStringLiteral("\n\n== Grisk's turn is over. Click Next to continue. =="));
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ void MenuHelpCommand(int item, int subItem) {
     frmGrisk().picPanel.setVisible(false);
     switch (item) {
     case 0: ShowHelpTopic(QStringLiteral("Contents"), QStringLiteral("Contents")); break;  // Help - User's Manual
-    case 1: frmTutorial().Show(); break;  // Tutorial, modeless
+    case 1: StartTutorial(); break;  // Tutorial, modeless
     case 2: frmTip().Show(); break;       // Daily Tips
     case 3: togglePeek(); break;
     case 8: frmAbout().Show(true); break;  // About

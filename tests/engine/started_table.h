@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "play_fixture.h"
 #include "shell/state.h"
+#include "shell/tutorial.h"
 #include "startup_fixture.h"
 
 namespace grisk_test {
@@ -18,7 +19,7 @@ protected:
         start();
         ASSERT_TRUE(grisk::frmGrisk().isLoaded());
         // The first start opens the tutorial; these tests play on their own.
-        grisk::cmd.TutorialOn = false;
+        if (grisk::FrmTutorialExists() && grisk::frmTutorial().isLoaded()) grisk::frmTutorial().Unload();
         grisk::eng.PlayerName = "Ann";
         gameRunning(2);
     }

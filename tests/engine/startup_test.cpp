@@ -32,6 +32,7 @@
 #include "records/score_record.h"
 #include "records/state.h"
 #include "shell/state.h"
+#include "shell/tutorial.h"
 #include "support/test_support.h"
 #include "engine/startup_fixture.h"
 #include "table/state.h"
@@ -314,10 +315,10 @@ TEST_F(StartupTest, TheGoodbyeReachesEveryOpenConnection) {
     EXPECT_EQ(inet.NetPeers, 0);
 }
 
-// The first start signs the new player in and opens the tutorial; without
-// its script the tutorial says so and closes, and the table is the
-// player's at once: the Deal button, the menus, the tip of the day.
-TEST_F(StartupTest, TheFirstStartSignsInAndAMissingTutorialLeavesTheTablePlayable) {
+// The first start signs the new player in and opens the tutorial, with
+// neither the Deal button nor the tip of the day; once the player leaves
+// the tutorial the table is theirs: the Deal button and the menus.
+TEST_F(StartupTest, TheFirstStartSignsInAndOpensTheTutorial) {
     vb::msgbox_script::clearShown();
     grisk_test::QueueSignIn("grisk ");  // refused: the name of the house opponent
     start("Ann");
@@ -329,16 +330,21 @@ TEST_F(StartupTest, TheFirstStartSignsInAndAMissingTutorialLeavesTheTablePlayabl
     EXPECT_EQ(eng.PlayerName, "Ann");
     EXPECT_EQ(recs.LastPlayer, "Ann");
     EXPECT_EQ(recs.CurrentProfile, 2) << "a new player gets the next profile record";
-    const vb::ShownBox& last = vb::msgbox_script::shown().back();
-    EXPECT_EQ(last.prompt, "Tutorial not found, unable to run the tutorial.");
-    EXPECT_EQ(last.title, "Tutorial");
-    EXPECT_EQ(last.icon(), vb::vbCritical);
-    EXPECT_FALSE(cmd.TutorialOn);
+    ASSERT_TRUE(IsFormLoaded("frmTutorial"));
+    EXPECT_TRUE(cmd.TutorialOn);
+    EXPECT_TRUE(cmd.MenuLocked);
+    EXPECT_EQ(frmTutorial().CurrentTip, 1);
+    EXPECT_FALSE(frmTutorial().lblTipText.Caption().isEmpty());
+    EXPECT_FALSE(frmGrisk().cmdDeal.Visible());
+    EXPECT_FALSE(IsFormLoaded("frmTip"));
+
+    vb::msgbox_script::pushAnswer(vb::vbYes);  // "Exit the tutorial?"
+    vb::msgbox_script::pushAnswer(vb::vbOK);   // how to start it again
+    frmTutorial().Click(frmTutorial().cmdOK);
     EXPECT_FALSE(IsFormLoaded("frmTutorial"));
+    EXPECT_FALSE(cmd.TutorialOn);
     EXPECT_FALSE(cmd.MenuLocked);
     EXPECT_TRUE(frmGrisk().cmdDeal.Visible());
-    EXPECT_TRUE(IsFormLoaded("frmTip"));
-    EXPECT_EQ(frmGrisk().Label9(2).Caption(), "\nWelcome Ann to Grisk's World");
     frmGrisk().Click(frmGrisk().cmdDeal);
     EXPECT_EQ(eng.SideCount, eng.SideOption + 1) << "dealt at once";
     EXPECT_EQ(eng.Pturn, 1);

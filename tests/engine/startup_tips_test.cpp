@@ -31,11 +31,12 @@ protected:
 };
 
 TEST_F(StartupTipsTest, UntickingTheBoxKeepsTheNextStartFreeOfTips) {
-    // A new player: the tutorial finds no script here and closes, and the
-    // table is the player's, with the tip as at any start.
+    // A new player: the tutorial comes first, and no tip.
     start("Ann");
-    EXPECT_TRUE(IsFormLoaded("frmTip"));
+    EXPECT_TRUE(IsFormLoaded("frmTutorial"));
+    EXPECT_FALSE(IsFormLoaded("frmTip"));
     close();
+    EXPECT_FALSE(IsFormLoaded("frmTutorial")) << "the shut-down closes the tutorial";
     for (const char* key : {"Tip Number", "Show Tips at Startup"}) vb::DeleteSetting("Quenmoor", "Options10", key);
 
     restart();

@@ -15,6 +15,7 @@
 #include "records/personality_record.h"
 #include "records/profile_record.h"
 #include "records/record_fields.h"
+#include "records/saved_game_record.h"
 #include "records/shipped_data.h"
 #include "record_bytes.h"
 #include "table/emotion_icons.h"
@@ -80,7 +81,11 @@ TEST_F(GriskSetupTest, MakesTheFoldersAndStartingFiles) {
     EXPECT_EQ(file("Data/Prefs.sav"), expected.encode());
     EXPECT_EQ(file("Data/scores.ran"), BlankScoresFile());
     EXPECT_EQ(file("Data/highscore.ran"), BlankHighScoreFile());
-    EXPECT_EQ(file("Data/backup.sav"), BlankSavedGamesFile());
+    // The saved games are blank but for the tutorial's prepared positions.
+    const QByteArray positions = readFile(QStringLiteral(GRISK_BINARY_DIR "/tutorial/positions.sav"));
+    ASSERT_EQ(positions.size(), 8 * kSavedGameRecordLength);
+    EXPECT_EQ(file("Data/backup.sav"),
+              BlankSavedGamesFile().replace(30 * kSavedGameRecordLength, positions.size(), positions));
     EXPECT_TRUE(QDir(base + "/Data").entryList(QDir::Hidden | QDir::Files).filter(".grisk-setup").isEmpty())
         << "no temporary file is left behind";
 }
@@ -175,6 +180,38 @@ TEST_F(GriskSetupTest, AnExistingProfileFileIsNeverReplaced) {
     EXPECT_EQ(file("Data/Prefs.sav"), mine);
     EXPECT_TRUE(out.contains("Kept")) << out.toStdString();
     EXPECT_EQ(file("Data/scores.ran").size(), 18 * 38) << "the missing files are still made";
+}
+
+// An existing saved-games file gets the tutorial's positions only where its
+// records 31 to 38 hold no game, grown to them when it is shorter; the
+// player's own records stay as they were.
+TEST_F(GriskSetupTest, AnExistingSavedGamesFileGetsThePositionsWhereItHasNone) {
+    ASSERT_TRUE(QDir().mkpath(base + "/Data"));
+    const QByteArray positions = readFile(QStringLiteral(GRISK_BINARY_DIR "/tutorial/positions.sav"));
+    ASSERT_EQ(positions.size(), 8 * kSavedGameRecordLength);
+    SavedGameRecord own;
+    own.Pturn = 1;
+    own.Title = QStringLiteral("Mine");
+    const QByteArray ownRecord = own.encode();
+    QByteArray mine = noise(30 * kSavedGameRecordLength, 9);  // slots, auto-saves and deals
+    mine += SavedGameRecord{}.encode() + ownRecord;           // 31 blank, 32 a game of the player's
+    ASSERT_TRUE(writeFile(base + "/Data/backup.sav", mine));
+
+    QString out;
+    ASSERT_EQ(run({}, &out), 0) << out.toStdString();
+    const QByteArray now = file("Data/backup.sav");
+    ASSERT_EQ(now.size(), 38 * kSavedGameRecordLength);
+    EXPECT_EQ(now.left(30 * kSavedGameRecordLength), mine.left(30 * kSavedGameRecordLength));
+    const auto rec = [](const QByteArray& bytes, int i) {
+        return bytes.mid(static_cast<qsizetype>(i) * kSavedGameRecordLength, kSavedGameRecordLength);
+    };
+    for (int r = 31; r <= 38; ++r)
+        EXPECT_EQ(rec(now, r - 1), r == 32 ? ownRecord : rec(positions, r - 31)) << "record " << r;
+    EXPECT_TRUE(out.contains("Added 7 tutorial positions")) << out.toStdString();
+
+    // Run again, nothing changes.
+    ASSERT_EQ(run({}, &out), 0);
+    EXPECT_EQ(file("Data/backup.sav"), now);
 }
 
 TEST_F(GriskSetupTest, AppDataModeWritesTheMessageTexts) {

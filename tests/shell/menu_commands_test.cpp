@@ -150,9 +150,11 @@ TEST_F(CommandTest, TheInternetScoresOpenBesideTheTable) {
 
 TEST_F(CommandTest, TheTutorialWithoutItsScriptSaysSoAndLeavesTheTableToThePlayer) {
     eng.AppFolder = tempFolder();
+    vb::msgbox_script::pushAnswer(vb::vbYes);  // the game on the table may go
     MenuHelpCommand(1, 0);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].prompt, "Tutorial not found, unable to run the tutorial.");
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[1].prompt, "Tutorial not found, unable to run the tutorial.");
+    EXPECT_EQ(eng.Pturn, 1) << "the game on the table is still there";
     EXPECT_FALSE(frmTutorial().isLoaded());
     EXPECT_FALSE(cmd.MenuLocked);
     EXPECT_FALSE(cmd.TutorialOn);

@@ -19,7 +19,10 @@
 #include "table/emotion_icons.h"
 #include "gif_writer.h"
 #include "platform/personality_programs.h"
+#include "platform/recordfile.h"
 #include "records/record_fields.h"
+#include "records/saved_game_record.h"
+#include "records/saved_games.h"
 #include "records/shipped_data.h"
 
 namespace grisk_setup {
@@ -101,6 +104,58 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QTextStream& err)
     return true;
 }
 
+// The tutorial's prepared positions, records 31 to 38 one after the other.
+constexpr int kFirstPrepared = 31;
+bool readPositions(QByteArray& positions, QTextStream& err) {
+    QFile f(QStringLiteral(":/data/tutorial-positions.sav"));
+    if (!f.open(QIODevice::ReadOnly) || f.size() == 0 || f.size() % grisk::kSavedGameRecordLength != 0) {
+        err << "grisk-setup: the built-in tutorial positions are missing\n";
+        return false;
+    }
+    positions = f.readAll();
+    return true;
+}
+
+QByteArray positionRecord(const QByteArray& positions, int i) {
+    return positions.mid(static_cast<qsizetype>(i) * grisk::kSavedGameRecordLength, grisk::kSavedGameRecordLength);
+}
+
+// A new saved-games file: blank slots, then the prepared positions.
+QByteArray newSavedGames(const QByteArray& positions) {
+    QByteArray file = grisk::BlankSavedGamesFile();
+    file.replace(static_cast<qsizetype>(kFirstPrepared - 1) * grisk::kSavedGameRecordLength, positions.size(),
+                 positions);
+    return file;
+}
+
+// An existing saved-games file gets the prepared positions where its
+// records 31 to 38 hold no game (or are not there yet); positions of its own
+// are kept.
+bool addPositions(const QString& path, const QByteArray& positions, QTextStream& out, QTextStream& err) {
+    vb::RecordFile file;
+    if (!file.open(path, grisk::kSavedGameRecordLength)) {
+        err << "grisk-setup: cannot open " << path << ": " << file.errorText() << "\n";
+        return false;
+    }
+    int added = 0;
+    const int count = static_cast<int>(positions.size() / grisk::kSavedGameRecordLength);
+    for (int i = 0; i < count; ++i) {
+        QByteArray bytes;
+        if (file.read(kFirstPrepared + i, bytes) == vb::ReadStatus::Failed) {
+            err << "grisk-setup: cannot read " << path << ": " << file.errorText() << "\n";
+            return false;
+        }
+        if (grisk::HoldsGame(grisk::SavedGameRecord::decode(bytes))) continue;
+        if (!file.write(kFirstPrepared + i, positionRecord(positions, i))) {
+            err << "grisk-setup: cannot write " << path << ": " << file.errorText() << "\n";
+            return false;
+        }
+        ++added;
+    }
+    if (added > 0) out << "Added " << added << " tutorial positions to " << path << "\n";
+    return true;
+}
+
 }  // namespace
 
 QString UserGameFolder() {
@@ -125,11 +180,16 @@ int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err) {
         }
     }
 
+    QByteArray positions;
+    if (!readPositions(positions, err)) return 1;
+    const QString savedGames = base + "/Data/backup.sav";
+    const bool hadSavedGames = QFileInfo::exists(savedGames);
+
     std::vector<std::pair<QString, QByteArray>> files = {
         {"Data/Prefs.sav", profile.encode()},
         {"Data/scores.ran", grisk::BlankScoresFile()},
         {"Data/highscore.ran", grisk::BlankHighScoreFile()},
-        {"Data/backup.sav", grisk::BlankSavedGamesFile()},
+        {"Data/backup.sav", newSavedGames(positions)},
         {"User/Backgrounds/GameBoard.gif", EncodeGif(DrawGameBoard())},
     };
     // The other backgrounds and the emotion icons are the program's own
@@ -163,6 +223,7 @@ int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err) {
             break;
         }
     }
+    if (hadSavedGames && !addPositions(savedGames, positions, out, err)) rc = 1;
     return rc;
 }
 

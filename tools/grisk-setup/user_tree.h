@@ -13,10 +13,12 @@ QString UserGameFolder();
 
 // Makes Data/ and User/ (with Avatars, Backgrounds, Icons and Sounds) under
 // base and the starting files: Data/Prefs.sav, Data/scores.ran,
-// Data/highscore.ran, Data/backup.sav, User/Backgrounds/GameBoard.gif and
-// the other backgrounds, the emotion icons, the slap sound and each shipped
+// Data/highscore.ran, Data/backup.sav (with the tutorial's prepared
+// positions in records 31 to 38), User/Backgrounds/GameBoard.gif and the
+// other backgrounds, the emotion icons, the slap sound and each shipped
 // personality's avatar in User/Avatars.
-// A file that exists is never touched. Tells what it did on out, problems
+// A file that exists is never replaced; an existing Data/backup.sav gets
+// the prepared positions in those of its records 31 to 38 that hold no game. Tells what it did on out, problems
 // on err; 0 when everything is in place, 1 otherwise.
 int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err);
 

@@ -33,6 +33,7 @@
 #include "platform/controls.h"
 #include "platform/eventwait.h"
 #include "platform/msgbox.h"
+#include "headless/headless_table.h"
 #include "sim_game.h"
 
 using namespace grisk;
@@ -129,12 +130,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    vb::forms::setScreenWindows(false);
-    vb::msgbox_script::enable();
-    waits::SetPauseScale(0);
-    ResetAllState();
-    eng.DataFolder = data.path() + "/";
-    eng.UserFolder = data.path() + "/";
+    headless::StartEngine(data.path());
     sim::PrepareTable(o.rules);
 
     long long finished = 0, stalemates = 0, violations = 0, hung = 0, turns = 0, compTurns = 0, recoveries = 0;

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "census.h"
+#include "headless/headless_table.h"
 #include "engine/card_handling.h"
 #include "engine/deal.h"
 #include "engine/end_turn.h"
@@ -107,23 +108,12 @@ void applyRules(const Rules& r) {
 void PrepareTable(const Rules& rules) {
     const int centres = rules.centres != 0 ? rules.centres : (rules.players == 2 ? 3 : 4);
     // The table of a 1024 x 768 screen, laid out as start-up lays it out.
-    screen::Metrics m;
-    m.widthTw = 15360;
-    m.heightTw = 11520;
-    screen::Inject(m);
-    eng.ScreenWidthTw = m.widthTw;
-    eng.ScreenHeightTw = m.heightTw;
-    LayOutTableAsStartUp(rules.players, centres, 0);
+    headless::LayOutTable(rules.players, centres, 15360, 11520);
     eng.PlayerName = QStringLiteral("Greedy");
     eng.Player2.Name = QStringLiteral("Grisk");
     eng.Player3.Name = QStringLiteral("Varnok");
     eng.Player4.Name = QStringLiteral("Mirabel");
-    tbl.PaintCards = false;
-    recs.SkipWinShow = true;
-    recs.SkipLoseShow = true;
-    recs.SoundLevel = 2;
     eng.NoComments = false;
-    eng.CompDelay = 0;
     writeProfiles();
     watchTurns();
 }

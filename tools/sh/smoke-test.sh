@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real program as a player would, on a virtual screen of its own:
 # a fresh per-user tree (made by grisk-setup in a temporary HOME), a new
-# player drags the sign-in window by its body and signs in, the table
+# player drags the sign-in window by its body and signs in, follows the
+# tutorial through its first prepared position and leaves it, the table
 # settles and must then use no CPU, and the main window is closed as a
 # window manager closes it. A second start (a known
 # player) is ended with SIGTERM, as a desktop that logs out does. Each run
@@ -251,12 +252,11 @@ drag_sign_in_window() {
     log "the sign-in window was dragged by its body"
 }
 
-# Types the name into the sign-in window; the tutorial then opens, finds no
-# script and says so in a box titled "Tutorial", which is answered: the
-# tutorial closes and the table is the player's. Keys sent before a window
-# took the focus are lost, so a window still waiting is answered again.
+# Types the name into the sign-in window; the tutorial then opens. Keys
+# sent before a window took the focus are lost, so a window still waiting
+# is answered again.
 sign_in() {
-    local dialog box
+    local dialog
     drag_sign_in_window "$(wait_window "^Welcome to Grisk's World$")"
     for _ in 1 2 3; do
         dialog=$(wait_window "^Welcome to Grisk's World$")
@@ -265,19 +265,74 @@ sign_in() {
         xdotool key ctrl+a
         xdotool type --delay 40 "$1"
         xdotool key Return
-        box=$(find_window '^Tutorial$' 30)
-        [ -n "$box" ] || continue
+        [ -n "$(find_window '^Tutorial$' 30)" ] || continue
         log "signed in as $1"
-        for _ in 1 2 3; do
-            xdotool windowactivate --sync "$box" 2>/dev/null || true
-            xdotool key Return
-            for _ in $(seq 1 25); do
-                [ -z "$(find_window '^Tutorial$' 1)" ] && { log "the tutorial has no script and closed"; return; }
-            done
-        done
-        fail "the tutorial's box did not close"
+        return
     done
     fail "the sign-in did not take the name"
+}
+
+# The tutorial beside the table: Next reads the first steps, the first
+# prepared position comes on the table (Grisk has started a centre pile
+# with an Ace, the player's pay-off card is an Ace and the hand holds a 2 in
+# its fourth place), the player plays the pay-off Ace onto an empty centre
+# pile and the 2 onto an Ace as the steps ask, goes Back into the position
+# (which comes back as it was prepared) and leaves with Exit, answering its
+# two boxes. The table is then the player's, with the Deal button.
+follow_tutorial() {
+    local tut win X Y WIDTH HEIGHT SCREEN empty_pay_off centre2 centre3 before box id
+    tut=$(wait_window '^Tutorial$')
+    win=$(main_window)
+    eval "$(xdotool getwindowgeometry --shell "$tut")"
+    local next=($((WIDTH - 45)) $((HEIGHT - 14))) back=($((WIDTH - 122)) $((HEIGHT - 14))) quit=(40 $((HEIGHT - 14)))
+    empty_pay_off=$(area "$win" "$(control_area Picture7 1)")
+    for _ in 1 2 3 4 5; do
+        click_at "$tut" "${next[@]}"
+        sleep 1
+    done
+    area_changes "$win" "$(control_area Picture7 1)" "$empty_pay_off" 30 ||
+        fail "the tutorial's first position did not come on the table"
+    quiet_for 2
+    shot tutorial-position
+    click_at "$tut" "${next[@]}"   # step 7: the pay-off card
+    sleep 1
+    centre2=$(area "$win" "$(control_area PicCenter 2)")
+    centre3=$(area "$win" "$(control_area PicCenter 3)")
+    drag "$win" $(control_centre Picture7 1) $(control_centre PicCenter 2)
+    area_changes "$win" "$(control_area PicCenter 2)" "$centre2" 10 || fail "the tutorial's pay-off Ace was not played"
+    quiet_for 2
+    click_at "$tut" "${next[@]}"   # step 8: the 2 of the hand
+    sleep 1
+    before=$(area "$win" "$(control_area PicCenter 2)")
+    drag "$win" $(hand_place 5) $(control_centre PicCenter 2)
+    area_changes "$win" "$(control_area PicCenter 2)" "$before" 10 || fail "the tutorial's hand card was not played"
+    quiet_for 2
+    shot tutorial-played
+    click_at "$tut" "${back[@]}"   # back into the position: as prepared
+    area_changes "$win" "$(control_area PicCenter 2)" "$before" 10 || true
+    [ "$(area "$win" "$(control_area PicCenter 2)")" = "$centre2" ] ||
+        fail "Back did not bring the tutorial's position back"
+    [ "$(area "$win" "$(control_area PicCenter 3)")" = "$centre3" ] ||
+        fail "Back did not bring the tutorial's position back"
+    log "the tutorial's first position was played and came back with Back"
+    quiet_for 2
+    click_at "$tut" "${quit[@]}"
+    for _ in 1 2; do  # "Exit the tutorial?" (Yes), then how to start it again (OK)
+        box=""
+        for _ in $(seq 1 50); do
+            for id in $(xdotool search --all --onlyvisible --pid "$grisk_pid" --name '^Tutorial$' 2>/dev/null); do
+                [ "$id" != "$tut" ] && box=$id
+            done
+            [ -n "$box" ] && break
+            sleep 0.2
+        done
+        [ -n "$box" ] || fail "leaving the tutorial showed no box"
+        xdotool windowactivate --sync "$box" 2>/dev/null || true
+        xdotool key Return
+        sleep 1
+    done
+    window_gone '^Tutorial$' 20 || fail "the tutorial did not close"
+    log "the tutorial was left with Exit"
 }
 
 # A new player deals at once with the Deal button (after the tip of the day).
@@ -842,6 +897,7 @@ main() {
     start_grisk
     wait_window '^Grisk and Varnok$' >/dev/null
     sign_in "Smoke"
+    follow_tutorial
     expect_opponent_shown
     deal_at_once
     expect_idle
