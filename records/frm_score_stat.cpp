@@ -91,14 +91,14 @@ FrmScoreStat::FrmScoreStat()
 
     // The scoreboard and its maintenance.
     GridScores.setContainer(&SSTab1, 0);
-    GridScores.setGeometryTw(inner, kPageTop, 5800, bottom - kPageTop);
+    GridScores.setGeometryTw(inner, kPageTop, 6000, bottom - kPageTop);
     GridScores.setFixedCols(0);
     GridScores.setFormatString(QStringLiteral("<Player|>Played|>Won|>Lost|>Margin"));
-    setWidths(GridScores, {2200, 850, 850, 850, 850});
+    setWidths(GridScores, {1900, 1000, 1000, 1000, 1000});
     fraMaintain.setContainer(&SSTab1, 0);
     fraMaintain.setCaption(QStringLiteral("Scoreboard Maintenance"));
     fraMaintain.setBackColor(SSTab1.BackColor());
-    const double frameLeft = inner + 5800 + 200;
+    const double frameLeft = inner + 6000 + 150;
     fraMaintain.setGeometryTw(frameLeft, kPageTop, kMargin + kStripWidth - 150 - frameLeft, 2700);
     const char* const actions[] = {"Delete Player", "Delete ALL Players", "Clear Player Scores", "Clear ALL scores"};
     for (int i = 0; i <= 3; ++i) {
@@ -232,6 +232,7 @@ void FrmScoreStat::PrintNames() {
     GridScores.setTextMatrix(kComputerRow, 2, QString::number(played - won));
     GridScores.setTextMatrix(kComputerRow, 3, QString::number(won));
     GridScores.setTextMatrix(kComputerRow, 4, QString::number(-margin));
+    GridScores.setRow(0);  // no player chosen
 }
 
 void FrmScoreStat::SSTab1_Click() {
@@ -441,7 +442,7 @@ void FrmScoreStat::SetUpGridHigh() {
     GridHigh.setRows(1);
     GridHigh.setFormatString(QStringLiteral(
         "    |Date                |< Player Name        |^Side     |^Hand    |^Hold    |^Total    "));
-    setWidths(GridHigh, {500, 1500, 2600, 900, 900, 900, 900});
+    setWidths(GridHigh, {500, 1900, 2600, 900, 900, 900, 900});
     GridHigh.setRows(kHighEntries + 1);
     for (int row = 1; row <= kHighEntries; ++row)
         for (int col = 1; col < GridHigh.Cols(); ++col) GridHigh.setCellBackColor(row, col, kDataTint);
@@ -460,9 +461,11 @@ void FrmScoreStat::HighStuff() {
             high.read(HighFirst + row - 1, bytes);
             e = HighScoreRecord::decode(bytes);
         }
-        const QString texts[7] = {QString::number(row),      dateText(e.When),          vb::Trim(e.PlayerName),
-                                  QString::number(e.Side),   QString::number(e.Hand),   QString::number(e.Hold),
-                                  QString::number(e.Total)};
+        // A blank entry shows no counts either.
+        const bool blank = e.When == 0 && vb::Trim(e.PlayerName).isEmpty();
+        const auto count = [blank](int n) { return blank ? QString() : QString::number(n); };
+        const QString texts[7] = {QString::number(row), dateText(e.When), vb::Trim(e.PlayerName), count(e.Side),
+                                  count(e.Hand),        count(e.Hold),    count(e.Total)};
         for (int col = 0; col < 7; ++col) GridHigh.setTextMatrix(row, col, texts[col]);
         for (int col : {3, 6}) GridHigh.setCellBackColor(row, col, col == orderedCol ? kOrderTint : kDataTint);
     }
