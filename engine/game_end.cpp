@@ -1,6 +1,8 @@
 #include "engine/game_end.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "engine/cards.h"
 #include "engine/flash.h"
@@ -84,6 +86,31 @@ int winnersRow(const QString& name) {
     return -1;
 }
 
+// Every computer seat's best run of the game against the computer
+// opponents' best ever (kept jointly): the loaded seat's row first, then
+// each seat's own (a seat's row goes into its record when its turn ends,
+// so the loaded seat's record may hold an older copy). Row 4 is left as
+// it was.
+void saveComputerBests() {
+    std::vector<std::array<int, 6>> runs;
+    const auto take = [&runs](const std::array<int, 6>& run) {
+        if (std::find(runs.begin(), runs.end(), run) == runs.end()) runs.push_back(run);
+    };
+    std::array<int, 6> loaded{};
+    for (int c = 0; c <= 5; ++c) loaded[c] = recs.BestRun(4, c);
+    take(loaded);
+    for (int seat = 2; seat <= std::clamp(eng.NumPlayers, 2, 4); ++seat) {
+        std::array<int, 6> run{};
+        for (int c = 0; c <= 5; ++c) run[c] = SeatRecord(seat).RecBestRun(1, c);
+        take(run);
+    }
+    for (const auto& run : runs) {
+        for (int c = 0; c <= 5; ++c) recs.BestRun(4, c) = run[c];
+        StatsSave(4, 5);
+    }
+    for (int c = 0; c <= 5; ++c) recs.BestRun(4, c) = loaded[c];
+}
+
 // A local game counted in the signed-in player's profile.
 void countInProfile() {
     eng.MsgText.clear();
@@ -94,7 +121,7 @@ void countInProfile() {
         DoTheUpdate(std::clamp(eng.Player2.Level, 0, 2) + 1);
         DoTheUpdate(std::clamp(eng.NumPlayers, 2, 4) + 2);
         StatsSave(2, 0);
-        StatsSave(4, 5);
+        saveComputerBests();
     });
     if (!saved) ReportProfileNotSaved();
 }

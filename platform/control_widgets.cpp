@@ -349,6 +349,12 @@ private:
                 const Qt::ItemFlags itemFlags = fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
                 if (item->flags() != itemFlags) item->setFlags(itemFlags);
             }
+        // The current cell shows selected, unless it is a heading.
+        if (c.Row() >= c.FixedRows() && c.Col() >= c.FixedCols() && c.Row() < c.Rows() && c.Col() < c.Cols()) {
+            if (t->currentRow() != c.Row() || t->currentColumn() != c.Col()) t->setCurrentCell(c.Row(), c.Col());
+        } else if (!t->selectedItems().isEmpty()) {
+            t->clearSelection();
+        }
         for (int col = 0; col < c.Cols(); ++col) {
             const double width = c.ColWidth(col);
             if (width < 0)

@@ -255,10 +255,10 @@ void FormWindow::controlChanged(Control* c) {
         if (menuBar_) menuBar_->show(*c);
         return;
     }
-    if (ControlWidget* w = widgetOf(c))
-        w->show(*c);
-    // A tab strip's page (and what lies on it) is painted by the window.
-    if (!HasOwnWidget(c->kind()) || c->kind() == Kind::TabStrip) scheduleRepaint();
+    ControlWidget* w = widgetOf(c);
+    if (w) w->show(*c);
+    // A tab strip's page, and what is painted on it, is the window's.
+    if (!w || c->kind() == Kind::TabStrip) scheduleRepaint();
     // The widgets of the controls it contains, and of those they contain,
     // show or hide with it.
     if ((c->kind() == Kind::Frame || c->kind() == Kind::PictureBox || c->kind() == Kind::TabStrip) && form_)

@@ -83,8 +83,10 @@ void FrmWelcome::Form_Load() {
     if (eng.PlayerName.isEmpty()) eng.PlayerName = vb::Trim(recs.LastPlayer);
     Combo1.AddItem(eng.PlayerName);
     Combo1.setListIndex(0);
+    // A removed player's place keeps a blank name: it is not listed.
     for (int i = 1; i <= recs.NumPlayerNames; ++i)
-        if (recs.PlayerNames(i) != eng.PlayerName) Combo1.AddItem(recs.PlayerNames(i));
+        if (recs.PlayerNames(i) != eng.PlayerName && !vb::Trim(recs.PlayerNames(i)).isEmpty())
+            Combo1.AddItem(recs.PlayerNames(i));
     Combo1.AddItem(QString());
 }
 

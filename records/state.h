@@ -93,6 +93,9 @@ struct RecordsState {
     // The run table: rows by role, columns by card source (side, hand,
     // hold, then the same three again). Row 4 is the loaded seat's.
     vb::Array<int, 2> BestRun{{0, 5}, {0, 5}};
+    // The tab the scoreboard window opens on: 0 the scoreboard, 1 the
+    // statistics, 2 the runs.
+    int StatsTab = 0;
     // The idle opponent's nudges: (0) counts the nudges of the current wait.
     vb::Array<int, 1> NudgeCount{{0, 3}};
 };

@@ -12,6 +12,7 @@
 #include "platform/sound.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
+#include "records/frm_score_stat.h"
 #include "records/state.h"
 #include "records/user_pictures.h"
 #include "shell/frm_menu.h"
@@ -39,6 +40,7 @@ enum KeyCode : int {
     kKeyRight = 39,
     kKeyDown = 40,
     kKeyF2 = vb::vbKeyF1 + 1,
+    kKeyF3 = vb::vbKeyF1 + 2,
     kKeyF4 = vb::vbKeyF1 + 3,
     kKeyF5 = vb::vbKeyF1 + 4,
     kKeyF6 = vb::vbKeyF1 + 5,
@@ -211,6 +213,7 @@ void HandleKeyDown(int& keyCode, int shift) {
         case kKeyF2:  // New Game, but not on a remote player's machine
             if (inet.NetPeers == 0 || inet.IsHost == 1) MenuGameCommand(0);
             break;
+        case kKeyF3: MenuGameCommand(9); break;  // Scores and Stats
         case kKeyF4:  // Previous Turn, local games only
             if (inet.NetPeers == 0) MenuGameCommand(6);
             break;
@@ -262,6 +265,10 @@ void HandleKeyDown(int& keyCode, int shift) {
         MenuGameCommand(4);
     } else if (shift == vb::vbCtrlMask && keyCode == vb::vbKeyDelete) {
         AskRemoveBackground();
+    } else if (shift == vb::vbCtrlMask && keyCode == kKeyF3) {  // a player's statistics
+        ShowScoreStat(1);
+    } else if (shift == kCtrlShift && keyCode == kKeyF3) {  // the runs
+        ShowScoreStat(2);
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF4) {
         f.ImgAvatar.setVisible(true);
     } else if (shift == vb::vbCtrlMask && keyCode == kKeyF5) {

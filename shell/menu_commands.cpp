@@ -10,6 +10,7 @@
 #include "net/state.h"
 #include "platform/msgbox.h"
 #include "records/frm_custom.h"
+#include "records/frm_score_stat.h"
 #include "records/frm_welcome.h"
 #include "records/opponent_setup.h"
 #include "records/saved_games.h"
@@ -95,6 +96,7 @@ void MenuGameCommand(int item) {
     case 4: RestoreGameCommand(); break;
     case 6: PreviousTurnCommand(); break;
     case 7: RestartGameCommand(); break;
+    case 9: ShowScoreStat(0); break;  // Scores and Stats
     case 11:  // Exit, unless a turn or a deal is running
         if (!eng.GameBusy) frmGrisk().Unload();
         break;

@@ -17,7 +17,12 @@
 #include "net/state.h"
 #include "platform/msgbox.h"
 #include "play_fixture.h"
+#include "platform/recordfile.h"
+#include "platform/vb.h"
+#include "records/frm_score_stat.h"
+#include "records/profile.h"
 #include "records/profile_record.h"
+#include "records/score_record.h"
 #include "records/state.h"
 #include "shell/state.h"
 
@@ -241,6 +246,81 @@ TEST_F(GameEndTest, TheGamesBestRunsAreKeptInTheProfile) {
         EXPECT_EQ(p.BestRuns(0, k), 3 - k) << "the human's best run";
         EXPECT_EQ(p.BestRuns(1, k), 3 - k) << "the human's best side run";
         EXPECT_EQ(p.BestRuns(2, k), 1) << "the opponents' best run";
+    }
+}
+
+// Every computer seat's best of the game counts for the opponents' best
+// ever, not only the seat loaded last: here seat 3 made the best run and
+// the best side run, while seat 2 is loaded.
+TEST_F(GameEndTest, TheBestRunOfAnySeatReachesTheProfileAndBothHighScoreTables) {
+    humanWins(4, {5, 6, 7});
+    profileOnDisk();
+    vb::RecordFile high, scores;
+    ASSERT_TRUE(high.open(eng.DataFolder + "highscore.ran", kHighScoreRecordLength, vb::RecordFile::Mode::OpenOrCreate));
+    for (int n = 1; n <= 20; ++n) ASSERT_TRUE(high.write(n, HighScoreRecord{}.encode()));
+    ASSERT_TRUE(scores.open(eng.DataFolder + "scores.ran", kScoreRecordLength, vb::RecordFile::Mode::OpenOrCreate));
+    for (int n = 1; n <= 18; ++n) ASSERT_TRUE(scores.write(n, ScoreRecord{}.encode()));
+    const int seat2[6] = {0, 2, 0, 0, 2, 0};
+    const int seat3[6] = {1, 5, 2, 3, 1, 0};
+    const int seat4[6] = {0, 1, 1, 1, 0, 0};
+    for (int c = 0; c <= 5; ++c) {
+        recs.BestRun(4, c) = seat2[c];
+        eng.Player2.RecBestRun(1, c) = seat2[c];
+        eng.Player3.RecBestRun(1, c) = seat3[c];
+        eng.Player4.RecBestRun(1, c) = seat4[c];
+    }
+    Game_End();
+
+    const PlayerProfileRecord p = storedProfile();
+    EXPECT_EQ(p.BestRuns(2, 1), 5) << "the opponents' best run is seat 3's";
+    EXPECT_EQ(p.BestRuns(3, 0), 3) << "and so is their best side run";
+    const auto entry = [&high](int n) {
+        QByteArray bytes;
+        high.read(n, bytes);
+        return HighScoreRecord::decode(bytes);
+    };
+    EXPECT_EQ(vb::Trim(entry(1).PlayerName), "Grisk");
+    EXPECT_EQ(entry(1).Total, 8);
+    EXPECT_EQ(vb::Trim(entry(2).PlayerName), "") << "the computers hold one entry a table";
+    EXPECT_EQ(vb::Trim(entry(11).PlayerName), "Grisk");
+    EXPECT_EQ(entry(11).Side, 3);
+    QByteArray bytes;
+    scores.read(10, bytes);
+    EXPECT_EQ(ScoreRecord::decode(bytes).Value4, 8);
+    scores.read(11, bytes);
+    EXPECT_EQ(ScoreRecord::decode(bytes).Value1, 3);
+    for (int c = 0; c <= 5; ++c) EXPECT_EQ(recs.BestRun(4, c), seat2[c]) << "the loaded seat's row stays";
+}
+
+// Clearing the signed-in player's scores in the scoreboard window takes
+// the bests ever the table holds with them: the next game's end keeps only
+// what was played since.
+TEST_F(GameEndTest, ClearedScoresStayClearedAfterTheNextGame) {
+    humanWins(2, {7});
+    profileOnDisk([](PlayerProfileRecord& p) {
+        for (int r = 0; r <= 3; ++r)
+            for (int k = 0; k <= 2; ++k) p.BestRuns(r, k) = 9;
+    });
+    recs.HasProfile = true;
+    recs.ProfileRec = storedProfile();
+    ChangeBestRun();  // as the profile is put into force
+
+    FrmScoreStat& w = frmScoreStat();
+    w.LoadAsDesigned();
+    vb::UserClicksCell(w.GridScores, 2, 0);
+    ASSERT_EQ(w.GridScores.TextMatrix(2, 0), "Ann");
+    vb::msgbox_script::pushAnswer(vb::vbYes);
+    vb::UserClicks(w.Maintance(2));
+    EXPECT_EQ(w.Label1.Caption(), "Scores removed!");
+    w.Unload();
+
+    for (int c = 0; c <= 5; ++c) recs.BestRun(4, c) = c % 3 == 1 ? 2 : 0;  // two hand cards this game
+    Game_End();
+    const PlayerProfileRecord p = storedProfile();
+    EXPECT_EQ(p.GamesPlayed(0), 1);
+    for (int k = 0; k <= 2; ++k) {
+        EXPECT_EQ(p.BestRuns(2, k), k == 1 ? 2 : 0) << "the computers' best is this game's, not the old one";
+        EXPECT_EQ(p.BestRuns(0, k), 0) << "the human played no run";
     }
 }
 

@@ -226,6 +226,12 @@ TEST_F(TabStripGridScreenTest, TheWidgetsShowThePagesAndCellsAndReportThePlayer)
     EXPECT_TRUE(radios[1]->isHidden());
     emit table->cellClicked(2, 1);
     EXPECT_EQ(f.events, QStringList{"Click Grid1 2,1"});
+    // The current cell shows selected; a heading as the current cell shows
+    // no selection.
+    EXPECT_EQ(table->currentRow(), 2);
+    EXPECT_FALSE(table->selectedItems().isEmpty());
+    f.Grid1.setRow(0);
+    EXPECT_TRUE(table->selectedItems().isEmpty());
 
     // A row the program adds and a text it changes show.
     f.Grid1.AddItem("2\tBob");

@@ -133,6 +133,27 @@ TEST_F(RunStatsTest, TheComputerOpponentsKeepOneEntryATable) {
     EXPECT_EQ(best.Value4, 8);
 }
 
+TEST_F(RunStatsTest, AFullTableLosesItsTenthEntryAndAnEqualTotalGoesAboveTheOlder) {
+    // Ten entries, totals 20, 18, ..., 2; a new run of 12 ties the fifth.
+    for (int n = 1; n <= 10; ++n) putHigh(n, "P" + QString::number(n), 0, 22 - 2 * n);
+    eng.Pturn = 0;
+    setRow(0, {0, 0, 0, 0, 0, 0});
+    setRow(2, {0, 12, 0, 0, 0, 0});
+    grisk::StatsCk(2, 0);
+    QStringList names;
+    for (int n = 1; n <= 10; ++n) names << high(n).PlayerName.trimmed() + ":" + QString::number(high(n).Total);
+    EXPECT_EQ(names, (QStringList{"P1:20", "P2:18", "P3:16", "P4:14", "Ann:12", "P5:12", "P6:10", "P7:8", "P8:6",
+                                  "P9:4"}));
+    EXPECT_EQ(high(11).PlayerName.trimmed(), "") << "the side table is not touched by a run without side cards";
+
+    // A run below the whole table enters nothing.
+    for (int n = 1; n <= 10; ++n) putHigh(n, "Q", 0, 30);
+    setRow(0, {0, 0, 0, 0, 0, 0});
+    setRow(2, {0, 5, 0, 0, 0, 0});
+    grisk::StatsCk(2, 0);
+    for (int n = 1; n <= 10; ++n) EXPECT_EQ(high(n).PlayerName.trimmed(), "Q") << n;
+}
+
 TEST_F(RunStatsTest, AnInternetGameEntersNoHighScore) {
     grisk::inet.NetPeers = 1;
     eng.Pturn = 0;

@@ -114,9 +114,10 @@ TEST_F(SignInTest, RefusedNamesKeepTheWindowAndEmptyTheBoxOnlyForAnImpersonator)
 }
 
 // The list: the player in force first and shown, the other known players,
-// an empty entry for a new name.
+// an empty entry for a new name. A removed player's blank place is not
+// offered.
 TEST_F(SignInTest, TheListOffersThePlayerInForceFirst) {
-    writePrefs({profile("Bob"), profile("Ann"), profile("Bob"), profile("Cy")});
+    writePrefs({profile("Bob"), profile("Ann"), profile("Bob"), grisk::PlayerProfileRecord{}, profile("Cy")});
     ASSERT_TRUE(Get_Players());
     struct Case {
         const char* playerName;  // the name being signed in, before the window opens

@@ -17,10 +17,12 @@
 #include "platform/sound.h"
 #include "records/saved_game_record.h"
 #include "records/saved_games.h"
+#include "records/frm_score_stat.h"
 #include "records/record_fields.h"
 #include "records/state.h"
 #include "shell/help.h"
 #include "shell/keyboard.h"
+#include "shell/menu_commands.h"
 #include "shell/state.h"
 #include "table/card_counter.h"
 #include "table_fixture.h"
@@ -93,6 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"F2Local", F(2), 0, Local, true}, KeyCase{"F2OnTheHost", F(2), 0, Host, true},
                       KeyCase{"F2OnARemoteMachine", F(2), 0, Remote, false},
                       KeyCase{"F2WhileConnecting", F(2), 0, Connecting, false},
+                      KeyCase{"F3Local", F(3), 0, Local, true},
+                      KeyCase{"F3WhileConnecting", F(3), 0, Connecting, false},
                       KeyCase{"F4Local", F(4), 0, Local, true}, KeyCase{"F4OnTheHost", F(4), 0, Host, false},
                       KeyCase{"F4OnARemoteMachine", F(4), 0, Remote, false},
                       KeyCase{"F7Local", F(7), 0, Local, true},
@@ -112,6 +116,24 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"CtrlSOnTheHost", 'S', kCtrl, Host, false},
                       KeyCase{"CtrlRWhileConnecting", 'R', kCtrl, Connecting, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// F3 opens the scoreboard window on the scoreboard, Ctrl+F3 on a player's
+// statistics, Ctrl+Shift+F3 on the runs; the Game menu's row does as F3.
+TEST_F(KeyboardTest, TheF3KeysOpenTheScoreboardOnTheirTabs) {
+    QList<int> tabs;
+    const auto note = [&tabs](vb::Form& w) {
+        tabs << static_cast<FrmScoreStat&>(w).SSTab1.Tab();
+        w.Unload();
+    };
+    for (int i = 0; i < 4; ++i) vb::forms::queueModalAction("frmScoreStat", note);
+    key(F(3));
+    key(F(3), kCtrl);
+    key(F(3), kCtrlShift);
+    MenuGameCommand(9);
+    EXPECT_EQ(tabs, (QList<int>{0, 1, 2, 0}));
+    EXPECT_FALSE(frmScoreStat().isLoaded());
+    ReleaseFrmScoreStat();
+}
 
 TEST_F(KeyboardTest, F7ShowsTheOpponentsHandAndF7AgainHidesIt) {
     key(F(7));

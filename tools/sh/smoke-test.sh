@@ -619,19 +619,27 @@ change_player() {
     log "changed player to $1"
 }
 
+# Presses the key on the table until a window of the pattern comes (a key
+# sent before the table had the keys is lost), three times at the most;
+# prints the window's id, nothing when none came.
+key_for_window() {
+    local win id=""
+    for _ in 1 2 3; do
+        win=$(main_window)
+        xdotool windowactivate --sync "$win" 2>/dev/null || true
+        xdotool key "$1"
+        id=$(find_window "$2" 20)
+        [ -n "$id" ] && break
+    done
+    echo "$id"
+}
+
 # F10 opens the opponent set-up, whose close box leaves it (the game goes
 # on); the Options menu's row 7 opens the comment editor beside the table,
-# whose close box leaves it without a question. A key sent before the table
-# had the keys is lost, so F10 is pressed again when no window came.
+# whose close box leaves it without a question.
 open_set_up_windows() {
-    local win setup="" editor
-    for _ in 1 2 3; do
-        win=$(wait_window '^Grisk and Varnok$')
-        xdotool windowactivate --sync "$win" 2>/dev/null || true
-        xdotool key F10
-        setup=$(find_window '^Opponents Setup$' 20)
-        [ -n "$setup" ] && break
-    done
+    local setup editor
+    setup=$(key_for_window F10 '^Opponents Setup$')
     [ -n "$setup" ] || fail "F10 opened no opponent set-up"
     wmctrl -ic "$setup"
     window_gone '^Opponents Setup$' 30 || fail "the opponent set-up did not close"
@@ -670,6 +678,20 @@ open_option_windows() {
     done
     expect_idle
     log "the speed window, the house rules and the preferences opened and closed"
+}
+
+# F3 opens the scoreboard window over the table; its close box leaves it
+# and the table idles again.
+look_at_scoreboard() {
+    local board
+    board=$(key_for_window F3 '^Scores and Stats$')
+    [ -n "$board" ] || fail "F3 opened no scoreboard"
+    sleep 1
+    shot scoreboard
+    wmctrl -ic "$board"
+    window_gone '^Scores and Stats$' 30 || fail "the scoreboard did not close"
+    expect_idle
+    log "F3 opened the scoreboard and its close box closed it"
 }
 
 # The name of the last player, as record 1 of the profile file keeps it.
@@ -922,6 +944,7 @@ main() {
     change_player "Smoke"
     open_set_up_windows
     open_option_windows
+    look_at_scoreboard
     kill -TERM "$grisk_pid"
     expect_clean_exit
     expect_no_personality_sounds
