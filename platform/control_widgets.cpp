@@ -294,8 +294,10 @@ private:
         QTabBar* b = bar();
         while (b->count() > c.Tabs()) b->removeTab(b->count() - 1);
         while (b->count() < c.Tabs()) b->addTab(QString());
-        for (int i = 0; i < c.Tabs(); ++i)
+        for (int i = 0; i < c.Tabs(); ++i) {
             if (b->tabText(i) != c.TabCaption(i)) b->setTabText(i, c.TabCaption(i));
+            if (b->tabToolTip(i) != c.TabToolTip(i)) b->setTabToolTip(i, c.TabToolTip(i));
+        }
         if (b->currentIndex() != c.Tab()) b->setCurrentIndex(c.Tab());
     }
 };

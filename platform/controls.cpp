@@ -425,6 +425,7 @@ bool Control::shown() const {
 void Control::setTabs(int count) {
     if (count < 1) raise(380, "Invalid property value");
     tabCaptions_.resize(static_cast<std::size_t>(count));
+    tabToolTips_.resize(static_cast<std::size_t>(count));
     tab_ = std::min(tab_, count - 1);
     changed();
 }
@@ -437,6 +438,17 @@ const QString& Control::TabCaption(int tab) const {
 void Control::setTabCaption(int tab, const QString& caption) {
     if (tab < 0 || tab >= Tabs()) raise(381, "Invalid property array index");
     tabCaptions_[static_cast<std::size_t>(tab)] = caption;
+    changed();
+}
+
+const QString& Control::TabToolTip(int tab) const {
+    if (tab < 0 || tab >= Tabs()) raise(381, "Invalid property array index");
+    return tabToolTips_[static_cast<std::size_t>(tab)];
+}
+
+void Control::setTabToolTip(int tab, const QString& tip) {
+    if (tab < 0 || tab >= Tabs()) raise(381, "Invalid property array index");
+    tabToolTips_[static_cast<std::size_t>(tab)] = tip;
     changed();
 }
 

@@ -275,6 +275,9 @@ public:
     void setTabs(int count);
     const QString& TabCaption(int tab) const;
     void setTabCaption(int tab, const QString& caption);
+    // The tip the tab shows under the pointer.
+    const QString& TabToolTip(int tab) const;
+    void setTabToolTip(int tab, const QString& tip);
     int Tab() const { return tab_; }
     void setTab(int tab);
 
@@ -331,6 +334,7 @@ private:
     Control* container_ = nullptr;
     int containerTab_ = -1;
     std::vector<QString> tabCaptions_;
+    std::vector<QString> tabToolTips_;
     int tab_ = 0;
     int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0;
     std::vector<QString> cells_;          // row by row

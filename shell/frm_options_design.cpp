@@ -65,7 +65,11 @@ FrmOptions::FrmOptions()
     tbsOptions.setBackColor(kDialogBackColor);
     tbsOptions.setTabs(kOptionsPages);
     const char* tabs[] = {"Pick a Card", "Deck Styles", "Font and Background", "Sounds and Style"};
-    for (int i = 0; i < kOptionsPages; ++i) tbsOptions.setTabCaption(i, QString::fromLatin1(tabs[i]));
+    const char* tips[] = {"Set Card Style", "Set Deck Style", "Set Font ", "Set card sounds"};
+    for (int i = 0; i < kOptionsPages; ++i) {
+        tbsOptions.setTabCaption(i, QString::fromLatin1(tabs[i]));
+        tbsOptions.setTabToolTip(i, QString::fromLatin1(tips[i]));
+    }
     for (vb::Control* button : {&cmdOK, &CmdCancel, &CmdApply}) button->setBackColor(kDialogButtonColor);
     cmdOK.setCaption(QStringLiteral("&OK"));
     CmdCancel.setCaption(QStringLiteral("&Cancel"));

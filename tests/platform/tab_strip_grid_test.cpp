@@ -32,7 +32,10 @@ public:
         Move(0, 0, 9000, 6000);
         SSTab1.setGeometryTw(150, 150, 8000, 4500);
         SSTab1.setTabs(3);
-        for (int t = 0; t < 3; ++t) SSTab1.setTabCaption(t, "Page " + QString::number(t));
+        for (int t = 0; t < 3; ++t) {
+            SSTab1.setTabCaption(t, "Page " + QString::number(t));
+            SSTab1.setTabToolTip(t, "Tip " + QString::number(t));
+        }
         Grid1.setContainer(&SSTab1, 0);
         Grid1.setGeometryTw(300, 600, 7000, 3000);
         fraPage.setContainer(&SSTab1, 1);
@@ -199,6 +202,7 @@ TEST_F(TabStripGridScreenTest, TheWidgetsShowThePagesAndCellsAndReportThePlayer)
     ASSERT_TRUE(bar && table);
     EXPECT_EQ(bar->count(), 3);
     EXPECT_EQ(bar->tabText(2), "Page 2");
+    EXPECT_EQ(bar->tabToolTip(1), "Tip 1");
     // The tabs take only their row: the page under them is the window's.
     EXPECT_LT(bar->height(), table->y());
 
