@@ -545,6 +545,13 @@ void NetDropPeer(int slot, const QString& what) {
                      QStringLiteral("Quenmoor"));
 }
 
+void NetDropSilentPeer(int slot) {
+    const QString name = peerName(slot);
+    NetEndConnection(slot, name + " has not answered for two minutes.\r\nThe connection to " + name +
+                               " has been closed.",
+                     QStringLiteral("Quenmoor"));
+}
+
 void LoadOpponentAvatars() {
     auto taken = [](int k) { return inet.NetSlots(k).Status != 0; };
     if (inet.NetPeers < 3) {

@@ -27,6 +27,8 @@ void NetPeerGone(int slot);
 // wrong, and the connection is handled as that peer leaving. Other
 // connections, the table, the profile and the files are kept.
 void NetDropPeer(int slot, const QString& what);
+// Ends connection slot whose program has owed an answer for too long.
+void NetDropSilentPeer(int slot);
 // The same with the box's own text and title (the dealer's cards that
 // cannot be played).
 void NetEndConnection(int slot, const QString& text, const QString& title);

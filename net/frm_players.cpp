@@ -42,7 +42,6 @@ FrmPlayers::FrmPlayers()
       Label5(addControl(vb::Kind::Label, "Label5")),
       lblSetup(addControl(vb::Kind::Label, "lblSetup")),
       Label1(addControl(vb::Kind::Label, "Label1")),
-      Label2(addControl(vb::Kind::Label, "Label2")),
       Label3(addControl(vb::Kind::Label, "Label3")),
       cmdConnect(addControl(vb::Kind::CommandButton, "cmdConnect")),
       CmdCancel(addControl(vb::Kind::CommandButton, "CmdCancel")),
@@ -70,8 +69,6 @@ FrmPlayers::FrmPlayers()
     Text3.setToolTipText(QLatin1String(kPortTip));
     Label5.setGeometryTw(240, 1980, 6000, 300);
     Label5.setBackStyle(0);
-    Label2.setGeometryTw(240, 2400, 1500, 300);
-    Label2.setBackStyle(0);
     Text2.setGeometryTw(240, 2400, 2400, 330);
     cmdConnect.setGeometryTw(240, 3240, 1800, 450);
     cmdConnect.setDefault(true);

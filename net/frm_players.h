@@ -16,8 +16,7 @@ public:
     vb::Control& Text3;          // the port
     vb::Control& Label5;
     vb::Control& lblSetup;
-    vb::Control& Label1;         // captions of the boxes
-    vb::Control& Label2;
+    vb::Control& Label1;         // captions of the name and port boxes
     vb::Control& Label3;
     vb::Control& cmdConnect;
     vb::Control& CmdCancel;

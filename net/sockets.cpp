@@ -165,7 +165,7 @@ void CheckNetDeadlines() {
         if (since < 0 || secondsSince(since) < kReplyLimit) continue;
         owedSince[static_cast<std::size_t>(i)] = -1;
         if (SocketConnected(i)) {
-            NetDropPeer(i, QStringLiteral("no answer for two minutes"));
+            NetDropSilentPeer(i);
             return;  // the waits look again
         }
     }

@@ -287,6 +287,23 @@ TEST_F(HandshakeTest, AClientGoneAtEachHandshakeStep) {
     expectLocalGame();
 }
 
+// A client whose program does not answer the host's hello: two minutes
+// on the program's clock end its connection; a person's answer has no limit.
+TEST_F(HandshakeTest, AClientThatDoesNotAnswerIsLetGoAfterTwoMinutes) {
+    double now = 1000;
+    waits::SetClockForTests([&] { return now += 61; });
+    ScriptedPeer ann;  // answers nothing
+    hostWith(ann);
+    waits::SetClockForTests(nullptr);
+    ASSERT_TRUE(ann.closedByThem());
+    EXPECT_EQ(ann.lines, QStringList{"IP Quenmoor Online^ 9. 6. 0^ 1"});
+    ASSERT_FALSE(vb::msgbox_script::shown().empty());
+    EXPECT_EQ(vb::msgbox_script::shown()[0].prompt,
+              "A player joining this game has not answered for two minutes.\r\nThe connection to A player "
+              "joining this game has been closed.");
+    expectLocalGame();
+}
+
 // Lines no peer of ours sends end that connection with a box naming the
 // peer; the host keeps its other players.
 TEST_F(HandshakeTest, ABadLineEndsOnlyTheConnectionItCameOn) {
