@@ -70,6 +70,8 @@ FrmPlayers::FrmPlayers()
     Label5.setGeometryTw(240, 1980, 6000, 300);
     Label5.setBackStyle(0);
     Text2.setGeometryTw(240, 2400, 2400, 330);
+    // Dark text on the window's grey.
+    for (vb::Control* label : {&lblSetup, &Label1, &Label3, &Label5}) label->setForeColor(0);
     cmdConnect.setGeometryTw(240, 3240, 1800, 450);
     cmdConnect.setDefault(true);
     CmdCancel.setCaption(QStringLiteral("Cancel"));

@@ -64,7 +64,8 @@ void NetReceiveText(int index, const QString& text) {
 }
 
 void NetConnectionLost(int index) {
-    if (!live(index)) return;
+    // A program that is closing says its good-bye and closes everything itself.
+    if (!live(index) || eng.Quitting) return;
     if (!inet.PartialText(index).isEmpty()) {
         NetDropPeer(index, QStringLiteral("a line cut off when the connection closed"));
     } else {
