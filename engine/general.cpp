@@ -1,5 +1,7 @@
 #include "engine/general.h"
 
+#include <vector>
+
 #include <QDesktopServices>
 #include <QFile>
 #include <QRegularExpression>
@@ -92,7 +94,7 @@ void OpenWebPage(const QString& target) {
 }
 
 bool HasBadFileNameChar(const QString& name) {
-    static const QString bad = QStringLiteral("!\"*./:<>?\\|");
+    static const QString bad = QLatin1String(kBadFileNameChars);
     for (eng.LoopIndex = 1; eng.LoopIndex <= bad.size(); ++eng.LoopIndex) {
         if (name.contains(bad[eng.LoopIndex - 1])) {
             eng.LoopIndex2 = eng.LoopIndex;
@@ -109,6 +111,11 @@ bool IsFormLoaded(const QString& formName) {
     for (vb::Form* f : vb::forms::loaded())
         if (f->Name() == formName) return true;
     return false;
+}
+
+void UnloadFormNamed(const QString& formName) {
+    for (vb::Form* form : std::vector<vb::Form*>(vb::forms::loaded()))
+        if (form->Name() == formName) form->Unload(1);
 }
 
 QString MessageTextFile() { return eng.AppFolder + "/Data/snackade.ran"; }

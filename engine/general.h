@@ -32,12 +32,17 @@ bool IsNormalDpi();
 // (above 32 on success).
 void OpenWebPage(const QString& target);
 
+// The characters that may not stand in a file name (a player's name
+// becomes one).
+inline constexpr char kBadFileNameChars[] = "!\"*./:<>?\\|";
 // True, after a message box, when name holds a character that may not stand
 // in a file name.
 bool HasBadFileNameChar(const QString& name);
 
 // True when a window of that name is loaded (case counts).
 bool IsFormLoaded(const QString& formName);
+// Unloads the window of that name when it is loaded.
+void UnloadFormNamed(const QString& formName);
 
 // Records first..last of the shipped message texts, each trimmed and
 // followed by one blank. First greater than last gives "".

@@ -93,8 +93,10 @@ void dealFailed(FrmGrisk& f, bool local) {
 bool Deal_All() {
     FrmGrisk& f = frmGrisk();
     const std::vector<int> order = DealOrder();
+    const bool internet = inet.NetPeers != 0;
     for (int slot = 2; slot <= 6; ++slot) {
         for (int seat : order) {
+            if (internet && inet.NetPeers == 0) return false;  // the Internet game ended meanwhile
             const bool dealt = seat == 1 ? DealCard(f.Picture7, eng.PlayerSlots, slot, 5)
                                          : DealCard(f.seatPictures(seat), SeatRecord(seat).Slots, slot, 3);
             if (!dealt) return false;
@@ -116,7 +118,17 @@ void GoDeal() {
     PlayProgramSound(118);
 
     if (eng.StockCount < kHandSize * eng.NumPlayers || !Deal_All()) {
+        // An Internet game that ended while the cards flew has left a
+        // local table already: nothing failed here.
+        if (!local && inet.NetPeers == 0) {
+            eng.GameBusy = false;
+            return;
+        }
         dealFailed(f, local);
+        return;
+    }
+    if (!local && inet.NetPeers == 0) {
+        eng.GameBusy = false;
         return;
     }
     AutoSaveGame();

@@ -4,8 +4,10 @@
 #include "engine/state.h"
 #include "platform/msgbox.h"
 #include "net/deal_lines.h"
+#include "net/dispatcher.h"
 #include "net/protocol.h"
 #include "net/receive.h"
+#include "net/connection.h"
 #include "net/sockets.h"
 #include "net/state.h"
 
@@ -46,12 +48,7 @@ HostStock TakeStockFromHost() {
     return HostStock::Taken;
 }
 
-void RefuseHostCards(const QString& text) {
-    CloseMainSocket();
-    NetCleanUp();
-    vb::MsgBox(text, vb::vbExclamation, QStringLiteral("Dealer Error"));
-    frmGrisk().cmdDeal.setVisible(true);
-}
+void RefuseHostCards(const QString& text) { NetEndConnection(inet.NetSockIndex, text, QStringLiteral("Dealer Error")); }
 
 void SendStalemateRecovery() { sendToEveryPeer(QStringLiteral("OK")); }
 

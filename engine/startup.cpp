@@ -20,6 +20,7 @@
 #include "engine/state.h"
 #include "net/chat_lines.h"
 #include "net/frm_chat.h"
+#include "net/connection.h"
 #include "net/sockets.h"
 #include "net/state.h"
 #include "platform/controls.h"
@@ -97,10 +98,7 @@ ScoreRecord readScore(vb::RecordFile& f, int recordNo) {
 }
 
 // Unloads the window of that name when it is loaded.
-void unloadLoaded(const char* name) {
-    for (vb::Form* form : std::vector<vb::Form*>(vb::forms::loaded()))
-        if (form->Name() == QLatin1String(name)) form->Unload(1);
-}
+void unloadLoaded(const char* name) { UnloadFormNamed(QLatin1String(name)); }
 
 // A window that lies mostly beyond the right or the bottom edge of the
 // screen, or partly beyond the left or the top edge (where its title bar
@@ -429,7 +427,7 @@ void ExitLeft(int whoClosed) {
         // Every peer still connected hears the good-bye, whichever
         // connections have gone meanwhile.
         bool anyOpen = false;
-        for (int i = 1; i <= kMaxSockets; ++i) anyOpen = anyOpen || SocketConnected(i);
+        for (int i = 0; i <= kMaxSockets; ++i) anyOpen = anyOpen || SocketConnected(i);
         if (anyOpen) {
             inet.ChatCount += 1;
             eng.MsgText = BuildChatLine(inet.ChatCount, QStringLiteral("Opponent shut down game!"));

@@ -1,6 +1,5 @@
 #include "net/deal_lines.h"
 
-#include <QStringList>
 #include <algorithm>
 
 #include "engine/cards.h"
@@ -33,20 +32,11 @@ void appendNumber(QString& out, int n) { out += vb::Str(n) + QLatin1Char('#'); }
 // Str writes it (blanks around it allowed). A last group without its "#" is
 // taken too.
 std::optional<std::vector<int>> numbersOf(const QString& payload) {
-    QStringList groups = payload.split(QLatin1Char('#'));
-    if (!groups.isEmpty() && vb::Trim(groups.last()).isEmpty()) groups.removeLast();
     std::vector<int> out;
-    out.reserve(static_cast<std::size_t>(groups.size()));
-    for (const QString& g : groups) {
-        const QString t = vb::Trim(g);
-        const int digitsFrom = t.startsWith(QLatin1Char('-')) ? 1 : 0;
-        if (t.size() <= digitsFrom || t.size() > digitsFrom + 5) return std::nullopt;
-        for (int i = digitsFrom; i < t.size(); ++i)
-            if (!t[i].isDigit() || t[i].unicode() > '9') return std::nullopt;
-        const int v = t.toInt();
-        if (v < -32768 || v > 32767) return std::nullopt;
-        out.push_back(v);
-    }
+    int pos = 0;
+    bool bad = false;
+    while (const std::optional<int> n = NextPayloadNumber(payload, pos, &bad)) out.push_back(*n);
+    if (bad) return std::nullopt;
     return out;
 }
 

@@ -6,10 +6,13 @@ namespace grisk {
 
 FrmChat::FrmChat()
     : vb::Form(QStringLiteral("frmChat")),
+      Text1(addControl(vb::Kind::TextBox, "Text1")),
+      Text2(addControl(vb::Kind::TextBox, "Text2")),
       Command1(addControl(vb::Kind::CommandButton, "Command1")),
       CmdChat(addArray(vb::Kind::CommandButton, "CmdChat", 1)) {
     setCaption(QStringLiteral("Chat"));
     Command1.setCaption(QStringLiteral("Send"));
+    Text1.setLocked(true);
     for (int i = 2; i <= 20; ++i) CmdChat.ensure(i).setVisible(true);
 }
 

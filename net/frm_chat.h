@@ -8,6 +8,8 @@ namespace grisk {
 class FrmChat : public vb::Form {
 public:
     FrmChat();
+    vb::Control& Text1;     // the history box
+    vb::Control& Text2;     // the input box
     vb::Control& Command1;  // the send button
     vb::ControlArray& CmdChat;  // the quick-phrase buttons 1..20; each tip holds its phrase
     // Keeps the window above the table, or lets the table cover it.

@@ -1,12 +1,16 @@
 #include "net/internet_setup.h"
 
 #include "engine/deal.h"
+#include "engine/frm_grisk.h"
 #include "engine/general.h"
 #include "engine/state.h"
-#include "net/chat_lines.h"
+#include "net/dispatcher.h"
+#include "net/protocol.h"
+#include "net/receive.h"
 #include "net/sockets.h"
 #include "net/state.h"
-#include "platform/msgbox.h"
+#include "platform/eventwait.h"
+#include "table/layout_reset.h"
 
 namespace grisk {
 
@@ -16,25 +20,33 @@ void ShowHostRulesWindow() { eng.SkipGameSave = true; }
 
 double HostRulesWindowLeft(double fallback) { return fallback; }
 
-void NetStartNewGame() { Game_New(); }
-
-void SetupInternet() {
-    if (inet.NetPeers == 0) return;
-    if (vb::MsgBox(QStringLiteral("Do you want to end this Quenmoor Online Game?"), vb::vbYesNo,
-                   QStringLiteral("TERMINATE Quenmoor Connection")) != vb::vbYes)
+void NetStartNewGame() {
+    if (PeerVersionAtMost(inet.PeerVersion, "74")) {
+        Game_New();
         return;
-    if (SocketConnected(inet.NetSockIndex)) {
-        inet.ChatCount += 1;
-        NetSendToPeers(BuildChatLine(inet.ChatCount, eng.PlayerName + " Quit!^"));
-        NetSendToPeers(QStringLiteral("GO"));
-        Pause(0.5);
     }
-    NetCleanUp();
-    inet.IsHost = 0;
+    FrmGrisk& f = frmGrisk();
+    if (eng.SideCount != 0 || eng.OppSideCount != 0) {
+        ResetTableDisplay();
+        QString end = QStringLiteral("EG");
+        int all = 0;
+        NetSendToOthers(end, all);
+        Pause(0.01);
+    }
+    LoadOpponentAvatars();
+    NetSendSeatList();
+    ShowOpponentNames();
+    ShowHostRules();
+    for (int c = 1; c <= eng.NumCenters; ++c) f.PicCenter(c).setVisible(true);
+    NetWaitUntil([] { return inet.NetState == nsSeatList && inet.NetAnswers >= eng.NumPlayers; });
 }
 
-void SendRecover() {
-    if (inet.NetPeers == 0) return;
-}
+void SendRecover() {}
+
+void GetRecover() {}
+
+void AvatarFileLookup(PlayerRecord&) {}
+
+void NetProcessChat(int, const QString&) {}
 
 }  // namespace grisk

@@ -1,12 +1,18 @@
-// The Internet game's entry points: starting and ending it from the
-// Internet menu, sending a saved game to the other machines, and its set-up
-// as the opponent set-up reaches it (the Internet player set-up window, the
-// host's rules window and the new game the host starts for everyone). The
-// windows come with Internet play; until then each is left at once, as a
-// player who cancels leaves it.
+// The Internet game's entry points as the menus and the opponent set-up
+// reach them: starting and ending it (net/connection.h), its set-up (the
+// Internet player set-up window, the host's rules window and the new game
+// the host starts for everyone) and the saved game the host sends. The
+// Internet player set-up, the host's rules window, the saved-game transfer,
+// the chat and the avatar assignments come with Internet play's later
+// parts: until then each window is left at once, as a player who cancels
+// leaves it, and the transfers do nothing.
 #pragma once
 
+#include "net/connection.h"
+
 namespace grisk {
+
+struct PlayerRecord;
 
 // Shows the Internet player set-up modally; it completes the set-up itself.
 void ShowInternetPlayerSetup();
@@ -20,19 +26,18 @@ void ShowHostRulesWindow();
 // play has no such window.
 double HostRulesWindowLeft(double fallback);
 
-// The host starts a new game for every machine after a changed set-up.
+// The host starts a new game for every machine after a changed set-up:
+// with a game under way the others hear "EG" first; then the seats go out
+// again and the host waits for every answer to its seat list.
 void NetStartNewGame();
-// Start / END Internet Game. During an Internet game (or while one is being
-// connected) it asks "Do you want to end this Quenmoor Online Game?"; on Yes
-// the other machines hear the quit notice and "GO" while the connection
-// stands, and the table becomes a local game again. Without one it would
-// open the connection window, which Internet play brings: until then
-// nothing happens.
-void SetupInternet();
 
 // The host sends the position on its table (a game just restored or
-// restarted) to every remote player. Nothing happens without peers; the
-// transfer itself comes with Internet play.
+// restarted) to every remote player.
 void SendRecover();
+// A client rebuilds the game of a received saved game from NetPayload.
+void GetRecover();
+// The avatar a record shows for a human opponent, from the avatar
+// assignment file.
+void AvatarFileLookup(PlayerRecord& rec);
 
 }  // namespace grisk

@@ -7,46 +7,68 @@
 
 namespace grisk {
 
-// One entry of the connection table: the socket of a peer and its seat.
+// One entry of the connection table: one socket element and its peer.
 struct NetSlot {
-    int SocketIndex = 0;
-    int Seat = 0;
+    QString SlotName;   // the peer's player name from its NM line; "" when free
+    int SocketIndex = 0;  // the socket element of the slot; 0 when free
+    int Status = 0;       // 7 a connected Internet player, 0 free
+    int Seat = 0;         // the client's seat 1..3 as the host counts them; 0 when free
+    QString Reserved;     // the per-connection text of the peer's hello
 };
 
 struct InternetState {
-    int NetPeers = 0;  // 0 a local game, 99 while a connection is being made
-    int IsHost = 0;    // 1 = this machine hosts
-    int NetState = 0;
-    vb::Array<NetSlot, 1> NetSlots{{0, 3}};
-    int NetSlotCount = 0;
-    int NetSockIndex = 1;  // this machine's own connection on a remote machine
+    int NetPeers = 0;  // 0 a local game, 99 while a connection is being made, else the peers
+    int IsHost = 0;    // 1 = this machine hosts; 0 a client; 9 the last attempt failed
+    int NetState = 0;  // the kind of the last line parsed
+    int NetPort = 1001;
+    QString HostAddress;  // the host's address as this machine reached it
+    int NetSockIndex = 0;  // the element of this machine's own listening or connecting socket
+    int NetSlotCount = 0;  // socket elements the host has loaded for peers
+    vb::Array<NetSlot, 1> NetSlots{{0, 4}};
+    QString MyVersion = QStringLiteral(" 9. 6. 0");
+    QString HelloVersion;  // the version code of the last hello
+    QString PeerVersion;   // two-digit version code of the other side, compared as text
+    bool OldPeer = false;  // the peer's hello had no version
+    int MySeat = 0;        // a client's seat as the host counts them (1..3)
     int ChatCount = 0;
     bool PeerPeeking = false;  // the peer peeked at the hands
     QString HostName;
     QString NetTerminator = QStringLiteral("\n");
 
-    // The exchange of a deal and the lines it waits for.
-    int NetAnswers = 0;         // answers counted in the current send-and-wait round
-    QString NetOutMsg;          // scratch for an outgoing line
-    QString NetPayload;         // the "#"-separated numbers of the last "DK"
-    int MsgNumber = 0;          // the number of the last "TR" (0 when it carried none)
-    QString PeerVersion;        // two-digit version code of the other side, compared as text
-    int MySeat = 0;             // a remote machine's host seat minus 1
-    int NetRestorePending = 0;  // 1 = a received saved game waits for the Deal button
-    bool MoveArrived = false;
+    // The last line parsed and the send-and-wait rounds.
     vb::Array<int, 1> LastKind{{0, 4}};  // per connection, the kind of its last line
     int LastSlot = 0;                    // the connection of the line before
-    double SavedMoveDelay = 0;  // the local CompDelay kept aside during an Internet game
-    bool OldPeer = false;       // the peer is of the oldest version
+    int MsgNumber = 0;                   // first number field of the last line
+    QString NetText;                     // text field of the last line
+    QString NetPayload;                  // the "#"-separated numbers being built or read
+    int PayloadPos = 0;
+    QString NetOutMsg;    // scratch for an outgoing line
+    int NetAnswers = 0;   // answers counted in the current send-and-wait round
+    bool MoveArrived = false;
+    int MoveFrom = 0;
+    int MoveTo = 0;
+    int NetRestorePending = 0;  // 1 = a received saved game waits for the Deal button
     vb::Array<QString, 1> PartialText{{0, 4}};  // per connection, text not yet ended by a line feed
+    bool PartialPending = false;
+    bool DataArrived = false;
+    int ArrivalSlot = 0;
+
+    // Per connection, the handshake line it owes: 1 its hello, 2 its name,
+    // 0 none (the handshake is done).
+    vb::Array<int, 1> HelloStage{{0, 4}};
+
+    // Handshake of the host, and the set-up.
+    bool HelloBusy = false;
+    int PendingHello = 0;
+    int NetSetupDone = 1;
+    QString NetFailText;
+    double SavedMoveDelay = 0;  // the local CompDelay kept aside during an Internet game
+    bool NetSetUp = false;      // the move log was switched off for this Internet game
 
     // The running Internet session's totals, shown at each game's end.
     int NetSessionGames = 0;
     int NetSessionWins = 0;
     int NetSessionMargin = 0;
-
-    // The human's moves and the diagnostic keys.
-    QString HostAddress;  // the host's address as this machine reached it
 
     // The Internet player set-up.
     bool NetSetupCancelled = false;  // the player left the Internet player set-up

@@ -10,22 +10,23 @@ namespace {
 class NoWinsock final : public Winsock {
 public:
     int State() const override { return state_; }
-    void Connect(const QString&, int) override { state_ = sckError; }
-    bool Listen(int) override {
+    void Connect() override { state_ = sckError; }
+    int Listen() override {
         state_ = sckClosed;
-        return false;
+        return sckAddressInUse;
     }
-    void Adopt(QTcpSocket*) override {}
-    QTcpSocket* NextPendingConnection() override { return nullptr; }
+    void Accept(Winsock&, int) override {}
     bool SendData(const QString&) override { return false; }
     QString GetData() override { return QString(); }
     int BytesReceived() const override { return 0; }
     void Close() override { state_ = sckClosed; }
-    int LocalPort() const override { return 0; }
+    int LocalPort() const override { return port_; }
+    void SetLocalPort(int port) override { port_ = port; }
     QString LocalIP() const override { return QString(); }
 
 private:
     int state_ = sckClosed;
+    int port_ = 0;
 };
 
 }  // namespace
@@ -36,6 +37,14 @@ std::unique_ptr<Winsock> NewWinsock() {
     if (make)
         if (Winsock* s = make()) return std::unique_ptr<Winsock>(s);
     return std::make_unique<NoWinsock>();
+}
+
+QStringList HostAddresses() {
+    using Addresses = void (*)(QStringList*);
+    static const auto list = reinterpret_cast<Addresses>(late::Resolve(kSocketModule, kAddressesEntry));
+    QStringList out;
+    if (list) list(&out);
+    return out;
 }
 
 }  // namespace vb

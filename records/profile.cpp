@@ -133,18 +133,6 @@ void showPlainColorAndBars(const PlayerProfileRecord& p) {
     f.ImgAvatar.setVisible(p.AvatarOn != 0);
 }
 
-void takeSeats() {
-    CopySeatToPlayer(eng.Player2, 1);
-    LoadOpponentPersonality(eng.Player2, 1);
-    ChangePerson();
-    CopySeatToPlayer(eng.Player3, 2);
-    LoadOpponentPersonality(eng.Player3, 0);
-    CopySeatToPlayer(eng.Player4, 3);
-    LoadOpponentPersonality(eng.Player4, 0);
-    const int level = eng.Player2.Level;
-    if (eng.LevelNames.inRange({level})) frmGrisk().lblLevel.setCaption(eng.LevelNames(level));
-    recs.OppPicture = StoredText(recs.ProfileRec.Seats(1).Avatar);
-}
 
 // The piles for the profile's counts (the table reset that follows empties
 // them for the next deal).
@@ -315,7 +303,7 @@ bool SetupGameFromPrefs(int RecNo) {
     }
     prepareCardPictures();
     if (present) {
-        takeSeats();
+        TakeProfileSeats();
         // The corrections of the comment file and of blank seats are kept.
         writeProfile(prefs.file(), RecNo, recs.ProfileRec);
     }
@@ -466,6 +454,19 @@ void ChangePerson() {
         if (FrmFlasherExists()) frmFlasher().Unload();
         eng.FlashLoaded = false;
     }
+}
+
+void TakeProfileSeats() {
+    CopySeatToPlayer(eng.Player2, 1);
+    LoadOpponentPersonality(eng.Player2, 1);
+    ChangePerson();
+    CopySeatToPlayer(eng.Player3, 2);
+    LoadOpponentPersonality(eng.Player3, 0);
+    CopySeatToPlayer(eng.Player4, 3);
+    LoadOpponentPersonality(eng.Player4, 0);
+    const int level = eng.Player2.Level;
+    if (eng.LevelNames.inRange({level})) frmGrisk().lblLevel.setCaption(eng.LevelNames(level));
+    recs.OppPicture = StoredText(recs.ProfileRec.Seats(1).Avatar);
 }
 
 }  // namespace grisk

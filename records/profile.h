@@ -64,4 +64,8 @@ void ChangeBestRun();
 // default opponent, the end show's frames are put back as designed.
 void ChangePerson();
 
+// The opponent seats 2..4 from the profile record in force: names, levels,
+// avatars and personalities, seat 2's in force.
+void TakeProfileSeats();
+
 }  // namespace grisk

@@ -18,6 +18,7 @@
 #include "net/deal_lines.h"
 #include "net/dispatcher.h"
 #include "net/protocol.h"
+#include "net/connection.h"
 #include "net/sockets.h"
 #include "net/state.h"
 #include "platform/eventwait.h"

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/state.h"
+#include "net/dispatcher.h"
 #include "net/sockets.h"
 #include "net/state.h"
 #include "platform/eventwait.h"
@@ -20,13 +21,26 @@
 
 namespace grisk_test {
 
+// Takes what arrived on sock into buffer and hands each whole line, its
+// line feed taken off, to take.
+inline void TakeLines(QTcpSocket* sock, QString& buffer, const std::function<void(const QString&)>& take) {
+    buffer += QString::fromLatin1(sock->readAll());
+    for (qsizetype lf; (lf = buffer.indexOf('\n')) >= 0;) {
+        const QString line = buffer.left(lf);
+        buffer.remove(0, lf + 1);
+        take(line);
+    }
+}
+
 // The other machine of a two-player game: one connection, every line it
 // gets recorded and answered by the test's script.
 class FakePeer {
 public:
     void connect(int index) {
         ASSERT_TRUE(server_.listen(QHostAddress::LocalHost));
-        grisk::Winsock1(index).Connect("127.0.0.1", server_.serverPort());
+        grisk::Winsock1(index).RemoteHost = "127.0.0.1";
+        grisk::Winsock1(index).RemotePort = server_.serverPort();
+        grisk::Winsock1(index).Connect();
         ASSERT_TRUE(server_.waitForNewConnection(5000));
         sock_ = server_.nextPendingConnection();
         QObject::connect(sock_, &QTcpSocket::readyRead, sock_, [this] { take(); });
@@ -62,13 +76,10 @@ public:
 
 private:
     void take() {
-        buffer_ += QString::fromLatin1(sock_->readAll());
-        for (qsizetype lf; (lf = buffer_.indexOf('\n')) >= 0;) {
-            const QString line = buffer_.left(lf);
-            buffer_.remove(0, lf + 1);
+        TakeLines(sock_, buffer_, [this](const QString& line) {
             lines << line;
             if (onLine) onLine(line);
-        }
+        });
     }
     QTcpServer server_;
     QPointer<QTcpSocket> sock_;
@@ -77,15 +88,19 @@ private:
 
 // An Internet game of two players: this machine (the host or the remote
 // player) and the test's peer on connection 1.
+// The host's peer is on element 1; a client's host on element 0. Both have
+// exchanged their hellos and names.
 inline void StartTwoPlayerGame(FakePeer& peer, int isHost, const QString& peerVersion) {
+    const int index = isHost == 1 ? 1 : 0;
     grisk::inet.NetPeers = 1;
     grisk::inet.IsHost = isHost;
-    grisk::inet.NetSlotCount = 1;
-    grisk::inet.NetSockIndex = 1;
+    grisk::inet.NetSlotCount = isHost == 1 ? 1 : 0;
+    grisk::inet.NetSockIndex = index;
     grisk::inet.MySeat = 1;
     grisk::inet.PeerVersion = peerVersion;
-    grisk::inet.NetSlots(1) = grisk::NetSlot{1, 1};
-    peer.connect(1);
+    if (isHost == 1) grisk::inet.NetSlots(1) = grisk::NetSlot{grisk::eng.Player2.Name, 1, 7, 1, {}};
+    grisk::NetHandshakeDone(index);
+    peer.connect(index);
 }
 
 // A wait that never ends fails the test instead of hanging it: after 20 s

@@ -444,7 +444,7 @@ TEST_F(GameEndTest, ARemoteMachineWaitsForTheHostAfterTheEnd) {
         inet.LastKind.clear();
         inet.NetState = nsIdle;
         const QString line = QString::fromLatin1(c.line) + "\n";
-        QTimer::singleShot(10, [line] { NetReceiveText(1, line); });
+        QTimer::singleShot(10, [line] { NetReceiveText(0, line); });
         Game_End();
         EXPECT_EQ(inet.NetPeers, c.peersAfter);
         EXPECT_TRUE(frmFlasher().FramesShown.empty());

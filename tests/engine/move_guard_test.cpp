@@ -132,22 +132,30 @@ protected:
     std::vector<int> used_;
 };
 
-TEST_F(RemoteReshuffleTest, ALostHostLeavesTheStockAndTheChatButtonAsTheyWere) {
+// The host lost during a reshuffle ends the Internet game: the player is
+// told, may save the game, and has a local table.
+TEST_F(RemoteReshuffleTest, ALostHostEndsTheGameWithASaveOffer) {
     bool disabledMeanwhile = false;
     duringTheMove([&] {
         disabledMeanwhile = !grisk::frmChat().Command1.Enabled();
-        grisk::NetConnectionLost(1);
+        grisk::NetConnectionLost(0);
     });
     vb::msgbox_script::pushAnswer(vb::vbOK);
+    vb::msgbox_script::pushAnswer(vb::vbNo);
     grisk::RESHUFFLE();
     EXPECT_TRUE(disabledMeanwhile);
-    expectUntouched();
+    ASSERT_EQ(vb::msgbox_script::shown().size(), 2u);
+    EXPECT_EQ(vb::msgbox_script::shown()[0].prompt, "Dealer has terminated game.");
+    EXPECT_EQ(vb::msgbox_script::shown()[1].title, "Save Game");
+    EXPECT_EQ(inet.NetPeers, 0);
+    EXPECT_EQ(eng.StockCount, 0);
+    EXPECT_EQ(eng.UsedCount, 0) << "the table is emptied for a local game";
 }
 
 TEST_F(RemoteReshuffleTest, AStalemateGivenUpEndsTheWait) {
     duringTheMove([] {
         eng.StalemateState = 1;
-        grisk::NetReceiveText(1, "SY 1#chat\n");
+        grisk::NetReceiveText(0, "SY 1#chat\n");
     });
     grisk::RESHUFFLE();
     expectUntouched();
@@ -156,7 +164,7 @@ TEST_F(RemoteReshuffleTest, AStalemateGivenUpEndsTheWait) {
 TEST_F(RemoteReshuffleTest, TheHostsStockIsTakenWhenItArrives) {
     QString payload;
     for (int i = 24; i >= 1; --i) payload += vb::Str(used_[i - 1]) + "#";
-    duringTheMove([&] { grisk::NetReceiveText(1, "DK " + payload + "\n"); });
+    duringTheMove([&] { grisk::NetReceiveText(0, "DK " + payload + "\n"); });
     grisk::RESHUFFLE();
     EXPECT_EQ(eng.StockCount, 24);
     EXPECT_EQ(eng.UsedCount, 0);
@@ -173,7 +181,7 @@ TEST_F(RemoteReshuffleTest, TheHostsStockIsTakenWhenItArrives) {
 // A damaged stock is refused as a damaged deal is: the host's connection is
 // closed, so that it does not wait for an answer, and the player is told.
 TEST_F(RemoteReshuffleTest, AStockOfTheWrongSizeIsRefusedAndTheHostLetGo) {
-    duringTheMove([] { grisk::NetReceiveText(1, "DK  1# 2# 3#\n"); });
+    duringTheMove([] { grisk::NetReceiveText(0, "DK  1# 2# 3#\n"); });
     vb::msgbox_script::pushAnswer(vb::vbOK);
     grisk::RESHUFFLE();
     EXPECT_EQ(eng.StockCount, 0);

@@ -110,8 +110,8 @@ class NetRecordTest : public RecordFixture, public ::testing::WithParamInterface
 TEST_P(NetRecordTest, InternetSeatsTakeNoSoundsOrRemarks) {
     inet.NetPeers = 2;
     inet.IsHost = GetParam().isHost;
-    inet.NetSlots(1) = {5, 2};
-    inet.NetSlots(2) = {8, 1};
+    inet.NetSlots(1) = {{}, 5, 7, 2, {}};
+    inet.NetSlots(2) = {{}, 8, 7, 1, {}};
     eng.Pturn = 2;  // host seat 2 is connection-table seat 1
     ExchangePlayerRecord(eng.Player2, false);
     EXPECT_EQ(eng.OppLevel, GetParam().expectedLevel);

@@ -298,7 +298,9 @@ TEST_F(StartupTest, TheGoodbyeReachesEveryOpenConnection) {
     // Connections 1 and 2 are up; the last of the table has gone.
     std::vector<QTcpSocket*> far;
     for (int i = 1; i <= 2; ++i) {
-        Winsock1(i).Connect("127.0.0.1", peers.serverPort());
+        Winsock1(i).RemoteHost = "127.0.0.1";
+        Winsock1(i).RemotePort = peers.serverPort();
+        Winsock1(i).Connect();
         ASSERT_TRUE(peers.waitForNewConnection(5000));
         far.push_back(peers.nextPendingConnection());
     }

@@ -5,6 +5,7 @@
 #include "engine/frm_grisk.h"
 #include "engine/startup.h"
 #include "engine/state.h"
+#include "net/dispatcher.h"
 #include "net/protocol.h"
 #include "net/receive.h"
 #include "net/state.h"
@@ -22,31 +23,35 @@ protected:
         inet.NetPeers = 1;
         inet.IsHost = 0;
         inet.PeerVersion = "96";
+        inet.HostName = "Hal";
+        NetHandshakeDone(0);  // the host's connection, its names exchanged
         LoadPilePictures();
     }
 };
 
 TEST_F(ReceiveTest, ALineIsTakenWhenItsLineFeedArrivesAndLinesKeepTheirOrder) {
-    NetReceiveText(1, "GS\nD");
+    NetReceiveText(0, "GS\nD");
     EXPECT_EQ(inet.NetState, nsGameStart);
     EXPECT_TRUE(frmGrisk().cmdDeal.Visible()) << "the host began a new game";
-    EXPECT_EQ(inet.PartialText(1), "D");
-    NetReceiveText(1, "K  5# 17#");
+    EXPECT_EQ(inet.PartialText(0), "D");
+    NetReceiveText(0, "K  5# 17#");
     EXPECT_EQ(inet.NetState, nsGameStart);
-    NetReceiveText(1, "\r\nSY  1#hello\n");
+    NetReceiveText(0, "\r\nSY  1#hello\n");
     EXPECT_EQ(inet.NetState, nsDeck) << "a chat line leaves the game's state alone";
     EXPECT_EQ(inet.NetPayload, "5# 17#");
-    EXPECT_TRUE(inet.PartialText(1).isEmpty());
+    EXPECT_TRUE(inet.PartialText(0).isEmpty());
 }
 
 TEST_F(ReceiveTest, ALineLongerThanAnyMessageDropsThePeer) {
-    NetReceiveText(1, QString(kMaxNetLineLength, '1'));
+    NetReceiveText(0, QString(kMaxNetLineLength, '1'));
     EXPECT_EQ(inet.NetPeers, 1) << "a long line may still end";
-    NetReceiveText(1, "1");
+    NetReceiveText(0, "1");
     EXPECT_EQ(inet.NetPeers, 0);
-    EXPECT_TRUE(inet.PartialText(1).isEmpty());
-    ASSERT_FALSE(vb::msgbox_script::shown().empty());
-    EXPECT_EQ(vb::msgbox_script::shown().back().prompt, "Dealer has terminated game.");
+    EXPECT_TRUE(inet.PartialText(0).isEmpty());
+    ASSERT_EQ(vb::msgbox_script::shown().size(), 1u);
+    EXPECT_EQ(vb::msgbox_script::shown().back().prompt,
+              "Hal sent something this game cannot take (a line longer than any message).\r\n"
+              "The connection to Hal has been closed.");
 }
 
 TEST_F(ReceiveTest, TextForAConnectionThatDoesNotExistIsDropped) {

@@ -6,6 +6,8 @@
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "net/chat_lines.h"
+#include "net/connection.h"
+#include "net/dispatcher.h"
 #include "net/sockets.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
@@ -32,11 +34,13 @@ protected:
         inet.NetPeers = peers;
         inet.IsHost = isHost;
         inet.NetSlotCount = peers;
-        inet.NetSockIndex = 1;
+        inet.NetSockIndex = isHost == 1 ? 1 : 0;
         inet.PeerVersion = version;
         for (int i = 1; i <= peers; ++i) {
-            inet.NetSlots(i) = NetSlot{i, i + 1};
-            machines[i - 1].connect(i);
+            const int index = isHost == 1 ? i : 0;
+            if (isHost == 1) inet.NetSlots(i) = NetSlot{{}, i, 7, i, {}};
+            NetHandshakeDone(index);
+            machines[i - 1].connect(index);
         }
     }
     grisk_test::FakePeer machines[2];

@@ -114,14 +114,16 @@ start_screen() {
 
 data_dir() { echo "$HOME/.local/share/Quenmoor/Grisk and Varnok/Data"; }
 
+# A per-user tree of its own; with a name, one of several (a copy each).
 make_user_tree() {
-    export HOME="$work/home"
-    export XDG_RUNTIME_DIR="$work/runtime"
+    local root="$work${1:+/$1}"
+    export HOME="$root/home"
+    export XDG_RUNTIME_DIR="$root/runtime"
     unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
     mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
-    QT_QPA_PLATFORM=offscreen "$grisk_setup" >"$work/setup.log" 2>&1 ||
-        fail "grisk-setup failed: $(cat "$work/setup.log")"
+    QT_QPA_PLATFORM=offscreen "$grisk_setup" >"$root/setup.log" 2>&1 ||
+        fail "grisk-setup failed: $(cat "$root/setup.log")"
 }
 
 # Starts a copy of the program; its output goes to $work/NAME.log.
@@ -966,4 +968,5 @@ main() {
     log "passed"
 }
 
-main
+# Other scripts source this one for its steps (GRISK_SMOKE_STEPS_ONLY=1).
+[ "${GRISK_SMOKE_STEPS_ONLY:-0}" = 1 ] || main
