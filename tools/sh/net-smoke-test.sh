@@ -39,6 +39,7 @@ start_copy() {
     copy_pid[$1]=$grisk_pid
     wait_window '^Grisk and Varnok$' >/dev/null
     sign_in "$2"
+    leave_tutorial
     local tip
     tip=$(find_window "$tip_title" 10)
     [ -z "$tip" ] || wmctrl -ic "$tip"

@@ -282,11 +282,11 @@ sign_in() {
 # (which comes back as it was prepared) and leaves with Exit, answering its
 # two boxes. The table is then the player's, with the Deal button.
 follow_tutorial() {
-    local tut win X Y WIDTH HEIGHT SCREEN empty_pay_off centre2 centre3 before box id
+    local tut win X Y WIDTH HEIGHT SCREEN empty_pay_off centre2 centre3 before
     tut=$(wait_window '^Tutorial$')
     win=$(main_window)
     eval "$(xdotool getwindowgeometry --shell "$tut")"
-    local next=($((WIDTH - 45)) $((HEIGHT - 14))) back=($((WIDTH - 122)) $((HEIGHT - 14))) quit=(40 $((HEIGHT - 14)))
+    local next=($((WIDTH - 45)) $((HEIGHT - 14))) back=($((WIDTH - 122)) $((HEIGHT - 14)))
     empty_pay_off=$(area "$win" "$(control_area Picture7 1)")
     for _ in 1 2 3 4 5; do
         click_at "$tut" "${next[@]}"
@@ -318,8 +318,17 @@ follow_tutorial() {
         fail "Back did not bring the tutorial's position back"
     log "the tutorial's first position was played and came back with Back"
     quiet_for 2
-    click_at "$tut" "${quit[@]}"
-    for _ in 1 2; do  # "Exit the tutorial?" (Yes), then how to start it again (OK)
+    leave_tutorial
+}
+
+# Exit in the tutorial window, answering its two boxes ("Exit the
+# tutorial?" Yes, then how to start it again OK).
+leave_tutorial() {
+    local tut X Y WIDTH HEIGHT SCREEN box id
+    tut=$(wait_window '^Tutorial$')
+    eval "$(xdotool getwindowgeometry --shell "$tut")"
+    click_at "$tut" 40 $((HEIGHT - 14))
+    for _ in 1 2; do
         box=""
         for _ in $(seq 1 50); do
             for id in $(xdotool search --all --onlyvisible --pid "$grisk_pid" --name '^Tutorial$' 2>/dev/null); do
