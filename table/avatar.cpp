@@ -11,6 +11,7 @@
 #include "records/state.h"
 #include "table/background.h"
 #include "table/seat_controls.h"
+#include "table/table_fit.h"
 
 namespace grisk {
 
@@ -24,23 +25,21 @@ constexpr int kSoundSlapped = 118;
 
 // The avatar's box: 130 pixels square at the top, or 110 level with the
 // centre board at a four-player table on a narrow screen.
+bool smallBox() { return eng.NumPlayers >= 4 && eng.ScreenWidthTw < 12001; }
+
 void placeBox(FrmGrisk& f) {
     f.setScaleMode(vb::ScaleMode::Pixels);
     vb::Control& img = f.ImgAvatar;
-    const bool narrow = eng.ScreenWidthTw < 12001;
-    if (eng.NumPlayers < 4 || !narrow) {
-        img.setWidth(130);
-        img.setHeight(130);
-        img.setTop(0);
-        if (narrow && eng.NumPlayers == 3) img.setLeft(25);
-    } else {
-        img.setWidth(110);
-        img.setHeight(110);
-        img.setTop(f.imgCenter.Top());
-    }
+    const int side = smallBox() ? 110 : 130;
+    img.setWidth(side);
+    img.setHeight(side);
+    img.setTop(AvatarDesignedTopPx());
+    if (!smallBox() && eng.ScreenWidthTw < 12001 && eng.NumPlayers == 3) img.setLeft(25);
 }
 
 }  // namespace
+
+double AvatarDesignedTopPx() { return smallBox() ? frmGrisk().imgCenter.rectPx().top() : 0; }
 
 void ShowAvatar(const QString& fileName) {
     FrmGrisk& f = frmGrisk();
@@ -70,6 +69,7 @@ void ShowAvatar(const QString& fileName) {
                             img.topTw() + img.heightTw() - f.imgSlap.heightTw() - screen::PixelsToTwips(2),
                             f.imgSlap.widthTw(), f.imgSlap.heightTw());
     PlaceTurnImages();
+    KeepAvatarClear();
 }
 
 void AvatarSlap() {

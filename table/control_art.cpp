@@ -1,5 +1,6 @@
 #include "table/control_art.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -69,16 +70,13 @@ void paintMetal(QPainter& p, const QRect& r, uint32_t seed) {
     }
 }
 
-struct Title {
-    const char* text;
-    int left;
-    int right;
-};
-constexpr Title kTitles[] = {{"Game", 31, 183}, {"Options", 195, 335}, {"Internet", 348, 491}, {"Help", 500, 649}};
+constexpr int kTitlePixels = 17;    // the titles' text
+constexpr int kLeastTitlePixels = 9;
+constexpr double kTitlePadding = 8;  // between a title's text and its tab's ends
 
 }  // namespace
 
-QImage MenuStrip(int style) {
+QImage MenuStrip(int style, double titleScale) {
     QImage img(kStripW, kStripH, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -94,11 +92,16 @@ QImage MenuStrip(int style) {
     p.setPen(QColor(0, 0, 0, 120));
     p.drawLine(0, kStripH - 1, kStripW - 1, kStripH - 1);
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(17);
     font.setBold(true);
-    p.setFont(font);
-    for (const Title& t : kTitles) {
-        const QRectF tab(t.left + 2, 23, t.right - t.left - 4, 36);
+    for (const StripTitle& t : kStripTitles) {
+        const QRectF tab(t.left * titleScale + 2, 23, (t.right - t.left) * titleScale - 4, 36);
+        const QString text = QString::fromLatin1(t.text);
+        int pixels = kTitlePixels;
+        font.setPixelSize(pixels);
+        while (pixels > kLeastTitlePixels &&
+               QFontMetricsF(font).horizontalAdvance(text) + 2 * kTitlePadding > tab.width())
+            font.setPixelSize(--pixels);
+        p.setFont(font);
         QLinearGradient face(tab.topLeft(), tab.bottomLeft());
         if (wood) {
             face.setColorAt(0, QColor(226, 186, 128));
@@ -111,9 +114,9 @@ QImage MenuStrip(int style) {
         p.setBrush(face);
         p.drawRoundedRect(tab, 9, 9);
         p.setPen(wood ? QColor(255, 238, 200, 160) : QColor(255, 255, 255, 200));
-        p.drawText(tab.translated(1, 1), Qt::AlignCenter, QString::fromLatin1(t.text));
+        p.drawText(tab.translated(1, 1), Qt::AlignCenter, text);
         p.setPen(wood ? QColor(60, 30, 8) : QColor(24, 40, 80));
-        p.drawText(tab, Qt::AlignCenter, QString::fromLatin1(t.text));
+        p.drawText(tab, Qt::AlignCenter, text);
     }
     // A small caption over the titles.
     QFont small(QStringLiteral("DejaVu Sans"));

@@ -12,11 +12,21 @@
 namespace grisk::control_art {
 
 // The menu strip, 792 x 64 pixels: the titles "Game", "Options", "Internet"
-// and "Help" on tabs over x 31..183, 195..335, 348..491 and 500..649 and y
-// 22..60. Style 0 is brushed metal, style 1 wood.
+// and "Help" on tabs over x 31..183, 195..335, 348..491 and 500..649 (the
+// strip's own units) and y 22..60. Style 0 is brushed metal, style 1 wood.
 inline constexpr int kStripW = 792;
 inline constexpr int kStripH = 64;
-QImage MenuStrip(int style);
+struct StripTitle {
+    const char* text;
+    int left;
+    int right;
+};
+inline constexpr StripTitle kStripTitles[] = {
+    {"Game", 31, 183}, {"Options", 195, 335}, {"Internet", 348, 491}, {"Help", 500, 649}};
+// The strip with its titles' places drawn at titleScale pixels to a unit
+// (1 the designed strip; less for a strip that must fit a narrow window).
+// A title's text shrinks where its tab is too narrow for it.
+QImage MenuStrip(int style, double titleScale = 1.0);
 // The little menu picture at the top edge that brings the strip out.
 QImage MenuTab();
 

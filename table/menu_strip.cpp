@@ -1,5 +1,7 @@
 #include "table/menu_strip.h"
 
+#include <algorithm>
+
 #include "engine/frm_grisk.h"
 #include "engine/menu_hint.h"
 #include "engine/program_sound.h"
@@ -13,6 +15,7 @@
 #include "shell/frm_menu.h"
 #include "shell/menu_commands.h"
 #include "shell/state.h"
+#include "table/control_art.h"
 #include "table/skin_empty_piles.h"
 #include "table/state.h"
 
@@ -26,13 +29,9 @@ constexpr int kSoundTitleMetal = 109;
 // The list is not waited for in a busy loop: its unload wakes the wait.
 constexpr int kListWaitMs = 1000;
 
-struct TitleRange {
-    int menu;
-    double left;
-    double right;
-};
-constexpr TitleRange kTitles[] = {
-    {kMenuGame, 31, 183}, {kMenuOptions, 195, 335}, {kMenuInternet, 348, 491}, {kMenuHelp, 500, 649}};
+// The band of the titles, in the strip's units.
+constexpr double kBandTop = 22;
+constexpr double kBandBottom = 60;
 
 void showStrip() {
     FrmGrisk& f = frmGrisk();
@@ -41,9 +40,9 @@ void showStrip() {
     f.picPanel.setVisible(true);
 }
 
-// Where the list of a menu opens, in twips from the screen's left; false
-// when the menu is refused or ignored now.
-bool listLeft(int menu, double& left) {
+// Where the list of a menu opens at the designed strip, in twips from the
+// screen's left; false when the menu is refused or ignored now.
+bool designedListLeft(int menu, double& left) {
     FrmGrisk& f = frmGrisk();
     switch (menu) {
     case kMenuGame:
@@ -68,13 +67,33 @@ bool listLeft(int menu, double& left) {
     }
 }
 
+// Where the list of a menu opens, in twips from the screen's left (under
+// its title as the strip shows it); false when the menu is refused or
+// ignored now.
+bool listLeft(int menu, double& left) {
+    const bool open = designedListLeft(menu, left);
+    left = frmGrisk().Left() + (left - frmGrisk().Left()) * tbl.MenuTitleScale;
+    return open;
+}
+
 }  // namespace
 
 int MenuTitleAt(double x, double y) {
-    if (!(y > 22 && y < 60)) return kMenuOutsideBand;
-    for (const TitleRange& t : kTitles)
-        if (x > t.left && x < t.right) return t.menu;
+    if (!(y > kBandTop && y < kBandBottom)) return kMenuOutsideBand;
+    int menu = kMenuGame;
+    for (const control_art::StripTitle& t : control_art::kStripTitles) {
+        if (x > t.left && x < t.right) return menu;
+        ++menu;
+    }
     return kMenuBetweenTitles;
+}
+
+int StripTitleAt(double x, double y) { return MenuTitleAt(x / tbl.MenuTitleScale, y); }
+
+QRectF StripTitleRectPx(int menu) {
+    const control_art::StripTitle& t = control_art::kStripTitles[menu - kMenuGame];
+    const double k = tbl.MenuTitleScale;
+    return QRectF(QPointF(t.left * k, kBandTop), QPointF(t.right * k, kBandBottom));
 }
 
 void imgMenu_MouseMove() {
@@ -117,7 +136,7 @@ void picPanel_MouseMove(double x, double y) {
 }
 
 void picPanel_MouseDown(double x, double y) {
-    const int menu = MenuTitleAt(x, y);
+    const int menu = StripTitleAt(x, y);
     if (menu == kMenuOutsideBand) return;
     if (menu == kMenuBetweenTitles) {
         CloseCommandList();
@@ -137,6 +156,9 @@ void picPanel_MouseDown(double x, double y) {
     list.setLeft(left);
     list.setTop(top);
     list.LoadList(menu);
+    // A list that would reach past the screen's right edge opens against it.
+    if (eng.ScreenWidthTw > 0 && list.Left() + list.Width() > eng.ScreenWidthTw)
+        list.setLeft(std::max(0.0, eng.ScreenWidthTw - list.Width()));
     cmd.MenuPicked = false;
     cmd.MenuOpen = true;
     list.Show();

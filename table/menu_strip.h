@@ -3,6 +3,8 @@
 // title pressed, and goes away at a press on the table.
 #pragma once
 
+#include <QRectF>
+
 namespace grisk {
 
 // The menus of the strip's titles.
@@ -13,6 +15,12 @@ enum MenuTitle : int { kMenuBetweenTitles = 0, kMenuGame = 1, kMenuOptions = 2, 
 // titles between two of them, or nothing (above or below the band). A
 // title's ends and the band's edges belong to no title.
 int MenuTitleAt(double x, double y);
+// What a press at (x, y) pixels of the strip as it shows hits: its titles
+// close up on a strip narrowed to fit the window.
+int StripTitleAt(double x, double y);
+// Where a title shows on the strip, in the strip's pixels: the part of the
+// strip a press on it hits.
+QRectF StripTitleRectPx(int menu);
 
 // The menu picture at the top: brings the strip out unless it is locked.
 void imgMenu_MouseMove();

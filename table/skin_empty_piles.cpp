@@ -1,6 +1,7 @@
 #include "table/skin_empty_piles.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "engine/frm_grisk.h"
 #include "platform/twips.h"
@@ -18,16 +19,45 @@ namespace {
 // The rules labels end this many pixels from the strip's right end.
 constexpr int kSkinMargin = 8;
 constexpr int kPlainMargin = 5;
+// Between the last title and the rules labels.
+constexpr double kTitlesGap = 4;
+// However narrow the window, the titles keep a quarter of their width.
+constexpr double kLeastTitleScale = 0.25;
+
+int menuStyle() { return frmPic().imgControl.exists(recs.MenuStyle) ? recs.MenuStyle : 0; }
+
+// The strip shows its style's picture; where its titles must close up to
+// clear the rules labels, the same picture drawn with them closer.
+void showStripPicture(FrmGrisk& f) {
+    const int style = menuStyle();
+    if (tbl.MenuTitleScale >= 1) {
+        f.picPanel.setPicture(frmPic().imgControl(style).Picture());
+        return;
+    }
+    if (tbl.MenuStripStyle != style || tbl.MenuStripScale != tbl.MenuTitleScale) {
+        tbl.MenuStripPicture = control_art::MenuStrip(style, tbl.MenuTitleScale);
+        tbl.MenuStripStyle = style;
+        tbl.MenuStripScale = tbl.MenuTitleScale;
+    }
+    f.picPanel.setPicture(tbl.MenuStripPicture);
+}
 
 // The strip is as wide as its picture, or as the window where that is
-// narrower; the rules labels end at the margin from its right end.
+// narrower; the rules labels end at the margin from its right end, and the
+// titles end before them.
 void placeRulesLabels(FrmGrisk& f, int margin) {
     f.setScaleMode(vb::ScaleMode::Pixels);
     vb::Control& strip = f.picPanel;
     const double inner = screen::TwipsToPixels(f.Width() - vb::FrameWidthTw());
     strip.setWidth(std::min<double>(control_art::kStripW, std::max(0.0, inner)));
-    for (vb::Control* label : {&f.lblLevel, &f.lblRules})
+    double labelsLeft = strip.Width();
+    for (vb::Control* label : {&f.lblLevel, &f.lblRules}) {
         label->setLeft(strip.Left() + strip.Width() - (margin + label->Width()));
+        labelsLeft = std::min(labelsLeft, label->Left() - strip.Left());
+    }
+    const double titlesRight = std::end(control_art::kStripTitles)[-1].right;
+    tbl.MenuTitleScale = std::clamp((labelsLeft - kTitlesGap) / titlesRight, kLeastTitleScale, 1.0);
+    showStripPicture(f);
 }
 
 }  // namespace
@@ -47,8 +77,6 @@ void SelectEmptyPileImages() {
 
     // The menu strip in the chosen style, the rules labels at its right end.
     FrmGrisk& f = frmGrisk();
-    const int style = pic.imgControl.exists(recs.MenuStyle) ? recs.MenuStyle : 0;
-    f.picPanel.setPicture(pic.imgControl(style).Picture());
     placeRulesLabels(f, margin);
     if (cmd.FormLoading) f.setScaleMode(vb::ScaleMode::Twips);
 }

@@ -96,6 +96,13 @@ struct TableState {
     vb::Array<int, 1> InfoSel{{0, 2}};
     // The mouse has entered the menu strip since it was last closed.
     bool PanelHover = false;
+    // The menu strip's titles: pixels to a unit of their places (below 1
+    // where the window is too narrow for the designed strip), and the
+    // strip's picture drawn for that scale (style, scale, picture).
+    double MenuTitleScale = 1.0;
+    int MenuStripStyle = -1;
+    double MenuStripScale = 0;
+    QImage MenuStripPicture;
 };
 
 extern TableState tbl;

@@ -12,6 +12,7 @@
 #include "platform/formwindow.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
+#include "table/avatar.h"
 #include "table/layout_geometry.h"
 #include "table/layout_sizes.h"
 #include "table/layout_stacks.h"
@@ -370,11 +371,52 @@ void arrowsBesideStock(FrmGrisk& f) {
     besides(f.ImgTurn1, frame.right() + kArrowGap);
 }
 
+// What the avatar keeps clear of: the piles, frames, names and centre,
+// and the message and remark lines where their texts show.
+std::vector<QRectF> avatarObstacles(FrmGrisk& f) {
+    std::vector<QRectF> out = tableRects(f, 1, true, true);
+    for (int line = 1; line <= 2; ++line)
+        if (f.Label9.exists(line)) out.push_back(vb::TextLinesRectPx(f.Label9(line), kTextLines));
+    return out;
+}
+
+// The avatar's box at its designed top.
+QRectF designedAvatar(FrmGrisk& f) {
+    const QRectF r = f.ImgAvatar.rectPx();
+    return QRectF(QPointF(r.left(), AvatarDesignedTopPx()), r.size());
+}
+
+// The tops down the avatar's column, from its designed top, where it is
+// clear of the obstacles.
+std::vector<double> clearAvatarTops(FrmGrisk& f, const std::vector<QRectF>& obstacles) {
+    const QRectF designed = designedAvatar(f);
+    const QRectF window = windowRect(f);
+    std::vector<double> tops;
+    for (double y = designed.top(); y + designed.height() <= window.bottom(); y += kSearchStep)
+        if (clear(designed.translated(0, y - designed.top()), obstacles, window)) tops.push_back(y);
+    return tops;
+}
+
+void putAvatar(FrmGrisk& f, double top) {
+    const double dy = top - f.ImgAvatar.rectPx().top();
+    shift(f.ImgAvatar, 0, dy);
+    shift(f.imgSlap, 0, dy);
+}
+
+// The avatar has a place of its own: clear of everything it keeps clear
+// of and of the stock.
+bool avatarHasItsPlace(FrmGrisk& f) {
+    std::vector<QRectF> obstacles = avatarObstacles(f);
+    obstacles.push_back(stockFootprint(f));
+    return clear(f.ImgAvatar.rectPx(), obstacles, windowRect(f));
+}
+
 // Everything a line of text must stay clear of: the piles, the hold-row
-// frames and the stock (not the board's edge).
+// frames, the names and the stock (not the board's edge).
 std::vector<QRectF> textObstacles(FrmGrisk& f) {
-    std::vector<QRectF> obstacles = stockObstacles(f, false);
+    std::vector<QRectF> obstacles = tableRects(f, 1, false, true);
     for (const vb::Control* c : {&f.Label1, &f.ImgTurn2, &f.ImgTurn1}) obstacles.push_back(c->rectPx());
+    if (avatarHasItsPlace(f)) obstacles.push_back(f.ImgAvatar.rectPx());
     return obstacles;
 }
 
@@ -405,20 +447,51 @@ bool keepLineClear(vb::Control& line, const QRectF& footprint, const std::vector
 
 }  // namespace
 
+void KeepAvatarClear() {
+    if (noScreen()) return;
+    FrmGrisk& f = frmGrisk();
+    std::vector<QRectF> obstacles = avatarObstacles(f);
+    obstacles.push_back(stockFootprint(f));
+    const std::vector<double> tops = clearAvatarTops(f, obstacles);
+    putAvatar(f, tops.empty() ? AvatarDesignedTopPx() : tops.front());
+}
+
 void KeepStockClear() {
     FrmGrisk& f = frmGrisk();
     std::vector<QRectF> obstacles = stockObstacles(f);
+    std::vector<QRectF> withAvatar = obstacles;
+    bool roomForBoth = noScreen();
+    if (!noScreen()) {
+        KeepAvatarClear();
+        // Where the stock leaves the avatar no place, the avatar goes as low
+        // in its column as the piles and the text lines leave it, when the
+        // stock then finds a place above or beside it.
+        if (!avatarHasItsPlace(f)) {
+            const std::vector<double> tops = clearAvatarTops(f, avatarObstacles(f));
+            if (!tops.empty()) putAvatar(f, tops.back());
+        }
+        withAvatar.push_back(f.ImgAvatar.rectPx());
+        roomForBoth = !clearAvatarTops(f, avatarObstacles(f)).empty() &&
+                      clear(f.ImgAvatar.rectPx(), avatarObstacles(f), windowRect(f)) &&
+                      nearestClearPlace(stockFootprint(f), withAvatar, windowRect(f));
+        if (!roomForBoth) putAvatar(f, AvatarDesignedTopPx());
+    }
     const std::vector<vb::Control*> stock{&f.Label1, &f.ImgTurn2, &f.ImgTurn1, &f.PicCenter(0)};
     // Where no place has room for the arrows above and below the stock,
     // they go beside it.
-    if (!moveClear(stock, stockFootprint(f), obstacles, windowRect(f))) {
+    const std::vector<QRectF>& stockClearOf = roomForBoth ? withAvatar : obstacles;
+    if (!moveClear(stock, stockFootprint(f), stockClearOf, windowRect(f))) {
         arrowsBesideStock(f);
-        moveClear(stock, stockFootprint(f), obstacles, windowRect(f));
+        moveClear(stock, stockFootprint(f), stockClearOf, windowRect(f));
     }
-    // The Deal button the same way, clear of the stock and the names too.
+    // The Deal button the same way, clear of the stock, the names and the
+    // avatar too.
     obstacles = tableRects(f, 1, true, true);
     obstacles.push_back(stockFootprint(f));
-    moveClear({&f.cmdDeal}, f.cmdDeal.rectPx(), obstacles, windowRect(f));
+    withAvatar = obstacles;
+    withAvatar.push_back(f.ImgAvatar.rectPx());
+    if (!moveClear({&f.cmdDeal}, f.cmdDeal.rectPx(), withAvatar, windowRect(f)))
+        moveClear({&f.cmdDeal}, f.cmdDeal.rectPx(), obstacles, windowRect(f));
 }
 
 bool KeepTextLinesClear() {

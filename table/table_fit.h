@@ -71,10 +71,18 @@ void KeepHumanHandClearOfCentre();
 // such place.
 bool KeepTextLinesClear();
 
+// The avatar (the slap picture on its lower edge with it) at its designed
+// top where that is clear of every pile, hold-row frame, name and the
+// centre, else as little lower, in its column, as leaves it clear; where
+// no place in the window does, at its designed top.
+void KeepAvatarClear();
+
 // Moves the stock with its frame and turn arrows the least that keeps
-// them inside the window and clear of every pile, hold-row frame and the
-// centre board, then the Deal button the same way (clear of the stock
-// too); each stays where it is when nothing is in the way.
+// them inside the window and clear of every pile, hold-row frame, the
+// centre board and the avatar (of the avatar only where a place is clear
+// of both), then the Deal button the same way (clear of the stock too);
+// each stays where it is when nothing is in the way. The avatar takes its
+// place first.
 void KeepStockClear();
 
 }  // namespace grisk

@@ -110,8 +110,8 @@ protected:
     // After a command the table shows whole: every pile, button and label
     // inside the window, the window inside the screen, the Deal button
     // clear of every pile, frame and the board, the hold-row frames apart
-    // with their captions readable above their piles, and no back on a
-    // pay-off pile without cards.
+    // with their captions readable above their piles, no back on a pay-off
+    // pile without cards, and the menu strip whole.
     void expectWhole(const std::string& after) {
         SCOPED_TRACE(after);
         const QRectF inner = grisk::TableInnerRect();
@@ -141,19 +141,28 @@ protected:
                     << "seat " << seat << "'s caption meets slot " << i;
         }
         EXPECT_FALSE(f().Picture7(1).Visible()) << "no back on the empty pay-off pile";
-        // Each name whole, clear of every pile and stack.
-        for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
-            vb::Control& name = f().Label9(seat + 2);
-            name.setCaption(QStringLiteral("Mirabel"));
-            const QRectF text = vb::CaptionRectPx(name);
+        expectMenuStripWhole();
+        // Each name whole, clear of every pile and stack; the message and
+        // remark lines' texts clear of them too, and of the names (on a
+        // table of three or four players that fits a 640 by 480 screen the
+        // remark, and at four players the message, have no such place).
+        const bool crowded = eng.ScreenWidthTw < 10000 && eng.NumPlayers > 2;
+        std::vector<Text> texts = messageAndRemarkTexts(!crowded || eng.NumPlayers == 3, !crowded);
+        const std::size_t lines = texts.size();
+        for (const Text& name : nameTexts()) texts.push_back(name);
+        for (std::size_t t = 0; t < texts.size(); ++t) {
+            const auto& [what, text] = texts[t];
             for (int other = 1; other <= eng.NumPlayers; ++other) {
                 for (int i = 1; i <= 10; ++i)
                     EXPECT_FALSE(text.intersects(grisk_test::pixelRect(f().seatPictures(other)(i))))
-                        << "seat " << seat << "'s name meets seat " << other << "'s slot " << i;
+                        << what << " meets seat " << other << "'s slot " << i;
                 for (int i = grisk::StackFirst(other); i <= grisk::StackLast(other); ++i)
                     EXPECT_FALSE(text.intersects(grisk_test::pixelRect(f().Stack(i))))
-                        << "seat " << seat << "'s name meets seat " << other << "'s stack";
+                        << what << " meets seat " << other << "'s stack";
             }
+            if (t < lines)
+                for (std::size_t n = lines; n < texts.size(); ++n)
+                    EXPECT_FALSE(text.intersects(texts[n].second)) << what << " meets " << texts[n].first;
         }
     }
 };

@@ -9,6 +9,7 @@
 #include "records/state.h"
 #include "support/test_support.h"
 #include "table/card_store.h"
+#include "table/control_art.h"
 #include "table/form_skin.h"
 #include "table/frm_pic.h"
 #include "table/pile_info.h"
@@ -124,12 +125,18 @@ TEST_F(FormSkinTest, TheStripShowsTheMenuStyleAndTheRulesLabelsEndAtItsRightMarg
         bool skin;
         int style;
         double margin;
-    } cases[] = {{false, 0, 5}, {true, 1, 8}};
+        double widthTw;
+    } cases[] = {{false, 0, 5, 16665}, {true, 1, 8, 16665}, {false, 1, 5, 9600}, {true, 0, 8, 9600}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.widthTw);
+        f.Move(0, 0, c.widthTw, 9000);
         recs.SkinOn = c.skin;
         recs.MenuStyle = c.style;
         SelectEmptyPileImages();
-        EXPECT_EQ(f.picPanel.Picture().cacheKey(), frmPic().imgControl(c.style).Picture().cacheKey());
+        // The style's picture (where the titles close up to fit, drawn
+        // again with them closer: left of the first title they are alike).
+        const QRect edge(0, 0, 20, control_art::kStripH);
+        EXPECT_EQ(f.picPanel.Picture().copy(edge), frmPic().imgControl(c.style).Picture().copy(edge));
         const double right = screen::TwipsToPixels(f.picPanel.leftTw() + f.picPanel.widthTw()) - c.margin;
         for (const vb::Control* l : {&f.lblRules, &f.lblLevel})
             EXPECT_NEAR(screen::TwipsToPixels(l->leftTw() + l->widthTw()), right, 1e-9) << l->Name().toStdString();

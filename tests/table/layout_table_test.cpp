@@ -13,6 +13,8 @@
 
 #include "layout_fixture.h"
 #include "platform/formwindow.h"
+#include "records/state.h"
+#include "table/skin_empty_piles.h"
 #include "table/table_fit.h"
 #include "table/table_geometry.h"
 
@@ -79,12 +81,7 @@ protected:
     }
 
     // Where a name shows: its caption as the window paints it.
-    QRectF nameText(int seat) {
-        static const char* const names[] = {"Ottilie", "Grisk", "Varnok", "Mirabel"};
-        vb::Control& name = f().Label9(seat + 2);
-        name.setCaption(QString::fromLatin1(names[seat - 1]));
-        return vb::CaptionRectPx(name);
-    }
+    QRectF nameText(int seat) { return nameTexts()[static_cast<std::size_t>(seat - 1)].second; }
 
     // Every visible control that paints something of its own, with a name.
     struct Shown {
@@ -161,37 +158,21 @@ TEST_P(WholeTableTest, EachHoldRowFrameSurroundsItsPilesAndTheirOutlines) {
 
 // What the player reads: the message line's and the remark line's texts,
 // the players' names and the hold-row captions, each where its text shows.
-// The two lines are clear of the piles, the hold-row frames and the stock.
+// The two lines are clear of the piles, the hold-row frames, the stock and
+// the names.
 TEST_P(WholeTableTest, MessageRemarkNamesAndCaptionsAreClearOfThePiles) {
-    std::vector<std::pair<std::string, QRectF>> texts;
-    std::vector<std::pair<std::string, QRectF>> lines;  // the message and the remark
-    const auto showLines = [&](vb::Control& line, const std::string& name, std::initializer_list<const char*> captions) {
-        for (const char* caption : captions) {
-            line.setCaption(QString::fromLatin1(caption));
-            lines.push_back({name + " \"" + caption + "\"", vb::CaptionRectPx(line)});
-        }
-    };
     // Three or four players on a window that fits a 640 by 480 screen leave
     // the remark no place of four lines, and four players may leave the
     // message line none either (the other seats, the centre, the stock and
     // the human's two rows fill it): there they are not looked at.
     const TableCase& c = GetParam();
     const bool crowded = c.widthTw < 10000 && c.players > 2;
-    if (!crowded || c.players == 3)
-        showLines(f().Label9(1), "the message line", {"\n\n     It's your turn...", "Please stop --\n     It's NOT your turn!"});
-    // The remark's texts, and one of four short lines, as tall as a remark
-    // gets in the narrowest remark line.
-    if (!crowded)
-        showLines(f().Label9(2), "the remark line",
-                  {"\n\nYOU go first", "My  9 beats\nyour 5\nSo I go FIRST!",
-                   "Mirabel has the highest card.\nMirabel goes FIRST!", "Grisk won\nthe toss --\nSo Grisk\ngoes FIRST!"});
-    texts.insert(texts.end(), lines.begin(), lines.end());
-    const char* const names[] = {"Ottilie", "Grisk", "Varnok", "Mirabel"};
+    const std::vector<Text> lines = messageAndRemarkTexts(!crowded || c.players == 3, !crowded);
+    const std::vector<Text> names = nameTexts();
+    std::vector<Text> texts = lines;
+    texts.insert(texts.end(), names.begin(), names.end());
     std::vector<QRectF> frames;
     for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
-        vb::Control& name = f().Label9(seat + 2);
-        name.setCaption(QString::fromLatin1(names[seat - 1]));
-        texts.push_back({"the name of seat " + std::to_string(seat), vb::CaptionRectPx(name)});
         vb::Control& frame = f().Label3(seat - 1);
         if (!frame.Caption().isEmpty())
             texts.push_back({"the hold-row caption of seat " + std::to_string(seat), vb::CaptionRectPx(frame)});
@@ -213,6 +194,8 @@ TEST_P(WholeTableTest, MessageRemarkNamesAndCaptionsAreClearOfThePiles) {
                 << where(pixelRect(*stock));
         EXPECT_FALSE(rect.intersects(pixelRect(f().Label9(1))) && name.rfind("the remark", 0) == 0)
             << name << " at " << where(rect) << " meets the message line at " << where(pixelRect(f().Label9(1)));
+        for (const auto& [seat, text] : names)
+            EXPECT_FALSE(rect.intersects(text)) << name << " at " << where(rect) << " meets " << seat << " at " << where(text);
     }
 }
 
@@ -294,6 +277,54 @@ TEST_P(WholeTableTest, TheBoardHoldsOnlyItsPilesAndTheMenuTabShowsWhole) {
     for (const Shown& c : shownControls())
         if (c.control != &f().imgMenu && c.control->kind() != vb::Kind::Label)
             EXPECT_FALSE(tab.intersects(c.rect)) << "the menu tab meets " << c.name << " at " << where(c.rect);
+}
+
+// The menu strip fits the window, with or without large fonts (narrower
+// rules labels) and the skin (a wider margin).
+TEST_P(WholeTableTest, TheMenuStripShowsEveryTitleAndRulesLabelWhole) {
+    for (const bool largeFonts : {false, true})
+        for (const bool skin : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "large fonts " << largeFonts << ", skin " << skin);
+            eng.LargeFonts = largeFonts;
+            grisk::recs.SkinOn = skin;
+            for (vb::Control* label : {&f().lblRules, &f().lblLevel}) label->setWidth(largeFonts ? 100 : 140);
+            grisk::SelectEmptyPileImages();
+            expectMenuStripWhole();
+        }
+}
+
+// The opponent's avatar shows whole, and the stock with its turn arrows
+// and the Deal button keep clear of it. Where the piles leave its column
+// room, it is clear of every pile, hold-row frame, name and the centre
+// board too. They leave none at three and four players up to 13800 twips
+// (the other seats' rows fill the top edge and the rows below them), at two
+// players in the large sizes from 12288 to 13800 twips (seat 2's hand and
+// hold rows reach under it, and the human's hold row below them), and at
+// two players with four centre piles on a 640 by 480 screen (the hold rows
+// stand further right, under it).
+TEST_P(WholeTableTest, TheAvatarShowsClearOfThePilesAndTheStock) {
+    const TableCase& c = GetParam();
+    const QRectF avatar = pixelRect(f().ImgAvatar);
+    EXPECT_TRUE(grisk::TableInnerRect().contains(avatar)) << where(avatar);
+    for (const vb::Control* stock : {&f().Label1, &f().ImgTurn1, &f().ImgTurn2, &f().cmdDeal})
+        EXPECT_FALSE(avatar.intersects(pixelRect(*stock)))
+            << "the avatar at " << where(avatar) << " meets " << stock->Name().toStdString();
+
+    const bool noRoom = (c.players > 2 && c.widthTw <= 13800) ||
+                        (c.players == 2 && c.mode < 2 && c.widthTw >= 12288 && c.widthTw <= 13800) ||
+                        (c.players == 2 && c.centres == 4 && c.widthTw < 10000);
+    if (noRoom) return;
+    std::vector<std::pair<std::string, QRectF>> others;
+    for (const Pile& p : piles()) others.push_back({p.name, p.rect});
+    for (int seat = 1; seat <= eng.NumPlayers; ++seat) {
+        others.push_back({"seat " + std::to_string(seat) + "'s frame", pixelRect(f().Label3(seat - 1))});
+        others.push_back({"seat " + std::to_string(seat) + "'s stack", pixelRect(f().Stack(grisk::StackFirst(seat)))});
+    }
+    for (const Text& name : nameTexts()) others.push_back(name);
+    others.push_back({"the board", pixelRect(f().imgCenter)});
+    for (const auto& [what, rect] : others)
+        EXPECT_FALSE(avatar.intersects(rect)) << "the avatar at " << where(avatar) << " meets " << what << " at "
+                                              << where(rect);
 }
 
 // The window is never taller than the screen it opens on.

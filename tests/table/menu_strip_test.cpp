@@ -12,6 +12,7 @@
 #include "platform/formwindow.h"
 #include "platform/popup_menu.h"
 #include "platform/sound.h"
+#include "platform/twips.h"
 #include "records/state.h"
 #include "shell/frm_menu.h"
 #include "shell/state.h"
@@ -192,6 +193,36 @@ TEST_F(MenuStripTest, AListOpensUnderItsTitleAndThePickedCommandRunsAfterItClose
     EXPECT_FALSE(recs.BackgroundStretched) << "Change Background tiles";
     EXPECT_EQ(cmd.MenuNum, 0);
     EXPECT_EQ(cmd.MenuItem, 0);
+}
+
+// A window on a 640-pixel screen is too narrow for the designed strip: its
+// titles close up, a press finds them where they show and each list opens
+// under its own title, on the screen.
+TEST_F(MenuStripTest, OnANarrowWindowEachListOpensUnderItsTitleAsItShows) {
+    FrmGrisk& f = frmGrisk();
+    eng.ScreenWidthTw = 9600;
+    f.Move(0, 300, 9600, 7200);
+    imgMenu_MouseMove();
+    ASSERT_TRUE(f.picPanel.Visible());
+    for (int menu = kMenuGame; menu <= kMenuHelp; ++menu) {
+        SCOPED_TRACE(menu);
+        const QRectF title = StripTitleRectPx(menu);
+        EXPECT_LE(title.right(), screen::TwipsToPixels(f.Width() - f.frameWidthTw()));
+        int seenMenu = 0;
+        double seenLeft = 0;
+        double seenWidth = 0;
+        pressWhileOpen(title.center().x(), [&] {
+            seenMenu = cmd.MenuNum;
+            seenLeft = frmMenu().Left();
+            seenWidth = frmMenu().Width();
+            frmMenu().Unload(1);
+        });
+        EXPECT_EQ(seenMenu, menu);
+        EXPECT_LE(seenLeft + seenWidth, eng.ScreenWidthTw) << "the list ends on the screen";
+        const double titleLeftTw = f.Left() + screen::PixelsToTwips(title.left());
+        EXPECT_GE(seenLeft, titleLeftTw - screen::PixelsToTwips(10));
+        EXPECT_LE(seenLeft, titleLeftTw + screen::PixelsToTwips(title.width() / 2));
+    }
 }
 
 TEST_F(MenuStripTest, ASeparatorOrADismissedSubMenuKeepsTheListOpen) {

@@ -155,8 +155,9 @@ TEST_P(TableLabelTest, LabelsStandRoundTheCentreAndThePiles) {
     const QRectF banner = pixelRect(f().Label9(0));
     const QRectF message = pixelRect(f().Label9(1));
     // The message and remark lines stand where they are designed to unless
-    // a pile, a frame or the stock lies there (or, for the remark, the
-    // message line); then they have moved clear (the whole-table test).
+    // a pile, a frame, a name's line or the stock lies there (or, for the
+    // remark, the message line); then they have moved clear (the
+    // whole-table test).
     auto blockedAt = [&](const QRectF& there, bool byMessage) {
         bool blocked = there.intersects(pixelRect(f().Label1)) || there.intersects(pixelRect(f().ImgTurn1)) ||
                        !grisk::TableInnerRect().contains(there);
@@ -164,6 +165,7 @@ TEST_P(TableLabelTest, LabelsStandRoundTheCentreAndThePiles) {
             for (int i = 1; i <= 10; ++i) blocked = blocked || there.intersects(pixelRect(f().seatPictures(seat)(i)));
             blocked = blocked || there.intersects(pixelRect(f().Stack(grisk::StackFirst(seat))));
             blocked = blocked || there.intersects(pixelRect(f().Label3(seat - 1)));
+            blocked = blocked || there.intersects(vb::TextLinesRectPx(f().Label9(seat + 2), 1));
         }
         for (int p = 0; p <= c.centres; ++p) blocked = blocked || there.intersects(pixelRect(f().PicCenter(p)));
         return blocked || (byMessage && there.intersects(message));
