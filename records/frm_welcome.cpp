@@ -12,6 +12,7 @@
 #include "table/background.h"
 #include "table/form_skin.h"
 #include "table/state.h"
+#include "table/status_bar.h"
 
 namespace grisk {
 
@@ -175,6 +176,7 @@ void FrmWelcome::Command1_Click() {
         ShowMenuHint(2);
     }
     frmGrisk().Label9(3).setCaption(eng.PlayerName);
+    ShowHumanNameOnStatusBar();
     Unload();
 }
 

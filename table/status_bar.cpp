@@ -13,10 +13,15 @@ void StatusBar_Clear() {
     vb::Control& bar = frmGrisk().StatusBar1;
     for (int p = 2; p <= 8 && p <= bar.PanelCount(); ++p) bar.Panels(p).Text.clear();
     bar.Panels(kPanelOppName).Spring = true;
-    bar.Panels(1).Text = eng.PlayerName + ":";
+    ShowHumanNameOnStatusBar();
     bar.Panels(kPanelOppName).Text = recs.OppName + ":";
-    bar.Panels(4).ToolTipText = eng.PlayerName + ": Side/Hand";
     bar.Panels(8).ToolTipText = QStringLiteral(" Opponent: Side/Hand");
+}
+
+void ShowHumanNameOnStatusBar() {
+    vb::Control& bar = frmGrisk().StatusBar1;
+    bar.Panels(1).Text = eng.PlayerName + ":";
+    bar.Panels(4).ToolTipText = eng.PlayerName + ": Side/Hand";
 }
 
 void StatusBar1_PanelClick(int panel) {

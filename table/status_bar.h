@@ -14,6 +14,10 @@ inline constexpr int kPanelUndo = 9;
 // ":"), and the tool tips of the two wild-card panels.
 void StatusBar_Clear();
 
+// The human's name in panel 1 and in the tool tip of their wild-card panel
+// (a new game, and another player signing in).
+void ShowHumanNameOnStatusBar();
+
 // A click on a panel. The opponent's name steps through the opponents of a
 // table of three or four; Undo takes the human's last move of the turn back
 // (only on the human's turn after a move); the others do nothing.

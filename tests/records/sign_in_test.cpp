@@ -84,6 +84,7 @@ TEST_F(SignInTest, NewPlayersGetTheirOwnRecordsAndKeepThem) {
     EXPECT_EQ(recs.CurrentProfile, 3);
     EXPECT_EQ(eng.PlayerName, "Bob");
     EXPECT_EQ(frmGrisk().Label9(3).Caption(), "Bob");
+    EXPECT_EQ(frmGrisk().StatusBar1.Panels(1).Text, "Bob:") << "the status bar names the player in force";
 }
 
 TEST_F(SignInTest, RefusedNamesKeepTheWindowAndEmptyTheBoxOnlyForAnImpersonator) {
