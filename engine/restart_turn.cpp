@@ -3,6 +3,7 @@
 #include "engine/state.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
+#include "records/saved_game_record.h"
 #include "records/saved_games.h"
 #include "records/state.h"
 #include "shell/state.h"
@@ -10,9 +11,6 @@
 namespace grisk {
 
 namespace {
-
-constexpr int kMoveLogFile = 9;
-constexpr int kSavedGamesFile = 4;
 
 void refuse(const QString& text) {
     vb::MsgBox(text, vb::vbInformation, QStringLiteral("Restart Turn"));

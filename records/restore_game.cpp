@@ -14,6 +14,7 @@
 #include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
+#include "records/saved_game_record.h"
 #include "records/saved_games.h"
 #include "records/stats.h"
 #include "records/state.h"
@@ -33,8 +34,6 @@ namespace {
 
 constexpr int kSoundRestoreSlot = 121;
 constexpr int kSoundRestoreLog = 117;
-constexpr int kSavedGamesFile = 4;
-constexpr int kMoveLogFile = 9;
 constexpr int kRunPanel = 2;
 
 // A card put back on the table counts as seen for the card counter.

@@ -13,6 +13,18 @@
 namespace grisk {
 
 inline constexpr int kSavedGameRecordLength = 6038;
+
+// The program's file numbers of the saved games ("backup.sav") and of the
+// move log, and the records of "backup.sav" that are not a player's slot.
+inline constexpr int kSavedGamesFile = 4;
+inline constexpr int kMoveLogFile = 9;
+// The game as dealt, which Restart Current Game starts from.
+inline constexpr int kDealtGameRecord = 13;
+// A slot's game as dealt lies this many records after the slot.
+inline constexpr int kDealCopyOffset = 20;
+// The tutorial's prepared positions, from here on; below lie the slots,
+// the auto-saves, the game as dealt and the slots' deals.
+inline constexpr int kFirstPreparedRecord = 31;
 // Characters of the title.
 inline constexpr int kSavedGameTitleLength = 30;
 

@@ -19,12 +19,6 @@ namespace grisk {
 
 namespace {
 
-constexpr int kSavedGamesFile = 4;
-constexpr int kDealtGame = 13;
-constexpr int kDealCopyOffset = 20;
-// Records from here on hold the prepared positions of the tutorial; below
-// lie the slots, the auto-saves, the game as dealt and the slots' deals.
-constexpr int kFirstPreparedRecord = 31;
 constexpr int kAutoSaveEven = 12;
 const QString kInternetMark = QStringLiteral("^^");
 
@@ -143,7 +137,7 @@ void SaveGameCommand() {
     recs.SaveRecord.Title = recs.SaveName;
     vb::RecordFile& backup = BackupFile();
     const bool saved = backup.write(recs.CurrentSlot, recs.SaveRecord.encode()) &&
-                       copyRecord(kDealtGame, recs.CurrentSlot + kDealCopyOffset);
+                       copyRecord(kDealtGameRecord, recs.CurrentSlot + kDealCopyOffset);
     recs.EndedNetGameSave = false;
     if (!saved) notSaved(backup);
 }
@@ -196,7 +190,7 @@ void RestoreGameCommand() {
     const bool dealKept = ReadSavedGame(BackupFile(), dealCopy, deal) && HoldsGame(deal);
     cmd.MenuNewGame = true;
     if (!restore(title)) return;
-    if (!copyRecord(dealKept ? dealCopy : slot, kDealtGame)) qWarning("The restart point could not be kept");
+    if (!copyRecord(dealKept ? dealCopy : slot, kDealtGameRecord)) qWarning("The restart point could not be kept");
 }
 
 void PreviousTurnCommand() {
@@ -223,7 +217,7 @@ void RestartGameCommand() {
     if (anotherSeatPlays()) return;
     const QString title = QStringLiteral("Restart Game");
     SavedGameRecord dealt;
-    if (!ReadSavedGame(BackupFile(), kDealtGame, dealt) || !HoldsGame(dealt)) {
+    if (!ReadSavedGame(BackupFile(), kDealtGameRecord, dealt) || !HoldsGame(dealt)) {
         noMoveToRestore(title);
         return;
     }
@@ -244,7 +238,7 @@ void RestartGameCommand() {
     } else {
         vb::MsgBox(QStringLiteral("Restarting game from last session."), vb::vbOKOnly + vb::vbInformation, title);
     }
-    recs.CurrentSlot = kDealtGame;
+    recs.CurrentSlot = kDealtGameRecord;
     if (host) {
         MenuInternetCommand(5);
         return;

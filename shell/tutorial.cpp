@@ -15,6 +15,7 @@
 #include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
+#include "records/saved_game_record.h"
 #include "records/saved_games.h"
 #include "records/state.h"
 #include "shell/keyboard.h"
@@ -33,10 +34,6 @@ namespace grisk {
 
 namespace {
 
-constexpr int kSavedGamesFile = 4;
-// A restored prepared position is also the game as dealt, which Restart
-// Current Game starts from.
-constexpr int kDealtGame = 13;
 constexpr double kStepPause = 0.5;
 
 // The window as designed (twips), and as made on a narrow screen.
@@ -298,7 +295,7 @@ QString FrmTutorial::ReadEnableInfo(const QString& text) {
             EnablePlayerCards(false);
             QByteArray bytes;
             vb::RecordFile& backup = BackupFile();
-            if (backup.read(tag.secondNumber, bytes) != vb::ReadStatus::Ok || !backup.write(kDealtGame, bytes))
+            if (backup.read(tag.secondNumber, bytes) != vb::ReadStatus::Ok || !backup.write(kDealtGameRecord, bytes))
                 qWarning("The tutorial's position could not be kept as the game to restart");
         } else {
             vb::MsgBox("The prepared game of this step (record" + vb::Str(tag.secondNumber) +

@@ -105,7 +105,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QTextStream& err)
 }
 
 // The tutorial's prepared positions, records 31 to 38 one after the other.
-constexpr int kFirstPrepared = 31;
+constexpr int kFirstPrepared = grisk::kFirstPreparedRecord;
 bool readPositions(QByteArray& positions, QTextStream& err) {
     QFile f(QStringLiteral(":/data/tutorial-positions.sav"));
     if (!f.open(QIODevice::ReadOnly) || f.size() == 0 || f.size() % grisk::kSavedGameRecordLength != 0) {

@@ -41,7 +41,7 @@ using namespace grisk;
 
 namespace {
 
-constexpr int kFirstRecord = 31;
+constexpr int kFirstRecord = grisk::kFirstPreparedRecord;
 constexpr int kPositions = 8;
 constexpr quint64 kMostSeeds = 20000;
 constexpr int kMostHumanTurns = 400;
