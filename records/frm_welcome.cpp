@@ -8,6 +8,7 @@
 #include "platform/vb.h"
 #include "records/move_log.h"
 #include "records/profile.h"
+#include "records/record_fields.h"
 #include "records/state.h"
 #include "table/background.h"
 #include "table/form_skin.h"
@@ -35,10 +36,7 @@ int knownPlayer(const QString& name) {
 }  // namespace
 
 bool FitsProfileName(const QString& name) {
-    if (name.size() > kProfileNameLength) return false;
-    for (QChar c : name)
-        if (c.unicode() > 0xFF) return false;
-    return true;
+    return name.size() <= kProfileNameLength && FitsStoredText(name);
 }
 
 FrmWelcome::FrmWelcome()

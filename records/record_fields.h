@@ -52,6 +52,9 @@ void GetInt16Array(vb::RecordReader& r, vb::Array<int, N>& a) {
 // the first zero character (a field that was never written is all zeros),
 // without the blanks around it.
 QString StoredText(const QString& field);
+// True when a record's text field can keep the text: every character is
+// one of the 256 the files store in a byte.
+bool FitsStoredText(const QString& text);
 
 // A 16-bit flag as the files keep it: -1 for true, 0 for false.
 constexpr int FlagWord(bool on) { return on ? -1 : 0; }

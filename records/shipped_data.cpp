@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "records/record_fields.h"
 #include "records/saved_game_record.h"
 #include "records/score_record.h"
 #include "records/text_line_record.h"
@@ -54,8 +55,7 @@ QString parseText(const QString& v, int width, QString& field) {
     const QString inner = v.mid(1, v.size() - 2);
     if (inner.contains('"')) return QStringLiteral("a text may not contain a double quote");
     if (inner.size() > width) return QStringLiteral("the text is longer than %1 characters").arg(width);
-    for (QChar c : inner)
-        if (c.unicode() > 0xFF) return QStringLiteral("the text has a character outside Latin-1");
+    if (!FitsStoredText(inner)) return QStringLiteral("the text has a character outside Latin-1");
     field = inner;
     return QString();
 }
@@ -180,9 +180,8 @@ bool BuildMessageTexts(const QString& source, QByteArray& file, QString* error) 
         if (text.size() > kTextLineRecordLength)
             return fail(error, n + 1,
                         QStringLiteral("the text is longer than %1 characters").arg(kTextLineRecordLength));
-        for (QChar c : text)
-            if (c.unicode() > 0xFF)
-                return fail(error, n + 1, QStringLiteral("the text has a character outside Latin-1"));
+        if (!FitsStoredText(text))
+            return fail(error, n + 1, QStringLiteral("the text has a character outside Latin-1"));
         texts[recNo] = text;
     }
     const int last = texts.empty() ? 0 : texts.rbegin()->first;
@@ -207,8 +206,8 @@ bool BuildPersonalityFile(const QString& source, PersonalityRecord& personality,
         if (seen.contains(key))
             return fail(error, n + 1, QStringLiteral("\"%1\" is already set on line %2").arg(key).arg(seen[key]));
         seen.insert(key, n + 1);
-        for (QChar c : value)
-            if (c.unicode() > 0xFF) return fail(error, n + 1, QStringLiteral("the text has a character outside Latin-1"));
+        if (!FitsStoredText(value))
+            return fail(error, n + 1, QStringLiteral("the text has a character outside Latin-1"));
         bool isNumber = false;
         const int remark = key.toInt(&isNumber);
         const int sound = key.startsWith(QLatin1String("Sound ")) ? key.mid(6).toInt() : 0;

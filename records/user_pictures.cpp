@@ -1,7 +1,5 @@
 #include "records/user_pictures.h"
 
-#include <algorithm>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +12,7 @@
 #include "platform/msgbox.h"
 #include "platform/vberror.h"
 #include "records/cls_get_size.h"
+#include "records/record_fields.h"
 #include "records/state.h"
 #include "records/user_files.h"
 #include "table/avatar.h"
@@ -64,7 +63,7 @@ void Get_Avatars() {
         return;
     }
     // The seat keeps the name in single-byte letters.
-    if (std::any_of(title.begin(), title.end(), [](QChar c) { return c.unicode() > 0xFF; })) {
+    if (!FitsStoredText(title)) {
         vb::MsgBox(QStringLiteral("The picture's file name has letters that cannot be kept with the player: "
                                   "please rename it with plain letters."),
                    vb::vbCritical, kRejectedTitle);
