@@ -666,17 +666,10 @@ open_set_up_windows() {
 # preferences; each is left as the player leaves it (Done, the close box,
 # Cancel by the close box) and the table idles again.
 open_option_windows() {
-    local title win opened
+    local title opened
     for key_and_title in "F5:^Speed Settings$" "F6:^Rules$" "End:^Preferences$"; do
         title=${key_and_title#*:}
-        opened=""
-        for _ in 1 2 3; do
-            win=$(wait_window '^Grisk and Varnok$')
-            xdotool windowactivate --sync "$win" 2>/dev/null || true
-            xdotool key "${key_and_title%%:*}"
-            opened=$(find_window "$title" 20)
-            [ -n "$opened" ] && break
-        done
+        opened=$(key_for_window "${key_and_title%%:*}" "$title")
         [ -n "$opened" ] || fail "${key_and_title%%:*} opened no \"$title\" window"
         shot "option-${key_and_title%%:*}"
         if [ "${key_and_title%%:*}" = F5 ]; then
