@@ -5,6 +5,7 @@
 
 #include "engine/startup.h"
 #include "engine/state.h"
+#include "platform/run_files.h"
 #include "platform/sound.h"
 #include "platform/vberror.h"
 #include "records/state.h"
@@ -13,15 +14,21 @@
 namespace grisk {
 
 void SetUpSounds() {
-    for (int n = 105; n <= 123; ++n) {
-        eng.MsgText = eng.DataFolder + "~" + QString::number(n) + ".tmp";
-        // A sound that cannot be written is simply missing: playing it does nothing.
-        if (const long err = ExtractResourceToFile(n, QStringLiteral("SOUND"), eng.MsgText))
-            qWarning("Sound %d could not be written to %s: error %ld", n, qUtf8Printable(eng.MsgText), err);
-    }
+    // Nothing plays before the table shows: the files are written after its
+    // first paint, or by the first sound played, whichever comes first.
+    run_files::Defer(QStringLiteral("program sounds"), [folder = eng.DataFolder] {
+        for (int n = 105; n <= 123; ++n) {
+            const QString file = folder + "~" + QString::number(n) + ".tmp";
+            // A sound that cannot be written is simply missing: playing it does nothing.
+            if (const long err = ExtractResourceToFile(n, QStringLiteral("SOUND"), file))
+                qWarning("Sound %d could not be written to %s: error %ld", n, qUtf8Printable(file), err);
+        }
+    });
 }
 
 void CleanUpSounds() {
+    // What is not written yet never will be: the run ends.
+    run_files::DropPending();
     if (recs.SoundLevel == 0 && eng.SoundFiles.inRange({2}))
         recs.SoundResult = sound::PlayAsync(eng.SoundFiles(2)) ? 1 : 0;
     if (!eng.DataFolder.isEmpty()) {
@@ -41,15 +48,12 @@ long ExtractResourceToFile(int resId, const QString& resType, const QString& fil
     QFile resource(":/" + resType + "/" + QString::number(resId));
     if (!resource.open(QIODevice::ReadOnly)) return vb::ErrResourceNotFound;
     const QByteArray bytes = resource.readAll();
-    QFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 75;  // path/file access error
-    const bool written = out.write(bytes) == bytes.size() && out.flush();
-    out.close();
-    if (!written || out.error() != QFileDevice::NoError) {
-        out.remove();
-        return vb::ErrDeviceIO;
+    switch (run_files::WriteWhole(fileName, bytes)) {
+    case run_files::WriteResult::Written: return 0;
+    case run_files::WriteResult::CannotOpen: return 75;  // path/file access error
+    case run_files::WriteResult::Failed: break;
     }
-    return 0;
+    return vb::ErrDeviceIO;
 }
 
 }  // namespace grisk

@@ -28,6 +28,7 @@
 #include "platform/msgbox.h"
 #include "platform/termination.h"
 #include "platform/random.h"
+#include "platform/run_files.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
@@ -149,6 +150,9 @@ bool loadMainWindow(FrmGrisk& f) {
     }
 
     SetFolders();
+    // The run's files that nothing reads before the table shows are written
+    // just after it has painted.
+    run_files::SetShownWindow(static_cast<const vb::Form*>(&f));
     frmSplash().Show();
 
     cmd.FormLoading = true;

@@ -24,6 +24,7 @@
 #include "platform/keys.h"
 #include "platform/menu_bar.h"
 #include "platform/msgbox.h"
+#include "platform/run_files.h"
 #include "platform/twips.h"
 #include "platform/vb.h"
 #include "platform/vberror.h"
@@ -475,6 +476,7 @@ void FormWindow::paintEvent(QPaintEvent* e) {
             paintControl(p, *c);
         }
     }
+    run_files::Painted(form_);
 }
 
 Control* FormWindow::controlAt(QPointF pos) const {

@@ -2,11 +2,12 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
 #include <cmath>
+
+#include "platform/run_files.h"
 
 namespace pms {
 
@@ -139,8 +140,8 @@ bool writeSound(const QString& path, const QByteArray& bytes) {
     QFile existing(path);
     if (existing.size() == bytes.size() && existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
         return true;
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+    // The sounds live only for the run: the close deletes them.
+    return run_files::WriteWhole(path, bytes) == run_files::WriteResult::Written;
 }
 
 bool installSounds(const QString& program, const QString& programFolder, const QString& outFolder,

@@ -5,6 +5,7 @@
 
 #include "platform/eventwait.h"
 #include "platform/late_module.h"
+#include "platform/run_files.h"
 #include "platform/sound_backend.h"
 
 namespace sound {
@@ -42,6 +43,8 @@ bool looksLikeWav(const QString& path) {
 // The backend for a WAV request, or null when the file cannot be played.
 Backend* wavBackend(const QString& wavPath) {
     lastRequested() = wavPath;
+    // The run's sound files may still wait to be written.
+    run_files::WriteNow();
     return looksLikeWav(wavPath) ? backend() : nullptr;
 }
 

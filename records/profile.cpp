@@ -152,7 +152,7 @@ void prepareCardPictures() {
     clsDLL library;
     if (recs.DeckStyle >= 6) {
         library.GetCardFaces(recs.DeckStyle);
-        MakeSmallCardFiles();
+        MakeSmallCardFilesAfterShow();
     } else {
         LoadRankCardImages();
     }

@@ -10,6 +10,7 @@
 #include "platform/controls.h"
 #include "platform/eventwait.h"
 #include "platform/msgbox.h"
+#include "platform/run_files.h"
 #include "platform/vb.h"
 #include "platform/vberror.h"
 #include "records/state.h"
@@ -29,6 +30,7 @@ namespace {
 
 constexpr int kCellW = card_art::kLargeW;
 constexpr int kCellH = card_art::kLargeH;
+const QString kSmallCardFilesKey = QStringLiteral("small card files");
 
 bool named(const vb::ControlArray& ctl, const char* name) {
     return ctl.Name() == QLatin1String(name);
@@ -172,12 +174,15 @@ QImage SheetFaceImage(int cardNo) {
 QImage ScaleToSmallCard(const QImage& large) { return card_art::SmallCardFor(large); }
 
 QImage LoadScaledCardFile(const QString& fileName) {
+    // The small-card files may still wait to be written.
+    run_files::WriteNow();
     QImage img;
     if (!img.load(fileName, "BMP")) return QImage();
     return ScaleToSmallCard(img);
 }
 
 void MakeSmallCardFiles() {
+    run_files::Cancel(kSmallCardFilesKey);
     FrmStdSm& sm = frmStdSm();
     const QColor ground = vb::toQColor(sm.picBitMap.BackColor());
     for (int n = 1; n <= 52; ++n) {
@@ -191,6 +196,19 @@ void MakeSmallCardFiles() {
         // A file that cannot be written is cut from the sheet when drawn.
         canvas.save(eng.DataFolder + QString::number(n) + QStringLiteral(".tmp"), "BMP");
     }
+}
+
+void MakeSmallCardFilesAfterShow() {
+    run_files::Defer(kSmallCardFilesKey, [] {
+        // Written in the middle of whatever asks for them: the card being
+        // drawn keeps its place on the sheet.
+        const int no = tbl.DrawCardNo, suit = tbl.DrawSuit, x = tbl.CellX, y = tbl.CellY;
+        MakeSmallCardFiles();
+        tbl.DrawCardNo = no;
+        tbl.DrawSuit = suit;
+        tbl.CellX = x;
+        tbl.CellY = y;
+    });
 }
 
 void LoadSmallCardPicture(const QString& fileName, int index) {
@@ -210,6 +228,8 @@ void LoadSmallCardPicture(const QString& fileName, int index) {
 }
 
 void LoadRankCardImages() {
+    // A rank-only deck has no small-card files.
+    run_files::Cancel(kSmallCardFilesKey);
     const int style = recs.DeckStyle;
     if (style >= 1 && style <= card_art::kRankStyles) {
         FrmPic& store = frmPic();

@@ -37,6 +37,10 @@ void ClearTableImages();
 // Writes the 52 small-card files ("1.tmp".."52.tmp" in DataFolder), each a
 // bitmap of one 71 x 96 cell of the face sheet in force.
 void MakeSmallCardFiles();
+// The same, once the main window has painted or a small face is first
+// drawn (the files are read for nothing else); a later MakeSmallCardFiles
+// or a rank-only deck takes its place.
+void MakeSmallCardFilesAfterShow();
 
 // Copies the rank-only deck DeckStyle (1..5) into frmPic.Image1 and its
 // small copies into frmPic.ImageSm (through the files "1no.tmp"..

@@ -75,12 +75,17 @@ FrmPic::FrmPic()
                               screen::PixelsToTwips(picture.height()));
     }
     imgControl.Load(1);
-    for (int style = 0; style <= 1; ++style) {
-        imgControl(style).setPicture(control_art::MenuStrip(style));
+    // The strips' pictures are drawn when first shown (see MenuStrip).
+    for (int style = 0; style <= 1; ++style)
         imgControl(style).setGeometryTw(0, 0, screen::PixelsToTwips(control_art::kStripW),
                                         screen::PixelsToTwips(control_art::kStripH));
-    }
     picAvatar.setOwnScaleMode(vb::ScaleMode::Pixels);
+}
+
+QImage FrmPic::MenuStrip(int style) {
+    vb::Control& strip = imgControl(style);
+    if (strip.Picture().isNull()) strip.setPicture(control_art::MenuStrip(style));
+    return strip.Picture();
 }
 
 namespace {

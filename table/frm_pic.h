@@ -31,8 +31,10 @@ public:
     vb::Control& imgCenterV;
     vb::Control& imgCenterHM;
     vb::Control& imgCenterVM;
-    // The menu strip's picture for each menu style (0 metal, 1 wood).
+    // The menu strip's picture for each menu style (0 metal, 1 wood), as
+    // MenuStrip draws it the first time it is asked for.
     vb::ControlArray& imgControl;
+    QImage MenuStrip(int style);
     // Measures an avatar picture's natural size.
     vb::Control& picAvatar;
 

@@ -31,7 +31,7 @@ int menuStyle() { return frmPic().imgControl.exists(recs.MenuStyle) ? recs.MenuS
 void showStripPicture(FrmGrisk& f) {
     const int style = menuStyle();
     if (tbl.MenuTitleScale >= 1) {
-        f.picPanel.setPicture(frmPic().imgControl(style).Picture());
+        f.picPanel.setPicture(frmPic().MenuStrip(style));
         return;
     }
     if (tbl.MenuStripStyle != style || tbl.MenuStripScale != tbl.MenuTitleScale) {

@@ -329,21 +329,58 @@ QRectF windowRect(FrmGrisk& f) {
                   screen::TwipsToPixels(f.Height() - vb::FrameHeightTw() - f.StatusBar1.heightTw()));
 }
 
+// The places tried along one axis: 0, step, 2 step, ... while the length
+// still fits within the limit.
+int placesAlong(double length, double limit) {
+    if (length > limit) return 0;
+    int n = static_cast<int>((limit - length) / kSearchStep) + 1;
+    while (n > 0 && (n - 1) * kSearchStep + length > limit) --n;
+    while (n * kSearchStep + length <= limit) ++n;
+    return n;
+}
+
 // The nearest place for the footprint's top left that puts it inside the
 // window and clear of the obstacles: its own when it is clear already;
-// none when no place is.
+// none when no place is. The places tried lie on a grid of kSearchStep
+// pixels from the window's corner; of two equally near, the higher (then
+// the one further left) wins. The grid is searched in rings around the
+// place nearest the footprint, and the search stops at the first ring that
+// cannot hold a nearer place.
 std::optional<QPointF> nearestClearPlace(const QRectF& footprint, const std::vector<QRectF>& obstacles,
                                          const QRectF& window) {
     if (clear(footprint, obstacles, window)) return footprint.topLeft();
+    const int columns = placesAlong(footprint.width(), window.width());
+    const int rows = placesAlong(footprint.height(), window.height());
+    if (columns == 0 || rows == 0) return std::nullopt;
+    const auto nearestIndex = [](double at, int count) {
+        return std::clamp(static_cast<int>(std::lround(at / kSearchStep)), 0, count - 1);
+    };
+    const int ci = nearestIndex(footprint.x(), columns);
+    const int cj = nearestIndex(footprint.y(), rows);
     double best = std::numeric_limits<double>::max();
     std::optional<QPointF> bestAt;
-    for (double y = 0; y + footprint.height() <= window.height(); y += kSearchStep)
-        for (double x = 0; x + footprint.width() <= window.width(); x += kSearchStep) {
-            const double d = std::hypot(x - footprint.x(), y - footprint.y());
-            if (d >= best || !clear(QRectF(QPointF(x, y), footprint.size()), obstacles, window)) continue;
-            best = d;
-            bestAt = QPointF(x, y);
+    const auto tryPlace = [&](int i, int j) {
+        if (i < 0 || i >= columns || j < 0 || j >= rows) return;
+        const double x = i * kSearchStep, y = j * kSearchStep;
+        const double d = std::hypot(x - footprint.x(), y - footprint.y());
+        const bool nearer = d < best || (d == best && bestAt && std::pair(y, x) < std::pair(bestAt->y(), bestAt->x()));
+        if (!nearer || !clear(QRectF(QPointF(x, y), footprint.size()), obstacles, window)) return;
+        best = d;
+        bestAt = QPointF(x, y);
+    };
+    const int rings = std::max({ci, columns - 1 - ci, cj, rows - 1 - cj});
+    for (int k = 0; k <= rings; ++k) {
+        // Every place of ring k lies at least (k - 1/2) steps away.
+        if (bestAt && (k - 0.5) * kSearchStep > best) break;
+        for (int i = ci - k; i <= ci + k; ++i) {
+            tryPlace(i, cj - k);
+            if (k > 0) tryPlace(i, cj + k);
         }
+        for (int j = cj - k + 1; j <= cj + k - 1; ++j) {
+            tryPlace(ci - k, j);
+            tryPlace(ci + k, j);
+        }
+    }
     return bestAt;
 }
 

@@ -23,9 +23,12 @@
 #include "net/sockets.h"
 #include "net/state.h"
 #include "platform/eventwait.h"
+#include "platform/formwindow.h"
 #include "platform/msgbox.h"
 #include "platform/termination.h"
 #include "platform/recordfile.h"
+#include "platform/sound.h"
+#include "platform/controls.h"
 #include "platform/twips.h"
 #include "platform/winsock.h"
 #include "records/saved_game_record.h"
@@ -33,6 +36,7 @@
 #include "records/state.h"
 #include "shell/state.h"
 #include "shell/tutorial.h"
+#include "table/card_drawing.h"
 #include "support/test_support.h"
 #include "engine/startup_fixture.h"
 #include "table/state.h"
@@ -44,21 +48,88 @@ namespace {
 using grisk_test::StartupTest;
 using grisk_test::snapshot;
 
-TEST_F(StartupTest, SoundFilesLiveForTheRunAndTheMoveLogGoesAtShutDown) {
-    start();
-    ASSERT_TRUE(frmGrisk().isLoaded());
-    for (int n = 105; n <= 123; ++n)
-        EXPECT_TRUE(QFile::exists(dataFolder_ + "~" + QString::number(n) + ".tmp")) << n;
-    EXPECT_GT(QFileInfo(dataFolder_ + "~105.tmp").size(), 44);
-    QFile log(dataFolder_ + "~tempmoves.sav");
-    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
-    log.close();
+// The run's temporary files (the program's sounds, the small-card files)
+// are read by nothing before the table shows, so they may be written after
+// it. Whatever reads one first finds it there: the table's first paint, a
+// sound played, a small face drawn. The close deletes them with the move log.
+TEST_F(StartupTest, TheRunsFilesAreThereWhenFirstReadAndGoAtShutDown) {
+    const auto programSoundsThere = [this] {
+        for (int n = 105; n <= 123; ++n)
+            if (!QFile::exists(dataFolder_ + "~" + QString::number(n) + ".tmp")) return false;
+        return QFileInfo(dataFolder_ + "~105.tmp").size() > 44;
+    };
+    const auto smallCardsThere = [this] {
+        for (int n = 1; n <= 52; ++n)
+            if (!QFile::exists(dataFolder_ + QString::number(n) + ".tmp")) return false;
+        return true;
+    };
+    const struct {
+        const char* reader;
+        bool screenWindows;
+        std::function<bool()> read;  // true when the files were there as read
+    } readers[] = {
+        {"the table's first paint", true,
+         [&] {
+             for (int i = 0; i < 200 && !(programSoundsThere() && smallCardsThere()); ++i) waits::WaitEvents(10);
+             return programSoundsThere() && smallCardsThere();
+         }},
+        {"a sound played", false,
+         [&] {
+             sound::PlayAsync(dataFolder_ + "~110.tmp");
+             return programSoundsThere();
+         }},
+        {"a small face drawn", false,
+         [&] {
+             eng.NumPlayers = 4;
+             DrawCard(frmGrisk().Picture1, 2, 5, 0);
+             return smallCardsThere() && frmGrisk().Picture1(2).Drawn() == "face 5 small";
+         }},
+    };
+    bool first = true;
+    for (const auto& r : readers) {
+        SCOPED_TRACE(r.reader);
+        vb::forms::setScreenWindows(r.screenWindows);
+        if (!first) {
+            ResetAllState();
+            ReleaseFrmGrisk();
+        }
+        first ? start() : startWithoutSignIn();
+        first = false;
+        ASSERT_TRUE(frmGrisk().isLoaded());
+        EXPECT_TRUE(r.read());
+        QFile log(dataFolder_ + "~tempmoves.sav");
+        ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+        log.close();
 
-    close();
-    EXPECT_FALSE(frmGrisk().isLoaded());
-    EXPECT_EQ(ExitLeftRuns(), 1);
-    const QStringList left = QDir(dataFolder_).entryList({"*.tmp", "~tempmoves.sav"}, QDir::Files | QDir::Hidden);
-    EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+        close();
+        EXPECT_FALSE(frmGrisk().isLoaded());
+        EXPECT_EQ(ExitLeftRuns(), 1);
+        const QStringList left = QDir(dataFolder_).entryList({"*.tmp", "~tempmoves.sav"}, QDir::Files | QDir::Hidden);
+        EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+    }
+    vb::forms::setScreenWindows(false);
+}
+
+// A close before the table has painted, or while it paints for the first
+// time: nothing the start put off is written afterwards.
+TEST_F(StartupTest, AStartClosedBeforeItsFilesAreWrittenLeavesNoneBehind) {
+    vb::forms::setScreenWindows(true);
+    for (bool painted : {false, true}) {
+        SCOPED_TRACE(painted ? "closed as the table first paints" : "closed before it paints");
+        ResetAllState();
+        ReleaseFrmGrisk();
+        painted ? startWithoutSignIn() : start();
+        ASSERT_TRUE(frmGrisk().isLoaded());
+        if (painted) {
+            ASSERT_NE(frmGrisk().window(), nullptr);
+            frmGrisk().window()->repaint();
+        }
+        close();
+        for (int i = 0; i < 20; ++i) waits::WaitEvents(10);
+        const QStringList left = QDir(dataFolder_).entryList({"*.tmp", "~tempmoves.sav"}, QDir::Files | QDir::Hidden);
+        EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+    }
+    vb::forms::setScreenWindows(false);
 }
 
 TEST_F(StartupTest, PlacementAndDisplayModeRoundTripByteForByte) {

@@ -136,7 +136,7 @@ TEST_F(FormSkinTest, TheStripShowsTheMenuStyleAndTheRulesLabelsEndAtItsRightMarg
         // The style's picture (where the titles close up to fit, drawn
         // again with them closer: left of the first title they are alike).
         const QRect edge(0, 0, 20, control_art::kStripH);
-        EXPECT_EQ(f.picPanel.Picture().copy(edge), frmPic().imgControl(c.style).Picture().copy(edge));
+        EXPECT_EQ(f.picPanel.Picture().copy(edge), frmPic().MenuStrip(c.style).copy(edge));
         const double right = screen::TwipsToPixels(f.picPanel.leftTw() + f.picPanel.widthTw()) - c.margin;
         for (const vb::Control* l : {&f.lblRules, &f.lblLevel})
             EXPECT_NEAR(screen::TwipsToPixels(l->leftTw() + l->widthTw()), right, 1e-9) << l->Name().toStdString();

@@ -8,7 +8,8 @@
 # player) is ended with SIGTERM, as a desktop that logs out does. Each run
 # must exit with 0, print no sanitizer report, and leave no temporary file
 # and no instance lock behind. A copy started while one runs is refused and
-# exits with 1.
+# exits with 1. Starts closed at once (as the table shows, and by SIGTERM
+# before it does) leave nothing behind either.
 #
 #   smoke-test.sh GRISK GRISK_SETUP GRISK_SNAPSHOT
 #
@@ -908,6 +909,28 @@ untick_tips() {
     grep -q "Tip%20Number=$((${seen:-0} + 1))" "$settings" || fail "closing the tip stored no tip number"
 }
 
+# Some of the run's files are written only once the table has painted: a
+# close the moment the table shows, and a SIGTERM while the program is
+# still starting (its first window up, the table not yet), leave none.
+close_during_start() {
+    log "a start closed as soon as the table shows"
+    start_grisk closed-at-once
+    close_main_window
+    expect_clean_exit
+    log "a start ended by SIGTERM while it starts"
+    start_grisk ended-while-starting
+    local id=""
+    for _ in $(seq 1 $((start_timeout * 20))); do
+        id=$(xdotool search --onlyvisible --pid "$grisk_pid" 2>/dev/null | head -n1) || true
+        [ -n "$id" ] && break
+        kill -0 "$grisk_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    [ -n "$id" ] || fail "no window of the program came"
+    kill -TERM "$grisk_pid"
+    expect_clean_exit
+}
+
 close_main_window() {
     # As a window manager does: _NET_CLOSE_WINDOW to openbox, which sends
     # WM_DELETE_WINDOW to the program.
@@ -966,6 +989,8 @@ main() {
     play_a_turn_by_keypad
     close_main_window
     expect_clean_exit
+
+    close_during_start
 
     log "passed"
 }
