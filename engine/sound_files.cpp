@@ -29,8 +29,10 @@ void SetUpSounds() {
 void CleanUpSounds() {
     // What is not written yet never will be: the run ends.
     run_files::DropPending();
+    // The program ends a moment later and the sound's file goes now: the
+    // sound plays on in a player of its own.
     if (recs.SoundLevel == 0 && eng.SoundFiles.inRange({2}))
-        recs.SoundResult = sound::PlayAsync(eng.SoundFiles(2)) ? 1 : 0;
+        recs.SoundResult = sound::PlayAfterExit(eng.SoundFiles(2)) ? 1 : 0;
     if (!eng.DataFolder.isEmpty()) {
         QDir data(eng.DataFolder);
         for (const QString& name : data.entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden))

@@ -26,7 +26,7 @@ QLibrary* load(const char* module) {
     auto& libs = libraries();
     auto it = libs.find(module);
     if (it == libs.end()) {
-        const QString folder = folderSet().isEmpty() ? QCoreApplication::applicationDirPath() : folderSet();
+        const QString folder = ModuleFolder();
         auto lib = std::make_unique<QLibrary>(folder + "/" + QString::fromLatin1(module));
         if (!lib->load())
             qWarning("The module %s could not be loaded: %s", module, qUtf8Printable(lib->errorString()));
@@ -46,6 +46,8 @@ void* Resolve(const char* module, const char* entry) {
 }
 
 void SetModuleFolder(const QString& folder) { folderSet() = folder; }
+
+QString ModuleFolder() { return folderSet().isEmpty() ? QCoreApplication::applicationDirPath() : folderSet(); }
 
 bool IsLoaded(const char* module) {
     const auto& libs = libraries();

@@ -17,6 +17,9 @@ void* Resolve(const char* module, const char* entry);
 // run from a folder of their own).
 void SetModuleFolder(const QString& folder);
 
+// The folder the modules are looked for in.
+QString ModuleFolder();
+
 // True once the module has been loaded in this run.
 bool IsLoaded(const char* module);
 

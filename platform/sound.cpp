@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include "platform/eventwait.h"
 #include "platform/late_module.h"
@@ -60,6 +61,17 @@ bool PlaySync(const QString& wavPath, int capMs) {
     if (!b) return false;
     waits::BusyScope busy;
     return b->PlaySync(wavPath, capMs);
+}
+
+bool PlayAfterExit(const QString& wavPath) {
+    lastRequested() = wavPath;
+    if (!looksLikeWav(wavPath)) return false;
+    QProcess player;
+    player.setProgram(late::ModuleFolder() + QStringLiteral("/grisk-play-sound"));
+    player.setStandardInputFile(wavPath);
+    player.setStandardOutputFile(QProcess::nullDevice());
+    player.setStandardErrorFile(QProcess::nullDevice());
+    return player.startDetached();
 }
 
 void StopWav() {

@@ -13,6 +13,12 @@ bool PlayAsync(const QString& wavPath);
 bool PlaySync(const QString& wavPath, int capMs = 5000);
 // Stops the WAV sound playing, if any.
 void StopWav();
+// Plays a WAV file in a player process of its own (grisk-play-sound beside
+// the program's modules), which has the file open before this returns and plays it to
+// its end, whether the program and the file are still there or not: the
+// sound a closing program plays. False when the file cannot be played or
+// the player cannot start.
+bool PlayAfterExit(const QString& wavPath);
 
 // The music player (MP3): one piece at a time, played in the background to
 // its end. Playing: it has started. NoDevice: there is no audio output, so

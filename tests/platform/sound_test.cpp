@@ -7,6 +7,7 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -100,7 +101,34 @@ TEST_F(SoundTest, RefusesWhatIsNotAReadableWav) {
         EXPECT_FALSE(sound::PlaySync(file, 5000));
         EXPECT_FALSE(ran);
         EXPECT_EQ(sound::LastRequested(), file);
+
+        // Nor is a player started for it.
+        EXPECT_FALSE(sound::PlayAfterExit(file));
+        EXPECT_EQ(sound::LastRequested(), file);
     }
+}
+
+// The closing sound: a player of its own takes the file as it is when asked
+// and plays it to its end, although the file is deleted at once (as the
+// close deletes the seats' sounds) and the program is gone.
+TEST_F(SoundTest, ASoundPlayedAfterExitOutlivesItsFile) {
+    const QString wav = writeTinyWav("closing.wav");
+    EXPECT_TRUE(sound::PlayAfterExit(wav)) << "the player beside the modules starts";
+    EXPECT_EQ(sound::LastRequested(), wav);
+    ASSERT_TRUE(QFile::remove(wav));
+
+    // The player itself, given a file deleted as soon as it has started:
+    // it plays it whole wherever there is a device, and fails quietly
+    // where there is none.
+    const QString again = writeTinyWav("closing-again.wav");
+    QProcess player;
+    player.setStandardInputFile(again);
+    player.start(QStringLiteral(GRISK_BINARY_DIR "/grisk-play-sound"), {});
+    ASSERT_TRUE(player.waitForStarted(10000));
+    QFile::remove(again);
+    ASSERT_TRUE(player.waitForFinished(30000));
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(player.exitCode() == 0, sound::AudioAvailable());
 }
 
 // A seat without a sound of some number asks for "": nothing is opened,
