@@ -16,10 +16,6 @@ namespace grisk {
 
 void ShowInternetPlayerSetup() { inet.NetSetupCancelled = true; }
 
-void ShowHostRulesWindow() { eng.SkipGameSave = true; }
-
-double HostRulesWindowLeft(double fallback) { return fallback; }
-
 void NetStartNewGame() {
     if (PeerVersionAtMost(inet.PeerVersion, "74")) {
         Game_New();

@@ -22,8 +22,7 @@ void ShowInternetPlayerSetup();
 void ShowHostRulesWindow();
 
 // The left edge (twips) of the host's rules window, beside which the house
-// rules dialog of an Internet game opens; the given left while Internet
-// play has no such window.
+// rules dialog of an Internet game opens (the window is loaded for it).
 double HostRulesWindowLeft(double fallback);
 
 // The host starts a new game for every machine after a changed set-up:

@@ -377,15 +377,7 @@ void FrmMulti::AskSaveSeat(int Index) {
 
 void FrmMulti::cmdDone_Click() {
     if (ChangedSetting) AskSaveSeat(SeatPanel);
-    if (PlayersChoice == eng.NumPlayers && CentersChoice == eng.NumCenters) eng.SkipGameSave = true;
-    if (!eng.SkipGameSave && recs.DeckStyle >= 6 && PlayersChoice == 2 && eng.NumPlayers != 2) {
-        for (PlayerRecord* gone : {&eng.Player3, &eng.Player4}) {
-            gone->Slots.clear();
-            gone->Hold.clear();
-        }
-    }
-    if (CentersChoice != 0) eng.NumCenters = CentersChoice;
-    if (PlayersChoice >= 2 && PlayersChoice <= 4) eng.NumPlayers = PlayersChoice;
+    ApplyChosenCounts(PlayersChoice, CentersChoice);
     Unload();
 }
 

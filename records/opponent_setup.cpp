@@ -148,6 +148,18 @@ void CheckCommentChoice(OpponentSetupForm& Frm, int Seat) {
     PutSetupProfile();
 }
 
+void ApplyChosenCounts(int PlayersChoice, int CentersChoice) {
+    if (PlayersChoice == eng.NumPlayers && CentersChoice == eng.NumCenters) eng.SkipGameSave = true;
+    if (!eng.SkipGameSave && recs.DeckStyle >= 6 && PlayersChoice == 2 && eng.NumPlayers != 2) {
+        for (PlayerRecord* gone : {&eng.Player3, &eng.Player4}) {
+            gone->Slots.clear();
+            gone->Hold.clear();
+        }
+    }
+    if (CentersChoice != 0) eng.NumCenters = CentersChoice;
+    if (PlayersChoice >= 2 && PlayersChoice <= 4) eng.NumPlayers = PlayersChoice;
+}
+
 vb::RecordFile& SetupProfileFile() {
     static vb::RecordFile f;
     return f;

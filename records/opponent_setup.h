@@ -48,6 +48,12 @@ vb::RecordFile& SetupProfileFile();
 // once a run.
 void PutSetupProfile();
 
+// Hands back the counts a set-up window chose (players 2..4; centre piles
+// 3 or 4, 0 for none chosen): SkipGameSave is set when they are the counts
+// in force, and a table that shrinks to two players for a new game drops
+// the cards of seats 3 and 4 first.
+void ApplyChosenCounts(int PlayersChoice, int CentersChoice);
+
 // Runs the opponent set-up (in an Internet game the Internet player set-up,
 // or with RulesOnly the host's rules) and then, unless it was cancelled
 // with no rule changed, lays the table out for the counts chosen and starts
