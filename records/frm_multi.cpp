@@ -364,13 +364,8 @@ void FrmMulti::ReloadSeatPersonality() {
 }
 
 void FrmMulti::AskSaveSeat(int Index) {
-    const QString question = Index <= 2 ? "Did you want to save Opponent" + vb::Str(Index + 1) + "'s settings?"
-                                        : QStringLiteral("Did you want to save your Avatar?");
-    if (vb::MsgBox(question, vb::vbYesNo, QStringLiteral("Save Settings?")) == vb::vbYes)
-        CmdApply_Click();
-    else
-        CmdApply.setEnabled(false);
-    ChangedSetting = false;
+    AskSavePanel(*this, Index, QStringLiteral("Did you want to save your Avatar?"), CmdApply,
+                 [this] { CmdApply_Click(); });
 }
 
 // ---- Closing ------------------------------------------------------------

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "platform/controls.h"
 #include "platform/recordfile.h"
@@ -25,6 +26,16 @@ public:
     // the player's click does; a window without one does nothing.
     virtual void SelectPlayerCount(int index) { (void)index; }
 };
+
+// The question before an edited panel is left (Index 0..2 an opponent's,
+// 3 the player's, asked with ownQuestion): Yes runs save, No leaves the
+// panel unsaved; the panel is clean afterwards either way.
+void AskSavePanel(OpponentSetupForm& Frm, int Index, const QString& ownQuestion, vb::Control& CmdApply,
+                  const std::function<void()>& save);
+
+// Imports an avatar picture and lists the avatars again, the scroll bar on
+// the last one; false when none was imported.
+bool ImportAvatarToList(vb::Control& HScrollAvatar);
 
 // Fills the window's lists: the comment choices ("Default Personality", the
 // user's comment files, "No Comments") and the personalities of the
