@@ -188,7 +188,9 @@ void FrmScoresNet::GridNET_Click() {
     if (ShownPlayers == 2) return;  // the row is selected
     const QString name = GridNET.TextMatrix(row, 0);
     if (GridNET.CellBackColor(row, 0) == kSeparatorColour || vb::Trim(name).isEmpty()) {
+        // A separator or an empty row chooses nothing.
         GroupStart = 0;
+        GridNET.setRow(0);
         return;
     }
     const int group = (row - 1) / (ShownPlayers + 1);

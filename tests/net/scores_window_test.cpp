@@ -143,6 +143,7 @@ TEST_F(ScoresWindowTest, GroupsShowWithSeparatorsAndAreChosenWhole) {
 
     vb::UserClicksCell(w.GridNET, 4, 0);
     EXPECT_EQ(w.GroupStart, 0) << "a separator chooses nothing";
+    EXPECT_EQ(w.GridNET.Row(), 0);
     vb::UserClicksCell(w.GridNET, 6, 0);
     EXPECT_EQ(w.GroupStart, 5);
     EXPECT_EQ(std::min(w.GridNET.Row(), w.GridNET.RowSel()), 5);
