@@ -85,6 +85,7 @@ void FrmMultiNet::Click(vb::Control& c) {
 void FrmMultiNet::Change(vb::Control& c) {
     if (&c == &HScrollAvatar) HScrollAvatar_Change();
     else if (&c == &Combo1) Combo1_Change();
+    else if (&c == &CboOpponent) CboOpponent_Click();  // its Change does as its Click
     else if (c.Name() == QLatin1String("TxtOpponent")) TxtOpponent_KeyDown(c.Index());
 }
 

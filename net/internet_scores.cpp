@@ -169,7 +169,9 @@ ScoreFileRows ReadScoreRows(const QString& path, int players) {
     if (!file.open(path, kScoreRecordLength)) return out;
     out.header = readScore(file, 1);
     const int last = out.header.Value4;
-    const int end = players <= 2 ? last : last + players - 1;
+    // Groups: every record up to the end of the last group; none before the
+    // first group is written.
+    const int end = players <= 2 ? last : last >= 2 ? last + players - 1 : 1;
     for (int k = 2; k <= end; ++k) out.rows.push_back(readScore(file, k));
     return out;
 }

@@ -150,6 +150,16 @@ TEST_F(ScoresWindowTest, GroupsShowWithSeparatorsAndAreChosenWhole) {
     EXPECT_EQ(std::max(w.GridNET.Row(), w.GridNET.RowSel()), 7);
 }
 
+// A file of three players that holds its header alone (as a competition's
+// first game leaves the default file) shows no group.
+TEST_F(ScoresWindowTest, AFileWithoutGroupsShowsNone) {
+    put("Bob_3.ran", scoreFile({{"Bob", 0, 0, 0, 1}}));
+    FrmScoresNet& w = open();
+    vb::UserPicks(w.cboMulti, 1);
+    EXPECT_EQ(column(w.GridNET, 0).join("") + column(w.GridNET, 1).join(""), "") << "no rows of zeros";
+    EXPECT_NE(w.GridNET.CellBackColor(1, 0), 0xFFFFC0) << "no separator";
+}
+
 TEST_F(ScoresWindowTest, DeletingAnOpponentMovesTheOthersUp) {
     put("Bob_2.ran", scoreFile({{"Bob", 3, 2, 5, 4}, {"Cy", 1, 1, 4, 4}, {"Abe", 1, 0, -2, 4}, {"Dee", 1, 1, 3, 4}}));
     FrmScoresNet& w = open();

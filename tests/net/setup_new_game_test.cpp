@@ -1,7 +1,11 @@
 // The host's set-up windows over a real connection: a changed table or a
 // finished player set-up starts the next game for the client, a cancelled
-// one keeps the running game.
+// one keeps the running game, and a picture given to a remote player comes
+// back when they join again.
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
 
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
@@ -67,6 +71,37 @@ TEST_F(SetupNewGameTest, ThePlayerSetUpStartsTheNextGameUnlessCancelled) {
     ASSERT_EQ(ann.lines.size(), 4);
     EXPECT_TRUE(ann.lines.last().startsWith("LO"));
     EXPECT_TRUE(inet.NetSetupCancelled) << "every way out of the window sets it";
+}
+
+TEST_F(SetupNewGameTest, ARemotePlayerWhoJoinsAgainKeepsThePictureGivenToThem) {
+    eng.UserFolder = tempFolder() + "/User/";
+    ASSERT_TRUE(QDir().mkpath(eng.UserFolder + "Avatars"));
+    for (const char* name : {"Alpha.jpg", "Beta.jpg"}) {
+        QImage picture(30, 40, QImage::Format_RGB32);
+        picture.fill(Qt::darkRed);
+        ASSERT_TRUE(picture.save(eng.UserFolder + "Avatars/" + name, "JPG"));
+    }
+    {
+        ScriptedPeer ann;
+        hostAnn(ann);
+        vb::forms::queueModalAction("frmMultiNET", [](vb::Form& f) {
+            auto& w = static_cast<FrmMultiNet&>(f);
+            vb::UserScrolls(w.HScrollAvatar, 2);  // Beta.jpg
+            vb::UserClicks(w.CmdApply);
+            vb::UserClicks(w.CmdCancel);
+        });
+        SetupOpponents(false);
+        EXPECT_EQ(eng.Player2.Avatar, "Beta.jpg");
+        ann.sendLine("GO");
+        ann.hangUp();
+        ASSERT_TRUE(grisk_test::RunEventsUntil([] { return inet.NetPeers == 0; }));
+    }
+    ScriptedPeer again;
+    scriptClient(again, "ANN");
+    hostWith(again);
+    ASSERT_TRUE(again.got(3));
+    EXPECT_EQ(eng.Player2.Name, "ANN");
+    EXPECT_EQ(eng.Player2.Avatar, "Beta.jpg") << "the same player in other letters";
 }
 
 }  // namespace
