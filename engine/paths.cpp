@@ -1,5 +1,7 @@
 #include "engine/paths.h"
 
+#include <cstdio>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -76,6 +78,10 @@ bool CopyFileWhole(const QString& from, const QString& to) {
         if (chunk.isEmpty() || out.write(chunk) != chunk.size()) return false;
     }
     return out.commit();
+}
+
+bool ReplaceFile(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 }  // namespace grisk

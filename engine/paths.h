@@ -34,4 +34,9 @@ QString StripTrailingSlash(const QString& path);
 // cannot be read or the copy cannot be written.
 bool CopyFileWhole(const QString& from, const QString& to);
 
+// Puts the file from under the name to in one step: the old file goes only
+// as the new one takes its name. False, with both as they were, when it
+// cannot.
+bool ReplaceFile(const QString& from, const QString& to);
+
 }  // namespace grisk

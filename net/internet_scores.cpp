@@ -1,10 +1,13 @@
 #include "net/internet_scores.h"
 
 #include <QFile>
+#include <algorithm>
 
 #include "engine/game_end.h"
+#include "engine/paths.h"
 #include "engine/player_record.h"
 #include "engine/state.h"
+#include "net/frm_scores_net.h"
 #include "net/state.h"
 #include "platform/recordfile.h"
 #include "platform/vb.h"
@@ -96,6 +99,21 @@ QString InternetScoreFile() {
     return eng.UserFolder + vb::Trim(eng.PlayerName) + "_" + vb::Trim(vb::Str(eng.NumPlayers)) + ".ran";
 }
 
+QString CountedScoreFile() {
+    if (inet.RuleSetName.isEmpty()) return InternetScoreFile();
+    return eng.UserFolder + vb::Trim(eng.PlayerName) + "_" + vb::Trim(vb::Str(eng.NumPlayers)) + "_" +
+           inet.RuleSetName + ".rcm";
+}
+
+bool Scores_NetOpen(const QString& NetFileName) {
+    vb::RecordFile file;
+    if (!file.open(NetFileName, kScoreRecordLength, vb::RecordFile::Mode::OpenOrCreate)) return false;
+    ScoreRecord header;
+    header.Name = eng.PlayerName;
+    header.Value4 = 1;
+    return file.write(1, header.encode());
+}
+
 bool IsOpponentName(const QString& name) {
     const QString n = vb::Trim(name);
     if (n == vb::Trim(eng.Player2.Name) || n == vb::Trim(eng.Player3.Name)) return true;
@@ -103,20 +121,18 @@ bool IsOpponentName(const QString& name) {
 }
 
 void Scores_Net(const QString& winner) {
+    if (FrmScoresNetExists() && frmScoresNet().isLoaded()) frmScoresNet().Unload();
     zeroCounters();
-    const QString path = InternetScoreFile();
+    if (!QFile::exists(InternetScoreFile())) {
+        Scores_NetOpen(InternetScoreFile());
+        ListScoreFiles();
+    }
+    const QString path = CountedScoreFile();
+    if (!QFile::exists(path)) Scores_NetOpen(path);
     vb::RecordFile file;
-    const bool isNew = !QFile::exists(path);
-    if (!file.open(path, kScoreRecordLength, vb::RecordFile::Mode::OpenOrCreate)) {
+    if (!file.open(path, kScoreRecordLength)) {
         qWarning("The Internet score file could not be opened: %s", qUtf8Printable(file.errorText()));
         return;
-    }
-    if (isNew) {
-        ScoreRecord header;
-        header.Name = eng.PlayerName;
-        header.Value4 = 1;
-        if (!file.write(1, header.encode())) return;
-        ListScoreFiles();
     }
     int last = readScore(file, 1).Value4;
     if (eng.NumPlayers == 2)
@@ -132,6 +148,85 @@ void Scores_Net(const QString& winner) {
     DoTheMath();
     if (!writeCounters(file, 1, eng.PlayerName, last))
         qWarning("The Internet score file could not be written: %s", qUtf8Printable(file.errorText()));
+}
+
+bool ListCompetitionFiles(const QString& Prefix) {
+    const QString head = vb::UCase(Prefix) + "_";
+    QStringList found;
+    for (const QString& file : ListFilesOfType(eng.UserFolder, {"RCM"}))
+        if (vb::UCase(file.left(head.size())) == head && file.size() > head.size() + 4)
+            found << file.mid(head.size(), file.size() - head.size() - 4);
+    const int first = inet.NumCompetitionFiles;
+    inet.NumCompetitionFiles += static_cast<int>(found.size());
+    inet.CompetitionFiles.redimPreserve({{0, std::max(inet.NumCompetitionFiles, 0)}});
+    for (int i = 0; i < found.size(); ++i) inet.CompetitionFiles(first + 1 + i) = found[i];
+    return !found.isEmpty();
+}
+
+ScoreFileRows ReadScoreRows(const QString& path, int players) {
+    ScoreFileRows out;
+    vb::RecordFile file;
+    if (!file.open(path, kScoreRecordLength)) return out;
+    out.header = readScore(file, 1);
+    const int last = out.header.Value4;
+    // Groups: every record up to the end of the last group; none before the
+    // first group is written.
+    const int end = players <= 2 ? last : last >= 2 ? last + players - 1 : 1;
+    for (int k = 2; k <= end; ++k) out.rows.push_back(readScore(file, k));
+    return out;
+}
+
+ScoreEdit DeleteScoreOpponent(const QString& path, const QString& name) {
+    vb::RecordFile file;
+    if (!file.open(path, kScoreRecordLength)) return ScoreEdit::Failed;
+    ScoreRecord header = readScore(file, 1);
+    const int last = header.Value4;
+    const QString wanted = vb::UCase(vb::Trim(name));
+    int found = 0;
+    for (int k = 2; k <= last && found == 0; ++k)
+        if (vb::UCase(vb::Trim(readScore(file, k).Name)) == wanted) found = k;
+    if (found == 0) return ScoreEdit::NotFound;
+    bool ok = true;
+    for (int k = found; k < last && ok; ++k) {
+        QByteArray bytes;
+        file.read(k + 1, bytes);
+        ok = file.write(k, bytes);
+    }
+    ok = ok && file.write(last, ScoreRecord{}.encode());
+    header.Value4 = last - 1;
+    ok = ok && file.write(1, header.encode());
+    return ok ? ScoreEdit::Done : ScoreEdit::Failed;
+}
+
+ScoreEdit DeleteScoreGroup(const QString& path, int start, int players) {
+    const QString temp = eng.UserFolder + "tempScore.ran";
+    int written = 1;
+    {
+        vb::RecordFile file;
+        if (!file.open(path, kScoreRecordLength) || players < 2) return ScoreEdit::Failed;
+        ScoreRecord header = readScore(file, 1);
+        if (start < 2 || (start - 2) % players != 0 || start > header.Value4) return ScoreEdit::NotFound;
+        QFile::remove(temp);
+        vb::RecordFile out;
+        if (!out.open(temp, kScoreRecordLength, vb::RecordFile::Mode::OpenOrCreate)) return ScoreEdit::Failed;
+        const int end = header.Value4 + players - 1;
+        bool ok = true;
+        for (int k = 2; k <= end && ok; ++k) {
+            if (k >= start && k < start + players) continue;
+            QByteArray bytes;
+            file.read(k, bytes);
+            ok = out.write(++written, bytes);
+        }
+        header.Value4 = std::max(1, written - players + 1);
+        if (!ok || !out.write(1, header.encode())) {
+            out.close();
+            QFile::remove(temp);
+            return ScoreEdit::Failed;
+        }
+    }
+    if (ReplaceFile(temp, path)) return ScoreEdit::Done;
+    QFile::remove(temp);
+    return ScoreEdit::Failed;
 }
 
 }  // namespace grisk

@@ -14,12 +14,6 @@
 
 namespace grisk {
 
-void ShowInternetPlayerSetup() { inet.NetSetupCancelled = true; }
-
-void ShowHostRulesWindow() { eng.SkipGameSave = true; }
-
-double HostRulesWindowLeft(double fallback) { return fallback; }
-
 void NetStartNewGame() {
     if (PeerVersionAtMost(inet.PeerVersion, "74")) {
         Game_New();
@@ -45,8 +39,10 @@ void SendRecover() {}
 
 void GetRecover() {}
 
-void AvatarFileLookup(PlayerRecord&) {}
-
 void NetProcessChat(int, const QString&) {}
+
+// Chat sounds window: until the chat lands
+void ShowSoundsWindow() {}
+void GetSoundList() {}
 
 }  // namespace grisk

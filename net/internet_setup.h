@@ -2,10 +2,8 @@
 // reach them: starting and ending it (net/connection.h), its set-up (the
 // Internet player set-up window, the host's rules window and the new game
 // the host starts for everyone) and the saved game the host sends. The
-// Internet player set-up, the host's rules window, the saved-game transfer,
-// the chat and the avatar assignments come with Internet play's later
-// parts: until then each window is left at once, as a player who cancels
-// leaves it, and the transfers do nothing.
+// saved-game transfer and the chat come with Internet play's later parts:
+// until then the transfers do nothing.
 #pragma once
 
 #include "net/connection.h"
@@ -14,16 +12,12 @@ namespace grisk {
 
 struct PlayerRecord;
 
-// Shows the Internet player set-up modally; it completes the set-up itself.
-void ShowInternetPlayerSetup();
-
 // Shows the host's rules window modally; it hands the counts back through
 // NumPlayers, NumCenters and SkipGameSave (True: the game goes on).
 void ShowHostRulesWindow();
 
 // The left edge (twips) of the host's rules window, beside which the house
-// rules dialog of an Internet game opens; the given left while Internet
-// play has no such window.
+// rules dialog of an Internet game opens (the window is loaded for it).
 double HostRulesWindowLeft(double fallback);
 
 // The host starts a new game for every machine after a changed set-up:
@@ -36,8 +30,21 @@ void NetStartNewGame();
 void SendRecover();
 // A client rebuilds the game of a received saved game from NetPayload.
 void GetRecover();
-// The avatar a record shows for a human opponent, from the avatar
-// assignment file.
-void AvatarFileLookup(PlayerRecord& rec);
+// The avatar assignment file of the signed-in player ("<player>.avt" in
+// UserFolder): one seat entry per remote player a picture was chosen for,
+// keyed by the player's name (its 20 characters as stored, blanks and
+// letter case aside). Reading gives rec the picture assigned to its name
+// when that picture is still in "Avatars/"; saving puts rec's picture
+// into its entry, or appends one.
+void AvatarFileLookup(PlayerRecord& rec, bool Save = false);
+
+// Shows the Internet player set-up modally: the player's name, avatar,
+// comment file and score file, and a picture and a name of the player's
+// own choosing for each remote player.
+void ShowInternetPlayerSetup();
+
+// Chat sounds window: until the chat lands
+void ShowSoundsWindow();
+void GetSoundList();
 
 }  // namespace grisk

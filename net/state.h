@@ -73,6 +73,13 @@ struct InternetState {
     // The Internet player set-up.
     bool NetSetupCancelled = false;  // the player left the Internet player set-up
     QString NetCommentFile;          // the personality whose remarks the chat offers; "" none chosen
+    // The competition the Internet games count in ("" the player's default
+    // score file), the one picked in the set-up's list, and the player's
+    // competitions at this table size (from 1).
+    QString RuleSetName;
+    QString RuleSetChoice;
+    vb::Array<QString, 1> CompetitionFiles{{0, 0}};
+    int NumCompetitionFiles = 0;
 };
 
 extern InternetState inet;

@@ -313,7 +313,8 @@ public:
         t->horizontalHeader()->hide();
         t->verticalHeader()->hide();
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        t->setSelectionMode(QAbstractItemView::SingleSelection);
+        // One row, or a block of rows the window selects.
+        t->setSelectionMode(QAbstractItemView::ContiguousSelection);
         t->setSelectionBehavior(QAbstractItemView::SelectRows);
         t->setWordWrap(false);
         QObject::connect(t, &QTableWidget::cellClicked, context(), [this](int row, int col) {
@@ -351,9 +352,22 @@ private:
                 const Qt::ItemFlags itemFlags = fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
                 if (item->flags() != itemFlags) item->setFlags(itemFlags);
             }
-        // The current cell shows selected, unless it is a heading.
-        if (c.Row() >= c.FixedRows() && c.Col() >= c.FixedCols() && c.Row() < c.Rows() && c.Col() < c.Cols()) {
-            if (t->currentRow() != c.Row() || t->currentColumn() != c.Col()) t->setCurrentCell(c.Row(), c.Col());
+        // The current cell shows selected, unless it is a heading; a block
+        // of rows (Row to RowSel) shows selected whole.
+        const int top = std::min(c.Row(), c.RowSel());
+        const int bottom = std::max(c.Row(), c.RowSel());
+        if (top != bottom && top >= c.FixedRows() && bottom < c.Rows() && c.Cols() > 0) {
+            const QTableWidgetSelectionRange block(top, 0, bottom, c.Cols() - 1);
+            const QList<QTableWidgetSelectionRange> now = t->selectedRanges();
+            if (now.size() != 1 || now.first().topRow() != top || now.first().bottomRow() != bottom) {
+                t->clearSelection();
+                t->setRangeSelected(block, true);
+            }
+        } else if (c.Row() >= c.FixedRows() && c.Col() >= c.FixedCols() && c.Row() < c.Rows() &&
+                   c.Col() < c.Cols()) {
+            if (t->currentRow() != c.Row() || t->currentColumn() != c.Col() || t->selectedRanges().size() != 1 ||
+                t->selectedRanges().first().rowCount() != 1)
+                t->setCurrentCell(c.Row(), c.Col());
         } else if (!t->selectedItems().isEmpty()) {
             t->clearSelection();
         }

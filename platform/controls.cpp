@@ -316,6 +316,7 @@ void Control::RemoveItem(int index) {
         cellColours_.erase(cellColours_.begin() + first, cellColours_.begin() + first + cols_);
         --rows_;
         row_ = std::clamp(row_, 0, std::max(0, rows_ - 1));
+        rowSel_ = std::clamp(rowSel_, 0, std::max(0, rows_ - 1));
         changed();
         return;
     }
@@ -492,6 +493,7 @@ void Control::resizeGrid(int rows, int cols) {
     colWidths_.resize(static_cast<std::size_t>(cols), -1);
     colAlignments_.resize(static_cast<std::size_t>(cols), 0);
     row_ = std::clamp(row_, 0, std::max(0, rows - 1));
+    rowSel_ = std::clamp(rowSel_, 0, std::max(0, rows - 1));
     col_ = std::clamp(col_, 0, std::max(0, cols - 1));
 }
 
@@ -547,6 +549,13 @@ void Control::setColAlignment(int col, int alignment) {
 void Control::setRow(int row) {
     if (row < 0 || row >= rows_) raise(381, "Subscript out of range");
     row_ = row;
+    rowSel_ = row;
+    changed();
+}
+
+void Control::setRowSel(int row) {
+    if (row < 0 || row >= rows_) raise(381, "Subscript out of range");
+    rowSel_ = row;
     changed();
 }
 

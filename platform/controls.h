@@ -303,8 +303,13 @@ public:
     void setColAlignment(int col, int alignment);
     int Row() const { return row_; }
     int Col() const { return col_; }
+    // Setting the current row selects that row alone (RowSel follows it).
     void setRow(int row);
     void setCol(int col);
+    // The selection runs over the whole rows from Row to RowSel (either
+    // way round); setting RowSel after Row selects a block of rows.
+    int RowSel() const { return rowSel_; }
+    void setRowSel(int row);
     // The heading texts of the first row, "|" between columns, each led by
     // "<" (left), "^" (centre) or ">" (right) for its column's alignment:
     // the grid takes as many columns as the string names.
@@ -336,7 +341,7 @@ private:
     std::vector<QString> tabCaptions_;
     std::vector<QString> tabToolTips_;
     int tab_ = 0;
-    int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0;
+    int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0, rowSel_ = 0;
     std::vector<QString> cells_;          // row by row
     std::vector<int32_t> cellColours_;    // row by row; -1 none
     std::vector<double> colWidths_;

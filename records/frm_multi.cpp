@@ -364,28 +364,15 @@ void FrmMulti::ReloadSeatPersonality() {
 }
 
 void FrmMulti::AskSaveSeat(int Index) {
-    const QString question = Index <= 2 ? "Did you want to save Opponent" + vb::Str(Index + 1) + "'s settings?"
-                                        : QStringLiteral("Did you want to save your Avatar?");
-    if (vb::MsgBox(question, vb::vbYesNo, QStringLiteral("Save Settings?")) == vb::vbYes)
-        CmdApply_Click();
-    else
-        CmdApply.setEnabled(false);
-    ChangedSetting = false;
+    AskSavePanel(*this, Index, QStringLiteral("Did you want to save your Avatar?"), CmdApply,
+                 [this] { CmdApply_Click(); });
 }
 
 // ---- Closing ------------------------------------------------------------
 
 void FrmMulti::cmdDone_Click() {
     if (ChangedSetting) AskSaveSeat(SeatPanel);
-    if (PlayersChoice == eng.NumPlayers && CentersChoice == eng.NumCenters) eng.SkipGameSave = true;
-    if (!eng.SkipGameSave && recs.DeckStyle >= 6 && PlayersChoice == 2 && eng.NumPlayers != 2) {
-        for (PlayerRecord* gone : {&eng.Player3, &eng.Player4}) {
-            gone->Slots.clear();
-            gone->Hold.clear();
-        }
-    }
-    if (CentersChoice != 0) eng.NumCenters = CentersChoice;
-    if (PlayersChoice >= 2 && PlayersChoice <= 4) eng.NumPlayers = PlayersChoice;
+    ApplyChosenCounts(PlayersChoice, CentersChoice);
     Unload();
 }
 

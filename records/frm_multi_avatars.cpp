@@ -28,19 +28,9 @@ QString avatarPath(const QString& file) { return eng.UserFolder + "Avatars/" + f
 
 }  // namespace
 
-void FrmMulti::showPreview(const QString& file) {
-    QImage picture;
-    // A picture that cannot be read leaves the preview as it was.
-    if (!IsPlainFileName(file) || !picture.load(avatarPath(file)) || picture.isNull()) return;
-    const QSize box = imgOppAvatar.rectPx().size().toSize();
-    imgOppAvatar.setPicture(picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    imgOppAvatar.setTag(file);
-}
+void FrmMulti::showPreview(const QString& file) { ShowAvatarPreview(imgOppAvatar, file); }
 
-void FrmMulti::clearPreview() {
-    imgOppAvatar.setPicture(QImage());
-    imgOppAvatar.setTag(QString());
-}
+void FrmMulti::clearPreview() { ClearAvatarPreview(imgOppAvatar); }
 
 void FrmMulti::HScrollAvatar_Change() {
     const int i = HScrollAvatar.Value();
@@ -63,34 +53,13 @@ void FrmMulti::SelectAvatarByName(const QString& Name) {
 }
 
 void FrmMulti::Command1_Click() {
-    Get_Avatars();
-    if (recs.AvatarFile.isEmpty()) return;
-    ListAvatarFiles();
-    HScrollAvatar.setMax(std::max(1, recs.NumAvatars));
-    HScrollAvatar.setValue(std::max(1, recs.NumAvatars));
+    if (!ImportAvatarToList(HScrollAvatar)) return;
     SelectAvatarByName(recs.AvatarFile);
     // The list under the bar changed: the choice is read again.
     HScrollAvatar_Change();
 }
 
-void FrmMulti::cmdExport_Click() {
-    const QString start = GetLastFolder();
-    vb::CommonDialog dlgCommon;
-    dlgCommon.InitDir = start;
-    dlgCommon.DialogTitle = QStringLiteral("Export Avatar picture");
-    dlgCommon.FileName = AvatarChoice;
-    dlgCommon.Flags = vb::cdlOFNOverwritePrompt | vb::cdlOFNHideReadOnly;
-    dlgCommon.Filter = QStringLiteral("Avatar Files (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp");
-    if (!IsPlainFileName(AvatarChoice)) return;
-    try {
-        dlgCommon.ShowSave();
-    } catch (const vb::Error&) {
-        return;  // cancelled
-    }
-    if (dlgCommon.FileName.isEmpty() || !CopyFileWhole(avatarPath(AvatarChoice), dlgCommon.FileName)) return;
-    const QString folder = CutFileTitle(dlgCommon.FileName, dlgCommon.FileTitle);
-    if (folder != start) SaveLastFolder(folder);
-}
+void FrmMulti::cmdExport_Click() { ExportAvatar(AvatarChoice); }
 
 void FrmMulti::imgOppAvatar_MouseDown(int button) {
     if (button != 2) return;

@@ -9,6 +9,8 @@
 #include "engine/state.h"
 #include "net/internet_setup.h"
 #include "net/state.h"
+#include "platform/msgbox.h"
+#include "platform/vb.h"
 #include "platform/vberror.h"
 #include "records/frm_multi.h"
 #include "records/personality.h"
@@ -16,6 +18,8 @@
 #include "records/profile_record.h"
 #include "records/record_fields.h"
 #include "records/state.h"
+#include "records/user_files.h"
+#include "records/user_pictures.h"
 #include "shell/menu_commands.h"
 #include "shell/state.h"
 #include "table/avatar.h"
@@ -148,6 +152,38 @@ void CheckCommentChoice(OpponentSetupForm& Frm, int Seat) {
     PutSetupProfile();
 }
 
+void AskSavePanel(OpponentSetupForm& Frm, int Index, const QString& ownQuestion, vb::Control& CmdApply,
+                  const std::function<void()>& save) {
+    const QString question =
+        Index <= 2 ? "Did you want to save Opponent" + vb::Str(Index + 1) + "'s settings?" : ownQuestion;
+    if (vb::MsgBox(question, vb::vbYesNo, QStringLiteral("Save Settings?")) == vb::vbYes)
+        save();
+    else
+        CmdApply.setEnabled(false);
+    Frm.ChangedSetting = false;
+}
+
+bool ImportAvatarToList(vb::Control& HScrollAvatar) {
+    Get_Avatars();
+    if (recs.AvatarFile.isEmpty()) return false;
+    ListAvatarFiles();
+    HScrollAvatar.setMax(std::max(1, recs.NumAvatars));
+    HScrollAvatar.setValue(std::max(1, recs.NumAvatars));
+    return true;
+}
+
+void ApplyChosenCounts(int PlayersChoice, int CentersChoice) {
+    if (PlayersChoice == eng.NumPlayers && CentersChoice == eng.NumCenters) eng.SkipGameSave = true;
+    if (!eng.SkipGameSave && recs.DeckStyle >= 6 && PlayersChoice == 2 && eng.NumPlayers != 2) {
+        for (PlayerRecord* gone : {&eng.Player3, &eng.Player4}) {
+            gone->Slots.clear();
+            gone->Hold.clear();
+        }
+    }
+    if (CentersChoice != 0) eng.NumCenters = CentersChoice;
+    if (PlayersChoice >= 2 && PlayersChoice <= 4) eng.NumPlayers = PlayersChoice;
+}
+
 vb::RecordFile& SetupProfileFile() {
     static vb::RecordFile f;
     return f;
@@ -176,9 +212,17 @@ void SetupOpponents(bool RulesOnly) {
             if (!RulesOnly) {
                 inet.NetSetupCancelled = false;
                 ShowInternetPlayerSetup();
-                return;
+                // A remote player's set-up is their own; the host's starts
+                // the next game for everyone unless it was cancelled.
+                if (inet.IsHost != 1 || eng.SkipGameSave) {
+                    showSeatTwo();
+                    ShowOpponentNames();
+                    eng.SkipGameSave = false;
+                    return;
+                }
+            } else {
+                ShowHostRulesWindow();
             }
-            ShowHostRulesWindow();
         } else {
             runLocalSetup();
         }

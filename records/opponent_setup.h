@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "platform/controls.h"
 #include "platform/recordfile.h"
@@ -26,6 +27,16 @@ public:
     virtual void SelectPlayerCount(int index) { (void)index; }
 };
 
+// The question before an edited panel is left (Index 0..2 an opponent's,
+// 3 the player's, asked with ownQuestion): Yes runs save, No leaves the
+// panel unsaved; the panel is clean afterwards either way.
+void AskSavePanel(OpponentSetupForm& Frm, int Index, const QString& ownQuestion, vb::Control& CmdApply,
+                  const std::function<void()>& save);
+
+// Imports an avatar picture and lists the avatars again, the scroll bar on
+// the last one; false when none was imported.
+bool ImportAvatarToList(vb::Control& HScrollAvatar);
+
 // Fills the window's lists: the comment choices ("Default Personality", the
 // user's comment files, "No Comments") and the personalities of the
 // opponent table, showing the personality at OppIndex (one that is not in
@@ -47,6 +58,12 @@ vb::RecordFile& SetupProfileFile();
 // is open, else opened for the call. A failure is reported to the player
 // once a run.
 void PutSetupProfile();
+
+// Hands back the counts a set-up window chose (players 2..4; centre piles
+// 3 or 4, 0 for none chosen): SkipGameSave is set when they are the counts
+// in force, and a table that shrinks to two players for a new game drops
+// the cards of seats 3 and 4 first.
+void ApplyChosenCounts(int PlayersChoice, int CentersChoice);
 
 // Runs the opponent set-up (in an Internet game the Internet player set-up,
 // or with RulesOnly the host's rules) and then, unless it was cancelled

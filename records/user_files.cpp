@@ -16,17 +16,6 @@ namespace grisk {
 
 namespace {
 
-// The plain files of folder whose last three letters, in upper case, are
-// one of types; a missing folder has none.
-QStringList listFiles(const QString& folder, const QStringList& types) {
-    QStringList out;
-    const QStringList all =
-        QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : all)
-        if (types.contains(vb::UCase(vb::Right(name, 3)))) out << name;
-    return out;
-}
-
 // A 1-based list and its count.
 void fill(vb::Array<QString, 1>& list, int& count, const QStringList& names) {
     count = static_cast<int>(names.size());
@@ -42,9 +31,18 @@ QStringList withoutExtension(const QStringList& names) {
 
 }  // namespace
 
+QStringList ListFilesOfType(const QString& folder, const QStringList& types) {
+    QStringList out;
+    const QStringList all =
+        QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : all)
+        if (types.contains(vb::UCase(vb::Right(name, 3)))) out << name;
+    return out;
+}
+
 void ListBackgroundFiles() {
     static const QString board = QStringLiteral("GameBoard.gif");
-    QStringList names = listFiles(eng.UserFolder + "Backgrounds/", {"JPG", "GIF", "BMP"});
+    QStringList names = ListFilesOfType(eng.UserFolder + "Backgrounds/", {"JPG", "GIF", "BMP"});
     if (names.removeOne(board)) names.prepend(board);
     fill(recs.Backgrounds, recs.NumBackgrounds, names);
     if (!names.isEmpty() && names.first() == board) recs.DefaultBoardIndex = 1;
@@ -52,19 +50,19 @@ void ListBackgroundFiles() {
 }
 
 void ListCommentFiles() {
-    fill(recs.CommentFiles, recs.NumCommentFiles, withoutExtension(listFiles(eng.UserFolder, {"CMT"})));
+    fill(recs.CommentFiles, recs.NumCommentFiles, withoutExtension(ListFilesOfType(eng.UserFolder, {"CMT"})));
 }
 
 void ListScoreFiles() {
-    fill(recs.ScoreFileList, recs.ScoreFileCount, withoutExtension(listFiles(eng.UserFolder, {"RAN"})));
+    fill(recs.ScoreFileList, recs.ScoreFileCount, withoutExtension(ListFilesOfType(eng.UserFolder, {"RAN"})));
 }
 
 void ListAvatarFiles() {
-    fill(recs.AvatarFiles, recs.NumAvatars, listFiles(eng.UserFolder + "Avatars/", {"JPG", "GIF", "BMP"}));
+    fill(recs.AvatarFiles, recs.NumAvatars, ListFilesOfType(eng.UserFolder + "Avatars/", {"JPG", "GIF", "BMP"}));
 }
 
 bool ListPersonalityFiles() {
-    const QStringList files = listFiles(PersonalityFolder(), {"PMS"});
+    const QStringList files = ListFilesOfType(PersonalityFolder(), {"PMS"});
     auto upper = [](const QString& name) { return vb::UCase(name); };
     bool hasGrisk = false;
     bool hasZozida = false;

@@ -5,7 +5,15 @@
 // out.
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 namespace grisk {
+
+// The plain files of folder whose last three letters, in upper case, are
+// one of types (such as "RAN"), in name order ignoring case; a missing
+// folder has none.
+QStringList ListFilesOfType(const QString& folder, const QStringList& types);
 
 // The JPG, GIF and BMP pictures of "Backgrounds/" in UserFolder into
 // Backgrounds, "GameBoard.gif" first, and NumBackgrounds; DefaultBoardIndex

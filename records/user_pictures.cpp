@@ -9,9 +9,11 @@
 #include "engine/paths.h"
 #include "engine/state.h"
 #include "platform/common_dialog.h"
+#include "platform/controls.h"
 #include "platform/msgbox.h"
 #include "platform/vberror.h"
 #include "records/cls_get_size.h"
+#include "records/personality.h"
 #include "records/record_fields.h"
 #include "records/state.h"
 #include "records/user_files.h"
@@ -98,6 +100,39 @@ void RemoveBackground() {
     recs.BackgroundIdx -= 1;
     ListBackgroundFiles();
     CycleBackground(kKeyDown);
+}
+
+void ShowAvatarPreview(vb::Control& img, const QString& file) {
+    QImage picture;
+    // A picture that cannot be read leaves the preview as it was.
+    if (!IsPlainFileName(file) || !picture.load(eng.UserFolder + "Avatars/" + file) || picture.isNull()) return;
+    const QSize box = img.rectPx().size().toSize();
+    img.setPicture(picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    img.setTag(file);
+}
+
+void ClearAvatarPreview(vb::Control& img) {
+    img.setPicture(QImage());
+    img.setTag(QString());
+}
+
+void ExportAvatar(const QString& file) {
+    const QString start = GetLastFolder();
+    vb::CommonDialog dlgCommon;
+    dlgCommon.InitDir = start;
+    dlgCommon.DialogTitle = QStringLiteral("Export Avatar picture");
+    dlgCommon.FileName = file;
+    dlgCommon.Flags = vb::cdlOFNOverwritePrompt | vb::cdlOFNHideReadOnly;
+    dlgCommon.Filter = QStringLiteral("Avatar Files (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp");
+    if (!IsPlainFileName(file)) return;
+    try {
+        dlgCommon.ShowSave();
+    } catch (const vb::Error&) {
+        return;  // cancelled
+    }
+    if (dlgCommon.FileName.isEmpty() || !CopyFileWhole(eng.UserFolder + "Avatars/" + file, dlgCommon.FileName)) return;
+    const QString folder = CutFileTitle(dlgCommon.FileName, dlgCommon.FileTitle);
+    if (folder != start) SaveLastFolder(folder);
 }
 
 }  // namespace grisk

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace vb {
+class Control;
+}
+
 namespace grisk {
 
 // The largest avatar picture, pixels each way.
@@ -21,6 +25,17 @@ bool IsImageSizeOk(const QString& FileName, long MaxSize);
 // A picture chosen from "Avatars/" itself is taken as it is. A cancelled
 // dialog or a failed copy ends the import silently.
 void Get_Avatars();
+
+// Shows the avatar picture file of "Avatars/" in an image control, fitted
+// to it, and notes the file in its Tag; a picture that cannot be read
+// leaves the control as it was. ClearAvatarPreview empties it.
+void ShowAvatarPreview(vb::Control& img, const QString& file);
+void ClearAvatarPreview(vb::Control& img);
+
+// Exports the avatar picture file of "Avatars/": the save dialog "Export
+// Avatar picture" in the folder last used; the folder chosen is kept as the
+// last one. A cancelled dialog or a failed copy ends it silently.
+void ExportAvatar(const QString& file);
 
 // Deletes the background picture at BackgroundIdx, after which the table
 // steps to the next background. "GameBoard.gif" (that exact name) is never

@@ -18,67 +18,17 @@
 #include "platform/eventwait.h"
 #include "platform/msgbox.h"
 #include "platform/winsock.h"
+#include "hosting_fixture.h"
 #include "scripted_peer.h"
 
 using namespace grisk;
+using grisk_test::kClientHello;
 using grisk_test::ScriptedPeer;
 
 namespace {
 
-const QString kClientHello = "IP Quenmoor Online^ 9. 6. 0";
-
-class HandshakeTest : public grisk_test::DealTableTest {
+class HandshakeTest : public grisk_test::HostingTest {
 protected:
-    void SetUp() override {
-        DealTableTest::SetUp();
-        table(2);
-        grisk_test::FailWaitsThatNeverEnd(guard_, "the set-up");
-    }
-    void TearDown() override {
-        NetCleanUp();
-        DealTableTest::TearDown();
-    }
-    // The player's choices in the connection window.
-    static void queueWindow(bool host, int port, const QString& address = "127.0.0.1") {
-        vb::forms::queueModalAction("frmPlayers", [=](vb::Form& form) {
-            auto& w = static_cast<FrmPlayers&>(form);
-            if (!host) {
-                vb::UserClicks(w.Option2);
-                vb::UserTypes(w.Text2, address);
-            }
-            vb::UserTypes(w.Text3, QString::number(port));
-            vb::UserClicks(w.cmdConnect);
-        });
-    }
-    // Runs action from the event loop once when() holds.
-    void whenTrue(std::function<bool()> when, std::function<void()> action) {
-        auto* t = new QTimer(&guard_);
-        QObject::connect(t, &QTimer::timeout, t, [t, when, action] {
-            if (!when()) return;
-            t->stop();
-            action();
-        });
-        t->start(1);
-    }
-    // A client that answers the host's handshake lines by itself.
-    static void scriptClient(ScriptedPeer& p, const QString& name) {
-        p.answers = {{"IP", kClientHello}, {"NM", "NM " + name}, {"LO", "LO"}};
-    }
-    // One that also answers the host's new game at once and takes its deal.
-    static void scriptDealingClient(ScriptedPeer& p, const QString& name) {
-        scriptClient(p, name);
-        p.answers["GS"] = "GS";
-        p.answers["DK"] = "DK";
-        p.answers["TR"] = "TR";
-    }
-    // This machine hosts on a free port; peer joins once it listens.
-    int hostWith(ScriptedPeer& first) {
-        const int port = grisk_test::FreePort();
-        queueWindow(true, port);
-        whenTrue([] { return Winsock1(0).State() == vb::Winsock::sckListening; }, [&first, port] { first.join(port); });
-        SetupInternet();
-        return port;
-    }
     // This machine hosts three: Ann joins in the set-up, Bob afterwards.
     void hostThree(ScriptedPeer& ann, ScriptedPeer& bob) {
         table(3);
@@ -108,7 +58,6 @@ protected:
         frmGrisk().Click(frmGrisk().cmdDeal);
         EXPECT_EQ(eng.SideCount, eng.SideOption + 1) << "a local game deals";
     }
-    QObject guard_;
 };
 
 TEST_F(HandshakeTest, AHostSeatsItsFirstClientWithTheExactLines) {

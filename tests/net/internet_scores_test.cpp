@@ -7,13 +7,22 @@
 
 #include "engine/player_record.h"
 #include "engine/state.h"
+#include "engine/paths.h"
+#include "net/frm_scores_net.h"
 #include "net/internet_scores.h"
 #include "net/state.h"
+#include "records/state.h"
+#include "records/user_files.h"
+#include "records/record_bytes.h"
+#include "score_file_bytes.h"
 #include "platform/recordfile.h"
 #include "records/score_record.h"
 #include "support/test_support.h"
 
 using namespace grisk;
+using records_test::readFile;
+using records_test::writeFile;
+using net_test::scoreFile;
 
 namespace {
 
@@ -48,6 +57,15 @@ protected:
         return file.recordCount();
     }
     static QString name(const ScoreRecord& r) { return r.Name.trimmed(); }
+    static void ListScoresAndOpen() {
+        ListScoreFiles();
+        frmScoresNet().Show();
+    }
+    void TearDown() override {
+        if (FrmScoresNetExists() && frmScoresNet().isLoaded()) frmScoresNet().Unload();
+        ReleaseFrmScoresNet();
+        GriskTest::TearDown();
+    }
 };
 
 TEST_F(InternetScoresTest, TheFirstGameAgainstAnOpponentCreatesTheFile) {
@@ -101,6 +119,52 @@ TEST_F(InternetScoresTest, AGroupOfOpponentsIsFoundByItsNames) {
     EXPECT_EQ((std::array{eve.Value1, eve.Value2, eve.Value3}), (std::array{2, 1, -3 + 10}));
     EXPECT_EQ(record(2).Value1, 1) << "the first group is untouched";
     EXPECT_EQ(record(1).Value1, 3);
+}
+
+// A competition's game counts in its own ".rcm" file; the player's default
+// file is made too (its header alone), so that the scores window lists the
+// player and reaches the competition.
+TEST_F(InternetScoresTest, ACompetitionCountsInItsOwnFile) {
+    inet.RuleSetName = "Cup";
+    gameOver(0, {{"Bob", 6}});
+    Scores_Net("");
+    EXPECT_EQ(readFile(eng.UserFolder + "Ann_2_Cup.rcm"),
+              scoreFile({{"Ann", 1, 1, 6, 2}, {"Bob", 1, 1, 6, 2}}));
+    EXPECT_EQ(readFile(eng.UserFolder + "Ann_2.ran"), scoreFile({{"Ann", 0, 0, 0, 1}}));
+    ASSERT_EQ(recs.ScoreFileCount, 1);
+    EXPECT_EQ(recs.ScoreFileList(1), "Ann_2");
+
+    inet.RuleSetName.clear();
+    gameOver(3, {{"Bob", 0}});
+    Scores_Net("Bob");
+    EXPECT_EQ(readFile(eng.UserFolder + "Ann_2.ran"), scoreFile({{"Ann", 1, 0, -3, 2}, {"Bob", 1, 0, -3, 2}}));
+    EXPECT_EQ(readFile(eng.UserFolder + "Ann_2_Cup.rcm").size(), 2 * 38) << "the competition is untouched";
+}
+
+// Three players: a game against new opponents opens a group after the last
+// one, and every record of the file carries the new last group.
+TEST_F(InternetScoresTest, NewOpponentsOpenAGroupAfterTheLast) {
+    gameOver(2, {{"Bob", 0}, {"Cy", 5}});
+    Scores_Net("Bob");
+    gameOver(0, {{"Dee", 1}, {"Eve", 2}});
+    Scores_Net("");
+    EXPECT_EQ(readFile(InternetScoreFile()), scoreFile({{"Ann", 2, 1, -7 + 3, 5},
+                                                         {"Ann", 1, 0, -7, 2},
+                                                         {"Bob", 1, 1, 7, 2},
+                                                         {"Cy", 1, 0, -7, 2},
+                                                         {"Ann", 1, 1, 3, 5},
+                                                         {"Dee", 1, 0, -3, 5},
+                                                         {"Eve", 1, 0, -3, 5}}));
+}
+
+TEST_F(InternetScoresTest, CountingAGameClosesTheScoresWindow) {
+    gameOver(0, {{"Bob", 6}});
+    Scores_Net("");
+    ListScoresAndOpen();
+    ASSERT_TRUE(frmScoresNet().isLoaded());
+    Scores_Net("");
+    EXPECT_FALSE(frmScoresNet().isLoaded());
+    EXPECT_EQ(record(2).Value1, 2);
 }
 
 }  // namespace

@@ -6,7 +6,10 @@
 # handshake seats the remote player, the host starts a game (F2), the
 # remote player answers with Deal and both tables are dealt. The remote
 # player then ends the game (F11), and each copy declines to save it and
-# deals a local game. They connect again and this time the host ends it:
+# deals a local game. Before that each copy opens its Internet windows (the
+# player set-up, the host's rules on the host, the Internet scores) and
+# leaves them by their close boxes. They connect again and this time the
+# host ends it:
 # the remote copy hears "Dealer has terminated game." and both deal local
 # games again. Both copies then close cleanly.
 #
@@ -34,6 +37,7 @@ start_copy() {
     start_screen
     copy_display[$1]=$DISPLAY
     make_user_tree "$1"
+    seed_score_file "$2"
     copy_home[$1]=$HOME
     start_grisk "$1"
     copy_pid[$1]=$grisk_pid
@@ -164,6 +168,10 @@ main_net() {
     expect_dealt "$host_before" "the host's table was not dealt"
     quiet_for 3
     log "both tables are dealt"
+    use_copy host
+    open_internet_windows host
+    use_copy remote
+    open_internet_windows remote
     use_copy remote
     press_on_table F11
     answer_box '^TERMINATE Quenmoor Connection$' Return

@@ -685,6 +685,54 @@ open_option_windows() {
     log "the speed window, the house rules and the preferences opened and closed"
 }
 
+# On a connected copy: F10 opens the Internet player set-up (its opponent
+# panel, then the player's own) and, on the
+# host, the Internet menu's row 7 the host's rules; the Internet menu's row
+# 1 opens the Internet scores (the copy has a score file). Each close box
+# leaves its window, the game goes on and the table idles again.
+readonly internet_menu_x=420
+open_internet_windows() {
+    local role=$1 setup rules scores
+    setup=$(key_for_window F10 '^Internet Players Setup$')
+    [ -n "$setup" ] || fail "F10 opened no Internet player set-up on the $role copy"
+    sleep 1
+    shot "internet-setup-$role"
+    click_at "$setup" 404 54   # the Player button: the player's own panel
+    sleep 1
+    shot "internet-setup-player-$role"
+    wmctrl -ic "$setup"
+    window_gone '^Internet Players Setup$' 30 || fail "the Internet player set-up did not close"
+    if [ "$role" = host ]; then
+        pick_menu_row "$internet_menu_x" 7
+        rules=$(wait_window '^Host Setup and Rules$')
+        sleep 1
+        shot internet-host-rules
+        wmctrl -ic "$rules"
+        window_gone '^Host Setup and Rules$' 30 || fail "the host's rules window did not close"
+    fi
+    pick_menu_row "$internet_menu_x" 1
+    scores=$(wait_window '^Internet Game Scores$')
+    sleep 1
+    shot "internet-scores-$role"
+    wmctrl -ic "$scores"
+    window_gone '^Internet Game Scores$' 30 || fail "the Internet scores did not close"
+    expect_idle
+    log "the $role copy opened and closed its Internet windows"
+}
+
+# An Internet score file of two players for the named player, with two
+# opponents, in the user tree (made before the program starts, which lists
+# the score files).
+seed_score_file() {
+    python3 - "$HOME/.local/share/Quenmoor/Grisk and Varnok/User/$1_2.ran" "$1" <<'PY'
+import struct, sys
+def rec(name, *values):
+    return name.encode('latin-1').ljust(30, b' ') + struct.pack('<4h', *values)
+with open(sys.argv[1], 'wb') as f:
+    f.write(rec(sys.argv[2], 5, 3, 12, 3) + rec('Wendel', 3, 2, 9, 3) + rec('Ysolde', 2, 1, 3, 3))
+PY
+}
+
 # F3 opens the scoreboard window over the table; its close box leaves it
 # and the table idles again.
 look_at_scoreboard() {
