@@ -48,8 +48,7 @@ void endInternetGame() {
     bool connected = SocketConnected(inet.NetSockIndex);
     for (int k = 1; k <= kMaxSockets && inet.IsHost == 1; ++k) connected = connected || SocketConnected(k);
     if (connected && inet.NetPeers != 0) {
-        inet.ChatCount += 1;
-        NetSendToPeers(BuildChatLine(inet.ChatCount, eng.PlayerName + " Quit!^"));
+        NetSendToPeers(BuildChatLine(NextChatNumber(), eng.PlayerName + " Quit!^"));
         NetSendToPeers(QStringLiteral("GO"));
     }
     // Closed at once (what was sent still goes out): the others close their
@@ -327,7 +326,7 @@ void Winsock1_Error(int index, int number, const QString& description) {
 
 void NetRefuseConnection(int slot) {
     inet.NetOutMsg =
-        BuildChatLine(1, QStringLiteral("GRISK: So you want to play with us? Sorry I'm busy!")) + inet.NetTerminator;
+        BuildChatLine(1, QLatin1String(kBusyNotice)) + inet.NetTerminator;
     if (slot >= 1 && slot <= inet.NetSlotCount && slot <= kMaxSockets) {
         vb::Winsock& s = Winsock1(slot);
         s.SendData(inet.NetOutMsg);

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "net/chat_lines.h"
+
 namespace grisk {
 
 FrmChat::FrmChat()
@@ -25,5 +27,15 @@ FrmChat& frmChat() {
 bool FrmChatExists() { return vb::DefaultInstance<FrmChat>::exists(); }
 
 void ReleaseFrmChat() { vb::DefaultInstance<FrmChat>::release(); }
+
+}  // namespace grisk
+
+namespace grisk {
+
+void AddChatHistory(const QString& line) {
+    FrmChat& chat = frmChat();
+    chat.Text1.setText(CutChatHistory(chat.Text1.Text() + "\r\n" + line));
+    chat.Text1.setSelStart(static_cast<int>(chat.Text1.Text().size()));
+}
 
 }  // namespace grisk

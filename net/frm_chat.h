@@ -20,4 +20,9 @@ FrmChat& frmChat();
 bool FrmChatExists();
 void ReleaseFrmChat();
 
+// Adds a line to the chat window's history box (on a new line), keeps the
+// box's last 3700 characters once it grows beyond 4000, and puts its caret
+// at the end.
+void AddChatHistory(const QString& line);
+
 }  // namespace grisk

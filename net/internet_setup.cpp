@@ -47,6 +47,4 @@ void GetRecover() {}
 
 void AvatarFileLookup(PlayerRecord&) {}
 
-void NetProcessChat(int, const QString&) {}
-
 }  // namespace grisk
