@@ -105,6 +105,45 @@ QString CutChatHistory(const QString& history) {
     return history.size() > kHistoryLimit ? history.right(kHistoryKept) : history;
 }
 
+// ---- Smiley shortcuts --------------------------------------------------------
+
+namespace {
+struct Smiley {
+    const char* after;  // the two characters after the ":"
+    const char* icon;
+};
+constexpr Smiley kColonSmileys[] = {{"-D", "Grinning"}, {"-[", "Embarrassed"}, {"-}", "Mischievous"},
+                                    {"-(", "Sad"},      {"-P", "Begging"},     {"-p", "Begging"},
+                                    {"'(", "Crying"}};
+
+SmileyMatch cutAt(const QString& text, int pos, const char* icon) {
+    return {QString::fromLatin1(icon), vb::Left(text, pos - 1) + vb::Mid(text, pos + 3)};
+}
+}  // namespace
+
+SmileyMatch FindSmiley(const QString& text) {
+    if (const int wink = vb::InStr(1, text, QStringLiteral(";-)"))) return cutAt(text, wink, "Wink");
+    int angry = 0;
+    for (const char* face : {">:0", ">:O", ">:o"}) {
+        const int at = vb::InStr(1, text, QString::fromLatin1(face));
+        if (at > 0 && (angry == 0 || at < angry)) angry = at;
+    }
+    if (angry > 0) return cutAt(text, angry, "Angry");
+    if (const int colon = vb::InStr(1, text, QStringLiteral(":"))) {
+        const QString after = vb::Mid(text, colon + 1, 2);
+        for (const Smiley& s : kColonSmileys)
+            if (after == QLatin1String(s.after)) return cutAt(text, colon, s.icon);
+    }
+    return {QString(), text};
+}
+
+QStringList ChatSmileyIcons() {
+    QStringList icons = {QStringLiteral("Wink"), QStringLiteral("Angry")};
+    for (const Smiley& s : kColonSmileys)
+        if (!icons.contains(QLatin1String(s.icon))) icons << QString::fromLatin1(s.icon);
+    return icons;
+}
+
 // ---- A received line -----------------------------------------------------
 
 bool IsChatFileName(const QString& name, const QStringList& extensions) {

@@ -66,6 +66,21 @@ bool TypedChatSendsSound(const QString& input);
 // The history box keeps its last 3700 characters once it grows beyond 4000.
 QString CutChatHistory(const QString& history);
 
+// ---- Smiley shortcuts --------------------------------------------------------
+
+// The first smiley of a text and the icon it picks: ";-)" Wink; ">:0",
+// ">:O" or ">:o" Angry; then only the text's first ":" is looked at: ":-D"
+// Grinning, ":-[" Embarrassed, ":-}" Mischievous, ":-(" Sad, ":-P" or ":-p"
+// Begging, ":'(" Crying. text is the text with that smiley's three
+// characters cut out; icon "" (and the text as it was) when there is none.
+struct SmileyMatch {
+    QString icon;
+    QString text;
+};
+SmileyMatch FindSmiley(const QString& text);
+// The icons the smileys pick.
+QStringList ChatSmileyIcons();
+
 // ---- A received line -----------------------------------------------------
 
 enum class ChatKind {

@@ -41,6 +41,14 @@ void ChatLogClose() {
     inet.ChatLogOn = false;
 }
 
+QString SafeLogFileName(const QString& name) {
+    QString out;
+    for (const QChar ch : name)
+        if (ch.unicode() >= 0x20 && !QStringLiteral("!\"*./:<>?\\|").contains(ch)) out += ch;
+    out = out.trimmed();
+    return out.isEmpty() ? QStringLiteral("Chat") : out;
+}
+
 QString ChatLogPath() { return logFile ? logFile->fileName() : QString(); }
 
 }  // namespace grisk

@@ -15,6 +15,10 @@ bool ChatLogOpen(const QString& path, const QString& oppName);
 void ChatLogWrite(const QString& line);
 // Closes the log; ChatLogOn cleared.
 void ChatLogClose();
+// The name a log proposed from a player's name may take: the characters a
+// file name may not hold, control characters and leading dots dropped;
+// "Chat" when nothing is left.
+QString SafeLogFileName(const QString& name);
 // The file the log is written to ("" while closed).
 QString ChatLogPath();
 

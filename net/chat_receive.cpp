@@ -42,17 +42,6 @@ void offerWebLink(const QString& from, const QString& address) {
     if (answer == vb::vbYes) OpenWebPage(address);
 }
 
-// The picture of an icon a peer named: its GIF, JPG or BMP in the Icons
-// folder; "" when there is none.
-QString iconFile(const QString& icon) {
-    if (icon.isEmpty()) return QString();
-    for (const char* ext : {".gif", ".jpg", ".bmp"}) {
-        const QString path = eng.UserFolder + "Icons/" + icon + ext;
-        if (FileExists(path)) return path;
-    }
-    return QString();
-}
-
 void takePeek(const QString& line) {
     FrmGrisk& f = frmGrisk();
     const bool peeking = PeekLineSaysPeeking(line);
@@ -107,8 +96,8 @@ void NetProcessChat(int slot, const QString& line) {
     case ChatKind::Flow: then = Then::Flow; break;
     case ChatKind::Sound: {
         QString label = "Sound from " + inet.ChatSpeaker + chat.soundName;
-        const QString file = eng.UserFolder + "Sounds/" + chat.text;
-        if (!chat.text.isEmpty() && FileExists(file))
+        const QString file = ChatSoundFile(chat.text);
+        if (!file.isEmpty())
             sound::PlayAsync(file);
         else
             label += QStringLiteral("\r\n(You don't have this sound)");
@@ -120,7 +109,7 @@ void NetProcessChat(int slot, const QString& line) {
         f.Label9(2).setCaption(inet.ChatSpeaker + "sent SLAP!");
         break;
     case ChatKind::Text: {
-        const QString picture = iconFile(chat.icon);
+        const QString picture = ChatIconFile(chat.icon);
         if (!picture.isEmpty()) {
             const QImage image(picture);
             if (!image.isNull()) {

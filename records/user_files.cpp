@@ -16,8 +16,6 @@ namespace grisk {
 
 namespace {
 
-// The plain files of folder whose last three letters, in upper case, are
-// one of types; a missing folder has none.
 QStringList listFiles(const QString& folder, const QStringList& types) {
     QStringList out;
     const QStringList all =
@@ -41,6 +39,8 @@ QStringList withoutExtension(const QStringList& names) {
 }
 
 }  // namespace
+
+QStringList UserFilesOfTypes(const QString& folder, const QStringList& types) { return listFiles(folder, types); }
 
 void ListBackgroundFiles() {
     static const QString board = QStringLiteral("GameBoard.gif");

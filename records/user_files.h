@@ -5,6 +5,9 @@
 // out.
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 namespace grisk {
 
 // The JPG, GIF and BMP pictures of "Backgrounds/" in UserFolder into
@@ -20,6 +23,11 @@ void ListCommentFiles();
 // The Internet score files (".ran") of UserFolder into ScoreFileList,
 // without the extension, and ScoreFileCount.
 void ListScoreFiles();
+
+// The plain files of folder whose last three letters, in upper case, are
+// one of types ({"WAV", "PMW"}), in name order ignoring case; a missing
+// folder has none.
+QStringList UserFilesOfTypes(const QString& folder, const QStringList& types);
 
 // The JPG, GIF and BMP pictures of "Avatars/" in UserFolder into
 // AvatarFiles and NumAvatars.

@@ -199,4 +199,35 @@ TEST(ChatLinesTest, TheHistoryKeepsItsLast3700CharactersOnceItPasses4000) {
     EXPECT_EQ(CutChatHistory(over), QString(3700, 'b'));
 }
 
+// The first smiley of a text picks its icon and is cut out of it.
+TEST(ChatLinesTest, TheFirstSmileyPicksItsIconAndIsCutOut) {
+    struct Case {
+        const char* text;
+        const char* icon;
+        const char* left;
+    };
+    const Case cases[] = {
+        {"good game:-D", "Grinning", "good game"},
+        {";-) see you", "Wink", " see you"},
+        {"oops :-[ sorry", "Embarrassed", "oops  sorry"},
+        {"hehe :-}", "Mischievous", "hehe "},
+        {"lost :-(", "Sad", "lost "},
+        {"please :-P", "Begging", "please "},
+        {"please :-p", "Begging", "please "},
+        {"boo :'(", "Crying", "boo "},
+        {"grr >:0", "Angry", "grr "},
+        {"grr >:O!", "Angry", "grr !"},
+        {"a > b >:o", "Angry", "a > b "},    // cut at the smiley, not at the first ">"
+        {"ratio 3:2 :-D", "", "ratio 3:2 :-D"},  // only the first ":" is looked at
+        {"no face", "", "no face"},
+        {":", "", ":"},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        const SmileyMatch m = FindSmiley(c.text);
+        EXPECT_EQ(m.icon, c.icon) << c.text;
+        EXPECT_EQ(m.text, c.left) << c.text;
+    }
+}
+
 }  // namespace

@@ -168,6 +168,7 @@ TEST_F(ChatReceiveTest, APeekLineSaysWhetherTheOpponentPeeks) {
     receive("PK  True");
     EXPECT_TRUE(frmGrisk().LabelPeek.Visible());
     EXPECT_EQ(frmGrisk().LabelPeek.Caption(), "Opponent is PEEKING!");
+    EXPECT_FALSE(frmGrisk().LabelPeek.rectPx().isEmpty()) << "the notice has room to show";
     EXPECT_TRUE(inet.PeerPeeking);
     EXPECT_TRUE(sound::LastRequested().endsWith("~105.tmp"));
     receive("PK  False");
