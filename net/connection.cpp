@@ -12,6 +12,7 @@
 #include "net/dispatcher.h"
 #include "net/frm_chat.h"
 #include "net/frm_players.h"
+#include "net/frm_sounds.h"
 #include "net/protocol.h"
 #include "net/receive.h"
 #include "net/sockets.h"
@@ -395,6 +396,16 @@ void NetCleanUpOpponents() {
     TakeProfileSeats();
     recs.OppName = eng.Player2.Name;
     ShowOpponentNames();
+    // The personality sounds picked for the chat go, but for those of the
+    // opponents now seated.
+    for (int i = 1; i <= 3; ++i) {
+        QString& name = inet.ChatSoundSets(i);
+        bool seated = false;
+        for (int seat = 2; seat <= 4; ++seat)
+            seated = seated || SeatRecord(seat).Name.compare(name, Qt::CaseInsensitive) == 0;
+        if (!name.isEmpty() && !seated) RemovePersonalitySounds(name);
+        name.clear();
+    }
 }
 
 bool SocketsInitialize() {
