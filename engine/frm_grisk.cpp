@@ -190,6 +190,11 @@ FrmGrisk::FrmGrisk()
     ImgTurn1.setVisible(false);
     ImgTurn2.setVisible(false);
     ImgHold.setVisible(false);
+    // The peek notice: two lines of bold text over the felt.
+    LabelPeek.setGeometryTw(0, 0, 2700, 600);
+    LabelPeek.setBackStyle(0);
+    LabelPeek.setFontBold(true);
+    LabelPeek.setForeColor(vb::RGB(255, 255, 128));
     LabelPeek.setVisible(false);
     StatusMsg.setGeometryTw(2400, 3300, 7200, 1500);
     StatusMsg.setAlignment(2);

@@ -433,8 +433,7 @@ void ExitLeft(int whoClosed) {
         bool anyOpen = false;
         for (int i = 0; i <= kMaxSockets; ++i) anyOpen = anyOpen || SocketConnected(i);
         if (anyOpen) {
-            inet.ChatCount += 1;
-            eng.MsgText = BuildChatLine(inet.ChatCount, QStringLiteral("Opponent shut down game!"));
+            eng.MsgText = BuildChatLine(NextChatNumber(), QStringLiteral("Opponent shut down game!"));
             if (inet.IsHost == 1) {
                 NetSendToAllOpen(eng.MsgText);
                 Pause(0.02);

@@ -12,6 +12,7 @@
 #include "net/dispatcher.h"
 #include "net/frm_chat.h"
 #include "net/frm_players.h"
+#include "net/frm_sounds.h"
 #include "net/protocol.h"
 #include "net/receive.h"
 #include "net/sockets.h"
@@ -48,8 +49,7 @@ void endInternetGame() {
     bool connected = SocketConnected(inet.NetSockIndex);
     for (int k = 1; k <= kMaxSockets && inet.IsHost == 1; ++k) connected = connected || SocketConnected(k);
     if (connected && inet.NetPeers != 0) {
-        inet.ChatCount += 1;
-        NetSendToPeers(BuildChatLine(inet.ChatCount, eng.PlayerName + " Quit!^"));
+        NetSendToPeers(BuildChatLine(NextChatNumber(), eng.PlayerName + " Quit!^"));
         NetSendToPeers(QStringLiteral("GO"));
     }
     // Closed at once (what was sent still goes out): the others close their
@@ -327,7 +327,7 @@ void Winsock1_Error(int index, int number, const QString& description) {
 
 void NetRefuseConnection(int slot) {
     inet.NetOutMsg =
-        BuildChatLine(1, QStringLiteral("GRISK: So you want to play with us? Sorry I'm busy!")) + inet.NetTerminator;
+        BuildChatLine(1, QLatin1String(kBusyNotice)) + inet.NetTerminator;
     if (slot >= 1 && slot <= inet.NetSlotCount && slot <= kMaxSockets) {
         vb::Winsock& s = Winsock1(slot);
         s.SendData(inet.NetOutMsg);
@@ -396,6 +396,16 @@ void NetCleanUpOpponents() {
     TakeProfileSeats();
     recs.OppName = eng.Player2.Name;
     ShowOpponentNames();
+    // The personality sounds picked for the chat go, but for those of the
+    // opponents now seated.
+    for (int i = 1; i <= 3; ++i) {
+        QString& name = inet.ChatSoundSets(i);
+        bool seated = false;
+        for (int seat = 2; seat <= 4; ++seat)
+            seated = seated || SeatRecord(seat).Name.compare(name, Qt::CaseInsensitive) == 0;
+        if (!name.isEmpty() && !seated) RemovePersonalitySounds(name);
+        name.clear();
+    }
 }
 
 bool SocketsInitialize() {

@@ -8,6 +8,7 @@
 #include "engine/general.h"
 #include "engine/state.h"
 #include "net/frm_chat.h"
+#include "net/frm_sounds.h"
 #include "net/internet_scores.h"
 #include "net/internet_setup.h"
 #include "net/state.h"

@@ -39,10 +39,5 @@ void SendRecover() {}
 
 void GetRecover() {}
 
-void NetProcessChat(int, const QString&) {}
-
-// Chat sounds window: until the chat lands
-void ShowSoundsWindow() {}
-void GetSoundList() {}
 
 }  // namespace grisk

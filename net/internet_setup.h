@@ -43,8 +43,4 @@ void AvatarFileLookup(PlayerRecord& rec, bool Save = false);
 // own choosing for each remote player.
 void ShowInternetPlayerSetup();
 
-// Chat sounds window: until the chat lands
-void ShowSoundsWindow();
-void GetSoundList();
-
 }  // namespace grisk

@@ -30,8 +30,19 @@ struct InternetState {
     QString PeerVersion;   // two-digit version code of the other side, compared as text
     bool OldPeer = false;  // the peer's hello had no version
     int MySeat = 0;        // a client's seat as the host counts them (1..3)
+    // The chat: lines this machine has sent (a 16-bit count that wraps
+    // to 1), the number and the speaker tag of the last line received
+    // ("Ann: ", "GRISK: " for a system line, or ""), the last peek state a
+    // peer sent, the chat log open, and the personalities whose sounds the
+    // chat offers ("" a free place).
     int ChatCount = 0;
-    bool PeerPeeking = false;  // the peer peeked at the hands
+    int LastChatNumber = 0;
+    QString ChatSpeaker;
+    bool PeerPeeking = false;
+    bool ChatLogOn = false;
+    vb::Array<QString, 1> ChatSoundSets{{1, 3}};
+    // A client has heard the host's quit notice.
+    bool HostQuit = false;
     QString HostName;
     QString NetTerminator = QStringLiteral("\n");
 

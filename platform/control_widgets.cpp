@@ -3,6 +3,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QRadioButton>
@@ -183,6 +186,92 @@ private:
     }
     int shownSelStart_ = -1;
     int shownSelLength_ = 0;
+};
+
+// A text box of many lines: its text's "\r\n" are its line breaks; the
+// caret goes where the program puts it, and the box scrolls to show it.
+class MultiLineTextWidget : public ControlWidget {
+public:
+    MultiLineTextWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new QPlainTextEdit(parent), std::move(run)) {
+        edit()->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        QObject::connect(edit(), &QPlainTextEdit::textChanged, context(), [this] {
+            const QString text = edit()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+            act([text](Control& c) {
+                if (c.Text() != text) UserTypes(c, text);
+            });
+        });
+    }
+
+private:
+    QPlainTextEdit* edit() const { return static_cast<QPlainTextEdit*>(widget()); }
+
+    void showState(const Control& c) override {
+        QPlainTextEdit* e = edit();
+        paintColours(e, c, QPalette::Base, QPalette::Text);
+        e->setReadOnly(c.Locked());
+        const QString shown = QString(c.Text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        const bool replaced = e->toPlainText() != shown;
+        if (replaced) e->setPlainText(shown);
+        if (!replaced && c.SelStart() == shownSelStart_) return;
+        shownSelStart_ = c.SelStart();
+        // The caret's place in the shown text, where each "\r\n" is one character.
+        const QString before = c.Text().left(c.SelStart());
+        QTextCursor cursor = e->textCursor();
+        cursor.setPosition(static_cast<int>(std::min<qsizetype>(before.size() - before.count(QStringLiteral("\r\n")),
+                                                                 shown.size())));
+        e->setTextCursor(cursor);
+        e->ensureCursorVisible();
+    }
+    int shownSelStart_ = -1;
+};
+
+// A list box: a click picks an entry; in a list with check boxes a click
+// on an entry's box ticks or unticks it.
+class ListBoxWidget : public ControlWidget {
+public:
+    ListBoxWidget(Control& c, QWidget* parent, HandlerRunner run)
+        : ControlWidget(c, new QListWidget(parent), std::move(run)) {
+        list()->setSelectionMode(QAbstractItemView::SingleSelection);
+        QObject::connect(list(), &QListWidget::itemChanged, context(), [this](QListWidgetItem* item) {
+            const int row = list()->row(item);
+            const bool ticked = item->checkState() == Qt::Checked;
+            act([row, ticked](Control& c) {
+                if (row >= 0 && row < c.ListCount() && c.Style() == 1 && c.Selected(row) != ticked) UserChecks(c, row);
+            });
+        });
+        QObject::connect(list(), &QListWidget::itemClicked, context(), [this](QListWidgetItem* item) {
+            const int row = list()->row(item);
+            act([row](Control& c) {
+                if (row >= 0 && row < c.ListCount()) UserPicks(c, row);
+            });
+        });
+    }
+
+private:
+    QListWidget* list() const { return static_cast<QListWidget*>(widget()); }
+
+    void showState(const Control& c) override {
+        QListWidget* l = list();
+        bool same = l->count() == c.ListCount();
+        for (int i = 0; same && i < c.ListCount(); ++i) same = l->item(i)->text() == c.List(i);
+        if (!same) {
+            l->clear();
+            for (int i = 0; i < c.ListCount(); ++i) l->addItem(c.List(i));
+        }
+        const bool checks = c.Style() == 1;
+        for (int i = 0; i < c.ListCount(); ++i) {
+            QListWidgetItem* item = l->item(i);
+            const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                                        (checks ? Qt::ItemIsUserCheckable : Qt::NoItemFlags);
+            if (item->flags() != flags) item->setFlags(flags);
+            if (checks) {
+                const Qt::CheckState state = c.Selected(i) ? Qt::Checked : Qt::Unchecked;
+                if (item->checkState() != state) item->setCheckState(state);
+            }
+        }
+        if (l->currentRow() != c.ListIndex()) l->setCurrentRow(c.ListIndex());
+    }
 };
 
 // A check box: a click (or the space bar) turns its tick over.
@@ -386,13 +475,16 @@ private:
 bool HasOwnWidget(Kind kind) {
     return kind == Kind::ComboBox || kind == Kind::TextBox || kind == Kind::CheckBox ||
            kind == Kind::OptionButton || kind == Kind::HScrollBar || kind == Kind::VScrollBar ||
-           kind == Kind::TabStrip || kind == Kind::Grid;
+           kind == Kind::TabStrip || kind == Kind::Grid || kind == Kind::ListBox;
 }
 
 std::unique_ptr<ControlWidget> MakeControlWidget(Control& c, QWidget* parent, HandlerRunner run) {
     switch (c.kind()) {
     case Kind::ComboBox: return std::make_unique<ComboWidget>(c, parent, std::move(run));
-    case Kind::TextBox: return std::make_unique<TextBoxWidget>(c, parent, std::move(run));
+    case Kind::TextBox:
+        if (c.MultiLine()) return std::make_unique<MultiLineTextWidget>(c, parent, std::move(run));
+        return std::make_unique<TextBoxWidget>(c, parent, std::move(run));
+    case Kind::ListBox: return std::make_unique<ListBoxWidget>(c, parent, std::move(run));
     case Kind::CheckBox: return std::make_unique<CheckBoxWidget>(c, parent, std::move(run));
     case Kind::OptionButton: return std::make_unique<OptionButtonWidget>(c, parent, std::move(run));
     case Kind::HScrollBar:

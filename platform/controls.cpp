@@ -211,6 +211,10 @@ void Control::copyPropertiesFrom(const Control& o) {
     text_ = o.text_;
     list_ = o.list_;
     listIndex_ = o.listIndex_;
+    itemData_ = o.itemData_;
+    selected_ = o.selected_;
+    newIndex_ = o.newIndex_;
+    MultiLine_ = o.MultiLine_;
     Value_ = o.Value_;
     leftTw_ = o.leftTw_;
     topTw_ = o.topTw_;
@@ -305,6 +309,9 @@ void Control::AddItem(const QString& item) {
         return;
     }
     list_.push_back(item);
+    itemData_.push_back(0);
+    selected_.push_back(0);
+    newIndex_ = ListCount() - 1;
     changed();
 }
 
@@ -322,6 +329,9 @@ void Control::RemoveItem(int index) {
     }
     if (index < 0 || index >= ListCount()) raise(381, "Invalid property array index");
     list_.erase(list_.begin() + index);
+    itemData_.erase(itemData_.begin() + index);
+    selected_.erase(selected_.begin() + index);
+    newIndex_ = -1;
     if (listIndex_ == index)
         listIndex_ = -1;
     else if (listIndex_ > index)
@@ -336,7 +346,31 @@ void Control::Clear() {
         return;
     }
     list_.clear();
+    itemData_.clear();
+    selected_.clear();
     listIndex_ = -1;
+    newIndex_ = -1;
+    changed();
+}
+
+std::size_t Control::entryAt(int index) const {
+    if (index < 0 || index >= ListCount()) raise(381, "Invalid property array index");
+    return static_cast<std::size_t>(index);
+}
+
+int Control::ItemData(int index) const { return itemData_[entryAt(index)]; }
+
+void Control::setItemData(int index, int value) {
+    itemData_[entryAt(index)] = value;
+    changed();
+}
+
+bool Control::Selected(int index) const { return selected_[entryAt(index)] != 0; }
+
+void Control::setSelected(int index, bool on) {
+    char& tick = selected_[entryAt(index)];
+    if ((tick != 0) == on) return;
+    tick = on ? 1 : 0;
     changed();
 }
 
@@ -366,6 +400,13 @@ void UserTypes(Control& c, const QString& text) {
 
 void UserPicks(Control& c, int index) {
     if (!c.shown() || !c.Enabled()) return;
+    c.setListIndex(index);
+    if (c.form()) c.form()->Click(c);
+}
+
+void UserChecks(Control& c, int index) {
+    if (!c.shown() || !c.Enabled() || c.kind() != Kind::ListBox) return;
+    c.setSelected(index, !c.Selected(index));
     c.setListIndex(index);
     if (c.form()) c.form()->Click(c);
 }

@@ -63,6 +63,10 @@ enum class Kind {
     // A grid of text cells (a Qt widget of its own): rows and columns, the
     // first FixedRows rows and FixedCols columns shaded as headings.
     Grid,
+    // A list (a Qt widget of its own): the entries of AddItem, each with its
+    // number (ItemData); Style 1 shows a check box before each entry, ticked
+    // while the entry is Selected.
+    ListBox,
 };
 
 // The height of a tab strip's row of tabs; its page lies below.
@@ -248,6 +252,9 @@ public:
     VB_PROPERTY(int, SelStart, 0)
     // A locked text box takes no typing (it is still pressed and clicked).
     VB_PROPERTY(bool, Locked, false)
+    // A text box of many lines (line breaks "\r\n"), wrapped at its width
+    // and scrolled to its caret; set before its window is shown.
+    VB_PROPERTY(bool, MultiLine, false)
     // A check box's tick and an option button's selection: Value (above).
 
     // ---- Option buttons, frames, scroll bars, list styles, focus ---------
@@ -267,6 +274,17 @@ public:
     VB_PROPERTY(int, SelLength, 0)
 
 public:
+    // ---- List boxes ------------------------------------------------------
+    // A list box's entries are a combo box's list (AddItem, List,
+    // ListIndex, ...); each also holds a number (ItemData, 0 when added) and
+    // its tick in a list with check boxes (Selected). An entry outside the
+    // list raises error 381. NewIndex is the entry added last (-1 none).
+    int ItemData(int index) const;
+    void setItemData(int index, int value);
+    bool Selected(int index) const;
+    void setSelected(int index, bool on);
+    int NewIndex() const { return newIndex_; }
+
     // ---- Tab strips ------------------------------------------------------
     // The tabs, numbered from 0: how many, their captions, and the one whose
     // page is shown. A tab outside raises error 381 (captions) or 380
@@ -352,6 +370,10 @@ private:
     QString text_;
     std::vector<QString> list_;
     int listIndex_ = -1;
+    std::vector<int> itemData_;   // beside list_
+    std::vector<char> selected_;  // beside list_
+    int newIndex_ = -1;
+    std::size_t entryAt(int index) const;  // error 381 outside the list
 };
 
 // What the player does to a control, as its screen widget reports it. Each
@@ -380,6 +402,9 @@ void UserScrolls(Control& c, int value);
 void UserPicksTab(Control& c, int tab);
 // Clicks a cell of a grid: it becomes the current cell, then Click.
 void UserClicksCell(Control& c, int row, int col);
+// Ticks or unticks entry index of a list box with check boxes: its tick
+// turns over, it becomes the picked entry, then Click.
+void UserChecks(Control& c, int index);
 
 // A control array: elements are loaded and unloaded by index. Looking up an
 // element that is not loaded raises error 340 rather than handing out a

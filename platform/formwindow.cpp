@@ -56,7 +56,8 @@ int shiftOf(Qt::KeyboardModifiers m) {
 
 int labelTextFlags(const Control& c) {
     const int flags = c.Alignment() == 1 ? Qt::AlignRight : c.Alignment() == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-    return flags | Qt::AlignTop | Qt::TextWordWrap;
+    // An "&" marks the access key, as on the run time's labels ("&&" is one "&").
+    return flags | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
 }
 
 void paintShape(QPainter& p, const Control& c) {
@@ -151,7 +152,8 @@ void paintControl(QPainter& p, const Control& c) {
     case Kind::OptionButton:
     case Kind::HScrollBar:
     case Kind::VScrollBar:
-    case Kind::Grid: break;        // its widget shows it
+    case Kind::Grid:
+    case Kind::ListBox: break;     // its widget shows it
     case Kind::TabStrip: {         // its widget shows the tabs; the page is painted
         const QRectF page = r.adjusted(0, px(kTabRowHeightTw) - 1, -1, -1);
         p.fillRect(page, toQColor(c.BackColor()));

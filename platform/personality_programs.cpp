@@ -226,6 +226,15 @@ bool DecodeSoundPack(const QByteArray& bytes, std::vector<PackedSound>& sounds) 
     return pos == bytes.size();
 }
 
+QStringList SoundPackNames(const QString& name, const QString& programFolder) {
+    QStringList out;
+    QFile file(programFolder + name + ".pmp");
+    std::vector<PackedSound> sounds;
+    if (!file.open(QIODevice::ReadOnly) || !DecodeSoundPack(file.readAll(), sounds)) return out;
+    for (const PackedSound& s : sounds) out << s.name;
+    return out;
+}
+
 bool RunPersonalityProgram(const QString& name, const QString& argument, const QString& programFolder,
                            const QString& outFolder, int timeoutMs) {
     if (!HasPersonalityProgram(name)) return false;

@@ -48,6 +48,11 @@ QByteArray EncodeSoundPack(const std::vector<PackedSound>& sounds);
 // folder in it or without the ".pmw" ending.
 bool DecodeSoundPack(const QByteArray& bytes, std::vector<PackedSound>& sounds);
 
+// The ".pmw" names of the sounds in personality name's own sound pack
+// (name.pmp in programFolder), as "/SND" writes them; none when the pack is
+// missing or damaged.
+QStringList SoundPackNames(const QString& name, const QString& programFolder);
+
 // Frame 1..7 of a personality's show. The default opponent's too.
 QImage PersonalityFrame(const QString& name, int frame);
 

@@ -1,5 +1,7 @@
 #include "records/profile.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 #include "engine/flash.h"
@@ -418,6 +420,14 @@ bool UpdateCurrentProfile(const std::function<void()>& change) {
     recs.ProfileRec = PlayerProfileRecord::decode(bytes);
     change();
     return writeProfile(prefs.file(), recs.CurrentProfile, recs.ProfileRec);
+}
+
+QString CurrentProfileCommentFile() {
+    if (!PrefsFile().isOpen() && !QFileInfo::exists(PrefsPath())) return QString();
+    PrefsAccess prefs;
+    QByteArray bytes;
+    if (prefs.file().read(recs.CurrentProfile, bytes) != vb::ReadStatus::Ok) return QString();
+    return StoredText(PlayerProfileRecord::decode(bytes).Seats(0).Comments);
 }
 
 void ReportProfileNotSaved() {

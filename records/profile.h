@@ -51,6 +51,10 @@ void ApplyOptions();
 // record cannot be read; false too when it cannot be written.
 [[nodiscard]] bool UpdateCurrentProfile(const std::function<void()>& change);
 
+// The comment file field of the signed-in player's own seat entry (seat 0
+// of record CurrentProfile), as stored; "" when it cannot be read.
+QString CurrentProfileCommentFile();
+
 // Tells the player, once a run, that the profile could not be saved (their
 // options and statistics would be lost); logs it every time.
 void ReportProfileNotSaved();

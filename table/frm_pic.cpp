@@ -117,6 +117,17 @@ void FrmPic::PopupToInternet(const QRect& besideRow) {
     if (chosen >= 0) ToNet_Click(chosen == 0 ? 1 : 3);
 }
 
+void FrmPic::PopupChat(const QRect& besideRow) {
+    ChatAction.clear();
+    const int chosen = vb::PopupMenu(entries({"Start Logging", "Stop Logging", "Import Sound", "Export Sound",
+                                              "Import Picon", "Export Picon", "Help"}),
+                                     -1, besideRow);
+    if (chosen == 0 || chosen == 1) Log_Click(chosen);
+    if (chosen == 2 || chosen == 3) cSound_Click(chosen - 2);
+    if (chosen == 4 || chosen == 5) cIcon_Click(chosen - 4);
+    if (chosen == 6) cHelp_Click();
+}
+
 void FrmPic::Display_Click(int index) {
     DisplayPicked = true;
     DisplayItem = index;

@@ -45,6 +45,9 @@ public:
     void PopupNoiseControl(const QRect& besideRow = QRect());  // "Full Sound", "Some Sound", "No Sound"
     void PopupDisplaySize(const QRect& besideRow = QRect());   // the display-size items, captions as they stand
     void PopupToInternet(const QRect& besideRow = QRect());    // "Quenmoor Website Home", "IP Address Check"
+    // "Start Logging", "Stop Logging", "Import Sound", "Export Sound",
+    // "Import Picon", "Export Picon", "Help"; ChatAction "" when dismissed.
+    void PopupChat(const QRect& besideRow = QRect());
     void Display_Click(int index);
     void ToNet_Click(int index);
     void Log_Click(int index);

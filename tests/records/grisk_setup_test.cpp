@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include "net/chat_lines.h"
 #include "platform/personality_programs.h"
 #include "records/personality_record.h"
 #include "records/profile_record.h"
@@ -125,6 +126,25 @@ TEST_F(GriskSetupTest, TheOtherBackgroundsTheEmotionIconAndTheSlapAreReadable) {
     ASSERT_GT(slap.size(), 44 + 2 * 22050 / 10) << "a tenth of a second at least";
     EXPECT_TRUE(slap.startsWith("RIFF"));
     EXPECT_EQ(slap.mid(8, 4), "WAVE");
+}
+
+// The chat finds a picture for every smiley's icon, and sounds of its own
+// beside the slap.
+TEST_F(GriskSetupTest, EverySmileysIconAndTheChatsOwnSoundsAreThere) {
+    ASSERT_EQ(run({}), 0);
+    const QStringList smileys = grisk::ChatSmileyIcons();
+    EXPECT_EQ(smileys.size(), 8);
+    for (const QString& icon : smileys) {
+        QImage img;
+        EXPECT_TRUE(img.load(base + "/User/Icons/" + icon + ".gif")) << icon.toStdString();
+    }
+    const QStringList sounds = QDir(base + "/User/Sounds").entryList({"*.wav"}, QDir::Files);
+    EXPECT_GE(sounds.size(), 4) << sounds.join(" ").toStdString();
+    for (const QString& name : sounds) {
+        const QByteArray bytes = file("User/Sounds/" + name);
+        EXPECT_TRUE(bytes.startsWith("RIFF")) << name.toStdString();
+        EXPECT_GT(bytes.size(), 44 + 2 * 22050 / 10) << name.toStdString();
+    }
 }
 
 // Every icon a letter key names is there, a picture of its own; an icon

@@ -35,15 +35,6 @@ using namespace grisk;
 
 namespace {
 
-// The web addresses the program asks the desktop to open.
-class WebPages : public QObject {
-    Q_OBJECT
-public:
-    QStringList opened;
-public slots:
-    void open(const QUrl& url) { opened << url.toString(); }
-};
-
 class CommandTest : public grisk_test::HumanToMoveTest {
 protected:
     void TearDown() override {
@@ -163,7 +154,7 @@ TEST_F(CommandTest, TheTutorialWithoutItsScriptSaysSoAndLeavesTheTableToThePlaye
 // ------------------------------------------------------------------ the website
 
 TEST_F(CommandTest, TheWebsiteRowsOpenTwoPagesOfTheProjectsOwn) {
-    WebPages pages;
+    grisk_test::WebPages pages;
     QDesktopServices::setUrlHandler("https", &pages, "open");
     QDesktopServices::setUrlHandler("http", &pages, "open");
     MenuHelpCommand(7, 1);
@@ -305,4 +296,3 @@ TEST_F(ExitTest, F12ClosesTheProgramUnlessATurnRuns) {
 
 }  // namespace
 
-#include "menu_commands_test.moc"

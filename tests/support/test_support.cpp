@@ -9,6 +9,8 @@
 #include "engine/flash.h"
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "net/chat_log.h"
+#include "net/frm_chat.h"
 #include "platform/controls.h"
 #include "platform/eventwait.h"
 #include "platform/common_dialog.h"
@@ -37,6 +39,8 @@ void ResetAll() {
     grisk::ReleaseFrmWelcome();
     grisk::ReleaseFrmMulti();
     grisk::ReleaseFrmCustom();
+    grisk::ChatLogClose();
+    grisk::ReleaseFrmChat();
     grisk::ReleaseCardPictureStores();
     grisk::ResetAllState();
     vb::msgbox_script::enable();

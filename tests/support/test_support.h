@@ -5,7 +5,9 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -94,6 +96,17 @@ public:
 private:
     std::unique_ptr<QTimer> timer_;
     bool ran_ = false;
+};
+
+// The web addresses the program asks the desktop to open, once it is set
+// as the desktop's handler of their schemes (QDesktopServices::setUrlHandler
+// with "open").
+class WebPages : public QObject {
+    Q_OBJECT
+public:
+    QStringList opened;
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
 };
 
 // The fixture most tests use: a reset state and a temporary folder.

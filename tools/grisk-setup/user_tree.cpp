@@ -200,6 +200,11 @@ int MakeUserTree(const QString& base, QTextStream& out, QTextStream& err) {
         // The avatar's slap, one of the program's own synthesised sounds.
         QFile slap(QStringLiteral(":/SOUND/slap"));
         if (slap.open(QIODevice::ReadOnly)) files.emplace_back("User/Sounds/slap.wav", slap.readAll());
+        // The chat's own sounds.
+        for (const QString& name : QDir(QStringLiteral(":/SOUND/chat")).entryList(QDir::Files)) {
+            QFile sound(":/SOUND/chat/" + name);
+            if (sound.open(QIODevice::ReadOnly)) files.emplace_back("User/Sounds/" + name + ".wav", sound.readAll());
+        }
     }
     for (const grisk::EmotionIconKey& key : grisk::EmotionIconKeys()) {
         const QString name = QString::fromLatin1(key.file);

@@ -1,5 +1,6 @@
 // grisk-sounds OUTDIR: writes the program's sounds as OUTDIR/105.wav ..
-// OUTDIR/123.wav, the silent OUTDIR/empty.wav, the avatar's OUTDIR/slap.wav, the intro music
+// OUTDIR/123.wav, the silent OUTDIR/empty.wav, the avatar's OUTDIR/slap.wav, the chat's
+// OUTDIR/chat/NAME.wav, the intro music
 // OUTDIR/intro.wav and the personalities'
 // voices OUTDIR/pms/NAME/1.wav .. 16.wav. The build compiles the program's sounds into it as
 // resources; grisk-setup packs the voices beside the personality files.
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::string_view(argv[1]) == "--list") {
         for (const auto& s : grisk_sounds::programSounds())
             std::printf("%d  %-18s %s\n", s.number, s.name, s.use);
+        for (const auto& s : grisk_sounds::chatSounds()) std::printf("chat %-18s %s\n", s.name, s.use);
         return 0;
     }
     if (argc != 2) {
@@ -52,6 +54,9 @@ int main(int argc, char** argv) {
     ok = writeWav(dir / "empty.wav", grisk_sounds::emptySound()) && ok;
     ok = writeWav(dir / "slap.wav", grisk_sounds::slapSound()) && ok;
     ok = writeWav(dir / "intro.wav", grisk_sounds::introMusic()) && ok;
+    std::filesystem::create_directories(dir / "chat", error);
+    for (const auto& s : grisk_sounds::chatSounds())
+        ok = writeWav(dir / "chat" / (std::string(s.name) + ".wav"), s.render()) && ok;
     // The personalities' voices: OUTDIR/pms/NAME/1.wav .. 16.wav.
     for (const std::string& name : grisk_sounds::personalityNames()) {
         const std::filesystem::path folder = dir / "pms" / name;

@@ -33,6 +33,15 @@ Samples emptySound();
 // The slap of the opponent's avatar ("slap.wav" of the user's sounds).
 Samples slapSound();
 
+// The chat's own sounds: the user's "Sounds/NAME.wav" (grisk-setup writes
+// them), offered in the chat window's sound list.
+struct ChatSound {
+    const char* name;
+    const char* use;
+    Samples (*render)();
+};
+std::span<const ChatSound> chatSounds();
+
 // The sounds of each personality, events 1..16: the player's wild King,
 // turn over, four gloats, four groans, whining, thanks, a cheer, the
 // winner's and the loser's song, its own wild King.

@@ -198,4 +198,5 @@ main_net() {
     log "passed"
 }
 
-main_net
+# Other scripts source this one for its steps (GRISK_NET_STEPS_ONLY=1).
+[ "${GRISK_NET_STEPS_ONLY:-0}" = 1 ] || main_net
