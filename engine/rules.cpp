@@ -21,21 +21,25 @@ bool rulesLabelCramped() {
 }
 }  // namespace
 
+bool CardFitsCentre(int rank, int c) {
+    const int standing = eng.CenterCount(c);
+    if (standing >= kFullPile) return false;
+    if (rank == kKing) return standing != 0 || !eng.NoWildAce;
+    return rank == standing + 1;
+}
+
 void CheckCenterMove() {
     FrmGrisk& f = frmGrisk();
     f.Label9(1).setCaption(QStringLiteral(" "));
     if (inet.NetPeers == 0) f.Label9(2).setCaption(QStringLiteral(" "));
     const int rank = eng.PlayerSlots(1, eng.SourceSlot);
-    const int standing = eng.CenterCount(eng.TargetCenter);
+    if (CardFitsCentre(rank, eng.TargetCenter)) return;
     if (rank == kKing) {
-        if (standing == 0 && eng.NoWildAce) {
-            vb::MsgBox(QStringLiteral("Wild card can not be used as an Ace."), vb::vbOKOnly + vb::vbInformation,
-                       QStringLiteral("Rules Enforced"));
-            eng.Pturn = 99;
-        }
+        vb::MsgBox(QStringLiteral("Wild card can not be used as an Ace."), vb::vbOKOnly + vb::vbInformation,
+                   QStringLiteral("Rules Enforced"));
+        eng.Pturn = 99;
         return;
     }
-    if (rank == standing + 1) return;
     if (eng.Pturn != 0) ShowRuleMessage(1);
     eng.Pturn = 99;
 }

@@ -4,6 +4,11 @@
 
 namespace grisk {
 
+// True when a card of rank may go onto centre pile c as it stands: the next
+// rank, or a wild King, which may not start an empty pile under the
+// no-wild-Ace rule. A complete pile takes nothing.
+bool CardFitsCentre(int rank, int c);
+
 // Checks the human's card in slot SourceSlot against centre pile
 // TargetCenter. A refusal leaves Pturn at 99 (with rule message 1, or the
 // "Rules Enforced" box for a King that may not start a pile); an allowed

@@ -6,6 +6,7 @@
 #include "engine/player_record.h"
 #include "engine/state.h"
 #include "net/protocol.h"
+#include "net/remote_turn.h"
 #include "net/state.h"
 #include "opponent/computer.h"
 #include "platform/twips.h"
@@ -89,15 +90,23 @@ void ComputerTurn() {
         ExchangePlayerRecord(rec, false);
         ShowPlayerStatus(rec);
         f.Label9(1).setCaption(eng.TurnName + "'s turn");
-        // A remote player's turn is replayed from that machine's lines by
-        // the Internet game, which is not here yet: the cycle stops.
-        if (!local) return;
-        if (eng.NumPlayers >= 3 && eng.LevelNames.inRange({eng.OppLevel}))
-            f.lblLevel.setCaption(eng.LevelNames(eng.OppLevel));
         const TurnWatch& watch = turnWatch();
-        if (watch.before) watch.before(seat);
-        Computer();
-        if (watch.after) watch.after(seat);
+        if (!local) {
+            // A remote player's turn, replayed from that machine's lines; an
+            // Internet game that is over or interrupted leaves the cycle.
+            const int state = inet.NetState;
+            if (state == nsGone || state == nsEndGame || state == nsGameStart || state == nsSeatList) return;
+            if (watch.before) watch.before(seat);
+            Opponent();
+            if (watch.after) watch.after(seat);
+            if (inet.NetPeers == 0) return;
+        } else {
+            if (eng.NumPlayers >= 3 && eng.LevelNames.inRange({eng.OppLevel}))
+                f.lblLevel.setCaption(eng.LevelNames(eng.OppLevel));
+            if (watch.before) watch.before(seat);
+            Computer();
+            if (watch.after) watch.after(seat);
+        }
         // A turn that did not pass (a stalemate left undecided) must not be
         // played again and again.
         if (eng.Pturn == seat) break;

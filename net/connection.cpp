@@ -358,6 +358,7 @@ void NetCleanUp() {
     inet.NetPeers = 0;
     inet.IsHost = 0;
     inet.PartialPending = false;
+    inet.MoveSender = -1;
     inet.HelloBusy = false;
     inet.PendingHello = 0;
     inet.NetSetupDone = 1;

@@ -491,13 +491,19 @@ void NetProcessMessage(int slot, const QString& line) {
     if (slot == inet.LastSlot && kind == inet.LastKind(slot) && !seatListHere && kind != nsGone) return;
     inet.LastSlot = slot;
 
+    // A new game, a saved game or new seats: no move of the game before is
+    // left to replay.
+    if (kind == nsGameStart || kind == nsEndGame || kind == nsRecover || kind == nsSeatList) inet.MoveSender = -1;
     if (kind == nsPlayCard || kind == nsWait || kind == nsOkay) {
         countMoveAnswer(slot);
-        if (kind == nsPlayCard) {
+        // A move (the bare code is an answer) waits for the remote turn that
+        // replays it.
+        if (kind == nsPlayCard && !IsBareNetLine(line)) {
             inet.MoveFrom = inet.MsgNumber;
             inet.MoveTo = inet.NetText.toInt();
-            inet.MoveArrived = true;
+            inet.MoveSender = slot;
         }
+        if (kind == nsPlayCard) inet.MoveArrived = true;
     }
     bool bookkeeping = true;
     if (isHost())

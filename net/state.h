@@ -58,6 +58,7 @@ struct InternetState {
     bool MoveArrived = false;
     int MoveFrom = 0;
     int MoveTo = 0;
+    int MoveSender = -1;  // the connection of the move in MoveFrom and MoveTo not yet replayed; -1 none
     int NetRestorePending = 0;  // 1 = a received saved game waits for the Deal button
     vb::Array<QString, 1> PartialText{{0, 4}};  // per connection, text not yet ended by a line feed
     bool PartialPending = false;

@@ -60,17 +60,6 @@ void playBlockSound() {
     PlaySeatSoundToEnd(opp.LastBlockSound);
 }
 
-// The hold pile p after its top card was played: the card it uncovers and
-// the pile's run type.
-void uncoverHoldPile(int p) {
-    const int count = eng.OppHoldTable(p, 1) - 1;
-    for (int f : {0, 1}) eng.OppHold(f, p, count + 1) = 0;
-    eng.OppHoldTable(p, 1) = count;
-    opp.UncoveredCard(0) = count > 0 ? eng.OppHold(0, p, count) : 0;
-    opp.UncoveredCard(1) = count > 0 ? eng.OppHold(1, p, count) : 0;
-    eng.OppHoldTable(p, 2) = HoldRunType(eng.OppHold, p, count, eng.OppHoldTable(p, 2));
-}
-
 // The source slot of a hand play was played empty: the hand is refilled and
 // the turn starts its pass again. False when a stalemate ended the game.
 bool refillEmptiedHand(vb::ControlArray& owner) {
@@ -142,6 +131,25 @@ void redrawSource(vb::ControlArray& owner, int from) {
 
 }  // namespace
 
+void UncoverHoldPile(int p) {
+    const int count = eng.OppHoldTable(p, 1) - 1;
+    for (int f : {0, 1}) eng.OppHold(f, p, count + 1) = 0;
+    eng.OppHoldTable(p, 1) = count;
+    opp.UncoveredCard(0) = count > 0 ? eng.OppHold(0, p, count) : 0;
+    opp.UncoveredCard(1) = count > 0 ? eng.OppHold(1, p, count) : 0;
+    eng.OppHoldTable(p, 2) = HoldRunType(eng.OppHold, p, count, eng.OppHoldTable(p, 2));
+}
+
+void TakePayoffTop() {
+    FrmGrisk& f = frmGrisk();
+    eng.OppSideCount -= 1;
+    if (eng.OppSideCount > 0) {
+        eng.OppSideShape += 1;
+        if (eng.OppSideCount == 1 && f.Stack.exists(eng.OppSideShape)) f.Stack(eng.OppSideShape).setVisible(false);
+    }
+    for (int fld : {0, 1}) eng.OppSlots(fld, 1) = eng.OppSideCount > 0 ? eng.OppSide(fld, eng.OppSideCount) : 0;
+}
+
 bool Comp_PayoffOpenCk(int /*Value*/) {
     for (int c = 1; c <= eng.NumCenters; ++c)
         if (c != eng.TargetCenter && eng.CenterCount(c) + 1 == humanPayoff()) return true;
@@ -172,7 +180,7 @@ void Comp_Play() {
             Pause(eng.CompDelay);
         }
         if (s >= 7) {
-            uncoverHoldPile(s - 6);
+            UncoverHoldPile(s - 6);
             Comp_Flip(opp.MoveSlot, eng.TargetCenter, owner);
         } else {
             Comp_Flip(opp.MoveSlot, eng.TargetCenter, owner);

@@ -123,13 +123,7 @@ bool playPayoff(vb::ControlArray& owner) {
         return false;
     }
 
-    FrmGrisk& f = frmGrisk();
-    eng.OppSideCount -= 1;
-    if (eng.OppSideCount > 0) {
-        eng.OppSideShape += 1;
-        if (eng.OppSideCount == 1 && f.Stack.exists(eng.OppSideShape)) f.Stack(eng.OppSideShape).setVisible(false);
-    }
-    for (int fld : {0, 1}) eng.OppSlots(fld, 1) = eng.OppSideCount > 0 ? eng.OppSide(fld, eng.OppSideCount) : 0;
+    TakePayoffTop();
     Comp_Flip(1, eng.TargetCenter, owner);
     Pause(eng.CompDelay);
     if (eng.CenterCount(eng.TargetCenter) == kFullPile) Add_Used();

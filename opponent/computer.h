@@ -47,6 +47,13 @@ void Comp_Play();
 // (= TargetCenter): the pictures, the pile, the wild counters, the remarks.
 void Comp_Flip(int flipFrom, int FlipTo, vb::ControlArray& CardOwner);
 
+// The loaded seat's hold pile p gives up its top card: the card it uncovers
+// into UncoveredCard (0 and 0 for an empty pile), its count and run type.
+void UncoverHoldPile(int p);
+// The loaded seat's pay-off pile gives up its top card: the count, the
+// drawn stack and the new top in slot 1 (0 for an empty pile).
+void TakePayoffTop();
+
 // Shows the King of MoveCard going from slot MoveSlot to pile TargetCenter.
 void WildShow(vb::ControlArray& CardOwner);
 

@@ -10,6 +10,7 @@
 #include "net/move_lines.h"
 #include "net/protocol.h"
 #include "net/receive.h"
+#include "net/remote_turn.h"
 #include "net/sockets.h"
 #include "net/state.h"
 #include "opponent/computer.h"
@@ -67,19 +68,8 @@ void showDiscard(vb::ControlArray& owner, int s) {
 // a new seat list meanwhile: the turn then does not pass here.
 bool takeTurnOver() {
     NetWaitUntil([] { return inet.NetState == nsOkay; }, {nsGameStart, nsSeatList});
-    if (inet.NetState == nsGameStart || inet.NetState == nsSeatList) return false;
-    if (inet.NetState == nsGone || inet.NetPeers == 0) return false;
-    int mover = eng.OppLevel;
-    if (inet.IsHost == 1 && eng.NumPlayers >= 3) {
-        inet.NetAnswers = 1;
-        QString relay = QString::fromLatin1(kOkayLine);
-        NetSendToOthers(relay, mover);
-        NetWaitUntil([] { return inet.NetAnswers >= eng.NumPlayers - 1; });
-        if (inet.NetState == nsGone || inet.NetPeers == 0) return false;
-    }
-    QString answer = QString::fromLatin1(kOkayLine);
-    NetSendToSlot(answer, mover);
-    return true;
+    if (inet.NetState != nsOkay || inet.NetPeers == 0) return false;
+    return RelayAndAnswerMove(QString::fromLatin1(kOkayLine));
 }
 
 // The turn comes back to the human at this machine.

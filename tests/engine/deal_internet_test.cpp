@@ -96,9 +96,11 @@ TEST_P(RemoteDealTest, TheHostsDeckAndFirstPlayerAreTaken) {
         if (line == "DK") peer.send(BuildTurnLine(c.turnSent));
     };
     f().StatusMsg.setVisible(true);
+    grisk_test::RemoteTurnsStop stop;
     hostStartsAndPlayerDeals();
 
     EXPECT_EQ(peer.codes(3), (QStringList{"GS", "DK", "TR"}));
+    EXPECT_EQ(stop.reached, c.firstPlayer == 2 ? 2 : 0) << "the host's turn follows a deal it begins";
     EXPECT_FALSE(f().StatusMsg.Visible()) << "the Deal button hides the host's notice";
     EXPECT_TRUE(f().lblLevel.Caption().startsWith("Decks: ")) << "the rules of the host's game are shown";
     EXPECT_TRUE(vb::msgbox_script::shown().empty());

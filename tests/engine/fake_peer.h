@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/state.h"
+#include "engine/turn_cycle.h"
 #include "net/dispatcher.h"
 #include "net/sockets.h"
 #include "net/state.h"
@@ -102,6 +103,26 @@ inline void StartTwoPlayerGame(FakePeer& peer, int isHost, const QString& peerVe
     grisk::NetHandshakeDone(index);
     peer.connect(index);
 }
+
+// For its lifetime the turn cycle plays no remote player's turn: it stops
+// at the first remote seat it reaches, as the program closing stops it, so
+// that a test of what comes before sees where the turn went.
+class RemoteTurnsStop {
+public:
+    RemoteTurnsStop() {
+        grisk::SetTurnWatch({[this](int seat) {
+            reached = seat;
+            grisk::eng.Quitting = true;
+        }});
+    }
+    ~RemoteTurnsStop() {
+        grisk::SetTurnWatch({});
+        grisk::eng.Quitting = false;
+    }
+    RemoteTurnsStop(const RemoteTurnsStop&) = delete;
+    RemoteTurnsStop& operator=(const RemoteTurnsStop&) = delete;
+    int reached = 0;  // the remote seat the cycle reached; 0 none
+};
 
 // A wait that never ends fails the test instead of hanging it: after 20 s
 // the program is told to close, which ends every wait.

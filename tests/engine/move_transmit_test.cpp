@@ -82,11 +82,12 @@ TEST_F(MoveTransmitTest, TheDiscardIsSentWithTheTurnsOkayAndTheTurnPasses) {
     eng.DropSlot = 9;
     eng.OutMoveFrom = 2;
     eng.OutMoveTo = 9;
+    grisk_test::RemoteTurnsStop stop;
     Player_EndTurn();
     EXPECT_EQ(peer.lines, (QStringList{"PC  2# 9", "OK"}));
     expectWaitOver();
     EXPECT_EQ(eng.PlayerSlots(0, 9), Card(5));
-    EXPECT_EQ(eng.Pturn, 2) << "the other machine plays its turn";
+    EXPECT_EQ(stop.reached, 2) << "the other machine plays its turn";
 }
 
 // The host lost while the discard's answers are awaited: the Internet game

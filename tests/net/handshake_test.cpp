@@ -304,6 +304,7 @@ TEST_F(HandshakeTest, TwoClientsAnswersInInterleavedPiecesStartTheGame) {
         bob.send("S\n");
         ann.send("\n");
     };
+    grisk_test::RemoteTurnsStop stop;  // the deal is what counts here
     Game_New();
     EXPECT_EQ(eng.SideCount, 20) << "the host dealt";
     for (ScriptedPeer* p : {&ann, &bob}) {
@@ -366,7 +367,10 @@ TEST_F(HandshakeTest, APlayerLeavingADealtGameLeavesTheHostALocalGame) {
     ScriptedPeer ann;
     scriptDealingClient(ann, "Ann");
     hostWith(ann);
-    Game_New();
+    {
+        grisk_test::RemoteTurnsStop stop;  // Ann leaves before she plays
+        Game_New();
+    }
     ASSERT_EQ(eng.SideCount, 20);
     vb::msgbox_script::clearShown();
     vb::msgbox_script::pushAnswer(vb::vbNo);

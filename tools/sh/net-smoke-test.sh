@@ -4,11 +4,13 @@
 # one machine would: the host opens the connection window (F11) and hosts
 # on a port above 1023, the other joins 127.0.0.1 on that port; the
 # handshake seats the remote player, the host starts a game (F2), the
-# remote player answers with Deal and both tables are dealt. The remote
-# player then ends the game (F11), and each copy declines to save it and
-# deals a local game. Before that each copy opens its Internet windows (the
-# player set-up, the host's rules on the host, the Internet scores) and
-# leaves them by their close boxes. They connect again and this time the
+# remote player answers with Deal and both tables are dealt. The two
+# players take turns across the connection (each drops a hand card on a
+# hold pile with the numeric keypad; the other table shows it arrive).
+# Each copy opens its Internet windows (the player set-up, the host's rules
+# on the host, the Internet scores) and leaves them by their close boxes.
+# The remote player then ends the game (F11), and each copy declines to
+# save it and deals a local game. They connect again and this time the
 # host ends it:
 # the remote copy hears "Dealer has terminated game." and both deal local
 # games again. Both copies then close cleanly.
@@ -126,6 +128,47 @@ press_deal_until_dealt() {
     expect_dealt "$before" "$2"
 }
 
+# The copy whose turn it is drops a hand card on its first hold pile with
+# the numeric keypad (a hand place's key, Enter, keypad 7); the other copy
+# must show that card arrive on its opponent's hold piles. Prints the copy
+# that moved: on the other copy the keys are refused ("It's NOT your turn").
+drop_across() {
+    local mover=$1 watcher=$2 hold theirs s
+    use_copy "$watcher"
+    theirs=$(area "$(table_window)" "$(control_area Label3 1)")
+    use_copy "$mover"
+    hold=$(area "$(table_window)" "$(control_area Picture7 7 1)")
+    for s in 2 3 4 5 6; do
+        press_on_table KP_$s
+        xdotool key Return KP_7
+        area_changes "$(table_window)" "$(control_area Picture7 7 1)" "$hold" 3 && break
+    done
+    [ "$(area "$(table_window)" "$(control_area Picture7 7 1)")" != "$hold" ] || return 1
+    use_copy "$watcher"
+    area_changes "$(table_window)" "$(control_area Label3 1)" "$theirs" 60 ||
+        fail "$watcher did not show the card $mover dropped"
+    quiet_for 2
+    log "$mover dropped a card; $watcher shows it on $mover's hold piles"
+}
+
+# A few turns across the connection: whoever begins drops a card, then the
+# other, and so on; each drop shows on the other table.
+play_turns_across() {
+    local mover=host watcher=remote turn
+    if ! drop_across host remote; then
+        mover=remote
+        watcher=host
+        drop_across remote host || fail "neither copy could drop a card"
+    fi
+    for turn in 2 3 4; do
+        local next=$watcher
+        watcher=$mover
+        mover=$next
+        drop_across "$mover" "$watcher" || fail "$mover could not drop a card on turn $turn"
+    done
+    log "four turns went across the connection"
+}
+
 # Both copies deal a local game with their Deal buttons.
 local_games() {
     local who
@@ -168,6 +211,7 @@ main_net() {
     expect_dealt "$host_before" "the host's table was not dealt"
     quiet_for 3
     log "both tables are dealt"
+    play_turns_across
     use_copy host
     open_internet_windows host
     use_copy remote
