@@ -95,6 +95,8 @@ void SetupInternet() {
     f.cmdDeal.setVisible(false);
     UnloadFormNamed(QStringLiteral("frmCounter"));
     FrmChat& chat = frmChat();
+    // A chat window opened again starts as designed.
+    if (!chat.isLoaded()) chat.LoadAsDesigned();
     chat.Show();
     if (inet.IsHost == 1) {
         chat.Text2.SetFocus();

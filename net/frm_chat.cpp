@@ -24,6 +24,7 @@
 #include "table/avatar.h"
 #include "table/form_scaling.h"
 #include "table/form_skin.h"
+#include "table/state.h"
 
 namespace grisk {
 
@@ -214,11 +215,19 @@ FrmChat::~FrmChat() = default;
 
 void FrmChat::Form_Load() {
     FrmGrisk& f = frmGrisk();
+    // A window opened again starts at its designed size, with no talk.
+    Text1.setText(QString());
+    Text2.setText(QString());
+    WavFile.clear();
+    IconShow(QStringLiteral("None"), false);
+    LargeSize = false;
+    setWidth(kDesignW);
+    setHeight(kDesignH);
     const double screenW = screen::Current().widthTw;
     if (screenW < 10000)
-        ScaleFormToScreen(*this, kScaleByStep, kStepSmaller);
+        scaleKeepingTheTable(kScaleByStep, kStepSmaller);
     else if (screenW > 12000)
-        ScaleFormToScreen(*this, kScaleToScreen, 0);
+        scaleKeepingTheTable(kScaleToScreen, 0);
     ResizeChat();
     // Under the table, at its right; where the screen ends first, over the
     // table from just below the top of the player's pay-off pile.
@@ -460,6 +469,14 @@ void FrmChat::ResizeChat() {
         list->Move(w / 2, historyTop, w / 2 - kMargin, Text1.Height());
 }
 
+void FrmChat::scaleKeepingTheTable(int mode, int step) {
+    // A step sets the table's card spacing too: the chat window's size
+    // leaves the table as it is.
+    const int spacing = tbl.CardSpacing;
+    ScaleFormToScreen(*this, mode, step);
+    tbl.CardSpacing = spacing;
+}
+
 void FrmChat::cmdOnTop_Click() {
     OnTop(OnTopFlag);
     cmdOnTop.setPicture(imgPin(OnTopFlag ? 0 : 1).Picture());
@@ -467,7 +484,7 @@ void FrmChat::cmdOnTop_Click() {
 }
 
 void FrmChat::cmdSize_Click() {
-    ScaleFormToScreen(*this, kScaleByStep, LargeSize ? kStepSmaller : kStepLarger);
+    scaleKeepingTheTable(kScaleByStep, LargeSize ? kStepSmaller : kStepLarger);
     ResizeChat();
     DrawFormBorderLines(*this);
     LargeSize = !LargeSize;

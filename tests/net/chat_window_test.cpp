@@ -23,6 +23,7 @@
 #include "platform/settings.h"
 #include "platform/sound.h"
 #include "records/state.h"
+#include "table/state.h"
 
 using namespace grisk;
 
@@ -62,6 +63,7 @@ protected:
     // the chat window open.
     FrmChat& open(const QString& version) {
         grisk_test::StartTwoPlayerGame(peer, 0, version);
+        frmChat().LoadAsDesigned();
         frmChat().Show();
         return frmChat();
     }
@@ -268,6 +270,22 @@ TEST_F(ChatWindowTest, AStaleLogFolderFallsBackToTheDocumentsAndAChosenOneIsKept
     EXPECT_FALSE(inet.ChatLogOn);
 }
 
+TEST_F(ChatWindowTest, AWindowOpenedAgainStartsAsDesigned) {
+    FrmChat& chat = open("96");
+    const double width = chat.Width();
+    const double font = chat.Label1.FontSize();
+    say(chat, "first game");
+    vb::UserClicks(chat.cmdSize);
+    CloseAllSockets();
+    NetCleanUp();
+    EXPECT_FALSE(chat.isLoaded());
+    chat.LoadAsDesigned();
+    EXPECT_DOUBLE_EQ(chat.Width(), width);
+    EXPECT_DOUBLE_EQ(chat.Label1.FontSize(), font);
+    EXPECT_FALSE(chat.Text1.Text().contains("first game"));
+    EXPECT_FALSE(chat.LargeSize);
+}
+
 TEST_F(ChatWindowTest, LoggingWaitsForTheConnection) {
     FrmChat& chat = open("96");
     inet.NetPeers = 99;
@@ -321,8 +339,10 @@ TEST_F(ChatWindowTest, ThePinTheSizeAndTheFontButtons) {
     EXPECT_EQ(chat.cmdOnTop.Picture(), chat.imgPin(0).Picture());
 
     const double width = chat.Width();
+    const int spacing = tbl.CardSpacing;
     vb::UserClicks(chat.cmdSize);
     EXPECT_GT(chat.Width(), width);
+    EXPECT_EQ(tbl.CardSpacing, spacing) << "the table keeps its card spacing";
     EXPECT_DOUBLE_EQ(chat.cmdSize.Width(), 350) << "the small buttons keep their size";
     EXPECT_GT(chat.Text1.Width(), 0);
     vb::UserClicks(chat.cmdSize);

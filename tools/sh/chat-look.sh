@@ -57,6 +57,16 @@ sleep 2
 use_copy host
 snap chat-host
 use_copy remote; snap chat-remote
+# The chat menu under the Options label.
+use_copy host
+win=$(chat_window)
+xdotool windowactivate --sync "$win" 2>/dev/null || true
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove --window "$win" $((WIDTH - 40)) 12 click 1
+sleep 1
+snap chat-menu
+xdotool key Escape
+sleep 0.5
 for who in host remote; do
     use_copy "$who"
     win=$(chat_window)
