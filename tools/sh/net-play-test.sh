@@ -107,9 +107,9 @@ start_copy_program() {
 # an Internet game takes the focus when it opens).
 table_window() {
     local win=${copy_table[$current]}
-    for _ in $(seq 1 25); do
-        timeout 5 xdotool windowactivate --sync "$win" 2>/dev/null || true
-        timeout 5 xdotool windowfocus --sync "$win" 2>/dev/null || true
+    for _ in $(seq 1 10); do
+        timeout 2 xdotool windowactivate --sync "$win" 2>/dev/null || true
+        timeout 2 xdotool windowfocus --sync "$win" 2>/dev/null || true
         sleep 0.2
         [ "$(xdotool getactivewindow 2>/dev/null)" = "$win" ] &&
             [ "$(xdotool getwindowfocus 2>/dev/null)" = "$win" ] && break
