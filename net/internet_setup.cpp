@@ -41,10 +41,6 @@ void NetStartNewGame() {
     NetWaitUntil([] { return inet.NetState == nsSeatList && inet.NetAnswers >= eng.NumPlayers; });
 }
 
-void SendRecover() {}
-
-void GetRecover() {}
-
 void AvatarFileLookup(PlayerRecord&) {}
 
 void NetProcessChat(int, const QString&) {}
