@@ -437,6 +437,49 @@ INSTANTIATE_TEST_SUITE_P(
                                {"SY  1#GRISK: Host has restarted this game."}, " 2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A host of three: each remote player gets its seat, then the game; play
+// resumes only when both have answered.
+TEST_F(RecoverTest, AHostOfThreeSeatsBothPlayersAndWaitsForBothAnswers) {
+    wholeGame(3, 4);
+    eng.Pturn = 1;
+    WhosOnFirst();
+    grisk_test::FakePeer ann, bob;
+    inet.NetPeers = 2;
+    inet.IsHost = 1;
+    inet.NetSlotCount = 2;
+    inet.PeerVersion = "96";
+    int k = 0;
+    for (grisk_test::FakePeer* p : {&ann, &bob}) {
+        ++k;
+        inet.NetSlots(k) = NetSlot{SeatRecord(k + 1).Name, k, 7, k, {}};
+        NetHandshakeDone(k);
+        p->connect(k);
+    }
+    // Ann answers the game at once, Bob only once Ann has.
+    ann.onLine = [&](const QString& line) {
+        if (line.startsWith("LO")) ann.send("LO");
+        if (line.startsWith("RC")) ann.send("RC");
+    };
+    bob.onLine = [&](const QString& line) {
+        if (line.startsWith("LO")) bob.send("LO");
+        if (line.startsWith("RC")) {
+            grisk_test::RunEventsFor(20);
+            EXPECT_FALSE(ann.lines.contains("RS")) << "no resume before every answer";
+            bob.send("RC");
+        }
+    };
+    SendRecover();
+    for (grisk_test::FakePeer* p : {&ann, &bob}) p->codes(4);
+    ASSERT_EQ(ann.lines.size(), 4);
+    ASSERT_EQ(bob.lines.size(), 4);
+    EXPECT_EQ(ann.lines[1], "LO  3  1|" + eng.Player2.Name + "|" + eng.Player3.Name + "|");
+    EXPECT_EQ(bob.lines[1], "LO  3  2|" + eng.Player2.Name + "|" + eng.Player3.Name + "|");
+    EXPECT_EQ(ann.lines[2], bob.lines[2]) << "one game for all";
+    EXPECT_TRUE(ann.lines[2].startsWith("RC  1# 3# 4#"));
+    EXPECT_EQ(ann.lines[3], "RS");
+    EXPECT_EQ(bob.lines[3], "RS");
+}
+
 // A peer of "51" plays by the house rules: a game with another pay-off size
 // is not sent, and the table is reset for piles of twenty.
 TEST_F(RecoverTest, APeerOfTheHouseRulesGetsNoGameWithAnotherPayoffSize) {
