@@ -111,14 +111,16 @@ inline void StartTwoPlayerGame(FakePeer& peer, int isHost, const QString& peerVe
 class RemoteTurnsStop {
 public:
     explicit RemoteTurnsStop(int turnsPlayed = 0) {
-        grisk::SetTurnWatch({[this, turnsPlayed](int seat) {
+        grisk::TurnWatch watch;
+        watch.before = [this, turnsPlayed](int seat) {
             if (played_ < turnsPlayed) {
                 ++played_;
                 return;
             }
             reached = seat;
             grisk::eng.Quitting = true;
-        }});
+        };
+        grisk::SetTurnWatch(watch);
     }
     ~RemoteTurnsStop() {
         grisk::SetTurnWatch({});
