@@ -31,7 +31,7 @@ namespace {
 
 // A seat in the host's numbering: its pay-off pile (bottom first), hand and
 // hold piles (bottom to top).
-struct SeatSpec {
+struct SeatHolding {
     std::vector<int> side;
     std::vector<int> hand;
     std::array<std::vector<int>, 4> holds;
@@ -109,16 +109,16 @@ protected:
     // The game in the host's numbering: host seat 2 is to move. Centre pile
     // 1 stands at 3; seat 2 holds a 4 and a 5 in its hand, a 6 on its second
     // hold pile and a 7 on its pay-off pile.
-    std::vector<SeatSpec> game(int players) const {
-        std::vector<SeatSpec> seats(static_cast<std::size_t>(players));
+    std::vector<SeatHolding> game(int players) const {
+        std::vector<SeatHolding> seats(static_cast<std::size_t>(players));
         for (int h = 1; h <= players; ++h) {
-            SeatSpec& s = seats[static_cast<std::size_t>(h - 1)];
+            SeatHolding& s = seats[static_cast<std::size_t>(h - 1)];
             const int run = h + 1;
             s.side = {Card(9, run), Card(10, run), Card(11, run)};
             s.hand = {Card(2, run), Card(3, run), Card(8, run), Card(12, run), Card(13, run)};
             s.holds[0] = {Card(1, run)};
         }
-        SeatSpec& mover = seats[1];
+        SeatHolding& mover = seats[1];
         mover.side = {Card(9, 3), Card(7, 3)};
         mover.hand = {Card(4, 3), Card(5, 3), Card(8, 3), Card(12, 3), Card(13, 3)};
         mover.holds[1] = {Card(10, 3), Card(6, 3)};
@@ -144,9 +144,9 @@ protected:
     void placeGame(int players) {
         table(players, players == 2 ? 3 : 4);
         stackCentre(1, 3, 0);
-        const std::vector<SeatSpec> seats = game(players);
+        const std::vector<SeatHolding> seats = game(players);
         for (int h = 1; h <= players; ++h) {
-            const SeatSpec& s = seats[static_cast<std::size_t>(h - 1)];
+            const SeatHolding& s = seats[static_cast<std::size_t>(h - 1)];
             const int seat = LocalSeatOfHostSeat(h);
             if (seat == 1) {
                 placeHuman(s);
@@ -183,7 +183,7 @@ protected:
         eng.LiveSeat = 0;
         show();
     }
-    void placeHuman(const SeatSpec& s) {
+    void placeHuman(const SeatHolding& s) {
         auto& e = eng;
         e.PlayerSide.clear();
         e.SideCount = 0;
