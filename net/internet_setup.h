@@ -26,9 +26,14 @@ double HostRulesWindowLeft(double fallback);
 void NetStartNewGame();
 
 // The host sends the position on its table (a game just restored or
-// restarted) to every remote player.
+// restarted) to every remote player: the notice in the chat, the seats
+// (above "74"), the "RC" line, every answer awaited, then "RS" and play
+// resumes (net/recover.cpp).
 void SendRecover();
-// A client rebuilds the game of a received saved game from NetPayload.
+// A client reads the game of a received "RC" from NetPayload whole into a
+// scratch position and checks it before the table is touched; a damaged
+// game is refused like a damaged deal (the connection to the host ends)
+// and the table stays as it was. The game then waits for the Deal button.
 void GetRecover();
 // The avatar assignment file of the signed-in player ("<player>.avt" in
 // UserFolder): one seat entry per remote player a picture was chosen for,
