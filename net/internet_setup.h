@@ -40,8 +40,9 @@ void GetRecover();
 // keyed by the player's name (its 20 characters as stored, blanks and
 // letter case aside). Reading gives rec the picture assigned to its name
 // when that picture is still in "Avatars/"; saving puts rec's picture
-// into its entry, or appends one.
-void AvatarFileLookup(PlayerRecord& rec, bool Save = false);
+// into its entry, or appends one. False when a save could not be written
+// (reading never fails: a file that cannot be read changes nothing).
+bool AvatarFileLookup(PlayerRecord& rec, bool Save = false);
 
 // Shows the Internet player set-up modally: the player's name, avatar,
 // comment file and score file, and a picture and a name of the player's
