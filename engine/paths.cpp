@@ -1,6 +1,7 @@
 #include "engine/paths.h"
 
 #include <cstdio>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -80,7 +81,14 @@ bool CopyFileWhole(const QString& from, const QString& to) {
     return out.commit();
 }
 
+namespace {
+bool replaceFails = false;
+}  // namespace
+
+void FailNextReplaceFileForTests(bool fail) { replaceFails = fail; }
+
 bool ReplaceFile(const QString& from, const QString& to) {
+    if (std::exchange(replaceFails, false)) return false;
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 

@@ -38,5 +38,8 @@ bool CopyFileWhole(const QString& from, const QString& to);
 // as the new one takes its name. False, with both as they were, when it
 // cannot.
 bool ReplaceFile(const QString& from, const QString& to);
+// Tests: the next ReplaceFile fails, as a rename the folder refuses would
+// (false clears it).
+void FailNextReplaceFileForTests(bool fail = true);
 
 }  // namespace grisk

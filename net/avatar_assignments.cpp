@@ -22,12 +22,12 @@ QString key(const QString& name) { return vb::UCase(vb::Trim(vb::Left(name, kKey
 
 }  // namespace
 
-void AvatarFileLookup(PlayerRecord& rec, bool Save) {
+bool AvatarFileLookup(PlayerRecord& rec, bool Save) {
     const QString path = eng.UserFolder + eng.PlayerName + ".avt";
     vb::RecordFile file;
     int index = 1;
     if (QFile::exists(path)) {
-        if (!file.open(path, kOpponentSeatRecordLength)) return;
+        if (!file.open(path, kOpponentSeatRecordLength)) return !Save;
         const int count = file.recordCount();
         for (; index <= count; ++index) {
             QByteArray bytes;
@@ -36,22 +36,20 @@ void AvatarFileLookup(PlayerRecord& rec, bool Save) {
             if (key(entry.Name) != key(rec.Name)) continue;
             if (Save) {
                 entry.Avatar = vb::Left(rec.Avatar, kAvatarLength);
-                (void)file.write(index, entry.encode());
-            } else {
-                const QString picture = vb::Trim(entry.Avatar);
-                if (IsPlainFileName(picture) && FileExists(eng.UserFolder + "Avatars/" + picture)) rec.Avatar = picture;
+                return file.write(index, entry.encode());
             }
-            return;
+            const QString picture = vb::Trim(entry.Avatar);
+            if (IsPlainFileName(picture) && FileExists(eng.UserFolder + "Avatars/" + picture)) rec.Avatar = picture;
+            return true;
         }
     } else if (Save) {
-        if (!file.open(path, kOpponentSeatRecordLength, vb::RecordFile::Mode::OpenOrCreate)) return;
+        if (!file.open(path, kOpponentSeatRecordLength, vb::RecordFile::Mode::OpenOrCreate)) return false;
     }
-    if (Save) {
-        OpponentSeatRecord entry;
-        entry.Name = vb::Left(rec.Name, kKeyLength);
-        entry.Avatar = vb::Left(rec.Avatar, kAvatarLength);
-        (void)file.write(index, entry.encode());
-    }
+    if (!Save) return true;
+    OpponentSeatRecord entry;
+    entry.Name = vb::Left(rec.Name, kKeyLength);
+    entry.Avatar = vb::Left(rec.Avatar, kAvatarLength);
+    return file.write(index, entry.encode());
 }
 
 }  // namespace grisk

@@ -51,7 +51,7 @@ int NextChatNumber() {
 bool PeerTagsChat(const QString& peerVersion) { return peerVersion.compare(QLatin1String("74")) > 0; }
 
 QString SystemNoticeBody(const QString& text, const QString& peerVersion) {
-    return PeerTagsChat(peerVersion) ? "$-" + text : text;
+    return vb::Val(peerVersion) >= 74 ? "$-" + text : text;
 }
 
 QString BuildPeekLine(bool peeking) {
@@ -117,7 +117,7 @@ constexpr Smiley kColonSmileys[] = {{"-D", "Grinning"}, {"-[", "Embarrassed"}, {
                                     {"'(", "Crying"}};
 
 SmileyMatch cutAt(const QString& text, int pos, const char* icon) {
-    return {QString::fromLatin1(icon), vb::Left(text, pos - 1) + vb::Mid(text, pos + 3)};
+    return {QString::fromLatin1(icon), vb::Trim(vb::Left(text, pos - 1) + vb::Mid(text, pos + 3))};
 }
 }  // namespace
 
@@ -162,10 +162,14 @@ ReceivedChat ReadChatLine(const QString& line, const QString& peerVersion) {
     if (hash >= 4) {
         c.numbered = readNumber(vb::Mid(line, 4, hash - 4), c.number);
         body = vb::Trim(vb::Mid(line, hash + 1));
-    } else {
-        body = vb::Trim(vb::Mid(line, 4));
     }
     c.tagged = PeerTagsChat(peerVersion);
+    if (!c.numbered) {
+        // Without its number the line is plain text: no speaker, no command.
+        c.kind = ChatKind::Text;
+        c.body = c.text = vb::Trim(vb::Mid(line, 4));
+        return c;
+    }
     if (c.tagged) {
         const int colon = vb::InStr(1, body, QStringLiteral(":"));
         if (colon > 0) {

@@ -22,9 +22,9 @@ int NextChatNumber();
 // lines it gets must too.
 bool PeerTagsChat(const QString& peerVersion);
 
-// The text a system notice is sent with: "$-" before it towards a peer
-// newer than "74" (the receiver takes the speaker "GRISK: " from it), the
-// text alone towards an older one.
+// The text a system notice is sent with: "$-" before it towards a peer of
+// "74" or newer (the receiver reads it as a system line, not as a speaker's
+// text), the text alone towards an older one.
 QString SystemNoticeBody(const QString& text, const QString& peerVersion);
 
 // The text a host sends to a connection it refuses.
@@ -72,7 +72,8 @@ QString CutChatHistory(const QString& history);
 // ">:O" or ">:o" Angry; then only the text's first ":" is looked at: ":-D"
 // Grinning, ":-[" Embarrassed, ":-}" Mischievous, ":-(" Sad, ":-P" or ":-p"
 // Begging, ":'(" Crying. text is the text with that smiley's three
-// characters cut out; icon "" (and the text as it was) when there is none.
+// characters cut out, trimmed again; icon "" (and the text as it was) when
+// there is none.
 struct SmileyMatch {
     QString icon;
     QString text;
@@ -110,7 +111,8 @@ struct ReceivedChat {
 };
 
 // Takes a received "SY" line apart as a peer of peerVersion wrote it. A
-// line without its "#" is plain text after the code; an icon line without
+// line without its "#" and a number before it is plain text after the
+// code: no speaker read, no command, no icon; an icon line without
 // its "!" is plain text; a sound or icon name that is not one plain file
 // name is not used; a web address other than http or https is plain text.
 ReceivedChat ReadChatLine(const QString& line, const QString& peerVersion);

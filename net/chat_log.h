@@ -16,8 +16,8 @@ void ChatLogWrite(const QString& line);
 // Closes the log; ChatLogOn cleared.
 void ChatLogClose();
 // The name a log proposed from a player's name may take: the characters a
-// file name may not hold, control characters and leading dots dropped;
-// "Chat" when nothing is left.
+// file name may not hold (every dot among them), control characters and
+// the blanks at either end dropped; "Chat" when nothing is left.
 QString SafeLogFileName(const QString& name);
 // The file the log is written to ("" while closed).
 QString ChatLogPath();

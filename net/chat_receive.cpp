@@ -79,7 +79,7 @@ void NetProcessChat(int slot, const QString& line) {
         return;
     }
     const ReceivedChat chat = ReadChatLine(line, inet.PeerVersion);
-    if (chat.tagged) inet.ChatSpeaker = chat.speaker;
+    if (chat.tagged && chat.numbered) inet.ChatSpeaker = chat.speaker;
     // What waits for the player's answer or a long show runs after the
     // line has been passed on.
     enum class Then { Nothing, OfferLink, Flow } then = Then::Nothing;
@@ -135,7 +135,8 @@ void NetProcessChat(int slot, const QString& line) {
     }
     }
     if (chat.numbered) inet.LastChatNumber = chat.number;
-    if (inet.IsHost == 1 && inet.NetPeers >= 2 && inet.NetPeers != 99) {
+    // A line without its number is only shown here, never passed on.
+    if (chat.numbered && inet.IsHost == 1 && inet.NetPeers >= 2 && inet.NetPeers != 99) {
         QString relay = ChatRelayLine(NextChatNumber(), chat);
         int except = slot;
         NetSendToOthers(relay, except);

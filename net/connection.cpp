@@ -380,6 +380,7 @@ void NetCleanUp() {
     inet.NetSessionGames = 0;
     inet.NetSessionWins = 0;
     inet.NetSessionMargin = 0;
+    inet.ScoreFileReported = false;
     f.cmdDeal.setVisible(true);
     inet.OldPeer = false;
     if (inet.NetSetUp) {

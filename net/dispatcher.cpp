@@ -406,6 +406,7 @@ void clientTakes(const QString& line, int kind) {
     case nsRecover:
         inet.NetPayload = inet.NetText;
         GetRecover();
+        if (inet.NetPeers == 0) break;  // a damaged game ended the connection
         f.StatusMsg.setCaption(QStringLiteral("Click the Deal button to resume this game."));
         f.StatusMsg.setVisible(true);
         f.Label9(1).setCaption(QStringLiteral("HOST resumed a saved game.\r\n"));

@@ -36,6 +36,10 @@ constexpr double kDesignH = 3600;
 constexpr double kMargin = 60;
 constexpr double kGap = 45;
 constexpr double kSmallW = 350;
+// The narrowest a small button gets when the window is made smaller: the
+// phrases and the tools always fit side by side.
+constexpr double kSmallMinW = 240;
+constexpr int kSmallPerRow = 13;  // ten phrases and three tools
 constexpr double kSmallH = 315;
 constexpr double kTitleH = 285;
 constexpr double kInputH = 375;
@@ -442,7 +446,8 @@ void FrmChat::IconShow(const QString& name, bool show) {
 // ---- Window handling -----------------------------------------------------------
 
 void FrmChat::ResizeChat() {
-    const double w = std::max(ScaleWidth(), 10 * kSmallW + 3 * kSmallW + 3 * kMargin);
+    const double w = std::max(ScaleWidth(), kSmallPerRow * kSmallMinW + 2 * kMargin + kGap);
+    const double smallW = std::clamp((w - 2 * kMargin - kGap) / kSmallPerRow, kSmallMinW, kSmallW);
     const double h = std::max(ScaleHeight(), 2000.0);
     Label1.Move(kMargin, kMargin, w - 2 * kMargin - kOptionsW, kTitleH);
     lblOptions.Move(w - kMargin - kOptionsW, kMargin, kOptionsW, kTitleH);
@@ -453,11 +458,11 @@ void FrmChat::ResizeChat() {
     for (int i = 1; i <= kPhrases; ++i) {
         const int row = (i - 1) / kPhrasesPerRow;
         const int col = (i - 1) % kPhrasesPerRow;
-        CmdChat(i).Move(kMargin + col * kSmallW, phrasesTop + row * kSmallH, kSmallW, kSmallH);
+        CmdChat(i).Move(kMargin + col * smallW, phrasesTop + row * kSmallH, smallW, kSmallH);
     }
     vb::Control* tools[] = {&cmdIcon, &cmdShowSounds, &cmdOnTop, &cmdSize, &cmdText(0), &cmdText(1)};
     for (int k = 0; k < 6; ++k)
-        tools[k]->Move(w - kMargin - (3 - k % 3) * kSmallW, phrasesTop + (k / 3) * kSmallH, kSmallW, kSmallH);
+        tools[k]->Move(w - kMargin - (3 - k % 3) * smallW, phrasesTop + (k / 3) * kSmallH, smallW, kSmallH);
     Command1.Move(w - kMargin - kSendW, inputTop, kSendW, kInputH);
     const double preview = Picture1.Visible() ? kPreviewW : 0;
     Text2.Move(kMargin, inputTop, Command1.Left() - kGap - preview - kMargin, kInputH);
@@ -484,7 +489,7 @@ void FrmChat::cmdOnTop_Click() {
 }
 
 void FrmChat::cmdSize_Click() {
-    scaleKeepingTheTable(kScaleByStep, LargeSize ? kStepSmaller : kStepLarger);
+    scaleKeepingTheTable(kScaleByStep, LargeSize ? kStepLarger : kStepSmaller);
     ResizeChat();
     DrawFormBorderLines(*this);
     LargeSize = !LargeSize;

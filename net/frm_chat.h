@@ -78,6 +78,7 @@ public:
 private:
     std::unique_ptr<Class1> onTop_;
     void hideLists();
+    bool stillTalking() const;
     void scaleKeepingTheTable(int mode, int step);
     void startLogging();
     void stopLogging();

@@ -2,6 +2,7 @@
 // sounds, and the help.
 #include <QFileInfo>
 
+#include "engine/general.h"
 #include "engine/paths.h"
 #include "engine/state.h"
 #include "net/chat_lines.h"
@@ -58,12 +59,23 @@ bool chooseFile(vb::CommonDialog& dlg, bool save) {
     }
 }
 
+// The folder of a chosen file is where the next import or export starts.
+void keepLastFolder(const QString& chosen, const QString& start) {
+    const QString folder = QFileInfo(chosen).absolutePath();
+    if (StripTrailingSlash(folder) != StripTrailingSlash(start)) SaveLastFolder(folder);
+}
+
 }  // namespace
+
+// The window is still there and the opponent still connected: what a
+// modal menu or dialog chose may still be done.
+bool FrmChat::stillTalking() const { return isLoaded() && inet.NetPeers != 0; }
 
 void FrmChat::lblOptions_Click() {
     hideLists();
     FrmPic& pic = frmPic();
     pic.PopupChat();
+    if (!stillTalking()) return;  // the connection ended while the menu was open
     const QString action = pic.ChatAction;
     if (action == QLatin1String("Log")) {
         pic.LogItem == 0 ? startLogging() : stopLogging();
@@ -102,6 +114,7 @@ void FrmChat::startLogging() {
             vb::MsgBox(QStringLiteral("Unable to start logging"), vb::vbCritical, QStringLiteral("Log failed"));
         return;
     }
+    if (!stillTalking()) return;  // the connection ended while the dialog was open
     const QString chosen = QFileInfo(dlg.FileName).absolutePath();
     if (StripTrailingSlash(chosen) != StripTrailingSlash(folder))
         vb::SaveSetting(QStringLiteral("Quenmoor"), QStringLiteral("Options10"), QStringLiteral("Log"), chosen);
@@ -123,17 +136,26 @@ void FrmChat::stopLogging() {
 
 void FrmChat::ImportThis(const QString& title) {
     const ChatFileKind kind = fileKind(title);
+    const QString start = GetLastFolder();
     vb::CommonDialog dlg;
     dlg.DialogTitle = kind.importTitle;
     dlg.Filter = kind.importFilter;
+    dlg.InitDir = start;
     dlg.Flags = vb::cdlOFNFileMustExist | vb::cdlOFNHideReadOnly;
     dlg.CancelError = true;
     if (!chooseFile(dlg, false)) return;
+    keepLastFolder(dlg.FileName, start);
     const QString name = QFileInfo(dlg.FileName).fileName();
-    if (!IsChatFileName(name, kind.extensions)) return;
+    if (!IsChatFileName(name, kind.extensions)) {
+        vb::MsgBox("\"" + name + "\" cannot be imported: the chat takes only a plain file name ending in ." +
+                       kind.extensions.join(QStringLiteral(", .")) + ".",
+                   vb::vbExclamation, kind.importTitle);
+        return;
+    }
     const QString target = kind.folder + name;
     if (QFileInfo(target).absoluteFilePath() != QFileInfo(dlg.FileName).absoluteFilePath())
         CopyFileWhole(dlg.FileName, target);
+    if (!isLoaded()) return;  // the lists are filled again when the window opens
     if (title == QLatin1String("Icon"))
         GetIconList();
     else
@@ -154,10 +176,12 @@ void FrmChat::ExportThis(const QString& title) {
     place.DialogTitle = QStringLiteral("Export - choose folder to Export to");
     place.Filter = kind.exportFilter;
     place.FileName = name;
-    place.InitDir = eng.DocumentsFolder;
+    const QString start = GetLastFolder();
+    place.InitDir = start;
     place.Flags = vb::cdlOFNHideReadOnly | vb::cdlOFNOverwritePrompt;
     place.CancelError = true;
     if (!chooseFile(place, true)) return;
+    keepLastFolder(place.FileName, start);
     if (QFileInfo(place.FileName).absoluteFilePath() != QFileInfo(pick.FileName).absoluteFilePath())
         CopyFileWhole(pick.FileName, place.FileName);
 }

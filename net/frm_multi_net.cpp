@@ -312,8 +312,11 @@ void FrmMultiNet::saveOpponent() {
     PlayerRecord& rec = panelRecord(SeatPanel);
     if (!name.isEmpty()) rec.Name = name;
     rec.Avatar = AvatarChoice;
-    AvatarFileLookup(rec, true);
+    // A picture that could not be remembered leaves the panel unsaved.
+    const bool remembered = AvatarFileLookup(rec, true);
+    if (!remembered) reportSaveProblem(75, QStringLiteral("Path/File access error"));
     if (eng.Pturn == SeatPanel + 2) ShowAvatar(AvatarChoice);
+    if (!remembered) return;
     ChangedSetting = false;
     CmdApply.setEnabled(false);
 }
@@ -355,22 +358,22 @@ bool ValidateNetPlayerSetup(FrmMultiNet& Frm) {
     if (vb::UCase(vb::Trim(own.Text())) == QLatin1String("GRISK")) {
         vb::MsgBox(QStringLiteral(
             "Pick a different player name. There is only ONE Grisk and he doesn't play on the Internet."));
+        // The name box is on the player's panel: that panel is shown first.
+        if (!own.Visible()) Frm.CmdSetup_Click(3);
         own.SetFocus();
         own.setSelStart(0);
         own.setSelLength(static_cast<int>(own.Text().size()));
         return false;
     }
-    if (Frm.optNetScore(1).Value() == 1) {
-        inet.RuleSetName = Frm.Combo1.Text();
-        if (inet.RuleSetName.isEmpty()) {
-            vb::MsgBox(QStringLiteral("Pick a Score file name, enter a new competition filename,\r\nor switch back to "
-                                      "default."),
-                       vb::vbInformation, QStringLiteral("Which Score File?"));
-            return false;
-        }
-    } else {
-        inet.RuleSetName = inet.RuleSetChoice;
+    // A refused Done leaves the score file in force as it was.
+    const bool competition = Frm.optNetScore(1).Value() == 1;
+    if (competition && Frm.Combo1.Text().isEmpty()) {
+        vb::MsgBox(QStringLiteral("Pick a Score file name, enter a new competition filename,\r\nor switch back to "
+                                  "default."),
+                   vb::vbInformation, QStringLiteral("Which Score File?"));
+        return false;
     }
+    inet.RuleSetName = competition ? Frm.Combo1.Text() : inet.RuleSetChoice;
     if (own.Text().isEmpty()) own.setText(eng.PlayerName);
     eng.PlayerName = vb::Trim(own.Text());
     frmGrisk().Label9(3).setCaption(eng.PlayerName);

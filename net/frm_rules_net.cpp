@@ -66,6 +66,10 @@ void FrmRulesNet::Form_Load() {
         if (oldPeer()) optCenters(1).setEnabled(false);
         fraCenters.setVisible(true);
         selectCenters(eng.NumCenters != 3 ? 1 : 0);
+    } else {
+        // Three and four players play four piles: the hidden buttons say so,
+        // with nothing chosen yet.
+        vb::SelectOption(optCenters(1));
     }
     cmdDone.setEnabled(false);
 }
@@ -92,7 +96,10 @@ void FrmRulesNet::cmdRules_Click() {
     ShowRulesWindow();
     ShowRulesSummary();
     if (eng.RulesChanged) cmdDone.setEnabled(true);
-    selectCenters(eng.NumCenters != 3 ? 1 : 0);
+    // The rules may have changed the centre piles: their button is selected,
+    // and only a new selection is a choice for Done.
+    const int centres = eng.NumCenters != 3 ? 1 : 0;
+    if (optCenters(centres).Value() != 1) selectCenters(centres);
 }
 
 void FrmRulesNet::Option1_Click(int Index) {

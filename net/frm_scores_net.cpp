@@ -19,6 +19,7 @@ namespace {
 constexpr int32_t kSeparatorColour = 0xFFFFC0;
 constexpr int kShownRows = 12;  // the rows of names the grid holds before it grows
 const QString kDefaultFile = QStringLiteral("Default Score File");
+const QString kDeleteFileTitle = QStringLiteral("DELETE Score File");
 
 QString rowText(const ScoreRecord& r) {
     return vb::Trim(r.Name) + '\t' + QString::number(r.Value1) + '\t' + QString::number(r.Value2) + '\t' +
@@ -182,13 +183,14 @@ void FrmScoresNet::ShowCompetitionScores() {
     ShownRecords = static_cast<int>(rows.size());
 }
 
+// A click on any cell of a row chooses what the grid then shows selected:
+// that opponent (the grid selects the row), or the row's whole group. What
+// Delete Opponent removes is always what is shown chosen.
 void FrmScoresNet::GridNET_Click() {
-    const int row = GridNET.Row();
-    if (GridNET.Col() != 0 || row < 1) return;
     if (ShownPlayers == 2) return;  // the row is selected
-    const QString name = GridNET.TextMatrix(row, 0);
-    if (GridNET.CellBackColor(row, 0) == kSeparatorColour || vb::Trim(name).isEmpty()) {
-        // A separator or an empty row chooses nothing.
+    const int row = GridNET.Row();
+    if (row < 1 || GridNET.CellBackColor(row, 0) == kSeparatorColour || vb::Trim(GridNET.TextMatrix(row, 0)).isEmpty()) {
+        // The heading, a separator or an empty row chooses nothing.
         GroupStart = 0;
         GridNET.setRow(0);
         return;
@@ -218,12 +220,21 @@ void FrmScoresNet::CmdNext_Click() {
 }
 
 void FrmScoresNet::Command2_Click() {
+    // The grid shows an empty file for a player's file that is not there.
+    if (!QFile::exists(ScoreFileName)) {
+        vb::MsgBox(QStringLiteral("There is no score file to delete."), vb::vbExclamation, kDeleteFileTitle);
+        return;
+    }
     if (vb::MsgBox(QStringLiteral("Are you sure you want to delete this entire score file?"), vb::vbYesNo,
                    QStringLiteral("DELETE PLAYER")) != vb::vbYes)
         return;
     ClearGridNET();
-    QFile::remove(ScoreFileName);
-    vb::MsgBox(QStringLiteral("Score file eliminated."), vb::vbExclamation, QStringLiteral("DELETE Score File"));
+    if (!QFile::remove(ScoreFileName)) {
+        vb::MsgBox(QStringLiteral("The score file could not be deleted."), vb::vbExclamation, kDeleteFileTitle);
+        showFile();
+        return;
+    }
+    vb::MsgBox(QStringLiteral("Score file eliminated."), vb::vbExclamation, kDeleteFileTitle);
     ListScoreFiles();
     const int count = std::min(recs.ScoreFileCount, recs.ScoreFileList.ubound(1));
     if (count < 1) {

@@ -1,6 +1,7 @@
 #include "net/internet_scores.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 #include "engine/game_end.h"
@@ -9,6 +10,7 @@
 #include "engine/state.h"
 #include "net/frm_scores_net.h"
 #include "net/state.h"
+#include "platform/msgbox.h"
 #include "platform/recordfile.h"
 #include "platform/vb.h"
 #include "records/score_record.h"
@@ -43,8 +45,29 @@ bool writeCounters(vb::RecordFile& file, int n, const QString& name, int last) {
 
 void zeroCounters() { eng.StatPlayed = eng.StatWon = eng.StatMargin = 0; }
 
+// The header's last record (two players) or first record of the last group
+// (three or four), taken no further than the file reaches: a damaged header
+// never makes rows, searches or new records far past the file's end.
+int lastInFile(const vb::RecordFile& file, int last, int players) {
+    const int count = file.recordCount();
+    if (players <= 2) return std::min(last, count);
+    const int groups = (count - 1) / players;  // the groups the file holds whole
+    return std::min(last, groups >= 1 ? 2 + (groups - 1) * players : 1);
+}
+
+// The player is told once an Internet session that a game could not be
+// counted in their score file.
+void reportNotCounted(const QString& path, const QString& error) {
+    qWarning("The Internet score file could not be written: %s %s", qUtf8Printable(path), qUtf8Printable(error));
+    if (inet.ScoreFileReported) return;
+    inet.ScoreFileReported = true;
+    QString text = "This game could not be counted in your Internet score file \"" + QFileInfo(path).fileName() + "\".";
+    if (!error.isEmpty()) text += "\n\n" + error;
+    vb::MsgBox(text, vb::vbExclamation);
+}
+
 // Two players: the opponent's record by name, or a new one after the last.
-void countAgainstOpponent(vb::RecordFile& file, int& last) {
+bool countAgainstOpponent(vb::RecordFile& file, int& last) {
     const QString opponent = vb::Trim(eng.Player2.Name);
     int n = 2;
     if (last >= 2) {
@@ -60,11 +83,11 @@ void countAgainstOpponent(vb::RecordFile& file, int& last) {
     }
     if (n > last) last = n;
     DoTheMath();
-    writeCounters(file, n, opponent, last);
+    return writeCounters(file, n, opponent, last);
 }
 
 // Three or four players: the group of these opponents, or a new one.
-void countInGroup(vb::RecordFile& file, int& last, const QString& winner) {
+bool countInGroup(vb::RecordFile& file, int& last, const QString& winner) {
     const int players = eng.NumPlayers;
     int start = 0;
     bool found = false;
@@ -74,6 +97,7 @@ void countInGroup(vb::RecordFile& file, int& last, const QString& winner) {
         if (found) start = r - 1;
     }
     if (!found) start = last = last < 2 ? 2 : players + last;
+    bool written = true;
     for (int k = start; k <= start + players - 1; ++k) {
         QString name;
         zeroCounters();
@@ -89,8 +113,9 @@ void countInGroup(vb::RecordFile& file, int& last, const QString& winner) {
             if (!found) name = vb::Trim(SeatRecord(k - start + 1).Name);
             DoTheNETMath(name == vb::Trim(winner));
         }
-        writeCounters(file, k, name, last);
+        written = writeCounters(file, k, name, last) && written;
     }
+    return written;
 }
 
 }  // namespace
@@ -123,31 +148,26 @@ bool IsOpponentName(const QString& name) {
 void Scores_Net(const QString& winner) {
     if (FrmScoresNetExists() && frmScoresNet().isLoaded()) frmScoresNet().Unload();
     zeroCounters();
+    // The session counts the game whatever becomes of the file.
+    const int margin = DoTheMargin();
+    inet.NetSessionMargin += eng.SideCount == 0 ? margin : -margin;
+
     if (!QFile::exists(InternetScoreFile())) {
         Scores_NetOpen(InternetScoreFile());
         ListScoreFiles();
     }
     const QString path = CountedScoreFile();
-    if (!QFile::exists(path)) Scores_NetOpen(path);
     vb::RecordFile file;
-    if (!file.open(path, kScoreRecordLength)) {
-        qWarning("The Internet score file could not be opened: %s", qUtf8Printable(file.errorText()));
-        return;
+    bool counted = (QFile::exists(path) || Scores_NetOpen(path)) && file.open(path, kScoreRecordLength);
+    if (counted) {
+        int last = lastInFile(file, readScore(file, 1).Value4, eng.NumPlayers);
+        counted = eng.NumPlayers == 2 ? countAgainstOpponent(file, last) : countInGroup(file, last, winner);
+        zeroCounters();
+        loadCounters(readScore(file, 1));
+        DoTheMath();
+        counted = writeCounters(file, 1, eng.PlayerName, last) && counted;
     }
-    int last = readScore(file, 1).Value4;
-    if (eng.NumPlayers == 2)
-        countAgainstOpponent(file, last);
-    else
-        countInGroup(file, last, winner);
-
-    const int margin = DoTheMargin();
-    inet.NetSessionMargin += eng.SideCount == 0 ? margin : -margin;
-
-    zeroCounters();
-    loadCounters(readScore(file, 1));
-    DoTheMath();
-    if (!writeCounters(file, 1, eng.PlayerName, last))
-        qWarning("The Internet score file could not be written: %s", qUtf8Printable(file.errorText()));
+    if (!counted) reportNotCounted(path, file.errorText());
 }
 
 bool ListCompetitionFiles(const QString& Prefix) {
@@ -168,7 +188,7 @@ ScoreFileRows ReadScoreRows(const QString& path, int players) {
     vb::RecordFile file;
     if (!file.open(path, kScoreRecordLength)) return out;
     out.header = readScore(file, 1);
-    const int last = out.header.Value4;
+    const int last = lastInFile(file, out.header.Value4, players);
     // Groups: every record up to the end of the last group; none before the
     // first group is written.
     const int end = players <= 2 ? last : last >= 2 ? last + players - 1 : 1;
@@ -180,7 +200,7 @@ ScoreEdit DeleteScoreOpponent(const QString& path, const QString& name) {
     vb::RecordFile file;
     if (!file.open(path, kScoreRecordLength)) return ScoreEdit::Failed;
     ScoreRecord header = readScore(file, 1);
-    const int last = header.Value4;
+    const int last = lastInFile(file, header.Value4, 2);
     const QString wanted = vb::UCase(vb::Trim(name));
     int found = 0;
     for (int k = 2; k <= last && found == 0; ++k)
@@ -205,6 +225,7 @@ ScoreEdit DeleteScoreGroup(const QString& path, int start, int players) {
         vb::RecordFile file;
         if (!file.open(path, kScoreRecordLength) || players < 2) return ScoreEdit::Failed;
         ScoreRecord header = readScore(file, 1);
+        header.Value4 = lastInFile(file, header.Value4, players);
         if (start < 2 || (start - 2) % players != 0 || start > header.Value4) return ScoreEdit::NotFound;
         QFile::remove(temp);
         vb::RecordFile out;

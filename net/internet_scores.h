@@ -31,7 +31,9 @@ bool Scores_NetOpen(const QString& NetFileName);
 // Internet scores window is closed first. The player's default file is
 // made when missing even for a competition's game, so that the scores
 // window lists the player and reaches their competitions.
-// A file that cannot be written leaves the session's totals counted.
+// A file that cannot be written leaves the session's totals counted, and
+// the player is told (once an Internet session). A header whose last
+// record lies past the file's end is taken as far as the file reaches.
 void Scores_Net(const QString& winner);
 
 // True when name is the name of one of the opponents at this table.
@@ -45,7 +47,8 @@ bool ListCompetitionFiles(const QString& Prefix);
 
 // A score file as the scores window shows it: its header and its rows,
 // one opponent a row at a table of two (records 2 to the last), else every
-// group's records in order (the owner first). A missing file has none.
+// group's records in order (the owner first), no further than the file
+// reaches. A missing file has none.
 struct ScoreFileRows {
     ScoreRecord header;
     std::vector<ScoreRecord> rows;

@@ -35,9 +35,4 @@ void NetStartNewGame() {
     NetWaitUntil([] { return inet.NetState == nsSeatList && inet.NetAnswers >= eng.NumPlayers; });
 }
 
-void SendRecover() {}
-
-void GetRecover() {}
-
-
 }  // namespace grisk

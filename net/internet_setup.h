@@ -26,17 +26,23 @@ double HostRulesWindowLeft(double fallback);
 void NetStartNewGame();
 
 // The host sends the position on its table (a game just restored or
-// restarted) to every remote player.
+// restarted) to every remote player: the notice in the chat, the seats
+// (above "74"), the "RC" line, every answer awaited, then "RS" and play
+// resumes (net/recover.cpp).
 void SendRecover();
-// A client rebuilds the game of a received saved game from NetPayload.
+// A client reads the game of a received "RC" from NetPayload whole into a
+// scratch position and checks it before the table is touched; a damaged
+// game is refused like a damaged deal (the connection to the host ends)
+// and the table stays as it was. The game then waits for the Deal button.
 void GetRecover();
 // The avatar assignment file of the signed-in player ("<player>.avt" in
 // UserFolder): one seat entry per remote player a picture was chosen for,
 // keyed by the player's name (its 20 characters as stored, blanks and
 // letter case aside). Reading gives rec the picture assigned to its name
 // when that picture is still in "Avatars/"; saving puts rec's picture
-// into its entry, or appends one.
-void AvatarFileLookup(PlayerRecord& rec, bool Save = false);
+// into its entry, or appends one. False when a save could not be written
+// (reading never fails: a file that cannot be read changes nothing).
+bool AvatarFileLookup(PlayerRecord& rec, bool Save = false);
 
 // Shows the Internet player set-up modally: the player's name, avatar,
 // comment file and score file, and a picture and a name of the player's

@@ -81,6 +81,7 @@ struct InternetState {
     int NetSessionGames = 0;
     int NetSessionWins = 0;
     int NetSessionMargin = 0;
+    bool ScoreFileReported = false;  // the player was told this session's games could not be counted
 
     // The Internet player set-up.
     bool NetSetupCancelled = false;  // the player left the Internet player set-up

@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <deque>
+#include <functional>
 #include <optional>
+#include <utility>
 
 #include "platform/eventwait.h"
 #include "platform/vb.h"
@@ -24,6 +26,7 @@ struct Script {
     bool on = false;
     std::deque<Answer> answers;
     std::vector<ShownDialog> shown;
+    std::function<void()> whileOpen;
 };
 
 Script& script() {
@@ -38,6 +41,7 @@ std::optional<Answer> ask(ShownDialog::Kind kind, CommonDialog& d) {
     Script& s = script();
     Answer a;
     if (s.on) {
+        if (s.whileOpen) std::exchange(s.whileOpen, nullptr)();
         if (!s.answers.empty()) {
             a = s.answers.front();
             s.answers.pop_front();
@@ -116,12 +120,14 @@ void enable() {
     s.on = true;
     s.answers.clear();
     s.shown.clear();
+    s.whileOpen = nullptr;
 }
 void disable() { script().on = false; }
 bool enabled() { return script().on; }
 void pushFile(const QString& path) { script().answers.push_back(Answer{path, 0, false}); }
 void pushColor(int32_t color) { script().answers.push_back(Answer{QString(), color, false}); }
 void pushCancel() { script().answers.push_back(Answer{}); }
+void runWhileOpen(std::function<void()> act) { script().whileOpen = std::move(act); }
 const std::vector<ShownDialog>& shown() { return script().shown; }
 }  // namespace dialog_script
 

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace vb {
@@ -65,6 +66,9 @@ bool enabled();
 void pushFile(const QString& path);  // the next file dialog chooses this file
 void pushColor(int32_t color);       // the next colour dialog chooses this colour
 void pushCancel();                   // the next dialog is cancelled
+// What happens while the next dialog is open (a connection ending, say),
+// before its answer is given.
+void runWhileOpen(std::function<void()> act);
 const std::vector<ShownDialog>& shown();
 }  // namespace dialog_script
 

@@ -104,16 +104,23 @@ inline void StartTwoPlayerGame(FakePeer& peer, int isHost, const QString& peerVe
     peer.connect(index);
 }
 
-// For its lifetime the turn cycle plays no remote player's turn: it stops
-// at the first remote seat it reaches, as the program closing stops it, so
-// that a test of what comes before sees where the turn went.
+// For its lifetime the turn cycle plays no remote player's turn (or only
+// the first `turnsPlayed`): it stops at the next remote seat it reaches, as
+// the program closing stops it, so that a test of what comes before sees
+// where the turn went.
 class RemoteTurnsStop {
 public:
-    RemoteTurnsStop() {
-        grisk::SetTurnWatch({[this](int seat) {
+    explicit RemoteTurnsStop(int turnsPlayed = 0) {
+        grisk::TurnWatch watch;
+        watch.before = [this, turnsPlayed](int seat) {
+            if (played_ < turnsPlayed) {
+                ++played_;
+                return;
+            }
             reached = seat;
             grisk::eng.Quitting = true;
-        }});
+        };
+        grisk::SetTurnWatch(watch);
     }
     ~RemoteTurnsStop() {
         grisk::SetTurnWatch({});
@@ -121,7 +128,10 @@ public:
     }
     RemoteTurnsStop(const RemoteTurnsStop&) = delete;
     RemoteTurnsStop& operator=(const RemoteTurnsStop&) = delete;
-    int reached = 0;  // the remote seat the cycle reached; 0 none
+    int reached = 0;  // the remote seat the cycle stopped at; 0 none
+
+private:
+    int played_ = 0;
 };
 
 // A wait that never ends fails the test instead of hanging it: after 20 s

@@ -16,12 +16,12 @@ TEST(ChatLinesTest, AChatLineCarriesItsNumberAsStrWritesIt) {
     EXPECT_EQ(BuildChatLine(12, "Ann Quit!^"), "SY  12#Ann Quit!^");
 }
 
-TEST(ChatLinesTest, ASystemNoticeIsTaggedOnlyForPeersNewerThan74) {
+TEST(ChatLinesTest, ASystemNoticeIsMarkedForPeersFrom74On) {
     struct Case {
         const char* version;
         const char* body;
     };
-    for (const Case& c : {Case{"96", "$-GRISK: hi"}, Case{"81", "$-GRISK: hi"}, Case{"74", "GRISK: hi"},
+    for (const Case& c : {Case{"96", "$-GRISK: hi"}, Case{"81", "$-GRISK: hi"}, Case{"74", "$-GRISK: hi"},
                           Case{"73", "GRISK: hi"}, Case{"62", "GRISK: hi"}, Case{"", "GRISK: hi"}})
         EXPECT_EQ(SystemNoticeBody("GRISK: hi", c.version), c.body) << c.version;
 }
@@ -157,6 +157,40 @@ TEST(ChatLinesTest, HostileLinesAreReadAsPlainTextOrNameNoFile) {
         EXPECT_FALSE(ReadChatLine(line, "96").numbered) << line;
 }
 
+// Without its "#" and a number the line is only text: nothing in it is a
+// speaker, a command or an icon, whatever the peer's version.
+TEST(ChatLinesTest, ALineWithoutItsNumberIsPlainText) {
+    struct Case {
+        const char* line;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"SY Eve: <SLAP>", "Eve: <SLAP>"},
+        {"SY <SMACK>", "<SMACK>"},
+        {"SY QORVN", "QORVN"},
+        {"SY Eve: QORVN", "Eve: QORVN"},
+        {"SY Eve: WAV Boing.wav", "Eve: WAV Boing.wav"},
+        {"SY Eve: https://x.example/", "Eve: https://x.example/"},
+        {"SY Eve: ICO Wink!hi", "Eve: ICO Wink!hi"},
+        {"SY $-GRISK: You're being watched.", "$-GRISK: You're being watched."},
+        {"SY Eve Quit!^", "Eve Quit!^"},
+        {"SY  x#Eve: <SLAP>", "x#Eve: <SLAP>"},
+        {"SY  99999#Eve: QORVN", "99999#Eve: QORVN"},
+        {"SY#Eve: WAV Boing.wav", "Eve: WAV Boing.wav"},
+    };
+    for (const char* version : {"96", "74"}) {
+        for (const Case& c : cases) {
+            const ReceivedChat read = ReadChatLine(c.line, version);
+            EXPECT_FALSE(read.numbered) << c.line << " from " << version;
+            EXPECT_EQ(read.kind, ChatKind::Text) << c.line << " from " << version;
+            EXPECT_EQ(read.speaker, "") << c.line << " from " << version;
+            EXPECT_EQ(read.text, c.text) << c.line << " from " << version;
+            EXPECT_EQ(read.icon, "") << c.line << " from " << version;
+            EXPECT_FALSE(read.quit) << c.line << " from " << version;
+        }
+    }
+}
+
 TEST(ChatLinesTest, TheEchoOfATypedLineWarnsOfAPeerThatCannotHearTheSound) {
     struct Case {
         const char* input;
@@ -199,7 +233,8 @@ TEST(ChatLinesTest, TheHistoryKeepsItsLast3700CharactersOnceItPasses4000) {
     EXPECT_EQ(CutChatHistory(over), QString(3700, 'b'));
 }
 
-// The first smiley of a text picks its icon and is cut out of it.
+// The first smiley of a text picks its icon and is cut out of it; the
+// text left is trimmed again.
 TEST(ChatLinesTest, TheFirstSmileyPicksItsIconAndIsCutOut) {
     struct Case {
         const char* text;
@@ -208,18 +243,19 @@ TEST(ChatLinesTest, TheFirstSmileyPicksItsIconAndIsCutOut) {
     };
     const Case cases[] = {
         {"good game:-D", "Grinning", "good game"},
-        {";-) see you", "Wink", " see you"},
+        {";-) see you", "Wink", "see you"},
         {"oops :-[ sorry", "Embarrassed", "oops  sorry"},
-        {"hehe :-}", "Mischievous", "hehe "},
-        {"lost :-(", "Sad", "lost "},
-        {"please :-P", "Begging", "please "},
-        {"please :-p", "Begging", "please "},
-        {"boo :'(", "Crying", "boo "},
-        {"grr >:0", "Angry", "grr "},
+        {"hehe :-}", "Mischievous", "hehe"},
+        {"lost :-(", "Sad", "lost"},
+        {"please :-P", "Begging", "please"},
+        {"please :-p", "Begging", "please"},
+        {"boo :'(", "Crying", "boo"},
+        {"grr >:0", "Angry", "grr"},
         {"grr >:O!", "Angry", "grr !"},
-        {"a > b >:o", "Angry", "a > b "},    // cut at the smiley, not at the first ">"
+        {"a > b >:o", "Angry", "a > b"},    // cut at the smiley, not at the first ">"
         {"ratio 3:2 :-D", "", "ratio 3:2 :-D"},  // only the first ":" is looked at
         {"no face", "", "no face"},
+        {" :-D ", "Grinning", ""},
         {":", "", ":"},
         {"", "", ""},
     };

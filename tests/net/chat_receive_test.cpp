@@ -149,6 +149,27 @@ TEST_F(ChatReceiveTest, ASlapInAnyCaseSlapsTheAvatar) {
     }
 }
 
+// A line without its number is shown as it came and does nothing else.
+TEST_F(ChatReceiveTest, ALineWithoutItsNumberIsOnlyShown) {
+    grisk_test::WebPages pages;
+    QDesktopServices::setUrlHandler("https", &pages, "open");
+    receive("SY  3#Hal: hello");
+    frmGrisk().imgSlap.setVisible(false);
+    for (const char* line : {"SY Eve: <SLAP>", "SY <SMACK>", "SY Eve: https://x.example/", "SY Eve: ICO Wink!hi",
+                             "SY Eve Quit!^", "SY  x#Eve: <SLAP>"}) {
+        receive(line);
+        EXPECT_EQ(lastHistoryLine(), QString(line).mid(3).trimmed()) << line;
+    }
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_FALSE(frmGrisk().imgSlap.Visible());
+    EXPECT_FALSE(frmGrisk().imgIcon.Visible());
+    EXPECT_TRUE(pages.opened.isEmpty());
+    EXPECT_TRUE(vb::msgbox_script::shown().empty());
+    EXPECT_FALSE(inet.HostQuit);
+    EXPECT_EQ(inet.ChatSpeaker, "Hal: ");
+    EXPECT_EQ(inet.LastChatNumber, 3);
+}
+
 TEST_F(ChatReceiveTest, AWebAddressIsShownAndOpenedOnlyWhenThePlayerAgrees) {
     grisk_test::WebPages pages;
     QDesktopServices::setUrlHandler("https", &pages, "open");
@@ -279,6 +300,7 @@ protected:
     void relayBy(int peers) {
         host(peers);
         inet.ChatCount = 10;
+        machines[0].send("SY Ann: <SLAP>");
         machines[0].send("SY  4#Ann: ICO Wink!hello all");
         machines[0].send("SY  5#Ann Quit!^");
         machines[0].send("SY  6#$-GRISK: You're being watched.");

@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
+#include <functional>
 #include <QFile>
 #include <QImage>
 
 #include "engine/deal_fixture.h"
 #include "engine/fake_peer.h"
 #include "engine/frm_grisk.h"
+#include "engine/general.h"
 #include "net/chat_log.h"
 #include "net/connection.h"
 #include "net/frm_chat.h"
@@ -22,6 +25,7 @@
 #include "platform/popup_menu.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
+#include "platform/twips.h"
 #include "records/state.h"
 #include "table/state.h"
 
@@ -305,6 +309,100 @@ TEST_F(ChatWindowTest, TheLogsNameFromAPeersNameIsOnePlainFileName) {
         EXPECT_EQ(SafeLogFileName(c.name), c.safe) << c.name;
 }
 
+// The connection ends while the chat menu or the log's dialog is open: no
+// log is opened, and the next game's logging starts afresh.
+TEST_F(ChatWindowTest, NoLogIsStartedOnceTheConnectionHasEnded) {
+    struct Case {
+        const char* what;
+        bool duringMenu;
+        std::function<void()> ends;
+    };
+    const auto cleanUp = [] {
+        CloseAllSockets();
+        NetCleanUp();
+    };
+    const Case cases[] = {
+        {"the menu open, the game cleaned up", true, cleanUp},
+        {"the dialog open, the game cleaned up", false, cleanUp},
+        {"the dialog open, the peer gone", false, [] { inet.NetPeers = 0; }},
+    };
+    for (const Case& c : cases) {
+        grisk_test::FakePeer machine;
+        grisk_test::StartTwoPlayerGame(machine, 0, "96");
+        FrmChat& chat = frmChat();
+        chat.LoadAsDesigned();
+        chat.Show();
+        vb::dialog_script::enable();
+        vb::msgbox_script::enable();
+        const QString log = tempPath(QString("docs/") + c.what + ".txt");
+        vb::dialog_script::pushFile(log);
+        if (c.duringMenu) {
+            c.ends();
+            vb::popup_script::pushChoice(0);
+            chat.lblOptions_Click();  // the menu's choice is taken after it closes
+            EXPECT_TRUE(vb::dialog_script::shown().empty()) << c.what;
+        } else {
+            vb::dialog_script::runWhileOpen(c.ends);
+            menu(chat, 0);
+            EXPECT_EQ(vb::dialog_script::shown().size(), 1u) << c.what;
+        }
+        EXPECT_FALSE(inet.ChatLogOn) << c.what;
+        EXPECT_TRUE(ChatLogPath().isEmpty()) << c.what;
+        EXPECT_FALSE(QFile::exists(log)) << c.what;
+        EXPECT_NE(lastBox(), "Chat Logging: Logging Started") << c.what;
+        ChatLogClose();
+        cleanUp();
+    }
+}
+
+// Import and export start in the folder of the last file chosen (the
+// documents at first) and keep the folder of the file chosen now; the
+// Icons or Sounds folder is where an export picks its file.
+TEST_F(ChatWindowTest, ImportAndExportStartWhereTheLastFileWasChosen) {
+    FrmChat& chat = open("96");
+    for (const char* folder : {"outside", "elsewhere"}) QDir(tempFolder()).mkpath(folder);
+    picture("outside/Smile.bmp");
+    touch("elsewhere/Ding.wav");
+    vb::dialog_script::pushFile(tempPath("outside/Smile.bmp"));
+    menu(chat, 4);
+    EXPECT_EQ(GetLastFolder(), tempPath("outside"));
+    vb::dialog_script::pushFile(tempPath("Sounds/Cheer.wav"));
+    vb::dialog_script::pushFile(tempPath("elsewhere/Cheer.wav"));
+    menu(chat, 3);
+    EXPECT_TRUE(QFile::exists(tempPath("elsewhere/Cheer.wav")));
+    EXPECT_EQ(GetLastFolder(), tempPath("elsewhere"));
+    vb::dialog_script::pushFile(tempPath("elsewhere/Ding.wav"));
+    menu(chat, 2);
+    const auto& shown = vb::dialog_script::shown();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0].initDir, eng.DocumentsFolder) << "the first import";
+    EXPECT_EQ(shown[1].initDir, tempPath("Sounds/")) << "the export's pick";
+    EXPECT_EQ(shown[2].initDir, tempPath("outside")) << "the export's place";
+    EXPECT_EQ(shown[3].initDir, tempPath("elsewhere")) << "the next import";
+}
+
+// A chosen file the chat cannot take is named in a box, and nothing is copied.
+TEST_F(ChatWindowTest, AnImportOfAFileTheChatCannotTakeSaysSo) {
+    struct Case {
+        int entry;
+        const char* file;
+        const char* title;
+    };
+    FrmChat& chat = open("96");
+    QDir(tempFolder()).mkpath("outside");
+    for (const Case& c : {Case{4, "outside/Smile.png", "Import Icon"}, Case{2, "outside/Ding.mp3", "Import Sound"},
+                          Case{2, "outside/a:b.wav", "Import Sound"}}) {
+        touch(c.file);
+        vb::dialog_script::pushFile(tempPath(c.file));
+        menu(chat, c.entry);
+        const QString name = QFileInfo(c.file).fileName();
+        ASSERT_FALSE(vb::msgbox_script::shown().empty()) << c.file;
+        EXPECT_EQ(vb::msgbox_script::shown().back().title, c.title) << c.file;
+        EXPECT_TRUE(vb::msgbox_script::shown().back().prompt.contains(name)) << c.file;
+        EXPECT_FALSE(QFile::exists(tempPath("Icons/" + name)) || QFile::exists(tempPath("Sounds/" + name))) << c.file;
+    }
+}
+
 TEST_F(ChatWindowTest, ImportedIconsAndSoundsJoinTheListsAndExportCopiesThemOut) {
     FrmChat& chat = open("96");
     QDir(tempFolder()).mkpath("outside");
@@ -328,6 +426,39 @@ TEST_F(ChatWindowTest, ImportedIconsAndSoundsJoinTheListsAndExportCopiesThemOut)
     EXPECT_EQ(vb::dialog_script::shown()[3].title, "Export - choose folder to Export to");
 }
 
+// Every button of the window lies inside it, and none covers another.
+void everyButtonFits(FrmChat& chat, const char* when) {
+    std::vector<vb::Control*> buttons = {&chat.cmdIcon,     &chat.cmdShowSounds, &chat.cmdOnTop, &chat.cmdSize,
+                                         &chat.cmdText(0),  &chat.cmdText(1),    &chat.Command1, &chat.lblOptions};
+    for (int i = 1; i <= 20; ++i) buttons.push_back(&chat.CmdChat(i));
+    for (vb::Control* b : buttons) {
+        EXPECT_GT(b->Width(), 0) << when;
+        EXPECT_GE(b->Left(), 0) << when;
+        EXPECT_LE(b->Left() + b->Width(), chat.ScaleWidth() + 0.5) << when;
+        EXPECT_LE(b->Top() + b->Height(), chat.ScaleHeight() + 0.5) << when;
+    }
+    for (vb::Control* a : buttons)
+        for (vb::Control* b : buttons)
+            if (a != b)
+                EXPECT_FALSE(a->Left() < b->Left() + b->Width() - 0.5 && b->Left() < a->Left() + a->Width() - 0.5 &&
+                             a->Top() < b->Top() + b->Height() - 0.5 && b->Top() < a->Top() + a->Height() - 0.5)
+                    << when;
+}
+
+// On a small screen the window opens smaller and its size button makes it
+// smaller still: the buttons still fit.
+TEST_F(ChatWindowTest, OnASmallScreenEveryButtonStillFits) {
+    screen::Metrics small;
+    small.widthTw = 9600;
+    small.heightTw = 7200;
+    screen::Inject(small);
+    FrmChat& chat = open("96");
+    everyButtonFits(chat, "as opened");
+    vb::UserClicks(chat.cmdSize);
+    everyButtonFits(chat, "made smaller");
+    screen::ClearInjection();
+}
+
 TEST_F(ChatWindowTest, ThePinTheSizeAndTheFontButtons) {
     FrmChat& chat = open("96");
     EXPECT_TRUE(chat.StayOnTop());
@@ -338,15 +469,16 @@ TEST_F(ChatWindowTest, ThePinTheSizeAndTheFontButtons) {
     EXPECT_TRUE(chat.StayOnTop());
     EXPECT_EQ(chat.cmdOnTop.Picture(), chat.imgPin(0).Picture());
 
+    // The first click makes the window smaller, the next one larger again.
     const double width = chat.Width();
     const int spacing = tbl.CardSpacing;
     vb::UserClicks(chat.cmdSize);
-    EXPECT_GT(chat.Width(), width);
+    EXPECT_LT(chat.Width(), width);
     EXPECT_EQ(tbl.CardSpacing, spacing) << "the table keeps its card spacing";
-    EXPECT_DOUBLE_EQ(chat.cmdSize.Width(), 350) << "the small buttons keep their size";
-    EXPECT_GT(chat.Text1.Width(), 0);
+    everyButtonFits(chat, "after the first click");
     vb::UserClicks(chat.cmdSize);
     EXPECT_NEAR(chat.Width(), width, 20);
+    everyButtonFits(chat, "after the second click");
 
     const double font = chat.Text1.FontSize();
     vb::UserClicks(chat.cmdText(0));

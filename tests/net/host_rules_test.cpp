@@ -172,6 +172,34 @@ TEST_F(HostRulesTest, ARuleChangedInTheRulesDialogEnablesDone) {
     eng.RulesChanged = false;
 }
 
+// The rules dialog left without a change gives Done nothing to apply, at
+// every table size and centre count.
+TEST_F(HostRulesTest, ARulesDialogLeftUnchangedLeavesDoneOff) {
+    const std::pair<int, int> tables[] = {{2, 3}, {2, 4}, {3, 4}, {4, 4}};
+    for (const auto& [players, centres] : tables) {
+        SCOPED_TRACE(std::to_string(players) + " players, " + std::to_string(centres) + " centre piles");
+        table(players);
+        eng.NumCenters = centres;
+        inet.NetPeers = 1;
+        inet.IsHost = 1;
+        inet.PeerVersion = "96";
+        eng.RulesChanged = false;
+        eng.SkipGameSave = false;
+        bool doneOn = true;
+        vb::forms::queueModalAction("frmRulesNET", [&doneOn](vb::Form& f) {
+            auto& w = static_cast<FrmRulesNet&>(f);
+            vb::forms::queueModalAction("frmRules", [](vb::Form& r) { vb::UserClicks(static_cast<FrmRules&>(r).cmdReturn); });
+            vb::UserClicks(w.cmdRules);
+            doneOn = w.cmdDone.Enabled();
+            vb::UserClicks(w.CmdCancel);
+        });
+        ShowHostRulesWindow();
+        EXPECT_FALSE(doneOn);
+        EXPECT_EQ(eng.NumPlayers, players);
+        EXPECT_EQ(eng.NumCenters, centres);
+    }
+}
+
 // The host's window sits with its right edge on the table's.
 TEST_F(HostRulesTest, TheWindowSitsAtTheTablesRightEdge) {
     table(2);

@@ -15,6 +15,7 @@
 #include "records/user_files.h"
 #include "records/record_bytes.h"
 #include "score_file_bytes.h"
+#include "platform/msgbox.h"
 #include "platform/recordfile.h"
 #include "records/score_record.h"
 #include "support/test_support.h"
@@ -166,5 +167,76 @@ TEST_F(InternetScoresTest, CountingAGameClosesTheScoresWindow) {
     EXPECT_FALSE(frmScoresNet().isLoaded());
     EXPECT_EQ(record(2).Value1, 2);
 }
+
+// A score file that cannot be written is told, once an Internet session;
+// the session's margin still counts the game.
+TEST_F(InternetScoresTest, AFileThatCannotBeWrittenIsTold) {
+    const std::pair<const char*, const char*> cases[] = {{"", "Ann_2.ran"}, {"Cup", "Ann_2_Cup.rcm"}};
+    for (const auto& [competition, file] : cases) {
+        SCOPED_TRACE(file);
+        inet.RuleSetName = competition;
+        inet.NetSessionMargin = 0;
+        inet.ScoreFileReported = false;
+        ASSERT_TRUE(QDir().mkpath(eng.UserFolder + file + "/in"));  // no file can be written there
+        gameOver(0, {{"Bob", 6}});
+        Scores_Net("");
+        gameOver(2, {{"Bob", 0}});
+        Scores_Net("Bob");
+        const auto shown = vb::msgbox_script::shown();
+        ASSERT_EQ(shown.size(), 1u) << "told once";
+        EXPECT_TRUE(shown[0].prompt.startsWith(
+            QString("This game could not be counted in your Internet score file \"%1\".").arg(file)))
+            << shown[0].prompt.toStdString();
+        vb::msgbox_script::clearShown();
+        EXPECT_EQ(inet.NetSessionMargin, 6 - 2);
+        ASSERT_TRUE(QDir(eng.UserFolder + file).removeRecursively());
+    }
+    EXPECT_EQ(readFile(eng.UserFolder + "Ann_2.ran"), scoreFile({{"Ann", 0, 0, 0, 1}}))
+        << "the default file of a competition's player is made";
+}
+
+// A header whose last record lies past the file's end (a damaged file) is
+// taken as far as the file reaches: the game counts right after the records
+// there, and the header is right again.
+struct DamagedHeader {
+    const char* name;
+    std::vector<net_test::ScoreRow> before;
+    std::vector<std::pair<const char*, int>> seats;
+    std::vector<net_test::ScoreRow> after;
+};
+
+class DamagedHeaders : public InternetScoresTest, public ::testing::WithParamInterface<DamagedHeader> {};
+
+TEST_P(DamagedHeaders, ReachNoFurtherThanTheFile) {
+    const DamagedHeader& c = GetParam();
+    ASSERT_TRUE(writeFile(eng.UserFolder + "Ann_" + QString::number(c.seats.size() + 1) + ".ran", scoreFile(c.before)));
+    eng.NumPlayers = static_cast<int>(c.seats.size()) + 1;
+    eng.SideCount = 0;
+    for (int seat = 2; seat <= eng.NumPlayers; ++seat) {
+        SeatRecord(seat).Name = c.seats[seat - 2].first;
+        SeatRecord(seat).RecSideCount = c.seats[seat - 2].second;
+    }
+    Scores_Net("");
+    EXPECT_EQ(readFile(InternetScoreFile()), scoreFile(c.after));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DamagedHeaders,
+    ::testing::Values(
+        DamagedHeader{"TwoPlayers",
+                      {{"Ann", 1, 1, 6, 32000}, {"Bob", 1, 1, 6, 2}},
+                      {{"Cy", 2}},
+                      {{"Ann", 2, 2, 8, 3}, {"Bob", 1, 1, 6, 2}, {"Cy", 1, 1, 2, 3}}},
+        DamagedHeader{"ANewGroup",
+                      {{"Ann", 1, 1, 8, 32000}, {"Ann", 1, 1, 8, 2}, {"Bob", 1, 0, -8, 2}, {"Cy", 1, 0, -8, 2}},
+                      {{"Dee", 1}, {"Eve", 2}},
+                      {{"Ann", 2, 2, 11, 5},
+                       {"Ann", 1, 1, 8, 2},
+                       {"Bob", 1, 0, -8, 2},
+                       {"Cy", 1, 0, -8, 2},
+                       {"Ann", 1, 1, 3, 5},
+                       {"Dee", 1, 0, -3, 5},
+                       {"Eve", 1, 0, -3, 5}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

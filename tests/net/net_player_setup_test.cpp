@@ -95,14 +95,17 @@ struct DoneCase {
     bool competition;
     const char* competitionName;
     bool accepted;
-    const char* box;  // "title: text" of the refusal; "" none
+    const char* box;            // "title: text" of the refusal; "" none
+    const char* inForce = "";   // the competition in force before
+    int donePanel = 3;          // the panel shown when Done is pressed
+    bool nameChosen = false;    // the refused name is shown, chosen whole
 };
 
 class DoneChecks : public NetPlayerSetupTest, public ::testing::WithParamInterface<DoneCase> {};
 
 TEST_P(DoneChecks, AreAppliedInOrder) {
     const DoneCase& c = GetParam();
-    inet.RuleSetName.clear();
+    inet.RuleSetName = c.inForce;
     boxes();
     bool stillOpen = false;
     setUpNet([&](FrmMultiNet& w) {
@@ -113,11 +116,20 @@ TEST_P(DoneChecks, AreAppliedInOrder) {
             vb::UserClicks(w.optNetScore(1));
             vb::UserTypes(w.Combo1, c.competitionName);
         }
+        if (c.donePanel != 3) vb::UserClicks(w.CmdSetup(c.donePanel));
         vb::UserClicks(w.cmdDone);
         stillOpen = w.isLoaded();
+        if (stillOpen && c.nameChosen) {
+            EXPECT_EQ(w.Frame1.Caption(), "Setup for Player");
+            EXPECT_TRUE(w.TxtOpponent(0).Visible());
+            EXPECT_EQ(w.TxtOpponent(0).SelLength(), w.TxtOpponent(0).Text().size());
+        }
         if (stillOpen) vb::UserClicks(w.CmdCancel);
     });
     EXPECT_EQ(stillOpen, !c.accepted);
+    if (!c.accepted) {
+        EXPECT_EQ(inet.RuleSetName, QString(c.inForce)) << "a refused Done changes no score file";
+    }
     const QStringList shown = boxes();
     if (std::string(c.box).empty())
         EXPECT_TRUE(shown.isEmpty()) << shown.join(" | ").toStdString();
@@ -134,6 +146,11 @@ const char* const kBadName =
     "Non-standard filename character: Please do not use the following characters:  \n\n/ \\ : * . ? ! < > | "
     "\"\n\nPlease re-enter.";
 
+const char* const kOneGrisk =
+    "Grisk and Varnok: Pick a different player name. There is only ONE Grisk and he doesn't play on the Internet.";
+const char* const kWhichFile =
+    "Which Score File?: Pick a Score file name, enter a new competition filename,\r\nor switch back to default.";
+
 INSTANTIATE_TEST_SUITE_P(
     Table, DoneChecks,
     ::testing::Values(
@@ -141,12 +158,11 @@ INSTANTIATE_TEST_SUITE_P(
         DoneCase{"ANewNameTrimmed", " Annie ", "", false, "", true, ""},
         DoneCase{"AnEmptyNameKeepsThePlayers", "", "", false, "", true, ""},
         DoneCase{"ACompetition", "-", "", true, "Cup", true, ""},
-        DoneCase{"TheDefaultOpponentsNameInAnyCase", " gRISk", "", false, "", false,
-                 "Grisk and Varnok: Pick a different player name. There is only ONE Grisk and he doesn't play on the "
-                 "Internet."},
-        DoneCase{"ACompetitionWithoutAName", "-", "", true, "", false,
-                 "Which Score File?: Pick a Score file name, enter a new competition filename,\r\nor switch back to "
-                 "default."},
+        DoneCase{"TheDefaultOpponentsNameInAnyCase", " gRISk", "", false, "", false, kOneGrisk, "", 3, true},
+        DoneCase{"TheDefaultOpponentsNameSeenFromAnOpponentsPanel", "Grisk", "", false, "", false, kOneGrisk, "", 0,
+                 true},
+        DoneCase{"ACompetitionWithoutAName", "-", "", true, "", false, kWhichFile},
+        DoneCase{"ACompetitionEmptiedKeepsTheOneInForce", "-", "", true, "", false, kWhichFile, "Cup"},
         DoneCase{"ABadCharacterInThePlayersName", "An/n", "", false, "", false, kBadName},
         DoneCase{"ABadCharacterInTheOpponentsName", "-", "B*b", false, "", false, kBadName},
         DoneCase{"ABadCharacterInTheCompetition", "-", "", true, "../Cup", false, kBadName}),
@@ -250,6 +266,27 @@ TEST_F(NetPlayerSetupTest, AProfileThatCannotBeReadIsNotWrittenOver) {
                                     "Internet Player Setup: Input past end of file",
                                     "Save Settings?: Did you want to save your settings?"}));
     EXPECT_TRUE(eng.PlayerAvatar.isEmpty());
+}
+
+// A picture for a remote player that cannot be remembered is told, and the
+// panel stays unsaved.
+TEST_F(NetPlayerSetupTest, AnAvatarFileThatCannotBeWrittenLeavesThePanelUnsaved) {
+    ASSERT_TRUE(QDir().mkpath(avt() + "/in"));  // no file can be written there
+    bool stillToSave = false;
+    setUpNet([&](FrmMultiNet& w) {
+        vb::UserScrolls(w.HScrollAvatar, 2);
+        vb::UserClicks(w.CmdApply);
+        stillToSave = w.ChangedSetting && w.CmdApply.Enabled();
+        vb::msgbox_script::pushAnswer(vb::vbNo);
+        vb::UserClicks(w.CmdCancel);
+    });
+    EXPECT_TRUE(stillToSave);
+    EXPECT_EQ(boxes(), QStringList({"Grisk and Varnok: Here's the problem:\r\nError 75\r\nUnanticipated error in "
+                                    "Internet Player Setup: Path/File access error",
+                                    "Save Settings?: Did you want to save Opponent 1's settings?"}));
+    EXPECT_EQ(eng.Player2.Avatar, "Mine.jpg") << "the table shows the picture chosen for this game";
+    EXPECT_FALSE(AvatarFileLookup(eng.Player2, true));
+    EXPECT_TRUE(AvatarFileLookup(eng.Player2)) << "reading what cannot be read changes nothing";
 }
 
 // An edited panel is offered for saving before another opens.

@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <initializer_list>
+#include <vector>
 
 namespace net_test {
 
@@ -23,7 +23,7 @@ inline QByteArray scoreBytes(const ScoreRow& r) {
     return out;
 }
 
-inline QByteArray scoreFile(std::initializer_list<ScoreRow> rows) {
+inline QByteArray scoreFile(const std::vector<ScoreRow>& rows) {
     QByteArray out;
     for (const ScoreRow& r : rows) out += scoreBytes(r);
     return out;

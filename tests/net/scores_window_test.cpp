@@ -67,14 +67,21 @@ protected:
         return out;
     }
     // A three-player file of two groups (records 2..4 and 5..7).
-    void twoGroups(const QString& name) const {
-        put(name, scoreFile({{"Bob", 2, 1, 4, 5},
-                             {"Bob", 1, 1, 6, 2},
-                             {"Cy", 1, 0, -6, 2},
-                             {"Dee", 1, 0, -6, 2},
-                             {"Bob", 1, 0, -2, 5},
-                             {"Eve", 1, 1, 2, 5},
-                             {"Fay", 1, 0, -2, 5}}));
+    void twoGroups(const QString& name) const { put(name, twoGroupsBytes()); }
+    static QByteArray twoGroupsBytes() {
+        return scoreFile({{"Bob", 2, 1, 4, 5},
+                          {"Bob", 1, 1, 6, 2},
+                          {"Cy", 1, 0, -6, 2},
+                          {"Dee", 1, 0, -6, 2},
+                          {"Bob", 1, 0, -2, 5},
+                          {"Eve", 1, 1, 2, 5},
+                          {"Fay", 1, 0, -2, 5}});
+    }
+    // That file once group 1 or 2 of it is deleted.
+    static QByteArray groupDeleted(int group) {
+        const QByteArray all = twoGroupsBytes();
+        const QByteArray header = scoreFile({{"Bob", 2, 1, 4, 2}});
+        return header + (group == 1 ? all.mid(4 * 38) : all.mid(38, 3 * 38));
     }
 };
 
@@ -149,6 +156,47 @@ TEST_F(ScoresWindowTest, GroupsShowWithSeparatorsAndAreChosenWhole) {
     EXPECT_EQ(std::min(w.GridNET.Row(), w.GridNET.RowSel()), 5);
     EXPECT_EQ(std::max(w.GridNET.Row(), w.GridNET.RowSel()), 7);
 }
+
+// Whatever cell is clicked, Delete Opponent removes the group the grid then
+// shows chosen, or none when it shows none (an earlier choice never counts).
+struct GroupClick {
+    const char* name;
+    int row, col;
+    int first, last;  // the rows shown chosen; 0 0 none
+    int deleted;      // the group Delete Opponent removes; 0 none
+};
+
+class GroupClicks : public ScoresWindowTest, public ::testing::WithParamInterface<GroupClick> {};
+
+TEST_P(GroupClicks, DeleteTheGroupShownChosen) {
+    const GroupClick& c = GetParam();
+    twoGroups("Bob_3.ran");
+    FrmScoresNet& w = open();
+    vb::UserPicks(w.cboMulti, 1);
+    vb::UserClicksCell(w.GridNET, 6, 0);  // the second group first
+    vb::UserClicksCell(w.GridNET, c.row, c.col);
+    const int first = std::min(w.GridNET.Row(), w.GridNET.RowSel()), last = std::max(w.GridNET.Row(), w.GridNET.RowSel());
+    EXPECT_EQ(first, c.first);
+    EXPECT_EQ(last, c.last);
+    if (c.deleted != 0) vb::msgbox_script::pushAnswer(vb::vbYes);
+    vb::UserClicks(w.Command4);
+    if (c.deleted != 0) {
+        EXPECT_EQ(readFile(path("Bob_3.ran")), groupDeleted(c.deleted));
+        EXPECT_EQ(boxes(), QStringList({"DELETE OPPONENT: Are you sure you want to delete this opponent?"}));
+    } else {
+        EXPECT_EQ(readFile(path("Bob_3.ran")), twoGroupsBytes());
+        EXPECT_EQ(w.lblPlayer.Caption(), "Select a player");
+        EXPECT_TRUE(boxes().isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GroupClicks,
+                         ::testing::Values(GroupClick{"ANumberOfTheFirstGroup", 2, 1, 1, 3, 1},
+                                           GroupClick{"TheLastColumnOfTheSecondGroup", 7, 4, 5, 7, 2},
+                                           GroupClick{"ASeparatorInAnotherColumn", 4, 2, 0, 0, 0},
+                                           GroupClick{"AnEmptyRow", 10, 3, 0, 0, 0},
+                                           GroupClick{"TheHeading", 0, 1, 0, 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A file of three players that holds its header alone (as a competition's
 // first game leaves the default file) shows no group.
@@ -225,6 +273,35 @@ TEST_F(ScoresWindowTest, AGroupThatCannotBeRewrittenKeepsTheFile) {
     EXPECT_EQ(boxes().last(), "DELETE OPPONENT: The score file could not be changed.");
 }
 
+// The rewritten file cannot take the score file's name: every score stays,
+// and no temporary file is left behind.
+TEST_F(ScoresWindowTest, AGroupWhoseNewFileCannotTakeTheNameKeepsEveryScore) {
+    twoGroups("Bob_3.ran");
+    FrmScoresNet& w = open();
+    vb::UserPicks(w.cboMulti, 1);
+    vb::UserClicksCell(w.GridNET, 1, 0);
+    FailNextReplaceFileForTests();
+    vb::msgbox_script::pushAnswer(vb::vbYes);
+    vb::UserClicks(w.Command4);
+    EXPECT_EQ(readFile(path("Bob_3.ran")), twoGroupsBytes());
+    EXPECT_FALSE(QFile::exists(path("tempScore.ran")));
+    EXPECT_EQ(boxes().last(), "DELETE OPPONENT: The score file could not be changed.");
+    EXPECT_EQ(column(w.GridNET, 0).mid(0, 8), QStringList({"Bob", "Cy", "Dee", " ", "Bob", "Eve", "Fay", " "}));
+}
+
+// A header whose last record lies far past the file's end shows the records
+// the file holds, no rows beyond.
+TEST_F(ScoresWindowTest, ADamagedHeaderShowsWhatTheFileHolds) {
+    put("Bob_2.ran", scoreFile({{"Bob", 1, 1, 6, 32000}, {"Cy", 1, 1, 6, 2}}));
+    put("Bob_3.ran", scoreFile({{"Bob", 1, 1, 6, 32000}, {"Bob", 1, 1, 6, 2}, {"Cy", 1, 0, -6, 2}, {"Dee", 1, 0, -6, 2}}));
+    FrmScoresNet& w = open();
+    EXPECT_EQ(w.GridNET.Rows(), 13);
+    EXPECT_EQ(column(w.GridNET, 0).mid(0, 2), QStringList({"Cy", ""}));
+    vb::UserPicks(w.cboMulti, 1);
+    EXPECT_EQ(w.GridNET.Rows(), 13);
+    EXPECT_EQ(column(w.GridNET, 0).mid(0, 5), QStringList({"Bob", "Cy", "Dee", " ", ""}));
+}
+
 TEST_F(ScoresWindowTest, AFileThatCannotTakeTheNewNameStaysAsItWas) {
     twoGroups("Bob_3.ran");
     const QByteArray before = readFile(path("Bob_3.ran"));
@@ -262,5 +339,42 @@ TEST_F(ScoresWindowTest, DeletingAFileMovesOnAndTheLastClosesTheWindow) {
     EXPECT_EQ(recs.ScoreFileCount, 0);
     EXPECT_FALSE(w.isLoaded());
 }
+
+// Deleting a file that is not there, or that cannot go, is never reported
+// as done: the window and the list stay as they were.
+struct FileNotDeleted {
+    const char* name;
+    bool asked;     // the question comes first (the player answers Yes)
+    const char* box;
+};
+
+class FilesNotDeleted : public ScoresWindowTest, public ::testing::WithParamInterface<FileNotDeleted> {};
+
+TEST_P(FilesNotDeleted, AreToldAsSuch) {
+    const FileNotDeleted& c = GetParam();
+    put("Bob_3.ran", scoreFile({{"Bob", 0, 0, 0, 1}}));  // Bob has no file of two players...
+    if (c.asked) {
+        ASSERT_TRUE(QDir().mkpath(path("Bob_2.ran/in")));  // ...or one that cannot be deleted
+    }
+    FrmScoresNet& w = open();
+    ASSERT_EQ(w.lblPlayer.Caption(), "Quenmoor Player: Bob");
+    if (c.asked) vb::msgbox_script::pushAnswer(vb::vbYes);
+    vb::UserClicks(w.Command2);
+    QStringList want;
+    if (c.asked) want << "DELETE PLAYER: Are you sure you want to delete this entire score file?";
+    want << QString::fromLatin1(c.box);
+    EXPECT_EQ(boxes(), want);
+    EXPECT_TRUE(w.isLoaded());
+    EXPECT_TRUE(QFile::exists(path("Bob_3.ran")));
+    EXPECT_EQ(QFile::exists(path("Bob_2.ran")), c.asked);
+    EXPECT_EQ(recs.ScoreFileCount, 1);
+    EXPECT_EQ(w.lblPlayer.Caption(), "Quenmoor Player: Bob");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FilesNotDeleted,
+    ::testing::Values(FileNotDeleted{"NoFileOfThatSize", false, "DELETE Score File: There is no score file to delete."},
+                      FileNotDeleted{"AFileThatCannotGo", true, "DELETE Score File: The score file could not be deleted."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "engine/flash.h"
+#include "engine/paths.h"
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "net/chat_log.h"
@@ -51,6 +52,7 @@ void ResetAll() {
     vb::forms::clearModalActions();
     waits::SetPauseScale(0);
     waits::SetClockForTests(nullptr);
+    grisk::FailNextReplaceFileForTests(false);
     waits::CancelWhenIdle();
     screen::ClearInjection();
     vb::Randomize(20261210);

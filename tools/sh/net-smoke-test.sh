@@ -139,9 +139,12 @@ press_deal_until_dealt() {
 # that moved: on the other copy the keys are refused ("It's NOT your turn").
 drop_across() {
     local mover=$1 watcher=$2 hold theirs s
+    # Both tables at rest first (a deal or a turn may still be shown).
     use_copy "$watcher"
+    quiet_for 2
     theirs=$(area "$(table_window)" "$(control_area Label3 1)")
     use_copy "$mover"
+    quiet_for 2
     hold=$(area "$(table_window)" "$(control_area Picture7 7 1)")
     for s in 2 3 4 5 6; do
         press_on_table KP_$s
@@ -172,6 +175,12 @@ play_turns_across() {
         drop_across "$mover" "$watcher" || fail "$mover could not drop a card on turn $turn"
     done
     log "four turns went across the connection"
+    if [ -n "${SMOKE_SHOTS:-}" ]; then
+        for turn in host remote; do
+            use_copy "$turn"
+            import -window "$(table_window)" "$SMOKE_SHOTS/net-$turn-after-turns.png" 2>/dev/null || true
+        done
+    fi
 }
 
 # Both copies deal a local game with their Deal buttons.
