@@ -43,6 +43,9 @@ void PturnCalculate();
 // host and in a local game; on a remote machine the seats are turned so that
 // its own human is seat 1.
 int LocalSeatOfHostSeat(int h);
+// The same for a remote machine holding host seat mySeat + 1 in a game of
+// `players` (two players simply swap).
+int LocalSeatOfHostSeat(int h, int mySeat, int players);
 // The local seats in the host's dealing order (host seat 1 first).
 std::vector<int> DealOrder();
 

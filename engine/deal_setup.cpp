@@ -151,11 +151,14 @@ void dealPayOffPiles() {
 
 }  // namespace
 
+int LocalSeatOfHostSeat(int h, int mySeat, int players) {
+    if (players == 2) return h == 1 ? 2 : 1;
+    return ((h - 1 - mySeat) % players + players) % players + 1;
+}
+
 int LocalSeatOfHostSeat(int h) {
     if (!isRemote()) return h;
-    const int n = eng.NumPlayers;
-    if (n == 2) return h == 1 ? 2 : 1;
-    return ((h - 1 - inet.MySeat) % n + n) % n + 1;
+    return LocalSeatOfHostSeat(h, inet.MySeat, eng.NumPlayers);
 }
 
 std::vector<int> DealOrder() {

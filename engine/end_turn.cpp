@@ -10,6 +10,7 @@
 #include "engine/program_sound.h"
 #include "engine/state.h"
 #include "engine/turn_cycle.h"
+#include "net/dispatcher.h"
 #include "net/frm_chat.h"
 #include "net/move_lines.h"
 #include "net/protocol.h"
@@ -227,6 +228,7 @@ void Move_Transmit() {
 void Move_Transmit_Done() {
     if (inet.NetPeers == 0) return;
     Move_Transmit_PlayCard();
+    NetTurnEnding();
     if (inet.NetState != nsGone) bareRound(kOkayLine, nsOkay);
     clearWaitBanner();
 }

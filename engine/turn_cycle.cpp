@@ -97,9 +97,11 @@ void ComputerTurn() {
             const int state = inet.NetState;
             if (state == nsGone || state == nsEndGame || state == nsGameStart || state == nsSeatList) return;
             if (watch.before) watch.before(seat);
+            const int savedGames = inet.SavedGamesTaken;
             Opponent();
             if (watch.after) watch.after(seat);
-            if (inet.NetPeers == 0) return;
+            // A saved game sent or received meanwhile plays on from its own start.
+            if (inet.NetPeers == 0 || inet.SavedGamesTaken != savedGames) return;
         } else {
             if (eng.NumPlayers >= 3 && eng.LevelNames.inRange({eng.OppLevel}))
                 f.lblLevel.setCaption(eng.LevelNames(eng.OppLevel));

@@ -31,6 +31,11 @@ namespace {
 std::array<bool, 5> answered{};
 // A connection being ended for a bad line: its own box has been shown.
 bool quietGone = false;
+// Connections of the next seat that have answered the "OK" ending the turn
+// before theirs: their move may come before this machine passes the turn.
+std::array<bool, 5> turnHandedOver{};
+// The seat whose turn is ending (its "OK" sent or received); 0 for none.
+int turnEndingSeat = 0;
 
 constexpr int kJoinSound = 108;
 
@@ -49,6 +54,26 @@ void countAnswer(int slot) {
     if (slot < 0 || slot > kMaxSockets || answered[static_cast<std::size_t>(slot)]) return;
     answered[static_cast<std::size_t>(slot)] = true;
     inet.NetAnswers = std::min(inet.NetAnswers + 1, eng.NumPlayers);
+}
+
+// The host seat played at the other end of connection slot; 0 for none.
+int seatOfSlot(int slot) {
+    for (int i = 1; i <= 3; ++i)
+        if (inet.NetSlots(i).Status != 0 && inet.NetSlots(i).SocketIndex == slot) return inet.NetSlots(i).Seat + 1;
+    return 0;
+}
+
+int nextSeat() { return eng.NumPlayers > 0 ? eng.Pturn % eng.NumPlayers + 1 : 0; }
+
+bool validSlot(int slot) { return slot >= 0 && slot <= kMaxSockets; }
+
+// A host takes a move only from the player whose turn it is, or from the
+// next player once it has answered the "OK" that ends the turn before.
+bool moveInTurn(int slot) {
+    const int seat = seatOfSlot(slot);
+    if (seat == 0) return false;
+    if (seat == eng.Pturn) return true;
+    return seat == nextSeat() && turnHandedOver[static_cast<std::size_t>(slot)];
 }
 
 void countMoveAnswer(int slot) {
@@ -466,6 +491,23 @@ void NetNewConnection(int slot) {
     inet.PartialText(slot).clear();
 }
 
+void NetTurnEnding() { turnEndingSeat = eng.Pturn; }
+
+void NetBeginAnswerRound() {
+    inet.NetAnswers = 1;
+    answered.fill(false);
+}
+
+bool NetEveryPeerAnswered() {
+    if (inet.NetPeers == 0) return false;
+    for (int k = 1; k <= std::min(inet.NetSlotCount, 3); ++k) {
+        const NetSlot& s = inet.NetSlots(k);
+        if (s.Status != 0 && (!validSlot(s.SocketIndex) || !answered[static_cast<std::size_t>(s.SocketIndex)]))
+            return false;
+    }
+    return true;
+}
+
 void NetHandshakeDone(int slot) {
     if (slot >= 0 && slot <= kMaxSockets) inet.HelloStage(slot) = 0;
 }
@@ -495,6 +537,23 @@ void NetProcessMessage(int slot, const QString& line) {
     // A new game, a saved game or new seats: no move of the game before is
     // left to replay.
     if (kind == nsGameStart || kind == nsEndGame || kind == nsRecover || kind == nsSeatList) inet.MoveSender = -1;
+    if (isHost() && validSlot(slot)) {
+        const bool move = kind == nsPlayCard && !IsBareNetLine(line);
+        if (move && !moveInTurn(slot)) {
+            NetDropPeer(slot, QStringLiteral("a move out of turn"));
+            return;
+        }
+        if (move || kind == nsGameStart || kind == nsEndGame || kind == nsRecover || kind == nsSeatList) {
+            turnHandedOver.fill(false);
+            turnEndingSeat = 0;
+        }
+        if (kind == nsOkay && eng.Pturn != 0) {
+            const int seat = seatOfSlot(slot);
+            if (seat == eng.Pturn) turnEndingSeat = eng.Pturn;
+            else if (seat == nextSeat() && turnEndingSeat == eng.Pturn)
+                turnHandedOver[static_cast<std::size_t>(slot)] = true;
+        }
+    }
     if (kind == nsPlayCard || kind == nsWait || kind == nsOkay) {
         countMoveAnswer(slot);
         // A move (the bare code is an answer) waits for the remote turn that

@@ -19,6 +19,15 @@ void NetNewConnection(int slot);
 // Connection slot has exchanged its hello and names.
 void NetHandshakeDone(int slot);
 
+// This machine's human ends the turn with "OK": on a host the next player's
+// answer lets its move come before the turn has passed here.
+void NetTurnEnding();
+
+// A host's round of answers begins: no connection has answered yet.
+void NetBeginAnswerRound();
+// On a host: every connected player has answered in the running round.
+bool NetEveryPeerAnswered();
+
 // Connection slot has gone (its "GO", or found closed): on the host that
 // player leaves the game (the others play on, or the host returns to a
 // local game when none is left); on a client the Internet game ends.

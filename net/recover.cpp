@@ -13,11 +13,13 @@
 #include "engine/state.h"
 #include "engine/turn_cycle.h"
 #include "net/chat_lines.h"
+#include "net/dispatcher.h"
 #include "net/internet_setup.h"
 #include "net/protocol.h"
 #include "net/receive.h"
 #include "net/sockets.h"
 #include "net/state.h"
+#include "platform/eventwait.h"
 #include "platform/msgbox.h"
 #include "platform/vb.h"
 #include "records/state.h"
@@ -182,7 +184,7 @@ bool readCurrent(Numbers& in, int mySeat, EngineState& e) {
     const int turn = e.Pturn;
     if (turn < 1 || turn > players) return false;
     // The host counts its seats from itself; this machine's human is seat 1.
-    auto local = [&](int h) { return ((h - 1 - mySeat) % players + players) % players + 1; };
+    auto local = [&](int h) { return LocalSeatOfHostSeat(h, mySeat, players); };
     e.Pturn = local(turn);
     e.SideOption = in.next(9, 25);
     if (e.SideOption != 9 && e.SideOption != 14 && e.SideOption != 19 && e.SideOption != 25) return false;
@@ -550,8 +552,41 @@ bool ReadRecoveredGame(const QString& payload, const QString& hostVersion, int m
     return read && positionIsWhole(e, hostVersion);
 }
 
+namespace {
+
+// The longest single sleep of the wait for answers.
+constexpr int kAnswerWaitMs = 250;
+
+// Waits until every player still connected has answered the running
+// round; a player who leaves meanwhile is not waited for. False when no
+// players are left (or the program is closing).
+bool awaitEveryPeer() {
+    while (!NetEveryPeerAnswered()) {
+        if (inet.NetPeers == 0 || eng.Quitting) return false;
+        CheckNetDeadlines();
+        if (NetEveryPeerAnswered() || inet.NetPeers == 0) continue;
+        waits::WaitEvents(kAnswerWaitMs);
+    }
+    return true;
+}
+
+// The transfer stops with nobody left to send to: the table says so no
+// longer.
+void abandonTransfer() {
+    if (eng.Quitting) return;
+    FrmGrisk& f = frmGrisk();
+    f.StatusMsg.setVisible(false);
+    f.Label9(0).setCaption(QString());
+    inet.NetPayload.clear();
+    inet.NetRestorePending = 0;
+}
+
+}  // namespace
+
 void SendRecover() {
     FrmGrisk& f = frmGrisk();
+    // A remote turn under way here no longer has its table.
+    inet.SavedGamesTaken += 1;
     f.StatusMsg.setCaption(QStringLiteral("Waiting for opponent"));
     f.StatusMsg.setVisible(true);
     QString notice;
@@ -570,9 +605,9 @@ void SendRecover() {
     inet.NetPayload = vb::Str(turn) + QLatin1Char('#');
     if (currentLayout(inet.PeerVersion)) {
         // Every remote player has its seat before it reads the blocks.
+        NetBeginAnswerRound();
         NetSendSeatList();
-        if (!NetWaitUntil([] { return inet.NetState == nsSeatList && inet.NetAnswers >= eng.NumPlayers; }))
-            return;
+        if (!awaitEveryPeer()) return abandonTransfer();
         AppendRecoverGame();
     } else if (!SendRecoverOld()) {
         inet.NetPayload.clear();
@@ -580,12 +615,12 @@ void SendRecover() {
         return;
     }
 
-    inet.NetAnswers = 1;
+    NetBeginAnswerRound();
     QString line = QStringLiteral("RC ") + inet.NetPayload;
     int all = 0;
     NetSendToOthers(line, all);
     f.Label9(0).setCaption(QStringLiteral("WAITING for Opponent"));
-    if (!NetWaitUntil([] { return inet.NetState == nsRecover && inet.NetAnswers >= eng.NumPlayers; })) return;
+    if (!awaitEveryPeer()) return abandonTransfer();
 
     QString resume = QStringLiteral("RS");
     NetSendToOthers(resume, all);
@@ -613,6 +648,7 @@ void GetRecover() {
     }
     inet.NetRestorePending = 1;
     inet.PayloadPos = 0;
+    inet.SavedGamesTaken += 1;
     if (currentLayout(inet.PeerVersion)) {
         eng.NumPlayers = e.NumPlayers;
         eng.NumCenters = e.NumCenters;

@@ -29,13 +29,24 @@ constexpr int kWildPayoffSound = 16;
 
 bool isHand(int s) { return s >= 2 && s <= 6; }
 
-// The Internet game was lost, ended, restarted or given new seats: the
-// turn is left at once.
-bool leaveTurn() {
-    const int s = inet.NetState;
-    return inet.NetPeers == 0 || eng.Quitting || s == nsGone || s == nsEndGame || s == nsGameStart ||
-           s == nsSeatList;
-}
+// The count of saved games when the remote turn under way began; -1 when
+// no remote turn is under way.
+int turnSavedGames = -1;
+
+// Keeps the saved-game count of one remote turn, and the outer turn's
+// again when a turn nested in its waits ends.
+class TurnScope {
+public:
+    TurnScope() : outer_(turnSavedGames) { turnSavedGames = inet.SavedGamesTaken; }
+    ~TurnScope() { turnSavedGames = outer_; }
+    TurnScope(const TurnScope&) = delete;
+    TurnScope& operator=(const TurnScope&) = delete;
+
+private:
+    int outer_;
+};
+
+bool leaveTurn() { return RemoteTurnLeft(); }
 
 // Waits for the mover's next line of kind; false when the turn is left.
 bool awaitLine(int kind) {
@@ -131,6 +142,12 @@ std::optional<QString> RemoteMoveFault(int from, int to) {
     return QStringLiteral("a move to no pile");
 }
 
+bool RemoteTurnLeft() {
+    const int s = inet.NetState;
+    return inet.NetPeers == 0 || eng.Quitting || s == nsGone || s == nsEndGame || s == nsGameStart ||
+           s == nsSeatList || (turnSavedGames >= 0 && inet.SavedGamesTaken != turnSavedGames);
+}
+
 bool RelayAndAnswerMove(const QString& relayLine) {
     int mover = eng.OppLevel;
     if (inet.IsHost == 1 && eng.NumPlayers >= 3) {
@@ -149,6 +166,7 @@ bool RelayAndAnswerMove(const QString& relayLine) {
 void Opponent() {
     const int seat = eng.Pturn;
     if (seat < 2 || seat > 4) return;
+    const TurnScope scope;
     FrmGrisk& f = frmGrisk();
     vb::ControlArray& owner = f.seatPictures(seat);
 

@@ -14,7 +14,8 @@ namespace grisk {
 // "WT" awaited and answered; a drop ends the turn through Move_End_Turn, the
 // last pay-off card through Game_End. Returns at once, with what was
 // replayed left on the table, when a peer is lost, the game is ended or
-// restarted, new seats come, no peers are left, a stalemate gave the game
+// restarted, new seats come, a saved game replaces the table, no peers are
+// left, a stalemate gave the game
 // up, or the turn became the human's. A move that does not fit the table
 // ends the connection it came on and changes nothing.
 void Opponent();
@@ -28,5 +29,10 @@ std::optional<QString> RemoteMoveFault(int from, int to);
 // (connection OppLevel) gets the bare code of the line. False when the
 // Internet game was lost, ended or restarted meanwhile.
 bool RelayAndAnswerMove(const QString& relayLine);
+
+// True when the remote turn under way is to be left: the Internet game was
+// lost, ended or restarted, new seats came, or a saved game was sent or
+// received since the turn began (its table is no longer the turn's).
+bool RemoteTurnLeft();
 
 }  // namespace grisk

@@ -59,6 +59,7 @@ struct InternetState {
     int MoveFrom = 0;
     int MoveTo = 0;
     int MoveSender = -1;  // the connection of the move in MoveFrom and MoveTo not yet replayed; -1 none
+    int SavedGamesTaken = 0;  // saved games sent or received so far; a remote turn under way leaves on a new one
     int NetRestorePending = 0;  // 1 = a received saved game waits for the Deal button
     vb::Array<QString, 1> PartialText{{0, 4}};  // per connection, text not yet ended by a line feed
     bool PartialPending = false;

@@ -64,11 +64,12 @@ void showDiscard(vb::ControlArray& owner, int s) {
 }
 
 // An Internet game: the mover's "OK" is awaited, relayed by a host of three
-// or four, and answered. False when the game was lost, restarted or given
-// a new seat list meanwhile: the turn then does not pass here.
+// or four, and answered. False when the game was lost, restarted, given
+// a new seat list or replaced by a saved game meanwhile: the turn then does
+// not pass here.
 bool takeTurnOver() {
-    NetWaitUntil([] { return inet.NetState == nsOkay; }, {nsGameStart, nsSeatList});
-    if (inet.NetState != nsOkay || inet.NetPeers == 0) return false;
+    NetWaitUntil([] { return inet.NetState == nsOkay || RemoteTurnLeft(); }, {nsGameStart, nsSeatList});
+    if (inet.NetState != nsOkay || RemoteTurnLeft()) return false;
     return RelayAndAnswerMove(QString::fromLatin1(kOkayLine));
 }
 

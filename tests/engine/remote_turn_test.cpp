@@ -361,6 +361,16 @@ const std::vector<BadMove>& badMoves() {
          }},
         {"a reorder of the pay-off card", "PC  1# 13", {}},
         {"a reorder of a hold pile's top", "PC  7# 12", {}},
+        {"a card from an empty pay-off pile", "PC  1# 2",
+         [] {
+             PlayerRecord& r = SeatRecord(2);
+             r.RecSideCount = 0;
+             r.Slots(0, 1) = r.Slots(1, 1) = 0;
+         }},
+        {"a fifth centre pile on a table of three", "PC  2# 5", {}},
+        {"a sixth centre pile on a table of three", "PC  2# 6", {}},
+        {"a reorder to the place before the hand", "PC  3# 11", {}},
+        {"a reorder to the place after the hand", "PC  3# 17", {}},
     };
     return cases;
 }
@@ -393,6 +403,48 @@ INSTANTIATE_TEST_SUITE_P(Moves, BadMoveTest,
                              return "Case" + std::to_string(std::get<0>(info.param)) +
                                     (std::get<1>(info.param) ? "Host" : "RemotePlayer");
                          });
+
+// ---- Moves out of turn ------------------------------------------------------
+
+struct OutOfTurn {
+    const char* name;
+    int players;
+    int offender;  // the seat whose machine sends a move during the host's human's turn
+    QStringList lines;
+};
+
+class OutOfTurnTest : public RemoteTurnTest, public ::testing::WithParamInterface<OutOfTurn> {};
+
+// A host takes a move only from the player whose turn it is (or the next
+// one, once it has answered the "OK" ending the turn): any other is a line
+// it cannot take, never kept to be replayed when that player's turn comes.
+TEST_P(OutOfTurnTest, AMoveFromAPlayerWhoseTurnItIsNotEndsItsConnection) {
+    const OutOfTurn& c = GetParam();
+    seatTwoToMove(c.players);
+    std::vector<std::unique_ptr<RemotePlayer>> remote;
+    std::vector<RemotePlayer*> raw;
+    for (int seat = 2; seat <= c.players; ++seat) {
+        remote.push_back(std::make_unique<RemotePlayer>());
+        raw.push_back(remote.back().get());
+    }
+    hostGame(raw);
+    eng.Pturn = 1;
+    eng.TurnIndex = 1;
+    RemotePlayer& offender = *remote[static_cast<std::size_t>(c.offender - 2)];
+    for (const QString& line : c.lines) offender.peer.send(line);
+    EXPECT_TRUE(offender.peer.closedByThem());
+    ASSERT_FALSE(vb::msgbox_script::shown().empty());
+    EXPECT_TRUE(vb::msgbox_script::shown()[0].prompt.contains("(a move out of turn)"))
+        << vb::msgbox_script::shown()[0].prompt.toStdString();
+    EXPECT_EQ(inet.MoveSender, -1) << "no move kept";
+}
+
+INSTANTIATE_TEST_SUITE_P(Seats, OutOfTurnTest,
+                         ::testing::Values(OutOfTurn{"TwoPlayers", 2, 2, {"PC  4# 3"}},
+                                           OutOfTurn{"TheNextSeat", 3, 2, {"PC  4# 3"}},
+                                           OutOfTurn{"AfterAnOkayNobodyAskedFor", 3, 2, {"OK", "PC  4# 3"}},
+                                           OutOfTurn{"TwoSeatsAhead", 4, 3, {"PC  2# 7"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- A host of three or four ----------------------------------------------
 

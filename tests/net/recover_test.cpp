@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <QTimer>
+#include <functional>
 #include <vector>
 
 #include "engine/cards.h"
@@ -13,6 +15,7 @@
 #include "engine/play_fixture.h"
 #include "engine/player_record.h"
 #include "engine/state.h"
+#include "engine/turn_cycle.h"
 #include "net/connection.h"
 #include "net/internet_setup.h"
 #include "net/recover.h"
@@ -139,6 +142,24 @@ protected:
         while (next < e.TotalCards) stock.push_back(take());
         setStock(stock);
         e.HandCount = 5;
+    }
+    // This machine hosts a game of three in the middle, its human to move,
+    // with the two players on connections 1 and 2.
+    void hostOfThree(grisk_test::FakePeer& ann, grisk_test::FakePeer& bob) {
+        wholeGame(3, 4);
+        eng.Pturn = 1;
+        WhosOnFirst();
+        inet.NetPeers = 2;
+        inet.IsHost = 1;
+        inet.NetSlotCount = 2;
+        inet.PeerVersion = "96";
+        int k = 0;
+        for (grisk_test::FakePeer* p : {&ann, &bob}) {
+            ++k;
+            inet.NetSlots(k) = NetSlot{SeatRecord(k + 1).Name, k, 7, k, {}};
+            NetHandshakeDone(k);
+            p->connect(k);
+        }
     }
     static void put3(vb::Array<int, 3>& pile, int c, int k, int card) {
         pile(0, c, k) = card;
@@ -381,6 +402,30 @@ TEST_F(ReceivedGameTest, ADamagedGameEndsTheConnectionAndLeavesTheTable) {
     EXPECT_EQ(vb::msgbox_script::shown()[0].title, "Dealer Error");
 }
 
+// A saved game arriving while the host's own turn is replayed here ends
+// that turn at once: its wait line is not answered, the turn does not pass
+// and nothing of the turn is written over the saved game.
+TEST_F(ReceivedGameTest, AGameArrivingMidTurnEndsTheTurnAndStaysAsSent) {
+    const QString payload = hostsGame();
+    eng.Pturn = 2;
+    eng.TurnIndex = 2;
+    eng.RecountHand = 1;
+    grisk_test::StartTwoPlayerGame(peer, 0, "96");
+    peer.onLine = [&](const QString& line) {
+        if (line != "PC") return;
+        peer.send("RC " + payload);
+        peer.send("WT");
+    };
+    peer.send("PC  3# 15");  // a reorder of the host's hand
+    ComputerTurn();
+    grisk_test::RunEventsFor(50);
+    EXPECT_EQ(peer.lines, QStringList{"PC"}) << "the wait line of the turn left is not answered";
+    EXPECT_EQ(inet.NetRestorePending, 1);
+    EXPECT_EQ(seatView(eng, 1), seatView(host_, 2));
+    EXPECT_EQ(seatView(eng, 2), seatView(host_, 1));
+    EXPECT_EQ(f().StatusMsg.Caption(), "Click the Deal button to resume this game.");
+}
+
 // ---- Over the connection: this machine hosting -----------------------------
 
 struct SendCase {
@@ -440,21 +485,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A host of three: each remote player gets its seat, then the game; play
 // resumes only when both have answered.
 TEST_F(RecoverTest, AHostOfThreeSeatsBothPlayersAndWaitsForBothAnswers) {
-    wholeGame(3, 4);
-    eng.Pturn = 1;
-    WhosOnFirst();
     grisk_test::FakePeer ann, bob;
-    inet.NetPeers = 2;
-    inet.IsHost = 1;
-    inet.NetSlotCount = 2;
-    inet.PeerVersion = "96";
-    int k = 0;
-    for (grisk_test::FakePeer* p : {&ann, &bob}) {
-        ++k;
-        inet.NetSlots(k) = NetSlot{SeatRecord(k + 1).Name, k, 7, k, {}};
-        NetHandshakeDone(k);
-        p->connect(k);
-    }
+    hostOfThree(ann, bob);
     // Ann answers the game at once, Bob only once Ann has.
     ann.onLine = [&](const QString& line) {
         if (line.startsWith("LO")) ann.send("LO");
@@ -479,6 +511,58 @@ TEST_F(RecoverTest, AHostOfThreeSeatsBothPlayersAndWaitsForBothAnswers) {
     EXPECT_EQ(ann.lines[3], "RS");
     EXPECT_EQ(bob.lines[3], "RS");
 }
+
+// A host of three: when one player leaves during the transfer, before or
+// after the other has answered the game, the one left still gets "RS" and
+// the host's table stops waiting.
+class PlayerLeavesTest : public RecoverTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(PlayerLeavesTest, TheOtherPlayerStillGetsTheResume) {
+    const bool annFirst = GetParam();
+    grisk_test::FakePeer ann, bob;
+    hostOfThree(ann, bob);
+    vb::msgbox_script::pushAnswer(vb::vbNo);  // "save this game?" when Bob has gone
+    // The one who goes second acts once the host has taken the first one's
+    // line, checked by a timer (no wait inside a line's handler).
+    QTimer later;
+    later.setInterval(5);
+    std::function<void()> second;
+    QObject::connect(&later, &QTimer::timeout, [&] {
+        const bool ready = annFirst ? inet.NetAnswers >= 2 : inet.NetSlots(2).Status == 0;
+        if (!ready) return;
+        later.stop();
+        second();
+    });
+    ann.onLine = [&](const QString& line) {
+        if (line.startsWith("LO")) ann.send("LO");
+        if (!line.startsWith("RC")) return;
+        if (annFirst) {
+            ann.send("RC");
+        } else {
+            second = [&] { ann.send("RC"); };
+            later.start();
+        }
+    };
+    bob.onLine = [&](const QString& line) {
+        if (line.startsWith("LO")) bob.send("LO");
+        if (!line.startsWith("RC")) return;
+        if (annFirst) {
+            second = [&] { bob.hangUp(); };
+            later.start();
+        } else {
+            bob.hangUp();
+        }
+    };
+    SendRecover();
+    EXPECT_TRUE(grisk_test::RunEventsUntil([&] { return ann.lines.contains("RS"); }))
+        << ann.codes().join(" ").toStdString();
+    EXPECT_EQ(inet.NetRestorePending, 0);
+    EXPECT_FALSE(f().StatusMsg.Visible());
+    EXPECT_EQ(inet.NetPeers, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Order, PlayerLeavesTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "AfterTheOtherAnswered" : "BeforeTheOtherAnswered"; });
 
 // A peer of "51" plays by the house rules: a game with another pay-off size
 // is not sent, and the table is reset for piles of twenty.
