@@ -78,8 +78,13 @@ answer_box() {
 # its controls out.
 connect_from_window() {
     local role=$1 win
-    press_on_table F11
-    win=$(wait_window "$connection_title")
+    # A key sent before the table had the keyboard is lost: pressed again.
+    for _ in 1 2 3; do
+        press_on_table F11
+        win=$(find_window "$connection_title" 20)
+        [ -n "$win" ] && break
+    done
+    [ -n "$win" ] || fail "F11 opened no connection window"
     xdotool windowactivate --sync "$win" 2>/dev/null || true
     if [ "$role" = remote ]; then
         click_at "$win" 128 106   # Remote

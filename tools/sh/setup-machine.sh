@@ -6,7 +6,7 @@
 # sound output are in gstreamer1.0-plugins-good.
 need_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev \
 libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache openbox xdotool wmctrl imagemagick \
-lame gstreamer1.0-plugins-base gstreamer1.0-plugins-good"
+lame gstreamer1.0-plugins-base gstreamer1.0-plugins-good python3 iproute2"
 
 install_missing_packages() {
     local missing=""

@@ -90,25 +90,39 @@ fail() {
 # ---- the virtual screen and a window manager --------------------------------
 
 start_screen() {
-    # Xvfb picks a free display number itself and writes it to fd 3.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 300); do
-        [ -s "$work/display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-        sleep 0.1
+    # Xvfb picks a free display number itself and writes it to fd 3. Screens
+    # started at the same moment by other tests can race for one number; the
+    # loser's screen is then not there, and a new one is started.
+    local try
+    for try in 1 2 3 4 5; do
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 1 300); do
+            [ -s "$work/display" ] && break
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [ -s "$work/display" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+            export DISPLAY=":$(head -n1 "$work/display")"
+            openbox --sm-disable >"$work/openbox.log" 2>&1 &
+            wm_pid=$!
+            for _ in $(seq 1 300); do
+                wmctrl -m >/dev/null 2>&1 && break
+                kill -0 "$wm_pid" 2>/dev/null || break
+                sleep 0.1
+            done
+            if wmctrl -m >/dev/null 2>&1; then
+                log "screen $DISPLAY with openbox"
+                return
+            fi
+            stop_pid "$wm_pid"
+        fi
+        stop_pid "$xvfb_pid"
+        xvfb_pid=""
+        wm_pid=""
+        sleep "$try"
     done
-    [ -s "$work/display" ] || fail "Xvfb gave no display number"
-    export DISPLAY=":$(head -n1 "$work/display")"
-
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-    for _ in $(seq 1 300); do
-        wmctrl -m >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start: $(cat "$work/openbox.log")"
-    log "screen $DISPLAY with openbox"
+    fail "no screen with a window manager: $(cat "$work/xvfb.log" "$work/openbox.log" 2>/dev/null)"
 }
 
 # ---- the program --------------------------------------------------------------
