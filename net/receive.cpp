@@ -22,21 +22,11 @@ uint64_t linesTaken = 0;
 constexpr int kWaitSliceMs = 250;
 
 bool live(int index) { return inet.NetPeers != 0 && inet.PartialText.inRange({index}); }
-}  // namespace
 
-void NetDataArrival(int index) {
-    vb::Winsock& s = Winsock1(index);
-    const QString text = s.GetData();
-    if (!text.isEmpty()) NetReceiveText(index, text);
-    if (live(index) && Winsock1(index).State() == vb::Winsock::sckClosing) NetConnectionLost(index);
-}
-
-void NetReceiveText(int index, const QString& text) {
-    if (!live(index)) return;
-    NoteReplySettled(index);
-    inet.PartialText(index) += text;
-    inet.DataArrived = true;
-    inet.ArrivalSlot = index;
+// Takes every whole line received on index, one by one. A line's handler
+// may wait and so take the lines after it itself (this runs again inside
+// it): the text left is read afresh for each line.
+void takeLines(int index) {
     for (;;) {
         if (!live(index)) return;
         QString& pending = inet.PartialText(index);
@@ -62,10 +52,33 @@ void NetReceiveText(int index, const QString& text) {
         NetDropPeer(index, QStringLiteral("a line longer than any message"));
     waits::WakeAll();
 }
+}  // namespace
+
+void NetDataArrival(int index) {
+    vb::Winsock& s = Winsock1(index);
+    const QString text = s.GetData();
+    if (!text.isEmpty()) NetReceiveText(index, text);
+    if (live(index) && Winsock1(index).State() == vb::Winsock::sckClosing) NetConnectionLost(index);
+}
+
+void NetReceiveText(int index, const QString& text) {
+    if (!live(index)) return;
+    NoteReplySettled(index);
+    inet.PartialText(index) += text;
+    inet.DataArrived = true;
+    inet.ArrivalSlot = index;
+    takeLines(index);
+}
 
 void NetConnectionLost(int index) {
     // A program that is closing says its good-bye and closes everything itself.
     if (!live(index) || eng.Quitting) return;
+    // The close can be seen while an earlier line is still being handled
+    // (in a pause or a box of its handler) and the lines behind it wait: a
+    // peer's last lines, its good-bye among them, are taken before the close
+    // counts. Only a line without its end was cut off.
+    if (inet.PartialText(index).contains(QLatin1Char('\n'))) takeLines(index);
+    if (!live(index)) return;
     if (!inet.PartialText(index).isEmpty()) {
         NetDropPeer(index, QStringLiteral("a line cut off when the connection closed"));
     } else {

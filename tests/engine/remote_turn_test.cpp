@@ -19,6 +19,7 @@
 #include "net/connection.h"
 #include "net/sockets.h"
 #include "net/state.h"
+#include "platform/eventwait.h"
 #include "platform/msgbox.h"
 #include "play_fixture.h"
 
@@ -329,6 +330,86 @@ INSTANTIATE_TEST_SUITE_P(Lines, LeaveTurnTest,
                                            LeaveCase{"HostLeaves", false, "GO", {vb::vbOK, vb::vbNo}},
                                            LeaveCase{"HostEndsTheGame", false, "EG", {}}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The host ends the game -------------------------------------------------
+
+// The host leaves as its program does: its quit notice and "GO" go out
+// together, and the connection is closed at once. Here the close arrives
+// while the remote player's machine is still taking the quit notice (in its
+// short pause before the save is offered), the "GO" behind it not yet
+// taken. Wherever the turn stands there, its player is told that the dealer
+// has ended the game and is offered the save once.
+enum class HostQuitsIn { TheRemotesOwnTurn, TheHostsTurn, TheHostsTurnOver };
+
+class HostQuitsTest : public RemoteTurnTest, public ::testing::WithParamInterface<HostQuitsIn> {
+protected:
+    void TearDown() override {
+        waits::SetClockForTests(nullptr);
+        waits::SetPauseScale(0);
+        RemoteTurnTest::TearDown();
+    }
+    static void hostQuits(RemotePlayer& host) {
+        host.peer.send("SY  1#Host Quit!^\nGO");
+        // The pauses run on the test clock, which closes the connection
+        // once the quit notice is being taken, its "GO" still waiting.
+        waits::SetPauseScale(1);
+        waits::SetClockForTests([&host, now = 0.0, hungUp = false]() mutable {
+            if (inet.PartialText(0).startsWith("GO") && !hungUp) {
+                hungUp = true;
+                host.peer.hangUp();
+            }
+            return now += 0.0005;
+        });
+    }
+    static int boxesSaying(const QString& prompt) {
+        int n = 0;
+        for (const vb::ShownBox& b : vb::msgbox_script::shown()) n += b.prompt == prompt ? 1 : 0;
+        return n;
+    }
+};
+
+TEST_P(HostQuitsTest, TheRemotePlayerIsOfferedTheSaveWhereverTheTurnStands) {
+    RemotePlayer host;
+    seatTwoToMove(2);
+    joinGame(host);
+    vb::msgbox_script::setAnswerRule(
+        [](const vb::ShownBox& b) { return b.title == "Save Game" ? int(vb::vbNo) : 0; });
+    switch (GetParam()) {
+    case HostQuitsIn::TheRemotesOwnTurn:
+        eng.TurnIndex = 1;
+        eng.Pturn = 1;
+        hostQuits(host);
+        break;
+    case HostQuitsIn::TheHostsTurn:
+        QTimer::singleShot(0, &guard_, [&host] { hostQuits(host); });
+        playRemoteTurns();
+        break;
+    case HostQuitsIn::TheHostsTurnOver:
+        // The host's drop is replayed; its "OK" never comes.
+        host.peer.onLine = [&host](const QString& line) {
+            if (line == "PC") hostQuits(host);
+        };
+        host.peer.send("PC  2# 10");
+        playRemoteTurns();
+        break;
+    }
+    for (int spin = 0; spin < 500 && inet.NetPeers != 0; ++spin) waits::WaitEvents(10);
+    EXPECT_EQ(inet.NetPeers, 0) << "the Internet game is over";
+    EXPECT_EQ(boxesSaying("This game has ended. Would you like to save this game?"), 1);
+    EXPECT_EQ(boxesSaying("Dealer has terminated game."), 1);
+    EXPECT_NE(eng.Pturn, 1) << "no turn passed to the player";
+}
+
+INSTANTIATE_TEST_SUITE_P(Turns, HostQuitsTest,
+                         ::testing::Values(HostQuitsIn::TheRemotesOwnTurn, HostQuitsIn::TheHostsTurn,
+                                           HostQuitsIn::TheHostsTurnOver),
+                         [](const auto& info) {
+                             switch (info.param) {
+                             case HostQuitsIn::TheRemotesOwnTurn: return std::string("TheRemotesOwnTurn");
+                             case HostQuitsIn::TheHostsTurn: return std::string("TheHostsTurn");
+                             default: return std::string("TheHostsTurnOver");
+                             }
+                         });
 
 // ---- Moves that do not fit the table --------------------------------------
 
