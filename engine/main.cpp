@@ -1,13 +1,18 @@
 // Grisk and Varnok: the program starts by loading and showing its main window.
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "engine/frm_grisk.h"
 #include "platform/controls.h"
+#include "platform/font_setup.h"
 #include "engine/startup.h"
 
 int main(int argc, char** argv) {
+    // The table's font from the program's own font set-up, when it has one.
+    fonts::UseProgramFontSetup(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
     QApplication app(argc, argv);
+    fonts::LoadFontsAndForgetSetup();
     QApplication::setApplicationName(QStringLiteral("Grisk and Varnok"));
     QApplication::setOrganizationName(QStringLiteral("Quenmoor"));
     QApplication::setQuitOnLastWindowClosed(false);
