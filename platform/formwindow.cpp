@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "platform/control_widgets.h"
 #include "platform/controls.h"
@@ -694,15 +695,45 @@ QRectF CaptionRectPx(const Control& label) {
     return metrics.boundingRect(label.rectPx(), labelTextFlags(label), label.Caption());
 }
 
-QRectF TextLinesRectPx(const Control& label, int lines) {
-    const QFontMetricsF metrics(ControlFont(label));
-    QRectF r = label.rectPx();
+namespace {
+
+// How tall that many lines of a label's text come out: the same for every
+// label of the same font, alignment and width, so measured once for each.
+struct TextLinesKey {
+    QString family;
+    double size;
+    bool bold;
+    bool italic;
+    int flags;
+    int lines;
+    double width;
+    bool operator==(const TextLinesKey&) const = default;
+};
+
+double textLinesHeightPx(const Control& label, int lines, double width) {
+    static std::vector<std::pair<TextLinesKey, double>> measured;
+    const int flags = labelTextFlags(label);
+    TextLinesKey key{label.FontName(), label.FontSize(), label.FontBold(), label.FontItalic(), flags, lines, width};
+    for (const auto& [k, height] : measured)
+        if (k == key) return height;
     // As tall as that many lines of text come out when the window paints
     // them.
+    const QFontMetricsF metrics(ControlFont(label));
     QStringList text;
     for (int i = 0; i < std::max(1, lines); ++i) text << QStringLiteral("X");
-    const QRectF painted = metrics.boundingRect(r, labelTextFlags(label), text.join(QLatin1Char('\n')));
-    r.setHeight(std::ceil(std::max(painted.height(), lines * std::max(metrics.height(), metrics.lineSpacing()))));
+    const QRectF painted = metrics.boundingRect(QRectF(0, 0, width, 0), flags, text.join(QLatin1Char('\n')));
+    const double height =
+        std::ceil(std::max(painted.height(), lines * std::max(metrics.height(), metrics.lineSpacing())));
+    if (measured.size() >= 64) measured.clear();
+    measured.emplace_back(std::move(key), height);
+    return height;
+}
+
+}  // namespace
+
+QRectF TextLinesRectPx(const Control& label, int lines) {
+    QRectF r = label.rectPx();
+    r.setHeight(textLinesHeightPx(label, lines, r.width()));
     return r;
 }
 

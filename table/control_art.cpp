@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -36,38 +37,63 @@ private:
     uint32_t s_;
 };
 
-// Wood with its grain running across, over the rectangle.
-void paintWood(QPainter& p, const QRect& r, uint32_t seed) {
-    p.fillRect(r, QColor(150, 98, 52));
+// The grain of wood running across the rectangle, one horizontal line at a
+// time: line(x1, x2, y, colour) from (x1, y) to (x2, y), over a ground of
+// kWood.
+const QColor kWood(150, 98, 52);
+template <class Line>
+void woodGrain(const QRect& r, uint32_t seed, Line line) {
     Grain g(seed);
     for (int y = r.top(); y <= r.bottom(); ++y) {
         const double wave = 0.5 + 0.5 * std::sin(y * 0.35 + 3 * std::sin(y * 0.05));
         const int shade = static_cast<int>(wave * 34 + g.unit() * 10);
-        p.setPen(QColor(118 + shade, 74 + shade * 2 / 3, 38 + shade / 3));
-        p.drawLine(r.left(), y, r.right(), y);
+        line(r.left(), r.right(), y, QColor(118 + shade, 74 + shade * 2 / 3, 38 + shade / 3));
     }
-    p.setPen(QColor(96, 58, 28, 90));
     for (int i = 0; i < r.height() / 6; ++i) {
         const int y = r.top() + static_cast<int>(g.unit() * r.height());
         const int x = r.left() + static_cast<int>(g.unit() * r.width());
-        p.drawLine(x, y, x + 20 + static_cast<int>(g.unit() * 80), y);
+        line(x, x + 20 + static_cast<int>(g.unit() * 80), y, QColor(96, 58, 28, 90));
     }
 }
 
-// Brushed metal over the rectangle.
-void paintMetal(QPainter& p, const QRect& r, uint32_t seed) {
+// Wood with its grain running across, over the rectangle.
+void paintWood(QPainter& p, const QRect& r, uint32_t seed) {
+    p.fillRect(r, kWood);
+    woodGrain(r, seed, [&](int x1, int x2, int y, const QColor& colour) {
+        p.setPen(colour);
+        p.drawLine(x1, y, x2, y);
+    });
+}
+
+// The light of brushed metal down the rectangle, and its brush marks, one
+// horizontal line at a time as woodGrain gives them.
+QLinearGradient metalLight(const QRect& r) {
     QLinearGradient light(r.topLeft(), r.bottomLeft());
     light.setColorAt(0, QColor(236, 238, 242));
     light.setColorAt(0.5, QColor(196, 200, 208));
     light.setColorAt(1, QColor(160, 164, 172));
-    p.fillRect(r, light);
+    return light;
+}
+
+template <class Line>
+void metalMarks(const QRect& r, uint32_t seed, Line line) {
     Grain g(seed);
     for (int i = 0; i < r.height() * 3; ++i) {
         const int y = r.top() + static_cast<int>(g.unit() * r.height());
         const int x = r.left() + static_cast<int>(g.unit() * r.width());
-        p.setPen(QColor(255, 255, 255, 40 + static_cast<int>(g.unit() * 50)));
-        p.drawLine(x, y, x + 30 + static_cast<int>(g.unit() * 120), y);
+        const QColor colour(255, 255, 255, 40 + static_cast<int>(g.unit() * 50));
+        line(x, x + 30 + static_cast<int>(g.unit() * 120), y, colour);
     }
+}
+
+// x * a / 255 on each of the four channels of a premultiplied pixel,
+// rounded as the painter rounds.
+uint32_t byteMul(uint32_t x, uint32_t a) {
+    uint32_t t = (x & 0xff00ffu) * a;
+    t = ((t + ((t >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    x = ((x >> 8) & 0xff00ffu) * a;
+    x = (x + ((x >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return x | t;
 }
 
 constexpr int kTitlePixels = 17;    // the titles' text
@@ -76,21 +102,44 @@ constexpr double kTitlePadding = 8;  // between a title's text and its tab's end
 
 }  // namespace
 
+void BlendLine(QImage& img, int x1, int x2, int y, const QColor& colour) {
+    const uint32_t c = qPremultiply(colour.rgba());
+    // Of the row above, a little less than half; of its own row, half.
+    const struct {
+        int row;
+        uint32_t middle, end;
+    } rows[] = {{y - 1, 127, 63}, {y, 128, 64}};
+    for (const auto& r : rows) {
+        if (r.row < 0 || r.row >= img.height()) continue;
+        auto* line = reinterpret_cast<uint32_t*>(img.scanLine(r.row));
+        const uint32_t middle = byteMul(c, r.middle), end = byteMul(c, r.end);
+        const auto blend = [&](int x, uint32_t s) { line[x] = s + byteMul(line[x], 255 - qAlpha(s)); };
+        if (x1 - 1 >= 0 && x1 - 1 < img.width()) blend(x1 - 1, end);
+        for (int x = std::max(x1, 0); x < std::min(x2, img.width()); ++x) blend(x, middle);
+        if (x2 >= 0 && x2 < img.width()) blend(x2, end);
+    }
+}
+
 QImage MenuStrip(int style, double titleScale) {
     QImage img(kStripW, kStripH, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     const bool wood = style != 0;
     const QRect all(0, 0, kStripW, kStripH);
+    {
+        QPainter ground(&img);
+        ground.setRenderHint(QPainter::Antialiasing);
+        ground.fillRect(all, wood ? QBrush(kWood) : QBrush(metalLight(all)));
+    }
+    // The grain and a bevel round the whole strip: many lines, each blended
+    // as the antialiasing painter would draw it.
+    const auto line = [&](int x1, int x2, int y, const QColor& colour) { BlendLine(img, x1, x2, y, colour); };
     if (wood)
-        paintWood(p, all, 0x51A9u);
+        woodGrain(all, 0x51A9u, line);
     else
-        paintMetal(p, all, 0x3E7Au);
-    // A bevel round the whole strip.
-    p.setPen(QColor(255, 255, 255, 150));
-    p.drawLine(0, 0, kStripW - 1, 0);
-    p.setPen(QColor(0, 0, 0, 120));
-    p.drawLine(0, kStripH - 1, kStripW - 1, kStripH - 1);
+        metalMarks(all, 0x3E7Au, line);
+    line(0, kStripW - 1, 0, QColor(255, 255, 255, 150));
+    line(0, kStripW - 1, kStripH - 1, QColor(0, 0, 0, 120));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     for (const StripTitle& t : kStripTitles) {

@@ -5,6 +5,7 @@
 // on every run.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <vector>
@@ -27,6 +28,12 @@ inline constexpr StripTitle kStripTitles[] = {
 // (1 the designed strip; less for a strip that must fit a narrow window).
 // A title's text shrinks where its tab is too narrow for it.
 QImage MenuStrip(int style, double titleScale = 1.0);
+// A horizontal line from (x1, y) to (x2, y), x1 < x2, as the antialiasing painter
+// draws it with a pen of one pixel (half over the row above y and half over
+// row y, half a pixel past each end), blended into a premultiplied picture
+// pixel by pixel: the strip's many grain lines cost a fraction of the
+// painter's general line drawing.
+void BlendLine(QImage& img, int x1, int x2, int y, const QColor& colour);
 // The little menu picture at the top edge that brings the strip out.
 QImage MenuTab();
 

@@ -89,9 +89,52 @@ std::vector<QRectF> stockObstacles(FrmGrisk& f, bool board = true) {
     return tableRects(f, 1, board, false);
 }
 
+// A rectangle by its edges, however its width and height are signed: an
+// empty one meets nothing and holds nothing (as QRectF has it).
+struct Edges {
+    double left, right, top, bottom;
+    bool empty;
+    explicit Edges(const QRectF& r)
+        : left(std::min(r.left(), r.left() + r.width())), right(std::max(r.left(), r.left() + r.width())),
+          top(std::min(r.top(), r.top() + r.height())), bottom(std::max(r.top(), r.top() + r.height())),
+          empty(left == right || top == bottom) {}
+    bool meets(const Edges& o) const {
+        return !empty && !o.empty && left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
+    bool holds(const Edges& o) const {
+        return !empty && !o.empty && left <= o.left && o.right <= right && top <= o.top && o.bottom <= bottom;
+    }
+};
+
+// Whether a place lies inside the window and clear of the obstacles. Places
+// tried one after another are mostly blocked by the same obstacle: the one
+// that blocked the last place is asked first.
+class ClearOf {
+public:
+    ClearOf(const std::vector<QRectF>& obstacles, const QRectF& window) : window_(window) {
+        obstacles_.reserve(obstacles.size());
+        for (const QRectF& o : obstacles) obstacles_.emplace_back(o);
+    }
+    bool operator()(const QRectF& place) {
+        const Edges r(place);
+        if (!window_.holds(r)) return false;
+        if (blocker_ < obstacles_.size() && obstacles_[blocker_].meets(r)) return false;
+        for (std::size_t k = 0; k < obstacles_.size(); ++k)
+            if (obstacles_[k].meets(r)) {
+                blocker_ = k;
+                return false;
+            }
+        return true;
+    }
+
+private:
+    std::vector<Edges> obstacles_;
+    Edges window_;
+    std::size_t blocker_ = 0;
+};
+
 bool clear(const QRectF& r, const std::vector<QRectF>& obstacles, const QRectF& window) {
-    if (!window.contains(r)) return false;
-    return std::none_of(obstacles.begin(), obstacles.end(), [&](const QRectF& o) { return o.intersects(r); });
+    return ClearOf(obstacles, window)(r);
 }
 
 void shift(vb::Control& c, double dx, double dy) {
@@ -359,12 +402,13 @@ std::optional<QPointF> nearestClearPlace(const QRectF& footprint, const std::vec
     const int cj = nearestIndex(footprint.y(), rows);
     double best = std::numeric_limits<double>::max();
     std::optional<QPointF> bestAt;
+    ClearOf clearHere(obstacles, window);
     const auto tryPlace = [&](int i, int j) {
         if (i < 0 || i >= columns || j < 0 || j >= rows) return;
         const double x = i * kSearchStep, y = j * kSearchStep;
         const double d = std::hypot(x - footprint.x(), y - footprint.y());
         const bool nearer = d < best || (d == best && bestAt && std::pair(y, x) < std::pair(bestAt->y(), bestAt->x()));
-        if (!nearer || !clear(QRectF(QPointF(x, y), footprint.size()), obstacles, window)) return;
+        if (!nearer || !clearHere(QRectF(QPointF(x, y), footprint.size()))) return;
         best = d;
         bestAt = QPointF(x, y);
     };
@@ -428,9 +472,10 @@ QRectF designedAvatar(FrmGrisk& f) {
 std::vector<double> clearAvatarTops(FrmGrisk& f, const std::vector<QRectF>& obstacles) {
     const QRectF designed = designedAvatar(f);
     const QRectF window = windowRect(f);
+    ClearOf clearThere(obstacles, window);
     std::vector<double> tops;
     for (double y = designed.top(); y + designed.height() <= window.bottom(); y += kSearchStep)
-        if (clear(designed.translated(0, y - designed.top()), obstacles, window)) tops.push_back(y);
+        if (clearThere(designed.translated(0, y - designed.top()))) tops.push_back(y);
     return tops;
 }
 
