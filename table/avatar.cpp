@@ -10,6 +10,7 @@
 #include "platform/vb.h"
 #include "records/state.h"
 #include "table/background.h"
+#include "table/control_art.h"
 #include "table/seat_controls.h"
 #include "table/table_fit.h"
 
@@ -73,7 +74,9 @@ void ShowAvatar(const QString& fileName) {
 }
 
 void AvatarSlap() {
-    frmGrisk().imgSlap.setVisible(true);
+    vb::Control& slap = frmGrisk().imgSlap;
+    if (slap.Picture().isNull()) slap.setPicture(control_art::SlapBurst());
+    slap.setVisible(true);
     recs.SoundResult = sound::PlayAsync(eng.UserFolder + "Sounds/slap.wav") ? 1 : 0;
 }
 

@@ -248,6 +248,7 @@ TEST_F(TableControlsTest, TheSlapGoesWhenTheMouseMovesMoreThanAHundredAway) {
     ImgAvatar_MouseUp(1, 0, 40, 50);
     AvatarSlap();
     EXPECT_TRUE(form.imgSlap.Visible());
+    EXPECT_EQ(form.imgSlap.Picture().size(), QSize(40, 40)) << "the burst shows with the slap";
     for (auto [x, y] : {std::pair{140.0, 50.0}, {-60.0, 50.0}, {40.0, 150.0}, {40.0, -50.0}}) {
         imgSlap_MouseMove(x, y);
         EXPECT_TRUE(form.imgSlap.Visible()) << x << "," << y;
