@@ -288,9 +288,7 @@ QStringList InstallSoundsAfterShow(const QString& name, const QString& programFo
     run_files::Defer(key, [key, outFolder, sounds = std::move(sounds)] {
         waitingFiles().erase(key);
         // A sound that cannot be written is simply missing: playing it does nothing.
-        for (const PackedSound& s : sounds)
-            if (!writeSound(outFolder + s.name, s.bytes))
-                qWarning("The sound %s could not be written", qUtf8Printable(outFolder + s.name));
+        for (const PackedSound& s : sounds) writeSound(outFolder + s.name, s.bytes);
     });
     return names;
 }
