@@ -16,6 +16,7 @@
 #include "table/control_art.h"
 #include "table/form_skin.h"
 #include "table/frm_pic.h"
+#include "table/menu_strip.h"
 #include "table/pile_info.h"
 #include "table/skin_empty_piles.h"
 #include "table/state.h"
@@ -192,10 +193,19 @@ TEST_F(FormSkinTest, TheStripShowsTheMenuStyleAndTheRulesLabelsEndAtItsRightMarg
         recs.SkinOn = c.skin;
         recs.MenuStyle = c.style;
         SelectEmptyPileImages();
-        // The style's picture (where the titles close up to fit, drawn
-        // again with them closer: left of the first title they are alike).
+        // The style's picture as the strip comes out (where the titles close
+        // up to fit, drawn again with them closer: left of the first title
+        // they are alike), and at once while it is out.
         const QRect edge(0, 0, 20, control_art::kStripH);
+        Form_MouseDown();
+        imgMenu_MouseMove();
+        ASSERT_TRUE(f.picPanel.Visible());
         EXPECT_EQ(f.picPanel.Picture().copy(edge), frmPic().MenuStrip(c.style).copy(edge));
+        recs.MenuStyle = 1 - c.style;
+        SelectEmptyPileImages();
+        EXPECT_EQ(f.picPanel.Picture().copy(edge), frmPic().MenuStrip(1 - c.style).copy(edge));
+        recs.MenuStyle = c.style;
+        SelectEmptyPileImages();
         const double right = screen::TwipsToPixels(f.picPanel.leftTw() + f.picPanel.widthTw()) - c.margin;
         for (const vb::Control* l : {&f.lblRules, &f.lblLevel})
             EXPECT_NEAR(screen::TwipsToPixels(l->leftTw() + l->widthTw()), right, 1e-9) << l->Name().toStdString();
