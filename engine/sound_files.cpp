@@ -30,8 +30,8 @@ void SetUpSounds() {
 void CleanUpSounds() {
     const bool farewell = recs.SoundLevel == 0 && eng.SoundFiles.inRange({2});
     // A close before the table has painted: the farewell may be an
-    // opponent's sound that is still to be written.
-    if (farewell && pms::SoundWaitsToBeWritten(eng.SoundFiles(2))) run_files::WriteNow();
+    // opponent's sound that is still to be written (only those sounds are).
+    if (farewell) pms::WriteWaitingSoundNow(eng.SoundFiles(2));
     // What is not written yet never will be: the run ends.
     run_files::DropPending();
     // The program ends a moment later and the sound's file goes now: the

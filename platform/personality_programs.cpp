@@ -293,10 +293,20 @@ QStringList InstallSoundsAfterShow(const QString& name, const QString& programFo
     return names;
 }
 
-bool SoundWaitsToBeWritten(const QString& path) {
+namespace {
+// The run_files key of the put-off install that writes path; "" for none.
+QString waitingKeyOf(const QString& path) {
     for (const auto& [key, paths] : waitingFiles())
-        if (run_files::IsPending(key) && paths.contains(path)) return true;
-    return false;
+        if (run_files::IsPending(key) && paths.contains(path)) return key;
+    return QString();
+}
+}  // namespace
+
+bool SoundWaitsToBeWritten(const QString& path) { return !waitingKeyOf(path).isEmpty(); }
+
+void WriteWaitingSoundNow(const QString& path) {
+    const QString key = waitingKeyOf(path);
+    if (!key.isEmpty()) run_files::WriteNow(key);
 }
 
 }  // namespace pms

@@ -75,5 +75,7 @@ bool RunPersonalityProgram(const QString& name, const QString& argument, const Q
 QStringList InstallSoundsAfterShow(const QString& name, const QString& programFolder, const QString& outFolder);
 // True when the file at path is a personality sound still waiting to be written.
 bool SoundWaitsToBeWritten(const QString& path);
+// Writes now the put-off sounds that the file at path is one of (only those).
+void WriteWaitingSoundNow(const QString& path);
 
 }  // namespace pms
