@@ -156,8 +156,8 @@ FrmGrisk::FrmGrisk()
     imgIcon.setGeometryTw(0, 0, screen::PixelsToTwips(32), screen::PixelsToTwips(32));
     imgIcon.setVisible(false);
     imgSlap.setGeometryTw(0, 0, screen::PixelsToTwips(40), screen::PixelsToTwips(40));
+    // Its burst is drawn when a slap first shows it.
     imgSlap.setVisible(false);
-    imgSlap.setPicture(control_art::SlapBurst());
     imgMenu.setPicture(control_art::MenuTab());
     picPanel.setOwnScaleMode(vb::ScaleMode::Pixels);
     picPanel.setBorderStyle(0);

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include "engine/state.h"
+#include "platform/run_files.h"
 #include "platform/vb.h"
 
 namespace grisk {
@@ -33,6 +34,11 @@ QString GetSpecialFolder(long folderId) {
 
 QString ProgramFolder() {
     return StripTrailingSlash(QCoreApplication::applicationDirPath());
+}
+
+QString UserSoundsFolder() {
+    run_files::WriteNow();
+    return eng.UserFolder + "Sounds/";
 }
 
 void SetFolders() {

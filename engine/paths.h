@@ -19,6 +19,10 @@ QString GetSpecialFolder(long folderId);
 QString ProgramFolder();
 // Sets AppFolder, DataFolder, UserFolder and DocumentsFolder.
 void SetFolders();
+// The user's "Sounds" folder, with a separator, holding every sound the run
+// has put off writing there: whatever lists, reads or deletes its files
+// takes the folder from here.
+QString UserSoundsFolder();
 
 // True when the file system has an entry for path (a file or a folder); a
 // pattern with * or ? counts when something matches it.

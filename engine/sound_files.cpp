@@ -5,6 +5,7 @@
 
 #include "engine/startup.h"
 #include "engine/state.h"
+#include "platform/personality_programs.h"
 #include "platform/run_files.h"
 #include "platform/sound.h"
 #include "platform/vberror.h"
@@ -27,12 +28,15 @@ void SetUpSounds() {
 }
 
 void CleanUpSounds() {
+    const bool farewell = recs.SoundLevel == 0 && eng.SoundFiles.inRange({2});
+    // A close before the table has painted: the farewell may be an
+    // opponent's sound that is still to be written (only those sounds are).
+    if (farewell) pms::WriteWaitingSoundNow(eng.SoundFiles(2));
     // What is not written yet never will be: the run ends.
     run_files::DropPending();
     // The program ends a moment later and the sound's file goes now: the
     // sound plays on in a player of its own.
-    if (recs.SoundLevel == 0 && eng.SoundFiles.inRange({2}))
-        recs.SoundResult = sound::PlayAfterExit(eng.SoundFiles(2)) ? 1 : 0;
+    if (farewell) recs.SoundResult = sound::PlayAfterExit(eng.SoundFiles(2)) ? 1 : 0;
     if (!eng.DataFolder.isEmpty()) {
         QDir data(eng.DataFolder);
         for (const QString& name : data.entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden))

@@ -140,7 +140,7 @@ void fillList(vb::Control& list, const QString& first, const QString& folder, co
 }
 
 void buildSoundList(FrmChat& chat) {
-    fillList(chat.lstWavs, kSelectSound, eng.UserFolder + "Sounds/", {"WAV", "PMW"}, QStringLiteral("WAV"));
+    fillList(chat.lstWavs, kSelectSound, UserSoundsFolder(), {"WAV", "PMW"}, QStringLiteral("WAV"));
 }
 
 }  // namespace
@@ -529,7 +529,7 @@ QString ChatIconFile(const QString& icon) {
 
 QString ChatSoundFile(const QString& file) {
     if (!IsChatFileName(file, {QStringLiteral("wav"), QStringLiteral("pmw")})) return QString();
-    return findInFolder(eng.UserFolder + "Sounds/", file);
+    return findInFolder(UserSoundsFolder(), file);
 }
 
 }  // namespace grisk

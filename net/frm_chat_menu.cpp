@@ -41,7 +41,7 @@ ChatFileKind fileKind(const QString& title) {
                 QStringLiteral("Pictures (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp"),
                 QStringLiteral("Export Icon: Select Icon"),
                 QStringLiteral("Picon Files (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp")};
-    return {eng.UserFolder + "Sounds/",
+    return {UserSoundsFolder(),
             {QStringLiteral("wav")},
             QStringLiteral("Import Sound"),
             QStringLiteral("Wav Sounds (*.wav)|*.wav"),

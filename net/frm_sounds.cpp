@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "engine/paths.h"
 #include "engine/state.h"
 #include "net/state.h"
 #include "platform/msgbox.h"
@@ -129,7 +130,7 @@ void FrmSounds::InstallPersonalitySounds() {
             break;
         }
         if (personalityRow(name) >= 0 && pms::HasPersonalityProgram(name))
-            pms::RunPersonalityProgram(name, QStringLiteral("/SND"), PersonalityFolder(), eng.UserFolder + "Sounds/",
+            pms::RunPersonalityProgram(name, QStringLiteral("/SND"), PersonalityFolder(), UserSoundsFolder(),
                                        pms::kProgramTimeoutMs);
         else
             vb::MsgBox(QStringLiteral("This personality has not been installed. No sounds available."),
@@ -151,7 +152,7 @@ void ShowSoundsWindow() {
 void RemovePersonalitySounds(const QString& name) {
     const int row = personalityRow(name);
     if (row < 0) return;
-    const QString folder = eng.UserFolder + "Sounds/";
+    const QString folder = UserSoundsFolder();
     for (const QString& sound : pms::SoundPackNames(recs.OppTable(row, 1), PersonalityFolder()))
         QFile::remove(folder + sound);  // a missing or locked file is passed over
 }

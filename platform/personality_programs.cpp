@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <array>
 #include <cmath>
+#include <iterator>
+#include <map>
 
 #include "platform/run_files.h"
 
@@ -144,10 +146,9 @@ bool writeSound(const QString& path, const QByteArray& bytes) {
     return run_files::WriteWhole(path, bytes) == run_files::WriteResult::Written;
 }
 
-bool installSounds(const QString& program, const QString& programFolder, const QString& outFolder,
-                   int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
+// Every sound of the program's packs; false when its own pack is missing or
+// damaged (the other packs' sounds are there all the same).
+bool readPacks(const QString& program, const QString& programFolder, std::vector<PackedSound>& all) {
     bool ok = true;
     for (const QString& pack : packsOf(program)) {
         QFile file(programFolder + pack + ".pmp");
@@ -157,11 +158,27 @@ bool installSounds(const QString& program, const QString& programFolder, const Q
             if (pack == program) ok = false;
             continue;
         }
-        for (const PackedSound& s : sounds) {
-            if (clock.elapsed() > timeoutMs || !writeSound(outFolder + s.name, s.bytes)) return false;
-        }
+        std::move(sounds.begin(), sounds.end(), std::back_inserter(all));
     }
     return ok;
+}
+
+bool installSounds(const QString& program, const QString& programFolder, const QString& outFolder,
+                   int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<PackedSound> sounds;
+    const bool ok = readPacks(program, programFolder, sounds);
+    for (const PackedSound& s : sounds) {
+        if (clock.elapsed() > timeoutMs || !writeSound(outFolder + s.name, s.bytes)) return false;
+    }
+    return ok;
+}
+
+// The files each put-off install will write, by its run_files key.
+std::map<QString, QStringList>& waitingFiles() {
+    static std::map<QString, QStringList> files;
+    return files;
 }
 
 }  // namespace
@@ -249,6 +266,47 @@ bool RunPersonalityProgram(const QString& name, const QString& argument, const Q
         if (!PersonalityFrame(name, i).save(outFolder + name + QString::number(i) + ".tmp", "BMP")) return false;
     }
     return true;
+}
+
+QStringList InstallSoundsAfterShow(const QString& name, const QString& programFolder, const QString& outFolder) {
+    if (!HasPersonalityProgram(name)) return {};
+    const QString key = QStringLiteral("sounds of ") + name.toLower() + QStringLiteral(" into ") + outFolder;
+    std::map<QString, QStringList>& waiting = waitingFiles();
+    QStringList names;
+    if (run_files::IsPending(key)) {
+        for (const QString& path : waiting[key]) names << path.mid(outFolder.size());
+        return names;
+    }
+    std::vector<PackedSound> sounds;
+    if (!readPacks(name, programFolder, sounds)) return {};
+    QStringList paths;
+    for (const PackedSound& s : sounds) {
+        names << s.name;
+        paths << outFolder + s.name;
+    }
+    waiting[key] = paths;
+    run_files::Defer(key, [key, outFolder, sounds = std::move(sounds)] {
+        waitingFiles().erase(key);
+        // A sound that cannot be written is simply missing: playing it does nothing.
+        for (const PackedSound& s : sounds) writeSound(outFolder + s.name, s.bytes);
+    });
+    return names;
+}
+
+namespace {
+// The run_files key of the put-off install that writes path; "" for none.
+QString waitingKeyOf(const QString& path) {
+    for (const auto& [key, paths] : waitingFiles())
+        if (run_files::IsPending(key) && paths.contains(path)) return key;
+    return QString();
+}
+}  // namespace
+
+bool SoundWaitsToBeWritten(const QString& path) { return !waitingKeyOf(path).isEmpty(); }
+
+void WriteWaitingSoundNow(const QString& path) {
+    const QString key = waitingKeyOf(path);
+    if (!key.isEmpty()) run_files::WriteNow(key);
 }
 
 }  // namespace pms

@@ -66,4 +66,16 @@ QImage PersonalityFrame(const QString& name, int frame);
 bool RunPersonalityProgram(const QString& name, const QString& argument, const QString& programFolder,
                            const QString& outFolder, int timeoutMs);
 
+// "/SND" for a start: the program's packs are read now, once, and their
+// sounds written into outFolder with the run's other files (run_files:
+// after the table's first paint, or as soon as a reader asks for them). The
+// ".pmw" names that outFolder will hold; none when the personality has no
+// program or its own pack is missing or damaged. Sounds of that program
+// still waiting are not read again.
+QStringList InstallSoundsAfterShow(const QString& name, const QString& programFolder, const QString& outFolder);
+// True when the file at path is a personality sound still waiting to be written.
+bool SoundWaitsToBeWritten(const QString& path);
+// Writes now the put-off sounds that the file at path is one of (only those).
+void WriteWaitingSoundNow(const QString& path);
+
 }  // namespace pms

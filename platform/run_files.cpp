@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -47,6 +48,15 @@ void WriteNow() {
     // A writer that reads these files itself finds nothing pending.
     std::vector<Writer> writers = std::exchange(state().pending, {});
     for (Writer& w : writers) w.write();
+}
+
+void WriteNow(const QString& key) {
+    std::vector<Writer>& p = state().pending;
+    const auto it = std::find_if(p.begin(), p.end(), [&](const Writer& w) { return w.key == key; });
+    if (it == p.end()) return;
+    const std::function<void()> write = std::move(it->write);
+    p.erase(it);
+    write();
 }
 
 void DropPending() { state().pending.clear(); }

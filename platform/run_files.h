@@ -22,6 +22,8 @@ bool AnyPending();
 // Runs every pending writer now, in the order they were kept. Every reader
 // of these files calls it first.
 void WriteNow();
+// Runs the pending writer of that key now, and only that one.
+void WriteNow(const QString& key);
 // Forgets every pending writer: the run ends and its files are deleted.
 void DropPending();
 

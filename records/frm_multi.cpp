@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "engine/frm_grisk.h"
+#include "engine/paths.h"
 #include "engine/state.h"
 #include "platform/msgbox.h"
 #include "platform/vb.h"
@@ -48,7 +49,7 @@ void dropUnusedSoundCopies(const QString& personality) {
         seat.Name = StoredText(seat.Name);
         if (seat.Name == personality) return;
     }
-    for (const QString& copy : PersonalitySoundCopies(personality)) QFile::remove(eng.UserFolder + "Sounds/" + copy);
+    for (const QString& copy : PersonalitySoundCopies(personality)) QFile::remove(UserSoundsFolder() + copy);
 }
 
 }  // namespace

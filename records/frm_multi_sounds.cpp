@@ -20,7 +20,7 @@ namespace grisk {
 
 namespace {
 
-QString soundsFolder() { return eng.UserFolder + "Sounds/"; }
+QString soundsFolder() { return UserSoundsFolder(); }
 
 // The personality file cannot be used: the box says so, and nothing changes.
 void refuseSounds(const QString& name, const QString& what) {
@@ -71,7 +71,7 @@ void FrmMulti::OptPlay_Click(int Index) {
 
 void FrmMulti::CmdChangeSound_Click() {
     vb::CommonDialog dlgCommon;
-    dlgCommon.InitDir = eng.UserFolder + "Sounds";
+    dlgCommon.InitDir = StripTrailingSlash(UserSoundsFolder());
     dlgCommon.FileName.clear();
     dlgCommon.Flags = vb::cdlOFNHideReadOnly;
     dlgCommon.Filter = QStringLiteral("Wav Sounds (*.wav)|*.wav");

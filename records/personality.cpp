@@ -38,12 +38,14 @@ int opponentRow(const QString& name) {
 }
 
 // The seat's sounds 1..16 from its sound column of the personality: a file
-// of the user's "Sounds" folder, or "Data/empty.wav" when it is missing.
+// of the user's "Sounds" folder (there, or still to be written there), or
+// "Data/empty.wav" when it is missing.
 void fillSeatSounds(PlayerRecord& Rec, const PersonalityRecord& pms, bool first) {
     for (int i = 1; i <= 16; ++i) {
         const QString name = StoredText(pms.Sounds(Rec.SoundColumn, i));
         const QString file = eng.UserFolder + "Sounds/" + name;
-        Rec.Sounds(i) = IsPlainFileName(name) && FileExists(file) ? file : eng.AppFolder + "/Data/empty.wav";
+        const bool there = FileExists(file) || pms::SoundWaitsToBeWritten(file);
+        Rec.Sounds(i) = IsPlainFileName(name) && there ? file : eng.AppFolder + "/Data/empty.wav";
         // The first seat's sounds are in force at once; a missing one too,
         // so that no sound of the personality loaded before stays behind.
         if (first) eng.SoundFiles(i) = Rec.Sounds(i);
@@ -151,9 +153,9 @@ void LoadOpponentPersonality(PlayerRecord& Rec, int IsFirst) {
     const QString program = Rec.Name.compare(QLatin1String("Zozida"), Qt::CaseInsensitive) == 0
                                 ? QStringLiteral("Voze")
                                 : Rec.Name;
-    if (pms::HasPersonalityProgram(program))
-        pms::RunPersonalityProgram(program, QStringLiteral("/SND"), PersonalityFolder(),
-                                   eng.UserFolder + "Sounds/", pms::kProgramTimeoutMs);
+    // Nothing plays them before the table shows: they are written after its
+    // first paint, or when something first reads that folder.
+    pms::InstallSoundsAfterShow(program, PersonalityFolder(), eng.UserFolder + "Sounds/");
 
     fillSeatSounds(Rec, pms, first);
     Rec.Sounds(0) = QString::number(vb::Val(StoredText(pms.Sounds(0, 0))));

@@ -1,5 +1,6 @@
 #include "table/avatar.h"
 
+#include <QFile>
 #include <QImage>
 
 #include "engine/frm_grisk.h"
@@ -10,6 +11,7 @@
 #include "platform/vb.h"
 #include "records/state.h"
 #include "table/background.h"
+#include "table/control_art.h"
 #include "table/seat_controls.h"
 #include "table/table_fit.h"
 
@@ -37,6 +39,22 @@ void placeBox(FrmGrisk& f) {
     if (!smallBox() && eng.ScreenWidthTw < 12001 && eng.NumPlayers == 3) img.setLeft(25);
 }
 
+// The picture of an avatar file. The start shows the same avatar several
+// times over: the picture last made is kept with its file's bytes and made
+// again only from other bytes.
+QImage avatarPicture(const QString& path) {
+    struct Kept {
+        QByteArray bytes;
+        QImage picture;
+    };
+    static Kept kept;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QImage();
+    const QByteArray bytes = file.readAll();
+    if (bytes != kept.bytes || kept.picture.isNull()) kept = Kept{bytes, QImage::fromData(bytes)};
+    return kept.picture;
+}
+
 }  // namespace
 
 double AvatarDesignedTopPx() { return smallBox() ? frmGrisk().imgCenter.rectPx().top() : 0; }
@@ -49,7 +67,7 @@ void ShowAvatar(const QString& fileName) {
     const int boxH = vb::CInt(img.heightTw());
 
     QImage picture;
-    if (!fileName.isEmpty()) picture.load(eng.UserFolder + "Avatars/" + fileName);
+    if (!fileName.isEmpty()) picture = avatarPicture(eng.UserFolder + "Avatars/" + fileName);
     if (!picture.isNull() && picture.width() > 0 && picture.height() > 0) {
         const float r1 = static_cast<float>(picture.width()) / static_cast<float>(picture.height());
         const float r2 = static_cast<float>(picture.height()) / static_cast<float>(picture.width());
@@ -73,7 +91,9 @@ void ShowAvatar(const QString& fileName) {
 }
 
 void AvatarSlap() {
-    frmGrisk().imgSlap.setVisible(true);
+    vb::Control& slap = frmGrisk().imgSlap;
+    if (slap.Picture().isNull()) slap.setPicture(control_art::SlapBurst());
+    slap.setVisible(true);
     recs.SoundResult = sound::PlayAsync(eng.UserFolder + "Sounds/slap.wav") ? 1 : 0;
 }
 

@@ -199,7 +199,8 @@ QImage MenuTab() {
     return img;
 }
 
-QImage SlapBurst() {
+namespace {
+QImage drawSlapBurst() {
     QImage img = blank(40, 40);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -229,6 +230,12 @@ QImage SlapBurst() {
     p.setPen(QColor(140, 0, 0));
     p.drawText(QRect(0, 0, 40, 40), Qt::AlignCenter, QStringLiteral("SLAP!"));
     return img;
+}
+}  // namespace
+
+const QImage& SlapBurst() {
+    static const QImage burst = drawSlapBurst();
+    return burst;
 }
 
 QImage HandPointer(int which) {

@@ -37,8 +37,9 @@ void BlendLine(QImage& img, int x1, int x2, int y, const QColor& colour);
 // The little menu picture at the top edge that brings the strip out.
 QImage MenuTab();
 
-// A burst with "SLAP!" in it, 40 x 40.
-QImage SlapBurst();
+// A burst with "SLAP!" in it, 40 x 40: drawn the first time it is asked
+// for, the same shared picture afterwards.
+const QImage& SlapBurst();
 // Mouse pointers, 32 x 32: 0 an open hand (over the avatar), 1 a hand
 // drawn back to slap (over the slap picture).
 QImage HandPointer(int which);

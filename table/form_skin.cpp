@@ -16,6 +16,10 @@ constexpr int32_t kDark = 0xC0C0C0;
 
 void ApplyFormSkin(vb::Form& frm) {
     SelectEmptyPileImages();
+    PaintFormSkin(frm);
+}
+
+void PaintFormSkin(vb::Form& frm) {
     const QSize area(static_cast<int>(screen::TwipsToPixels(frm.Width())),
                      static_cast<int>(screen::TwipsToPixels(frm.Height())));
     frm.setPicture(control_art::Skin(recs.SkinOn ? 0 : 1), vb::PictureLayout::Stretched, area);

@@ -15,6 +15,9 @@ inline constexpr int32_t kPlainControlColor = 0xC0C0C0;
 // plain grey one stretched over the whole window; the labels and buttons of
 // the pile-information window take the matching colour.
 void ApplyFormSkin(vb::Form& frm);
+// The painting half of ApplyFormSkin: the skin in force and the controls'
+// matching colour, the empty-pile marks left as they are.
+void PaintFormSkin(vb::Form& frm);
 
 // The designed outer bevel of the window's line arrays Line1 (vertical) and
 // Line2 (horizontal): lines 0 white at the left and top, lines 1 grey at

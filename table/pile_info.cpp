@@ -16,6 +16,7 @@
 #include "table/form_scaling.h"
 #include "table/form_skin.h"
 #include "table/layout_sizes.h"
+#include "table/skin_empty_piles.h"
 #include "table/state.h"
 
 namespace grisk {
@@ -32,6 +33,8 @@ constexpr int kButtonTw = 300;
 // The window placed where it was left, every picture empty.
 FrmHold& prepareWindow() {
     FrmHold& w = frmHold();
+    // Every way of showing the window fills it first.
+    w.PaintSkinIfDue();
     if (w.WindowState() == 1) {
         w.Show();
         w.setWindowState(0);
@@ -100,11 +103,19 @@ void FrmHold::Form_Load() {
     cmdExit(0).setLeft(Width() - cmdExit(0).Width() - 70);
     cmdExit(1).setLeft(cmdExit(0).Left() - cmdExit(0).Width());
     lblHold.setWidth(cmdExit(1).Left() - lblHold.Left());
-    ApplyFormSkin(*this);
+    // Loaded with the table and shown much later, if ever: its skin waits.
+    SelectEmptyPileImages();
+    SkinWhenShown();
     DrawFormBorderLines(*this);
     onTop_ = std::make_unique<Class1>();
     onTop_->setOnTop(true);
     onTop_->setTopForm(*this);
+}
+
+void FrmHold::PaintSkinIfDue() {
+    if (!skinDue_) return;
+    skinDue_ = false;
+    PaintFormSkin(*this);
 }
 
 void FrmHold::Form_QueryUnload(int& cancel, int unloadMode) {
@@ -155,8 +166,11 @@ bool PileInfoShown() {
 void LoadPileInfoWithSkin() {
     const bool loaded = FrmHoldExists() && vb::DefaultInstance<FrmHold>::get().isLoaded();
     FrmHold& w = frmHold();
-    // A window loaded just now took the skin with its load.
-    if (loaded) ApplyFormSkin(w);
+    // A window loaded just now chose the marks and waits for its skin.
+    if (!loaded) return;
+    SelectEmptyPileImages();
+    w.SkinWhenShown();
+    if (w.Visible()) w.PaintSkinIfDue();
 }
 
 void HoldInfo(const vb::Array<int, 3>& holdPiles, const vb::Array<int, 1>& humanCounts, int, const QString&) {

@@ -37,12 +37,18 @@ public:
     void FormMouseMove(int button, int shift, double x, double y) override;
     void FormClick() override;
 
+    // The window is painted with the skin as it is first shown, not as it
+    // loads with the table: a skin chosen while it is hidden is painted then too.
+    void SkinWhenShown() { skinDue_ = true; }
+    void PaintSkinIfDue();
+
 private:
     // Only the left button drags the window.
     void DragWindow(int button);
     // Keeps the window's place for the next time it is filled and for the profile.
     void RememberPosition();
     std::unique_ptr<Class1> onTop_;
+    bool skinDue_ = false;
 };
 
 // The window, loaded on first use (and loaded again, as designed, when it
@@ -52,8 +58,10 @@ bool FrmHoldExists();
 void ReleaseFrmHold();
 // True while the window is loaded and shown.
 bool PileInfoShown();
-// Loads the window when it is not loaded yet, and paints it with the skin
-// in force (SkinOn): a profile coming into force brings its skin.
+// Loads the window when it is not loaded yet, and gives it the skin in
+// force (SkinOn): a profile coming into force brings its skin. The
+// empty-pile marks are chosen at once; a hidden window is painted when it
+// is next shown.
 void LoadPileInfoWithSkin();
 
 // Fills the window for the pile picture InfoPile: 7..10 hold pile

@@ -27,8 +27,10 @@ constexpr double kLeastTitleScale = 0.25;
 int menuStyle() { return frmPic().imgControl.exists(recs.MenuStyle) ? recs.MenuStyle : 0; }
 
 // The strip shows its style's picture; where its titles must close up to
-// clear the rules labels, the same picture drawn with them closer.
-void showStripPicture(FrmGrisk& f) {
+// clear the rules labels, the same picture drawn with them closer. A hidden
+// strip is given its picture only as it comes out (coming out fits it).
+void showStripPicture(FrmGrisk& f, bool comingOut) {
+    if (!comingOut && !f.picPanel.Visible()) return;
     const int style = menuStyle();
     if (tbl.MenuTitleScale >= 1) {
         f.picPanel.setPicture(frmPic().MenuStrip(style));
@@ -45,7 +47,7 @@ void showStripPicture(FrmGrisk& f) {
 // The strip is as wide as its picture, or as the window where that is
 // narrower; the rules labels end at the margin from its right end, and the
 // titles end before them.
-void placeRulesLabels(FrmGrisk& f, int margin) {
+void placeRulesLabels(FrmGrisk& f, int margin, bool comingOut) {
     f.setScaleMode(vb::ScaleMode::Pixels);
     vb::Control& strip = f.picPanel;
     const double inner = screen::TwipsToPixels(f.Width() - vb::FrameWidthTw());
@@ -57,7 +59,7 @@ void placeRulesLabels(FrmGrisk& f, int margin) {
     }
     const double titlesRight = std::end(control_art::kStripTitles)[-1].right;
     tbl.MenuTitleScale = std::clamp((labelsLeft - kTitlesGap) / titlesRight, kLeastTitleScale, 1.0);
-    showStripPicture(f);
+    showStripPicture(f, comingOut);
 }
 
 }  // namespace
@@ -77,14 +79,14 @@ void SelectEmptyPileImages() {
 
     // The menu strip in the chosen style, the rules labels at its right end.
     FrmGrisk& f = frmGrisk();
-    placeRulesLabels(f, margin);
+    placeRulesLabels(f, margin, false);
     if (cmd.FormLoading) f.setScaleMode(vb::ScaleMode::Twips);
 }
 
 void FitMenuStrip() {
     FrmGrisk& f = frmGrisk();
     const vb::ScaleMode mode = f.scaleMode();
-    placeRulesLabels(f, recs.SkinOn ? kSkinMargin : kPlainMargin);
+    placeRulesLabels(f, recs.SkinOn ? kSkinMargin : kPlainMargin, true);
     f.setScaleMode(mode);
 }
 

@@ -20,6 +20,7 @@
 #include "engine/general.h"
 #include "engine/startup.h"
 #include "engine/state.h"
+#include "net/frm_chat.h"
 #include "net/sockets.h"
 #include "net/state.h"
 #include "platform/eventwait.h"
@@ -48,10 +49,12 @@ namespace {
 using grisk_test::StartupTest;
 using grisk_test::snapshot;
 
-// The run's temporary files (the program's sounds, the small-card files)
-// are read by nothing before the table shows, so they may be written after
-// it. Whatever reads one first finds it there: the table's first paint, a
-// sound played, a small face drawn. The close deletes them with the move log.
+// The run's temporary files (the program's sounds, the small-card files,
+// the opponents' sounds in the user's "Sounds" folder) are read by nothing
+// before the table shows, so they may be written after it. Whatever reads
+// one first finds it there: the table's first paint, a sound played, a
+// small face drawn, a chat sound looked up. The close deletes them with the
+// move log.
 TEST_F(StartupTest, TheRunsFilesAreThereWhenFirstReadAndGoAtShutDown) {
     const auto programSoundsThere = [this] {
         for (int n = 105; n <= 123; ++n)
@@ -63,6 +66,22 @@ TEST_F(StartupTest, TheRunsFilesAreThereWhenFirstReadAndGoAtShutDown) {
             if (!QFile::exists(dataFolder_ + QString::number(n) + ".tmp")) return false;
         return true;
     };
+    // The first opponent's sounds are its personality's: every one is a
+    // whole sound in the user's "Sounds" folder.
+    const auto opponentSoundsThere = [] {
+        int personal = 0;
+        for (int i = 1; i <= 16; ++i) {
+            const QString file = eng.SoundFiles(i);
+            if (!file.endsWith(".pmw")) continue;
+            ++personal;
+            QFile f(file);
+            if (!f.open(QIODevice::ReadOnly) || !f.read(4).startsWith("RIFF")) return false;
+        }
+        return personal > 0;
+    };
+    const auto soundsLeft = [this] {
+        return QDir(dataFolder_ + "../User/Sounds").entryList({"*.pmw"}, QDir::Files | QDir::Hidden);
+    };
     const struct {
         const char* reader;
         bool screenWindows;
@@ -70,13 +89,24 @@ TEST_F(StartupTest, TheRunsFilesAreThereWhenFirstReadAndGoAtShutDown) {
     } readers[] = {
         {"the table's first paint", true,
          [&] {
-             for (int i = 0; i < 200 && !(programSoundsThere() && smallCardsThere()); ++i) waits::WaitEvents(10);
-             return programSoundsThere() && smallCardsThere();
+             const auto allThere = [&] { return programSoundsThere() && smallCardsThere() && opponentSoundsThere(); };
+             for (int i = 0; i < 200 && !allThere(); ++i) waits::WaitEvents(10);
+             return allThere();
          }},
         {"a sound played", false,
          [&] {
              sound::PlayAsync(dataFolder_ + "~110.tmp");
              return programSoundsThere();
+         }},
+        {"an opponent's remark sound played", false,
+         [&] {
+             sound::PlayAsync(eng.SoundFiles(3));
+             return opponentSoundsThere();
+         }},
+        {"a chat sound looked up for a peer", false,
+         [&] {
+             const QString name = QFileInfo(eng.SoundFiles(1)).fileName();
+             return !ChatSoundFile(name).isEmpty() && opponentSoundsThere();
          }},
         {"a small face drawn", false,
          [&] {
@@ -106,6 +136,7 @@ TEST_F(StartupTest, TheRunsFilesAreThereWhenFirstReadAndGoAtShutDown) {
         EXPECT_EQ(ExitLeftRuns(), 1);
         const QStringList left = QDir(dataFolder_).entryList({"*.tmp", "~tempmoves.sav"}, QDir::Files | QDir::Hidden);
         EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+        EXPECT_TRUE(soundsLeft().isEmpty()) << soundsLeft().join(' ').toStdString();
     }
     vb::forms::setScreenWindows(false);
 }
@@ -128,6 +159,9 @@ TEST_F(StartupTest, AStartClosedBeforeItsFilesAreWrittenLeavesNoneBehind) {
         for (int i = 0; i < 20; ++i) waits::WaitEvents(10);
         const QStringList left = QDir(dataFolder_).entryList({"*.tmp", "~tempmoves.sav"}, QDir::Files | QDir::Hidden);
         EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+        const QStringList sounds =
+            QDir(dataFolder_ + "../User/Sounds").entryList({"*.pmw"}, QDir::Files | QDir::Hidden);
+        EXPECT_TRUE(sounds.isEmpty()) << sounds.join(' ').toStdString();
     }
     vb::forms::setScreenWindows(false);
 }

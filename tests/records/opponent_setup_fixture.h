@@ -9,6 +9,7 @@
 #include <QImage>
 #include <functional>
 
+#include "engine/paths.h"
 #include "platform/msgbox.h"
 #include "profile_fixture.h"
 #include "records/frm_multi.h"
@@ -106,7 +107,8 @@ protected:
         vb::msgbox_script::clearShown();
         return out;
     }
-    static bool userSound(const QString& name) { return QFile::exists(grisk::eng.UserFolder + "Sounds/" + name); }
+    // Looked for as the program looks in that folder.
+    static bool userSound(const QString& name) { return QFile::exists(grisk::UserSoundsFolder() + name); }
 };
 
 }  // namespace records_test

@@ -12,6 +12,7 @@
 #include "engine/state.h"
 #include "platform/msgbox.h"
 #include "platform/random.h"
+#include "platform/sound.h"
 #include "records/personality.h"
 #include "records/personality_record.h"
 #include "records/record_fields.h"
@@ -294,9 +295,15 @@ TEST_F(PersonalityTest, APersonalityProgramInstallsTheSoundsWhereTheyAreLookedFo
         for (int i = 1; i <= 16; ++i) {
             EXPECT_TRUE(rec.Sounds(i).startsWith(eng.UserFolder + "Sounds/" + name)) << rec.Sounds(i).toStdString();
             EXPECT_TRUE(rec.Sounds(i).endsWith(".pmw"));
-            EXPECT_TRUE(QFile::exists(rec.Sounds(i)));
         }
         EXPECT_EQ(eng.SoundFiles(12), rec.Sounds(12));
+        // A second seat of the same personality names the same files.
+        PlayerRecord second = seat(name);
+        LoadOpponentPersonality(second, 0);
+        EXPECT_EQ(second.Sounds(7), rec.Sounds(7));
+        // They are written by the time the first of them plays.
+        sound::PlayAsync(rec.Sounds(2));
+        for (int i = 1; i <= 16; ++i) EXPECT_TRUE(QFile::exists(rec.Sounds(i))) << rec.Sounds(i).toStdString();
     }
     // Shut-down's clean-up finds every one of them.
     eng.DataFolder = tempFolder() + "/Data/";

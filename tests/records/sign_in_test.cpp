@@ -5,8 +5,10 @@
 // its combo box or picking a name, then OK.
 #include <gtest/gtest.h>
 
+#include "engine/card_handling.h"
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
+#include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "profile_fixture.h"
 #include "records/frm_welcome.h"
@@ -214,15 +216,24 @@ TEST_F(SignInTest, TheFirstSignInWritesOnlyTheNewPlayersRecord) {
 // pile-information window, loaded while Ann was in force, changes with
 // the player, as a window loaded afresh would show it.
 TEST_F(SignInTest, AnotherPlayersSkinReachesThePileWindow) {
+    // The window as the player brings it up: the stock's hidden cards.
+    cmd.DeveloperMode = true;
+    const auto shownSkin = [] {
+        PicCenter_MouseDown(0, 2, vb::vbCtrlMask);
+        EXPECT_TRUE(frmHold().Visible());
+        const QImage skin = frmHold().Picture();
+        frmHold().Hide();
+        return skin;
+    };
     annAndBob();
-    const QImage annSkin = frmHold().Picture();
+    const QImage annSkin = shownSkin();
     ASSERT_FALSE(annSkin.isNull());
     ASSERT_TRUE(pick(1));
-    const QImage bobSkin = frmHold().Picture();
+    const QImage bobSkin = shownSkin();
     const int32_t bobButton = frmHold().cmdExit(0).BackColor();
     EXPECT_NE(bobSkin, annSkin);
     ReleaseFrmHold();
-    EXPECT_EQ(frmHold().Picture(), bobSkin);
+    EXPECT_EQ(shownSkin(), bobSkin);
     EXPECT_EQ(frmHold().cmdExit(0).BackColor(), bobButton);
 }
 

@@ -12,6 +12,7 @@
 #include "engine/state.h"
 #include "net/chat_log.h"
 #include "net/frm_chat.h"
+#include "platform/run_files.h"
 #include "platform/controls.h"
 #include "platform/eventwait.h"
 #include "platform/common_dialog.h"
@@ -43,6 +44,8 @@ void ResetAll() {
     grisk::ChatLogClose();
     grisk::ReleaseFrmChat();
     grisk::ReleaseCardPictureStores();
+    // Files a test's start put off are never written into the next test's folders.
+    run_files::DropPending();
     grisk::ResetAllState();
     vb::msgbox_script::enable();
     vb::popup_script::enable();

@@ -2,16 +2,21 @@
 // strip's picture and rules labels chosen with the empty-pile marks.
 #include <gtest/gtest.h>
 
+#include "engine/card_handling.h"
 #include "engine/frm_grisk.h"
 #include "engine/state.h"
 #include "platform/controls.h"
+#include "platform/formwindow.h"
+#include "platform/keys.h"
 #include "platform/twips.h"
 #include "records/state.h"
+#include "shell/state.h"
 #include "support/test_support.h"
 #include "table/card_store.h"
 #include "table/control_art.h"
 #include "table/form_skin.h"
 #include "table/frm_pic.h"
+#include "table/menu_strip.h"
 #include "table/pile_info.h"
 #include "table/skin_empty_piles.h"
 #include "table/state.h"
@@ -101,13 +106,68 @@ TEST_F(FormSkinTest, OnlyThePileInformationWindowsControlsTakeTheSkinsColour) {
         EXPECT_EQ(tbl.EmptyPilePicture.cacheKey(),
                   (c.skin ? frmPic().ImgEmpty3 : frmPic().ImgEmpty2).Picture().cacheKey());
     }
-    // The real pile-information window takes its skin and bevel as it loads.
+    // The real pile-information window takes its bevel as it loads, and its
+    // skin when it is first shown.
     recs.SkinOn = false;
     FrmHold& hold = frmHold();
     hold.Load();
-    EXPECT_EQ(hold.lblHold.BackColor(), kPlainControlColor);
     EXPECT_TRUE(hold.Line2.exists(3));
+    cmd.DeveloperMode = true;
+    PicCenter_MouseDown(0, 2, vb::vbCtrlMask);  // the stock's hidden cards
+    ASSERT_TRUE(hold.Visible());
+    EXPECT_EQ(hold.lblHold.BackColor(), kPlainControlColor);
     hold.Unload(1);
+}
+
+// The window loads with the table but is painted with its skin only when a
+// right press first shows it: it looks as it did when the skin came with the
+// load, and a skin chosen while it is hidden shows the next time.
+TEST_F(FormSkinTest, ThePileInformationWindowLooksTheSameWithItsSkinPaintedWhenFirstShown) {
+    vb::forms::setScreenWindows(true);
+    cmd.DeveloperMode = true;
+    const auto showStock = [] {
+        PicCenter_MouseDown(0, 2, vb::vbCtrlMask);
+        FrmHold& hold = frmHold();
+        EXPECT_TRUE(hold.Visible());
+        return hold.window() ? hold.window()->grab().toImage() : QImage();
+    };
+    // The window as it was when the load painted the skin at once.
+    const auto paintedAtLoad = [&](bool skin) {
+        ReleaseFrmHold();
+        recs.SkinOn = skin;
+        ApplyFormSkin(frmHold());
+        const QImage shot = showStock();
+        ReleaseFrmHold();
+        return shot;
+    };
+    for (bool skin : {true, false}) {
+        SCOPED_TRACE(skin);
+        const QImage expected = paintedAtLoad(skin);
+        const QImage otherSkin = paintedAtLoad(!skin);
+        ASSERT_FALSE(expected.isNull());
+        ASSERT_NE(expected, otherSkin);
+
+        // As the start loads it with the profile's skin.
+        recs.SkinOn = skin;
+        LoadPileInfoWithSkin();
+        ASSERT_FALSE(frmHold().Visible());
+        EXPECT_EQ(showStock(), expected);
+
+        // Hidden again, another profile brings the other skin.
+        frmHold().Hide();
+        recs.SkinOn = !skin;
+        LoadPileInfoWithSkin();
+        EXPECT_EQ(tbl.EmptyPilePicture.cacheKey(),
+                  (!skin ? frmPic().ImgEmpty3 : frmPic().ImgEmpty2).Picture().cacheKey())
+            << "the table's marks change at once";
+        EXPECT_EQ(showStock(), otherSkin);
+        // And while it shows, at once.
+        recs.SkinOn = skin;
+        LoadPileInfoWithSkin();
+        EXPECT_EQ(frmHold().lblHold.BackColor(), skin ? kSkinControlColor : kPlainControlColor);
+        ReleaseFrmHold();
+    }
+    vb::forms::setScreenWindows(false);
 }
 
 TEST_F(FormSkinTest, WithLargeFontsThePileInformationWindowOpensAStepSmaller) {
@@ -133,10 +193,19 @@ TEST_F(FormSkinTest, TheStripShowsTheMenuStyleAndTheRulesLabelsEndAtItsRightMarg
         recs.SkinOn = c.skin;
         recs.MenuStyle = c.style;
         SelectEmptyPileImages();
-        // The style's picture (where the titles close up to fit, drawn
-        // again with them closer: left of the first title they are alike).
+        // The style's picture as the strip comes out (where the titles close
+        // up to fit, drawn again with them closer: left of the first title
+        // they are alike), and at once while it is out.
         const QRect edge(0, 0, 20, control_art::kStripH);
+        Form_MouseDown();
+        imgMenu_MouseMove();
+        ASSERT_TRUE(f.picPanel.Visible());
         EXPECT_EQ(f.picPanel.Picture().copy(edge), frmPic().MenuStrip(c.style).copy(edge));
+        recs.MenuStyle = 1 - c.style;
+        SelectEmptyPileImages();
+        EXPECT_EQ(f.picPanel.Picture().copy(edge), frmPic().MenuStrip(1 - c.style).copy(edge));
+        recs.MenuStyle = c.style;
+        SelectEmptyPileImages();
         const double right = screen::TwipsToPixels(f.picPanel.leftTw() + f.picPanel.widthTw()) - c.margin;
         for (const vb::Control* l : {&f.lblRules, &f.lblLevel})
             EXPECT_NEAR(screen::TwipsToPixels(l->leftTw() + l->widthTw()), right, 1e-9) << l->Name().toStdString();

@@ -193,6 +193,20 @@ TEST_F(TableControlsTest, TheAvatarIsFittedToItsBoxByItsShape) {
     }
 }
 
+// The start shows one avatar several times; a file changed in between is
+// shown as it is now.
+TEST_F(TableControlsTest, AnAvatarFileChangedSinceItWasShownShowsItsNewPicture) {
+    for (const QColor colour : {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::blue)}) {
+        QImage img(60, 60, QImage::Format_RGB32);
+        img.fill(colour);
+        ASSERT_TRUE(img.save(tempPath("Avatars/same.png"), "PNG"));
+        ShowAvatar("same.png");
+        const QImage shown = f().ImgAvatar.Picture();
+        ASSERT_FALSE(shown.isNull());
+        EXPECT_EQ(QColor(shown.pixel(30, 30)), colour);
+    }
+}
+
 TEST_F(TableControlsTest, FourPlayersOnANarrowScreenGetASmallerBoxBesideTheCentre) {
     eng.NumPlayers = 4;
     eng.ScreenWidthTw = 9600;
@@ -248,6 +262,7 @@ TEST_F(TableControlsTest, TheSlapGoesWhenTheMouseMovesMoreThanAHundredAway) {
     ImgAvatar_MouseUp(1, 0, 40, 50);
     AvatarSlap();
     EXPECT_TRUE(form.imgSlap.Visible());
+    EXPECT_EQ(form.imgSlap.Picture().size(), QSize(40, 40)) << "the burst shows with the slap";
     for (auto [x, y] : {std::pair{140.0, 50.0}, {-60.0, 50.0}, {40.0, 150.0}, {40.0, -50.0}}) {
         imgSlap_MouseMove(x, y);
         EXPECT_TRUE(form.imgSlap.Visible()) << x << "," << y;
