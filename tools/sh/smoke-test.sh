@@ -993,10 +993,28 @@ close_during_start() {
     expect_clean_exit
 }
 
+# The program's table window: the splash that shows first bears the same
+# title but is a small window (400 pixels wide), so the table is the window
+# of that title that is wider. Nothing when none came or the program ended.
+table_window_id() {
+    local id width
+    for _ in $(seq 1 $((start_timeout * 5))); do
+        for id in $(xdotool search --all --onlyvisible --pid "$grisk_pid" --name '^Grisk and Varnok$' 2>/dev/null); do
+            width=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry:/ { split($2, g, "x"); print g[1] }')
+            [ -n "$width" ] && [ "$width" -gt 400 ] && { echo "$id"; return; }
+        done
+        kill -0 "$grisk_pid" 2>/dev/null || return 0
+        sleep 0.2
+    done
+}
+
 close_main_window() {
     # As a window manager does: _NET_CLOSE_WINDOW to openbox, which sends
     # WM_DELETE_WINDOW to the program.
-    wmctrl -ic "$(wait_window '^Grisk and Varnok$')"
+    local id
+    id=$(table_window_id)
+    [ -n "$id" ] || fail "no table window of the program came"
+    wmctrl -ic "$id"
 }
 
 main() {
