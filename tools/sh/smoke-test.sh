@@ -445,14 +445,48 @@ control_area() {
 hand_place() { control_centre Picture7 "$1"; }          # places 2..6
 hold_pile() { control_centre Picture7 $((6 + $1)); }    # piles 1..4
 
+# A picture of a window ("root": the whole screen) in a file, cut from a
+# picture of the whole screen. ImageMagick's import, asked for one window,
+# raises it and waits for the window manager with the X server held: when
+# the raise brings no event (a window already on top, another of the
+# program's over it) every program on that screen stalls with it. A read
+# of the screen holds nothing, and one that still takes too long is ended
+# and made again. False when no picture came.
+snap() {
+    local win=$1 out=$2 geometry crop=()
+    if [ "$win" != root ]; then
+        # Where the window's inside lies on the screen (xwininfo counts the
+        # window manager's frame as xdotool does not).
+        geometry=$(timeout 10 xwininfo -id "$win" 2>/dev/null | awk '
+            /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+            /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+            END { if (w != "") print w "x" h "+" x "+" y }')
+        [ -n "$geometry" ] || return 1
+        crop=(-crop "$geometry" +repage)
+    fi
+    for _ in 1 2 3 4 5; do
+        rm -f "$out"
+        timeout 10 import -silent -window root "${crop[@]}" "$out" 2>/dev/null && [ -s "$out" ] && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
 # A checksum of what an area of the window shows.
-area() { import -window "$1" -crop "$2" +repage png:- 2>/dev/null | md5sum; }
+area() {
+    local picture="$work/area.$BASHPID.png"
+    snap "$1" "$picture" || { echo "no picture"; return 0; }
+    convert "$picture" -crop "$2" +repage png:- 2>/dev/null | md5sum
+    rm -f "$picture"
+}
 
 # Waits up to the given seconds for an area to show something else.
 area_changes() {
     local win=$1 geometry=$2 before=$3 seconds=$4
+    local now
     for _ in $(seq 1 $((seconds * 5))); do
-        [ "$(area "$win" "$geometry")" != "$before" ] && return 0
+        now=$(area "$win" "$geometry")
+        [ "$now" != "no picture" ] && [ "$now" != "$before" ] && return 0
         kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended at the table"
         sleep 0.2
     done
@@ -580,7 +614,8 @@ expect_opponent_shown() {
     count=$(find "$(sounds_dir)" -maxdepth 1 -name 'Grisk*.pmw' | wc -l)
     [ "$count" -eq 16 ] || fail "Grisk's sounds are not installed: $count .pmw files in $(sounds_dir)"
     win=$(wait_window '^Grisk and Varnok$')
-    import -window "$win" png:- 2>/dev/null | convert png:- -gravity NorthEast -crop 300x200+0+0 +repage \
+    snap "$win" "$work/window.png" || fail "no picture of the table"
+    convert "$work/window.png" -gravity NorthEast -crop 300x200+0+0 +repage \
         "$work/avatar-corner.png"
     found=$(compare -metric RMSE -subimage-search "$work/avatar-corner.png" "$(avatars_dir)/Grisk.jpg" null: 2>&1 |
             sed -n 's/.*(\([0-9.e-]*\)).*/\1/p' | head -n1)
@@ -599,8 +634,8 @@ expect_opponent_remark() {
     # Below the opponent's name label, which the line's place overlaps.
     band="${r[2]}x$((r[3] - 8))+${r[0]}+$((r[1] + 8))"
     for _ in $(seq 1 60); do
-        white=$(import -window "$win" png:- 2>/dev/null |
-                convert png:- -crop "$band" +repage -fuzz 15% -fill black +opaque white \
+        snap "$win" "$work/window.png" || fail "no picture of the table"
+        white=$(convert "$work/window.png" -crop "$band" +repage -fuzz 15% -fill black +opaque white \
                         -format '%[fx:round(mean*w*h)]' info:)
         [ "${white:-0}" -gt 50 ] && { log "the opponent spoke"; return; }
         kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while the opponent should speak"
@@ -869,7 +904,7 @@ readonly about_icon=(50 60) about_ok=(380 244)
 shot() {
     [ -n "${SMOKE_SHOTS:-}" ] || return 0
     mkdir -p "$SMOKE_SHOTS"
-    import -window root "$SMOKE_SHOTS/$1.png" 2>/dev/null || true
+    snap root "$SMOKE_SHOTS/$1.png" || true
 }
 
 # Waits until no window of the program matches the pattern.
