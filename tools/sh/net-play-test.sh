@@ -11,12 +11,15 @@
 #   game-2 game-3 game-4      two, three or four copies connect through the
 #                             connection window (F11), the host starts a new
 #                             game (F2), the others answer with Deal, and
-#                             every table is dealt; the host ends the game
-#                             and the remote players hear "Dealer has
-#                             terminated game."
+#                             every table is dealt; they play the whole game
+#                             and every Internet score file counts it alike;
+#                             the host ends the session and the remote
+#                             players hear "Dealer has terminated game."
 #   remote-ends               of three copies, one remote player ends the
 #                             game from the Internet menu; the host hears
 #                             that it quit, the other two play on
+#   remote-killed-in-turn     the same with a remote player killed in the
+#                             middle of its turn
 #   host-killed-in-deal       the host is killed while it waits for the Deal
 #                             of its remote player
 #   port-in-use, refused      a host on a port that is taken, a remote player
@@ -105,20 +108,15 @@ start_copy_program() {
 
 # The id of the copy's table: the splash window that shows first bears the
 # same title, so the table is the one window of that title left once the
-# splash has gone (the same one twice in a row).
+# start-up is over (the program has come to rest).
 main_table() {
-    local ids last=""
+    local ids
     wait_window "$table_title" >/dev/null
-    for _ in $(seq 1 $((start_timeout * 2))); do
+    for _ in $(seq 1 $((start_timeout / 2))); do
+        quiet_for 2
         ids=$(xdotool search --all --onlyvisible --pid "$grisk_pid" --name "$table_title" 2>/dev/null)
-        if [ "$(echo "$ids" | grep -c .)" -eq 1 ]; then
-            [ "$ids" = "$last" ] && { echo "$ids"; return; }
-            last=$ids
-        else
-            last=""
-        fi
+        [ "$(echo "$ids" | grep -c .)" -eq 1 ] && { echo "$ids"; return; }
         kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while it started"
-        sleep 0.5
     done
     fail "no one table window of the program came"
 }
@@ -220,7 +218,12 @@ deal_place() {
                  print g[3] + int(g[1] / 2), g[4] + int(g[2] / 2); exit }'
 }
 
-hand_area() { area "$(table_window)" "$(control_area Picture7 2)"; }
+# What the player's hand shows: its five places together (one place alone
+# may show the same card after a new deal).
+hand_area() {
+    read_places
+    area "$(table_window)" "$(area_of hand)"
+}
 
 # Presses the copy's Deal button (once the table shows it) until it goes.
 press_deal() {
@@ -246,7 +249,8 @@ press_deal_until_dealt() {
 }
 
 expect_dealt() {
-    area_changes "$(table_window)" "$(control_area Picture7 2)" "$2" 60 || fail "$1: the table was not dealt"
+    read_places
+    area_changes "$(table_window)" "$(area_of hand)" "$2" 60 || fail "$1: the table was not dealt"
 }
 
 # The named copy becomes the one the steps look at (use_copy), and the
@@ -452,6 +456,7 @@ readonly play_pause=${GRISK_NET_PLAY_PAUSE:-0.5}
 readonly max_turns=${GRISK_NET_MAX_TURNS:-300}
 readonly game_seconds=${GRISK_NET_GAME_SECONDS:-1500}
 game_turns=0
+stop_before=""   # a copy whose confirmed turn play_game leaves to the case
 play_game() {
     local players=("$@") who next i n=$# last=-1 started=$SECONDS centres
     declare -A after_drop
@@ -481,6 +486,10 @@ play_game() {
         fi
         # The hand's new cards land first.
         sleep 0.5
+        if [ "$next" = "$stop_before" ] && [ -n "${after_drop[$next]:-}" ]; then
+            log "$next is on turn again after $game_turns turns"
+            return 0
+        fi
         centres=$([ "${copy_players[$next]}" -eq 2 ] && echo 3 || echo 4)
         if play_turn "$next" $((game_turns % 4 + 1)) $((game_turns % centres + 1)); then
             game_turns=$((game_turns + 1))
@@ -571,23 +580,42 @@ case_game() {
     close_all
 }
 
-# Of three copies, one remote player ends the game: the host is told who
-# quit and offers the save, and host and the other remote player stay
-# connected. A new game needs the host's set-up changed to two players
-# first: F2 says so. The host then ends the game and the other is told.
-case_remote_ends() {
-    start_copy host Hosta 3 --side 10
+# Of three copies, one remote player leaves: it ends the game from the
+# Internet menu (F11) at once after the deal, or it is killed in the middle
+# of a turn of its own (its cards double-clicked, no drop yet). The host is
+# told who quit and offers the save when a seat was on turn; host and the
+# other remote player stay connected. A new game needs the host's set-up
+# changed to two players first: F2 says so. The host then ends the game and
+# the other is told.
+case_remote_leaves() {
+    local how=$1 s win
+    start_copy host Hosta 3 --side 10 --plain-rules
     start_copy remote2 Remota2 3
     start_copy remote3 Remota3 3
     port=$(free_port)
     connect_all host remote2 remote3
     deal_all host remote2 remote3
-    look_at remote3
-    press_for_box F11 '^TERMINATE Quenmoor Connection$'
-    answer_box '^TERMINATE Quenmoor Connection$' Return
-    answer_boxes '^Save Game$' n 5 >/dev/null
+    if [ "$how" = ends ]; then
+        look_at remote3
+        press_for_box F11 '^TERMINATE Quenmoor Connection$'
+        answer_box '^TERMINATE Quenmoor Connection$' Return
+        answer_boxes '^Save Game$' n 5 >/dev/null
+    else
+        stop_before=remote3
+        play_game host remote2 remote3
+        look_at remote3
+        read_places
+        win=$(table_window)
+        for s in 1 2 3; do
+            double_click_at "$win" $(at "Picture7:$s")
+            sleep "$play_pause"
+        done
+        kill -KILL "$grisk_pid"
+        wait "$grisk_pid" 2>/dev/null || true
+        log "remote3 was killed in the middle of its turn"
+    fi
     look_at host
-    answer_box '^Save Game$' n
+    answer_box '^Save Game$' n               # "This game has ended. Would you like to save this game?"
     expect_established 1
     [ "$(established)" -eq 1 ] || fail "$(established) connections stand, not the one of the other player"
     log "the host and the other remote player stay connected"
@@ -600,7 +628,9 @@ case_remote_ends() {
     answer_box '^Quenmoor$' Return            # "Dealer has terminated game."
     answer_boxes '^Save Game$' n 5 >/dev/null
     [ "$(established)" -eq 0 ] || fail "a connection is still open"
-    for who in host remote2 remote3; do expect_local_game "$who"; done
+    for s in host remote2 remote3; do
+        kill -0 "${copy_pid[$s]}" 2>/dev/null && expect_local_game "$s"
+    done
     close_all
 }
 
@@ -824,7 +854,8 @@ case_peer_client() {
 
 case "$net_case" in
 game-2 | game-3 | game-4) case_game "${net_case#game-}" ;;
-remote-ends) case_remote_ends ;;
+remote-ends) case_remote_leaves ends ;;
+remote-killed-in-turn) case_remote_leaves killed-in-turn ;;
 host-killed-in-deal) case_host_killed_in_deal ;;
 port-in-use) case_port_in_use ;;
 refused) case_refused ;;
