@@ -20,6 +20,9 @@
 #                             that it quit, the other two play on
 #   remote-killed-in-turn     the same with a remote player killed in the
 #                             middle of its turn
+#   remote-killed-in-transfer of three copies, the host saves the game and
+#                             sends it again; a remote player is killed as
+#                             it goes out, the other resumes it
 #   host-killed-in-deal       the host is killed while it waits for the Deal
 #                             of its remote player
 #   port-in-use, refused      a host on a port that is taken, a remote player
@@ -420,9 +423,10 @@ game_counted() { [ -s "$(score_file "$1")" ]; }
 # The player of the copy plays its turn as a player would: a double-click on
 # every card it can see (the pay-off pile, the hand, the hold piles' tops,
 # and the pay-off pile once more, as cards played may have made it fit);
-# the pay-off card dragged onto a centre pile (a King, which a double-click
-# refuses, goes there; another card that does not fit is refused); then a
-# hand card dragged onto a hold pile ends the turn. False when the copy was
+# the pay-off card and each hand card dragged onto a centre pile (a King,
+# which a double-click refuses, goes there and may start it; another card
+# that does not fit is refused); then a hand card dragged onto a hold pile
+# ends the turn. False when the copy was
 # not on turn (every move refused) or the game ended before the drop.
 play_turn() {
     local who=$1 hold=$2 centre=$3 win s before
@@ -433,8 +437,10 @@ play_turn() {
         double_click_at "$win" $(at "Picture7:$s")
         sleep "$play_pause"
     done
-    drag "$win" $(at Picture7:1) $(at "PicCenter:$centre")
-    sleep "$play_pause"
+    for s in 1 2 3 4 5 6; do
+        drag "$win" $(at "Picture7:$s") $(at "PicCenter:$centre")
+        sleep "$play_pause"
+    done
     game_counted "$who" && return 1
     for s in 2 3 4 5 6; do
         before=$(quick_area "$win" "$(area_of "Picture7:$((6 + hold))")")
@@ -454,7 +460,7 @@ play_turn() {
 # it); a copy that has not dropped yet is tried. Bounded in turns and time.
 readonly play_pause=${GRISK_NET_PLAY_PAUSE:-0.5}
 readonly max_turns=${GRISK_NET_MAX_TURNS:-300}
-readonly game_seconds=${GRISK_NET_GAME_SECONDS:-1500}
+readonly game_seconds=${GRISK_NET_GAME_SECONDS:-2400}
 game_turns=0
 stop_before=""   # a copy whose confirmed turn play_game leaves to the case
 play_game() {
@@ -631,6 +637,69 @@ case_remote_leaves() {
     for s in host remote2 remote3; do
         kill -0 "${copy_pid[$s]}" 2>/dev/null && expect_local_game "$s"
     done
+    close_all
+}
+
+# Of three copies, the host saves the dealt game (Internet menu, "Save This
+# Game", slot 2) and sends it again ("Send Saved Internet Game", slot 2,
+# Restore); one remote player is killed as the saved game goes out. The
+# host is told who quit; the other remote player gets the saved game, its
+# Deal resumes it on both tables; the host ends the game and the other is
+# told.
+case_remote_killed_in_transfer() {
+    local saved dialog before
+    start_copy host Hosta 3 --side 10 --plain-rules
+    start_copy remote2 Remota2 3
+    start_copy remote3 Remota3 3
+    port=$(free_port)
+    connect_all host remote2 remote3
+    deal_all host remote2 remote3
+    look_at host
+    quiet_for 2
+    pick_menu_row "$internet_menu_x" 4
+    dialog=$(wait_window '^Saved Games$')
+    xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+    sleep 0.5
+    click_at "$dialog" 200 64
+    sleep 0.5
+    xdotool type --delay 40 "Net transfer"
+    xdotool key Return
+    window_gone '^Saved Games$' 30 || fail "the save window did not close"
+    saved=$(python3 - "$(data_dir)/backup.sav" <<'PY'
+import sys
+data = open(sys.argv[1], "rb").read()
+print(data[6038 + 6008:2 * 6038].split(b"\0")[0].decode("latin-1").strip())
+PY
+)
+    [ -n "$saved" ] || fail "the host saved no game into slot 2"
+    log "the host saved the game as \"$saved\""
+    look_at remote2
+    before=$(hand_area)
+    look_at host
+    pick_menu_row "$internet_menu_x" 5
+    dialog=$(wait_window '^Saved Games$')
+    xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+    sleep 0.5
+    click_at "$dialog" 200 64
+    xdotool key Return
+    look_at remote3
+    kill -KILL "$grisk_pid"
+    wait "$grisk_pid" 2>/dev/null || true
+    log "remote3 was killed as the saved game went out"
+    look_at host
+    answer_boxes '^Save Game$' n 10 >/dev/null
+    answer_boxes '^Quenmoor$' Return 5 >/dev/null
+    look_at remote2
+    press_deal remote2
+    look_at host
+    press_for_box F11 '^TERMINATE Quenmoor Connection$'
+    answer_box '^TERMINATE Quenmoor Connection$' Return
+    answer_boxes '^Save Game$' n 5 >/dev/null
+    look_at remote2
+    answer_box '^Quenmoor$' Return            # "Dealer has terminated game."
+    answer_boxes '^Save Game$' n 5 >/dev/null
+    [ "$(established)" -eq 0 ] || fail "a connection is still open"
+    for who in host remote2; do expect_local_game "$who"; done
     close_all
 }
 
@@ -856,6 +925,7 @@ case "$net_case" in
 game-2 | game-3 | game-4) case_game "${net_case#game-}" ;;
 remote-ends) case_remote_leaves ends ;;
 remote-killed-in-turn) case_remote_leaves killed-in-turn ;;
+remote-killed-in-transfer) case_remote_killed_in_transfer ;;
 host-killed-in-deal) case_host_killed_in_deal ;;
 port-in-use) case_port_in_use ;;
 refused) case_refused ;;
