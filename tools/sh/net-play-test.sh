@@ -20,9 +20,10 @@
 #                             that it quit, the other two play on
 #   remote-killed-in-turn     the same with a remote player killed in the
 #                             middle of its turn
-#   remote-killed-in-transfer of three copies, the host saves the game and
-#                             sends it again; a remote player is killed as
-#                             it goes out, the other resumes it
+#   transfer                  of three copies, the host saves the game and
+#                             sends it again; both remote players resume it
+#   remote-killed-in-transfer the same with a remote player killed as it
+#                             goes out: the other stays connected
 #   host-killed-in-deal       the host is killed while it waits for the Deal
 #                             of its remote player
 #   port-in-use, refused      a host on a port that is taken, a remote player
@@ -642,12 +643,13 @@ case_remote_leaves() {
 
 # Of three copies, the host saves the dealt game (Internet menu, "Save This
 # Game", slot 2) and sends it again ("Send Saved Internet Game", slot 2,
-# Restore); one remote player is killed as the saved game goes out. The
-# host is told who quit; the other remote player gets the saved game, its
-# Deal resumes it on both tables; the host ends the game and the other is
+# Restore): both remote players resume it with Deal ("transfer"), or one
+# is killed as the saved game goes out ("remote-killed-in-transfer"): the
+# host is told who quit and offers the save, the other stays connected and
+# never gets a damaged game. The host then ends the game and the other is
 # told.
-case_remote_killed_in_transfer() {
-    local saved dialog before
+case_transfer() {
+    local kill=$1 saved dialog before
     start_copy host Hosta 3 --side 10 --plain-rules
     start_copy remote2 Remota2 3
     start_copy remote3 Remota3 3
@@ -682,24 +684,44 @@ PY
     sleep 0.5
     click_at "$dialog" 200 64
     xdotool key Return
-    look_at remote3
-    kill -KILL "$grisk_pid"
-    wait "$grisk_pid" 2>/dev/null || true
-    log "remote3 was killed as the saved game went out"
-    look_at host
-    answer_boxes '^Save Game$' n 10 >/dev/null
-    answer_boxes '^Quenmoor$' Return 5 >/dev/null
-    look_at remote2
-    press_deal remote2
+    if [ "$kill" = kill ]; then
+        look_at remote3
+        kill -KILL "$grisk_pid"
+        wait "$grisk_pid" 2>/dev/null || true
+        log "remote3 was killed as the saved game went out"
+        look_at host
+        answer_box '^Save Game$' n            # "This game has ended. Would you like to save this game?"
+        expect_established 1
+        # Gone before the game went out, the player ended the game for all
+        # and the other is told so; gone after, the other resumes the game.
+        look_at remote2
+        for _ in $(seq 1 10); do
+            [ -z "$(deal_place)" ] || { press_deal remote2; break; }
+            sleep 1
+        done
+        [ -z "$(find_box '^Dealer Error$' 1)" ] || fail "the saved game reached remote2 damaged"
+        [ "$(established)" -eq 1 ] || fail "remote2's connection to the host was closed"
+    else
+        for who in remote2 remote3; do
+            look_at "$who"
+            press_deal "$who"
+        done
+        log "both remote players resumed the saved game"
+    fi
     look_at host
     press_for_box F11 '^TERMINATE Quenmoor Connection$'
     answer_box '^TERMINATE Quenmoor Connection$' Return
     answer_boxes '^Save Game$' n 5 >/dev/null
-    look_at remote2
-    answer_box '^Quenmoor$' Return            # "Dealer has terminated game."
-    answer_boxes '^Save Game$' n 5 >/dev/null
+    for who in remote2 remote3; do
+        kill -0 "${copy_pid[$who]}" 2>/dev/null || continue
+        look_at "$who"
+        answer_box '^Quenmoor$' Return        # "Dealer has terminated game."
+        answer_boxes '^Save Game$' n 5 >/dev/null
+    done
     [ "$(established)" -eq 0 ] || fail "a connection is still open"
-    for who in host remote2; do expect_local_game "$who"; done
+    for who in host remote2 remote3; do
+        kill -0 "${copy_pid[$who]}" 2>/dev/null && expect_local_game "$who"
+    done
     close_all
 }
 
@@ -925,7 +947,8 @@ case "$net_case" in
 game-2 | game-3 | game-4) case_game "${net_case#game-}" ;;
 remote-ends) case_remote_leaves ends ;;
 remote-killed-in-turn) case_remote_leaves killed-in-turn ;;
-remote-killed-in-transfer) case_remote_killed_in_transfer ;;
+transfer) case_transfer keep ;;
+remote-killed-in-transfer) case_transfer kill ;;
 host-killed-in-deal) case_host_killed_in_deal ;;
 port-in-use) case_port_in_use ;;
 refused) case_refused ;;
