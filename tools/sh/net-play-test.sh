@@ -575,12 +575,12 @@ case_game() {
     look_at host
     press_for_box F11 '^TERMINATE Quenmoor Connection$'
     answer_box '^TERMINATE Quenmoor Connection$' Return
-    answer_box '^Save Game$' n
+    # The game is over, no seat is on turn: no save is offered.
+    [ "$(answer_boxes '^Save Game$' n 3)" -eq 0 ] || fail "host: a save was offered for a game that has ended"
     for who in "${remotes[@]}"; do
         look_at "$who"
         answer_box '^Quenmoor$' Return            # "Dealer has terminated game."
-        # The save is offered when the game had a seat on turn there.
-        answer_boxes '^Save Game$' n 5 >/dev/null
+        [ "$(answer_boxes '^Save Game$' n 3)" -eq 0 ] || fail "$who: a save was offered for a game that has ended"
     done
     [ "$(established)" -eq 0 ] || fail "a connection is still open"
     for who in host "${remotes[@]}"; do expect_local_game "$who"; done

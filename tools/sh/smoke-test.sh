@@ -446,12 +446,12 @@ hand_place() { control_centre Picture7 "$1"; }          # places 2..6
 hold_pile() { control_centre Picture7 $((6 + $1)); }    # piles 1..4
 
 # A picture of a window ("root": the whole screen) in a file, cut from a
-# picture of the whole screen. ImageMagick's import, asked for one window,
-# raises it and waits for the window manager with the X server held: when
-# the raise brings no event (a window already on top, another of the
-# program's over it) every program on that screen stalls with it. A read
-# of the screen holds nothing, and one that still takes too long is ended
-# and made again. False when no picture came.
+# picture of the whole screen once the window is raised. ImageMagick's
+# import, asked for one window, raises it and waits for the window manager
+# with the X server held: when the raise brings no event (a window already
+# on top, another of the program's over it) every program on that screen
+# stalls with it. A read of the screen holds nothing, and one that still
+# takes too long is ended and made again. False when no picture came.
 snap() {
     local win=$1 out=$2 geometry crop=()
     if [ "$win" != root ]; then
@@ -463,6 +463,9 @@ snap() {
             END { if (w != "") print w "x" h "+" x "+" y }')
         [ -n "$geometry" ] || return 1
         crop=(-crop "$geometry" +repage)
+        # On top of the program's other windows, as import would put it.
+        timeout 5 xdotool windowraise "$win" 2>/dev/null || true
+        sleep 0.1
     fi
     for _ in 1 2 3 4 5; do
         rm -f "$out"
