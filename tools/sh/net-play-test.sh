@@ -50,6 +50,10 @@ readonly scripted_peer=$(realpath "$5")
 readonly shots_dir=${GRISK_NET_SHOTS:-$PWD/net-play-shots}
 readonly table_title='^Grisk and Varnok$'
 
+# Areas are read off the screen (see snap in smoke-test.sh): import of one
+# window was seen to hold the X server of a copy for good.
+area() { quick_area "$1" "$2"; }
+
 declare -A copy_pid copy_home copy_display copy_players copy_table copy_name
 current=""       # the copy the steps look at
 copies=()        # the copies started, in order

@@ -445,8 +445,12 @@ control_area() {
 hand_place() { control_centre Picture7 "$1"; }          # places 2..6
 hold_pile() { control_centre Picture7 $((6 + $1)); }    # piles 1..4
 
+# A checksum of what an area of the window shows (a read that stalls is
+# ended: see snap).
+area() { timeout 20 import -window "$1" -crop "$2" +repage png:- 2>/dev/null | md5sum; }
+
 # A picture of a window ("root": the whole screen) in a file, cut from a
-# picture of the whole screen once the window is raised. ImageMagick's
+# picture of the whole screen (used by the Internet scripts). ImageMagick's
 # import, asked for one window, raises it and waits for the window manager
 # with the X server held: when the raise brings no event (a window already
 # on top, another of the program's over it) every program on that screen
@@ -463,9 +467,6 @@ snap() {
             END { if (w != "") print w "x" h "+" x "+" y }')
         [ -n "$geometry" ] || return 1
         crop=(-crop "$geometry" +repage)
-        # On top of the program's other windows, as import would put it.
-        timeout 5 xdotool windowraise "$win" 2>/dev/null || true
-        sleep 0.1
     fi
     for _ in 1 2 3 4 5; do
         rm -f "$out"
@@ -475,21 +476,12 @@ snap() {
     return 1
 }
 
-# A checksum of what an area of the window shows.
-area() {
-    local picture="$work/area.$BASHPID.png"
-    snap "$1" "$picture" || { echo "no picture"; return 0; }
-    convert "$picture" -crop "$2" +repage png:- 2>/dev/null | md5sum
-    rm -f "$picture"
-}
 
 # Waits up to the given seconds for an area to show something else.
 area_changes() {
     local win=$1 geometry=$2 before=$3 seconds=$4
-    local now
     for _ in $(seq 1 $((seconds * 5))); do
-        now=$(area "$win" "$geometry")
-        [ "$now" != "no picture" ] && [ "$now" != "$before" ] && return 0
+        [ "$(area "$win" "$geometry")" != "$before" ] && return 0
         kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended at the table"
         sleep 0.2
     done
@@ -617,8 +609,7 @@ expect_opponent_shown() {
     count=$(find "$(sounds_dir)" -maxdepth 1 -name 'Grisk*.pmw' | wc -l)
     [ "$count" -eq 16 ] || fail "Grisk's sounds are not installed: $count .pmw files in $(sounds_dir)"
     win=$(wait_window '^Grisk and Varnok$')
-    snap "$win" "$work/window.png" || fail "no picture of the table"
-    convert "$work/window.png" -gravity NorthEast -crop 300x200+0+0 +repage \
+    import -window "$win" png:- 2>/dev/null | convert png:- -gravity NorthEast -crop 300x200+0+0 +repage \
         "$work/avatar-corner.png"
     found=$(compare -metric RMSE -subimage-search "$work/avatar-corner.png" "$(avatars_dir)/Grisk.jpg" null: 2>&1 |
             sed -n 's/.*(\([0-9.e-]*\)).*/\1/p' | head -n1)
@@ -637,8 +628,8 @@ expect_opponent_remark() {
     # Below the opponent's name label, which the line's place overlaps.
     band="${r[2]}x$((r[3] - 8))+${r[0]}+$((r[1] + 8))"
     for _ in $(seq 1 60); do
-        snap "$win" "$work/window.png" || fail "no picture of the table"
-        white=$(convert "$work/window.png" -crop "$band" +repage -fuzz 15% -fill black +opaque white \
+        white=$(import -window "$win" png:- 2>/dev/null |
+                convert png:- -crop "$band" +repage -fuzz 15% -fill black +opaque white \
                         -format '%[fx:round(mean*w*h)]' info:)
         [ "${white:-0}" -gt 50 ] && { log "the opponent spoke"; return; }
         kill -0 "$grisk_pid" 2>/dev/null || fail "the program ended while the opponent should speak"
@@ -907,7 +898,7 @@ readonly about_icon=(50 60) about_ok=(380 244)
 shot() {
     [ -n "${SMOKE_SHOTS:-}" ] || return 0
     mkdir -p "$SMOKE_SHOTS"
-    snap root "$SMOKE_SHOTS/$1.png" || true
+    import -window root "$SMOKE_SHOTS/$1.png" 2>/dev/null || true
 }
 
 # Waits until no window of the program matches the pattern.
