@@ -604,10 +604,13 @@ void SendRecover() {
     if (vb::Val(inet.PeerVersion) <= 74) turn = eng.Pturn == 1 ? 2 : 1;
     inet.NetPayload = vb::Str(turn) + QLatin1Char('#');
     if (currentLayout(inet.PeerVersion)) {
-        // Every remote player has its seat before it reads the blocks.
+        // Every remote player has its seat before it reads the blocks. A
+        // player who leaves meanwhile ends the game for all (the others are
+        // told, the table is cleared): the position is gone and not sent.
+        const int peers = inet.NetPeers;
         NetBeginAnswerRound();
         NetSendSeatList();
-        if (!awaitEveryPeer()) return abandonTransfer();
+        if (!awaitEveryPeer() || inet.NetPeers < peers) return abandonTransfer();
         AppendRecoverGame();
     } else if (!SendRecoverOld()) {
         inet.NetPayload.clear();

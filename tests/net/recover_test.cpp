@@ -564,6 +564,32 @@ TEST_P(PlayerLeavesTest, TheOtherPlayerStillGetsTheResume) {
 INSTANTIATE_TEST_SUITE_P(Order, PlayerLeavesTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "AfterTheOtherAnswered" : "BeforeTheOtherAnswered"; });
 
+// A host of three: a player who leaves while the seats go out ends the game
+// for all; the one left is told so and gets no game (the host's table was
+// cleared: a game built from it would reach that player damaged), and its
+// connection stays.
+TEST_F(RecoverTest, APlayerLeavingWhileTheSeatsGoOutEndsTheTransfer) {
+    grisk_test::FakePeer ann, bob;
+    hostOfThree(ann, bob);
+    vb::msgbox_script::pushAnswer(vb::vbNo);  // "save this game?" when Bob has gone
+    ann.onLine = [&](const QString& line) {
+        if (line.startsWith("LO")) ann.send("LO");
+        if (line.startsWith("RC")) ann.send("RC");
+    };
+    bob.onLine = [&](const QString& line) {
+        if (line.startsWith("LO")) bob.hangUp();
+    };
+    SendRecover();
+    EXPECT_TRUE(grisk_test::RunEventsUntil([&] { return ann.codes().contains("EG"); }))
+        << ann.codes().join(" ").toStdString();
+    grisk_test::RunEventsFor(50);
+    EXPECT_FALSE(ann.codes().contains("RC")) << ann.codes().join(" ").toStdString();
+    EXPECT_FALSE(ann.codes().contains("RS"));
+    EXPECT_EQ(inet.NetPeers, 1);
+    EXPECT_EQ(inet.NetRestorePending, 0);
+    EXPECT_FALSE(f().StatusMsg.Visible());
+}
+
 // A peer of "51" plays by the house rules: a game with another pay-off size
 // is not sent, and the table is reset for piles of twenty.
 TEST_F(RecoverTest, APeerOfTheHouseRulesGetsNoGameWithAnotherPayoffSize) {

@@ -117,7 +117,7 @@ hand_area() { area "$(table_window)" "$(control_area Picture7 2)"; }
 expect_dealt() {
     local before=$1
     if ! area_changes "$(table_window)" "$(control_area Picture7 2)" "$before" 60; then
-        [ -z "${SMOKE_SHOTS:-}" ] || import -window root "$SMOKE_SHOTS/net-failed.png" 2>/dev/null || true
+        [ -z "${SMOKE_SHOTS:-}" ] || snap root "$SMOKE_SHOTS/net-failed.png" || true
         fail "$2"
     fi
 }
@@ -178,7 +178,7 @@ play_turns_across() {
     if [ -n "${SMOKE_SHOTS:-}" ]; then
         for turn in host remote; do
             use_copy "$turn"
-            import -window "$(table_window)" "$SMOKE_SHOTS/net-$turn-after-turns.png" 2>/dev/null || true
+            snap "$(table_window)" "$SMOKE_SHOTS/net-$turn-after-turns.png" || true
         done
     fi
 }

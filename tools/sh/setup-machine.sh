@@ -5,7 +5,7 @@
 # build time; Qt Multimedia plays it through GStreamer, whose MP3 decoder and
 # sound output are in gstreamer1.0-plugins-good.
 need_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev \
-libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache openbox xdotool wmctrl imagemagick \
+libgtest-dev libgl-dev xvfb xauth fonts-dejavu-core ccache openbox xdotool wmctrl x11-utils imagemagick \
 lame gstreamer1.0-plugins-base gstreamer1.0-plugins-good python3 iproute2"
 
 install_missing_packages() {

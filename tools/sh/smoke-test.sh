@@ -445,8 +445,37 @@ control_area() {
 hand_place() { control_centre Picture7 "$1"; }          # places 2..6
 hold_pile() { control_centre Picture7 $((6 + $1)); }    # piles 1..4
 
-# A checksum of what an area of the window shows.
-area() { import -window "$1" -crop "$2" +repage png:- 2>/dev/null | md5sum; }
+# A checksum of what an area of the window shows (a read that stalls is
+# ended: see snap).
+area() { timeout 20 import -window "$1" -crop "$2" +repage png:- 2>/dev/null | md5sum; }
+
+# A picture of a window ("root": the whole screen) in a file, cut from a
+# picture of the whole screen (used by the Internet scripts). ImageMagick's
+# import, asked for one window, raises it and waits for the window manager
+# with the X server held: when the raise brings no event (a window already
+# on top, another of the program's over it) every program on that screen
+# stalls with it. A read of the screen holds nothing, and one that still
+# takes too long is ended and made again. False when no picture came.
+snap() {
+    local win=$1 out=$2 geometry crop=()
+    if [ "$win" != root ]; then
+        # Where the window's inside lies on the screen (xwininfo counts the
+        # window manager's frame as xdotool does not).
+        geometry=$(timeout 10 xwininfo -id "$win" 2>/dev/null | awk '
+            /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+            /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+            END { if (w != "") print w "x" h "+" x "+" y }')
+        [ -n "$geometry" ] || return 1
+        crop=(-crop "$geometry" +repage)
+    fi
+    for _ in 1 2 3 4 5; do
+        rm -f "$out"
+        timeout 10 import -silent -window root "${crop[@]}" "$out" 2>/dev/null && [ -s "$out" ] && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
 
 # Waits up to the given seconds for an area to show something else.
 area_changes() {
