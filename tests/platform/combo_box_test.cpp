@@ -120,13 +120,8 @@ TEST_F(ComboBoxTest, AModalWindowWithoutAScreenRunsTheActionsQueuedForIt) {
 }
 
 // The widget on the screen.
-class ComboWidgetTest : public grisk_test::GriskTest {
+class ComboWidgetTest : public grisk_test::ScreenWindowsTest {
 protected:
-    void SetUp() override {
-        GriskTest::SetUp();
-        vb::forms::setScreenWindows(true);
-    }
-    void TearDown() override { vb::forms::setScreenWindows(false); }
     static void key(QWidget* to, int key, const QString& text = QString()) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(to, &press);

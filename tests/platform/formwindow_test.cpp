@@ -15,14 +15,7 @@
 
 namespace {
 
-class FormWindowTest : public grisk_test::GriskTest {
-protected:
-    void SetUp() override {
-        GriskTest::SetUp();
-        vb::forms::setScreenWindows(true);
-    }
-    void TearDown() override { vb::forms::setScreenWindows(false); }
-};
+class FormWindowTest : public grisk_test::ScreenWindowsTest {};
 
 TEST_F(FormWindowTest, AnUnloadedWindowIsDeletedOnceItsHandlersHaveReturned) {
     vb::Form form("frmSplash");

@@ -30,14 +30,8 @@ public:
     }
 };
 
-class KeyPreviewTest : public grisk_test::GriskTest {
+class KeyPreviewTest : public grisk_test::ScreenWindowsTest {
 protected:
-    void SetUp() override {
-        GriskTest::SetUp();
-        vb::forms::setScreenWindows(true);
-    }
-    void TearDown() override { vb::forms::setScreenWindows(false); }
-
     static void press(QWidget* w, Qt::Key key) {
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
         QCoreApplication::sendEvent(w, &down);

@@ -71,14 +71,7 @@ TEST_F(ListBoxTest, APickAndATickRaiseClick) {
     EXPECT_FALSE(f.List1.Selected(0)) << "a hidden list takes nothing";
 }
 
-class ListWidgetTest : public grisk_test::GriskTest {
-protected:
-    void SetUp() override {
-        GriskTest::SetUp();
-        vb::forms::setScreenWindows(true);
-    }
-    void TearDown() override { vb::forms::setScreenWindows(false); }
-};
+class ListWidgetTest : public grisk_test::ScreenWindowsTest {};
 
 TEST_F(ListWidgetTest, TheWidgetsShowTheControlsAndReportThePlayer) {
     ListForm f;

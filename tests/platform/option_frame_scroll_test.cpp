@@ -172,14 +172,7 @@ TEST_F(ControlKindsTest, TheFocusGoesToAShownEnabledControl) {
 }
 
 // The widgets on the screen.
-class ControlKindsScreenTest : public grisk_test::GriskTest {
-protected:
-    void SetUp() override {
-        GriskTest::SetUp();
-        vb::forms::setScreenWindows(true);
-    }
-    void TearDown() override { vb::forms::setScreenWindows(false); }
-};
+class ControlKindsScreenTest : public grisk_test::ScreenWindowsTest {};
 
 TEST_F(ControlKindsScreenTest, TheWidgetsShowTheModelAndReportThePlayer) {
     GroupsForm f;

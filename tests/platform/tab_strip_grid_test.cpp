@@ -181,14 +181,7 @@ TEST_F(TabStripGridTest, AGridKeepsItsCellsAsItGrowsShrinksAndLosesRows) {
 }
 
 // The widgets on the screen.
-class TabStripGridScreenTest : public grisk_test::GriskTest {
-protected:
-    void SetUp() override {
-        GriskTest::SetUp();
-        vb::forms::setScreenWindows(true);
-    }
-    void TearDown() override { vb::forms::setScreenWindows(false); }
-};
+class TabStripGridScreenTest : public grisk_test::ScreenWindowsTest {};
 
 TEST_F(TabStripGridScreenTest, TheWidgetsShowThePagesAndCellsAndReportThePlayer) {
     PagesForm f;

@@ -96,13 +96,8 @@ TEST_F(TextCheckControlsTest, AWindowLoadedAsDesignedForgetsWhatWasTypedAndTicke
 }
 
 // The widgets on the (offscreen) screen.
-class TextCheckWidgetTest : public grisk_test::GriskTest {
+class TextCheckWidgetTest : public grisk_test::ScreenWindowsTest {
 protected:
-    void SetUp() override {
-        GriskTest::SetUp();
-        vb::forms::setScreenWindows(true);
-    }
-    void TearDown() override { vb::forms::setScreenWindows(false); }
     static void key(QWidget* to, int key, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(to, &press);

@@ -15,13 +15,8 @@
 
 namespace {
 
-class TextLinesTest : public grisk_test::GriskTest {
+class TextLinesTest : public grisk_test::ScreenWindowsTest {
 protected:
-    void SetUp() override {
-        GriskTest::SetUp();
-        vb::forms::setScreenWindows(true);
-    }
-    void TearDown() override { vb::forms::setScreenWindows(false); }
 
     // The lowest row of the window, inside the label's box, where the
     // label's text paints anything (-1 where nothing).

@@ -145,4 +145,11 @@ void GriskTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
 }
 
+void ScreenWindowsTest::SetUp() {
+    GriskTest::SetUp();
+    vb::forms::setScreenWindows(true);
+}
+
+void ScreenWindowsTest::TearDown() { vb::forms::setScreenWindows(false); }
+
 }  // namespace grisk_test

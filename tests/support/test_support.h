@@ -124,4 +124,11 @@ private:
     QTemporaryDir dir_;
 };
 
+// A test whose windows are real widgets on the (offscreen) screen.
+class ScreenWindowsTest : public GriskTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
 }  // namespace grisk_test

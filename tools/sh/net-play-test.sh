@@ -591,6 +591,17 @@ case_game() {
     close_all
 }
 
+# Three copies (the host with a pay-off pile of 10 and plain rules)
+# connect and deal an Internet game.
+deal_three() {
+    start_copy host Hosta 3 --side 10 --plain-rules
+    start_copy remote2 Remota2 3
+    start_copy remote3 Remota3 3
+    port=$(free_port)
+    connect_all host remote2 remote3
+    deal_all host remote2 remote3
+}
+
 # Of three copies, one remote player leaves: it ends the game from the
 # Internet menu (F11) at once after the deal, or it is killed in the middle
 # of a turn of its own (its cards double-clicked, no drop yet). The host is
@@ -600,12 +611,7 @@ case_game() {
 # the other is told.
 case_remote_leaves() {
     local how=$1 s win
-    start_copy host Hosta 3 --side 10 --plain-rules
-    start_copy remote2 Remota2 3
-    start_copy remote3 Remota3 3
-    port=$(free_port)
-    connect_all host remote2 remote3
-    deal_all host remote2 remote3
+    deal_three
     if [ "$how" = ends ]; then
         look_at remote3
         press_for_box F11 '^TERMINATE Quenmoor Connection$'
@@ -654,12 +660,7 @@ case_remote_leaves() {
 # told.
 case_transfer() {
     local kill=$1 saved dialog before
-    start_copy host Hosta 3 --side 10 --plain-rules
-    start_copy remote2 Remota2 3
-    start_copy remote3 Remota3 3
-    port=$(free_port)
-    connect_all host remote2 remote3
-    deal_all host remote2 remote3
+    deal_three
     look_at host
     quiet_for 2
     pick_menu_row "$internet_menu_x" 4
